@@ -1,0 +1,30 @@
+// Command-line words of one subcommand: options ("--name" or "--name value")
+// and positional words, converted to Shift-JIS.
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace hoshikura {
+
+struct CliArgs {
+    std::vector<std::string> words;          // positional, CP932
+    std::set<std::string> flags;             // "--json" etc. without value
+    std::vector<std::string> valueOptions;   // names of options that take a value
+    std::vector<std::pair<std::string, std::string>> values;
+
+    bool Has(const std::string& flag) const { return flags.count(flag) != 0; }
+    // Value of an option, or null when absent.
+    const std::string* Value(const std::string& name) const;
+};
+
+// Parses argv[first..argc). Options not in `known` or `withValue` make it
+// fail (returns false, `error` says why).
+bool ParseCliArgs(int argc, char** argv, int first, const std::set<std::string>& known,
+                  const std::set<std::string>& withValue, CliArgs& out, std::string& error);
+
+// Parses a whole decimal number; false for anything else.
+bool ParseInt(const std::string& text, int& value);
+
+}  // namespace hoshikura

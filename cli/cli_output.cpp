@@ -1,0 +1,24 @@
+#include <cstdio>
+
+#include "commands.h"
+#include "terminal_text.h"
+
+namespace hoshikura {
+
+void WriteOut(const std::string& sjis) {
+    const std::string text = ToExternal(sjis);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+void WriteErr(const std::string& sjis) {
+    const std::string text = ToExternal(sjis);
+    std::fwrite(text.data(), 1, text.size(), stderr);
+}
+
+int UsageError(const std::string& message) {
+    WriteErr("hoshikura-cli: " + message + "\n");
+    WriteErr("usage: hoshikura-cli judge [--json] [--texts] SURNAME GIVEN\n");
+    return kExitUsage;
+}
+
+}  // namespace hoshikura

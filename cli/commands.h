@@ -1,0 +1,21 @@
+// The subcommands of hoshikura-cli. Each returns the process exit code:
+// 0 done, 1 refused input, 2 usage error.
+#pragma once
+
+#include <string>
+
+namespace hoshikura {
+
+constexpr int kExitDone = 0;
+constexpr int kExitRefused = 1;
+constexpr int kExitUsage = 2;
+
+int RunJudgeCommand(int argc, char** argv);
+
+// Writes CP932 text to stdout or stderr in the terminal's encoding.
+void WriteOut(const std::string& sjis);
+void WriteErr(const std::string& sjis);
+// Reports a usage error and returns kExitUsage.
+int UsageError(const std::string& message);
+
+}  // namespace hoshikura

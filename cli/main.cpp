@@ -1,0 +1,25 @@
+// hoshikura-cli: the divination engine from a terminal.
+#include <cstring>
+
+#include "commands.h"
+#include "message_sink.h"
+
+namespace {
+
+// The engine's messages go to stderr, one line each.
+class StderrSink : public hoshikura::CMessageSink {
+public:
+    void Show(const char* text) override { hoshikura::WriteErr(std::string(text) + "\n"); }
+    void Debug(const char*) override {}
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    StderrSink sink;
+    hoshikura::SetMessageSink(&sink);
+    if (argc < 2) return hoshikura::UsageError("no command");
+    const char* command = argv[1];
+    if (std::strcmp(command, "judge") == 0) return hoshikura::RunJudgeCommand(argc, argv);
+    return hoshikura::UsageError(std::string("unknown command ") + command);
+}

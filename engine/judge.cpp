@@ -1,0 +1,184 @@
+#include "judge.h"
+
+#include <cstring>
+
+#include "name_record.h"
+
+namespace hoshikura {
+
+namespace {
+
+// Number value and luck class of 1..81, in order.
+struct NumberEntry {
+    int32_t value;
+    int32_t luck;
+};
+
+constexpr NumberEntry kNumberTable[kMaxGridNumber] = {
+    {100, 2}, {27, -1}, {74, 1},  {13, -2}, {72, 1},  {83, 1},  {73, 1},  {80, 1},  {12, -2},
+    {0, -2},  {65, 1},  {28, -1}, {77, 1},  {15, -2}, {82, 1},  {85, 2},  {72, 1},  {70, 1},
+    {42, 0},  {2, -2},  {82, 1},  {18, -1}, {92, 2},  {100, 2}, {66, 0},  {13, -2}, {45, 0},
+    {23, -2}, {65, 0},  {27, 0},  {87, 2},  {100, 2}, {80, 1},  {13, -2}, {72, 1},  {30, -1},
+    {74, 1},  {69, 1},  {71, 1},  {24, -1}, {78, 1},  {43, 0},  {45, 0},  {9, -2},  {85, 2},
+    {38, -1}, {88, 2},  {93, 2},  {50, 0},  {35, -1}, {55, 0},  {86, 1},  {41, 0},  {12, -2},
+    {30, -1}, {21, -2}, {72, 1},  {65, 1},  {33, -1}, {32, -1}, {70, 1},  {24, -1}, {91, 2},
+    {29, -1}, {99, 2},  {28, -1}, {74, 1},  {73, 1},  {12, -2}, {15, -2}, {50, 0},  {32, -1},
+    {60, 0},  {13, -2}, {67, 1},  {23, -1}, {43, 0},  {45, 0},  {28, -1}, {16, 0},  {100, 2},
+};
+
+// Rows: the Person grid's element; columns: the other grid's element.
+constexpr int32_t kPersonEarthTable[5][5] = {
+    {1, 1, 1, 0, 0}, {1, 0, 1, 0, 0}, {0, 1, 1, 1, 0}, {0, 0, 1, 0, 0}, {0, 0, 0, 0, 0},
+};
+constexpr int32_t kPersonHeavenTable[5][5] = {
+    {1, 1, 0, 0, 1}, {1, 1, 1, 0, 0}, {0, 1, 1, 1, 0}, {0, 0, 1, 0, 1}, {0, 0, 0, 0, 0},
+};
+
+// Cyclic distance from one element to another, 0..4.
+int32_t ElementStep(int32_t from, int32_t to) {
+    int32_t d = to - from;
+    return d < 0 ? d + 5 : d;
+}
+
+bool SameLastDigit(int32_t a, int32_t b) { return a % 10 == b % 10; }
+
+}  // namespace
+
+int32_t ReduceNumber(int32_t n) {
+    while (n > kMaxGridNumber) n -= 80;
+    return n;
+}
+
+int32_t ElementOf(int32_t n) { return ((n - 1) % 10) / 2; }
+
+CJudge::CJudge() {
+    luckClass_[0] = 0;
+    numberValue_[0] = 0;
+    for (int n = 1; n <= kMaxGridNumber; ++n) {
+        numberValue_[n] = kNumberTable[n - 1].value;
+        luckClass_[n] = kNumberTable[n - 1].luck;
+    }
+    std::memcpy(personEarth_, kPersonEarthTable, sizeof personEarth_);
+    std::memcpy(personHeaven_, kPersonHeavenTable, sizeof personHeaven_);
+}
+
+int32_t CJudge::LuckClass(int32_t n) const {
+    return (n >= 0 && n <= kMaxGridNumber) ? luckClass_[n] : 0;
+}
+
+int32_t CJudge::NumberValue(int32_t n) const {
+    return (n >= 0 && n <= kMaxGridNumber) ? numberValue_[n] : 0;
+}
+
+int32_t CJudge::StrokeScore(const CNameRecord& record) const {
+    int32_t sum = 0;
+    for (int32_t grid : record.grids) {
+        if (grid < 1) return -1;
+        sum += NumberValue(ReduceNumber(grid));
+    }
+    // The Person grid weighs 1.5 and the Total grid 1.75; each extra part is
+    // truncated toward zero.
+    const int32_t half = static_cast<int32_t>(NumberValue(ReduceNumber(record.person)) * 0.5);
+    const int32_t threeQuarters =
+        static_cast<int32_t>(NumberValue(ReduceNumber(record.total)) * -0.75);
+    return sum + half - threeQuarters;
+}
+
+int32_t CJudge::ElementScore(CNameRecord& record) const {
+    const int32_t eH = ElementOf(record.heaven);
+    const int32_t eP = ElementOf(record.person);
+    const int32_t eE = ElementOf(record.earth);
+    const int32_t eO = ElementOf(record.outer);
+    const int32_t eT = ElementOf(record.total);
+
+    record.elementPoints[0] = personHeaven_[eP][eH] ? 25 : 1;
+    record.elementPoints[1] = personEarth_[eP][eE] ? 25 : 1;
+
+    // Outer -> Person: generating 25, overcoming 1, anything else 12.
+    const int32_t outerStep = ElementStep(eO, eP);
+    record.elementPoints[2] = outerStep == 1 ? 25 : outerStep == 2 ? 1 : 12;
+
+    // Person -> Total, by the cyclic step from Person to Total.
+    constexpr int32_t kTotalPoints[5] = {12, 25, 1, 4, 22};
+    record.elementPoints[3] = kTotalPoints[ElementStep(eP, eT)];
+
+    return record.elementPoints[0] + record.elementPoints[1] + record.elementPoints[2] +
+           record.elementPoints[3];
+}
+
+int32_t CJudge::YinYangScore(const CNameRecord& record) const {
+    // The run: the first character always, then every following one whose
+    // count lies in 1..31.
+    int32_t parity[kMaxCharacters];
+    int n = 0;
+    parity[n++] = record.strokes[0] % 2;
+    while (n < kMaxCharacters && record.strokes[n] >= 1 && record.strokes[n] <= 31) {
+        parity[n] = record.strokes[n] % 2;
+        ++n;
+    }
+    // A seam character outside the run (the run ended inside the surname)
+    // counts as even, like a count of 0.
+    const int S = record.surnameLength;
+    auto parityAt = [&](int i) { return (i >= 0 && i < n) ? parity[i] : 0; };
+    const bool seamBreaks = parityAt(S - 1) != parityAt(S);
+
+    int odd = 0;
+    for (int i = 0; i < n; ++i) odd += parity[i];
+    const int even = n - odd;
+    const bool allEqual = odd == 0 || even == 0;
+
+    switch (n) {
+    case 1:
+        return 0;
+    case 2:
+        return parity[0] != parity[1] ? 95 : 30;
+    case 3:
+        if (allEqual) return 15;
+        return seamBreaks ? 95 : 35;
+    case 4:
+        if (seamBreaks) return 100;
+        if (S == 2 && parity[0] == parity[3] && parity[0] != parity[1]) return 15;
+        return 35;
+    default:
+        break;
+    }
+    if (allEqual) return 5;
+    const int32_t base = (odd == 1 || even == 1) ? 65 : 100;
+    if (seamBreaks) return base;
+    return parity[0] != parity[n - 1] ? base - 45 : base - 60;
+}
+
+int32_t CJudge::SameStrokeScore(const CNameRecord& record) const {
+    const int S = record.surnameLength;
+    const int G = record.givenLength;
+    const int32_t first = record.StrokeAt(0);
+    const int32_t last = record.StrokeAt(S + G - 1);
+    const int32_t firstGiven = record.StrokeAt(S);
+    const int32_t lastSurname = record.StrokeAt(S - 1);
+
+    int32_t score = 100;
+    if (SameLastDigit(first, last)) score -= 10;               // 本同画
+    if (SameLastDigit(first, firstGiven)) score -= 10;         // 頭同画
+    if (SameLastDigit(lastSurname, firstGiven)) score -= 10;   // 中同画
+    if (SameLastDigit(record.heaven, record.outer)) score -= 15;  // 天外同画
+    if (SameLastDigit(record.heaven, record.earth)) score -= 25;  // 天地同画
+    if (SameLastDigit(record.person, record.outer)) score -= 30;  // 横同画
+    return score;
+}
+
+const CJudge& TheJudge() {
+    static const CJudge judge;
+    return judge;
+}
+
+const char* LuckWord(int32_t luckClass) {
+    static const char* const kWords[5] = {"大凶数", "凶数", "小吉数", "吉数", "大吉数"};
+    return (luckClass >= -2 && luckClass <= 2) ? kWords[luckClass + 2] : "";
+}
+
+const char* ElementWord(int32_t element) {
+    static const char* const kWords[5] = {"木", "火", "土", "金", "水"};
+    return (element >= 0 && element <= 4) ? kWords[element] : "";
+}
+
+}  // namespace hoshikura

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on Debian 12, and the Japanese
+# locale that gives wine the code page 932. Safe to run again.
+set -euo pipefail
+
+packages=(
+  cmake make g++ python3 googletest libgtest-dev libbenchmark-dev
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64
+  wine64 xvfb locales fonts-ipafont imagemagick x11-apps
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "installing: ${missing[*]}"
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf8$'; then
+  sed -i 's/^# *\(ja_JP\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen
+fi

@@ -1,0 +1,25 @@
+// Built-in sample names, in the text formats the sample store parses.
+#pragma once
+
+namespace hoshikura {
+
+// Surnames: groups of texts in reading order. Each text holds surnames
+// separated by the full-width blank; each group ends with an empty text.
+constexpr int kSurnameGroupCount = 15;
+extern const char* const* const kSurnameGroups[kSurnameGroupCount];
+
+// Given names under one stroke key (strokes of the first character, sum of
+// the strokes of the others). Each text holds up to 10 entries
+// "written__reading" separated by single ASCII blanks.
+struct SampleNameKey {
+    int firstStrokes;
+    int restStrokes;
+    int textCount;
+    const char* const* texts;
+};
+
+// Every key that holds names, ordered by firstStrokes, then restStrokes.
+extern const SampleNameKey kSampleNameKeys[];
+extern const int kSampleNameKeyCount;
+
+}  // namespace hoshikura

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <string>
+
+#include "stroke_table.h"
+
+using namespace hoshikura;
+
+namespace {
+
+int Count(const char* ch) { return TheStrokeTable().StrokeCount(ch); }
+
+// Every two-byte character of the table, with the count of texts holding it.
+std::map<std::string, int> Occurrences() {
+    std::map<std::string, int> seen;
+    for (int k = 1; k <= kMaxStrokes; ++k) {
+        const char* text = TheStrokeTable().Text(k);
+        EXPECT_EQ(std::strlen(text) % 2, 0u) << "text " << k;
+        for (const char* p = text; p[0] && p[1]; p += 2) ++seen[std::string(p, 2)];
+    }
+    return seen;
+}
+
+}  // namespace
+
+TEST(StrokeTable, HoldsEachOf6521CharactersInExactlyOneText) {
+    std::map<std::string, int> seen = Occurrences();
+    EXPECT_EQ(seen.size(), 6521u);
+    for (const auto& entry : seen) EXPECT_EQ(entry.second, 1) << entry.first;
+    size_t total = 0;
+    for (int k = 1; k <= kMaxStrokes; ++k) total += std::strlen(TheStrokeTable().Text(k)) / 2;
+    EXPECT_EQ(total, 6521u);
+}
+
+TEST(StrokeTable, TellingKanjiRows) {
+    const struct { const char* ch; int strokes; } rows[] = {
+        {"海", 9}, {"河", 8}, {"花", 7}, {"草", 9}, {"郎", 9}, {"藤", 18}, {"心", 4}, {"道", 12},
+        {"鬱", 29}, {"収", 5}, {"瓜", 5}, {"都", 11}, {"陽", 12}, {"隆", 11}, {"恵", 10},
+        {"惠", 12}, {"澤", 16}, {"國", 11}, {"學", 16}, {"驫", 30}, {"牙", 4}, {"辻", 5},
+        {"山", 3}, {"田", 5}, {"太", 4}, {"林", 8}, {"一", 1}, {"佐", 7}, {"木", 4},
+        {"健", 11}, {"浩", 10}};
+    for (const auto& row : rows) EXPECT_EQ(Count(row.ch), row.strokes) << row.ch;
+}
+
+TEST(StrokeTable, LeftOutCharactersCountZero) {
+    for (const char* ch : {"侃", "桔", "堯", "槇", "遙", "瑤", "凜", "熙", "　", "ゎ", "ゐ", "ゑ",
+                           "ヮ", "ヰ", "ヱ", "ヵ", "ヶ", "、", "Ａ", "ab", "\x81"})
+        EXPECT_EQ(Count(ch), 0) << ch;
+    EXPECT_EQ(Count(""), 0);
+}
+
+TEST(StrokeTable, EveryNonKanjiRowAsGiven) {
+    const char* const rows[] = {
+        "",
+        "くしつのへっノフヘレー１０",
+        "いうこてとひめりろんぺぃぅアイカクコスセソトナニヌハヒマムメヤユラリルワンプペァィャュ〃２",
+        "あえかけさすせちにぬみむもやゆよらるれわぐじづべぴぁぇゃゅょウエオキケサシタチツテミモヨロヲブベパピゥェォッョ々３",
+        "おきそたねはふまをごでどびぉネホガグゴズゼゾドバビ４",
+        "なほがげざずぜぢぱぷギゲザジダヂヅデポヴ５",
+        "ぎぞだばぶぽボ６",
+        "ぼ７",
+        "８",
+        "９",
+    };
+    int characters = 0;
+    for (int k = 1; k <= 9; ++k) {
+        for (const char* p = rows[k]; *p; p += 2) {
+            EXPECT_EQ(Count(p), k) << std::string(p, 2);
+            ++characters;
+        }
+    }
+    EXPECT_EQ(characters, 80 + 81 + 13);
+}
+
+TEST(StrokeTable, KanjiCountIs6347AndLiesInTheJisLevels) {
+    int kanji = 0;
+    for (const auto& entry : Occurrences()) {
+        const unsigned lead = static_cast<unsigned char>(entry.first[0]);
+        const unsigned trail = static_cast<unsigned char>(entry.first[1]);
+        const unsigned code = lead << 8 | trail;
+        if (code >= 0x889F) {
+            EXPECT_LE(code, 0xEAA4u) << "beyond the second level: " << std::hex << code;
+            ++kanji;
+        }
+    }
+    EXPECT_EQ(kanji, 6347);
+}
