@@ -17,7 +17,9 @@ void WriteErr(const std::string& sjis) {
 
 int UsageError(const std::string& message) {
     WriteErr("hoshikura-cli: " + message + "\n");
-    WriteErr("usage: hoshikura-cli judge [--json] [--texts] SURNAME GIVEN\n");
+    WriteErr("usage: hoshikura-cli judge [--json] [--texts] SURNAME GIVEN\n"
+             "       hoshikura-cli samples [--surnames | --key FIRST REST]\n"
+             "       hoshikura-cli patterns [--worst] [--limit N] [--json] SURNAME\n");
     return kExitUsage;
 }
 

@@ -11,6 +11,8 @@ constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
 int RunJudgeCommand(int argc, char** argv);
+int RunSamplesCommand(int argc, char** argv);
+int RunPatternsCommand(int argc, char** argv);
 
 // Writes CP932 text to stdout or stderr in the terminal's encoding.
 void WriteOut(const std::string& sjis);

@@ -21,5 +21,7 @@ int main(int argc, char** argv) {
     if (argc < 2) return hoshikura::UsageError("no command");
     const char* command = argv[1];
     if (std::strcmp(command, "judge") == 0) return hoshikura::RunJudgeCommand(argc, argv);
+    if (std::strcmp(command, "samples") == 0) return hoshikura::RunSamplesCommand(argc, argv);
+    if (std::strcmp(command, "patterns") == 0) return hoshikura::RunPatternsCommand(argc, argv);
     return hoshikura::UsageError(std::string("unknown command ") + command);
 }

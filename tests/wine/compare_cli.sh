@@ -42,6 +42,10 @@ done <<'NAMES'
 山田 a
 山田太郎
 NAMES
+compare samples
+compare samples --key 10 0
+compare patterns 山田 --limit 5
+compare patterns 佐々木 --worst --json
 
 echo "$((compared - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -1,0 +1,72 @@
+// hoshikura-cli patterns [--worst] [--limit N] [--json] SURNAME
+#include <string>
+
+#include "cli_args.h"
+#include "commands.h"
+#include "json_writer.h"
+#include "name_split.h"
+#include "sample_name.h"
+#include "stroke_pattern_search.h"
+
+namespace hoshikura {
+
+namespace {
+
+std::string PatternText(const StrokeResult& row) {
+    std::string text = std::to_string(row.strokes[0]);
+    if (row.characterCount == 2) text += "-" + std::to_string(row.strokes[1]);
+    return text;
+}
+
+}  // namespace
+
+int RunPatternsCommand(int argc, char** argv) {
+    CliArgs args;
+    std::string error;
+    if (!ParseCliArgs(argc, argv, 2, {"--worst", "--json"}, {"--limit"}, args, error)) return UsageError(error);
+    if (args.words.size() != 1) return UsageError("patterns takes one surname");
+    int limit = kRankingRows;
+    if (const std::string* value = args.Value("--limit"))
+        if (!ParseInt(*value, limit) || limit < 0) return UsageError("--limit takes a number");
+    // The surname is checked as the surname dialog checks it.
+    char surname[kSurnameFieldSize];
+    char placeholder[kSurnameFieldSize];
+    if (!SplitFullName((args.words[0] + " 名前").c_str(), surname, sizeof surname, placeholder,
+                       sizeof placeholder, 0))
+        return kExitRefused;
+
+    CStrokePatternSearch search;
+    search.SetQuery(surname, args.Has("--worst") ? 0 : 1);
+    search.RunSearch();
+    const CSampleName store;
+    const int rows = limit < search.resultCount ? limit : search.resultCount;
+    std::string out = args.Has("--json") ? "[" : "";
+    for (int i = 0; i < rows; ++i) {
+        const StrokeResult& row = search.results[i];
+        int32_t first = 0, rest = 0;
+        search.SampleKey(i, first, rest);
+        std::string names, json;
+        for (int k = 0; k < store.GetSampleCount(first, rest); ++k) {
+            char written[kMaxWrittenBytes + 1] = "";
+            char reading[kMaxReadingBytes + 1] = "";
+            store.GetSampleKj(first, rest, k, written);
+            store.GetSampleYomi(first, rest, k, reading);
+            names += std::string(" ") + written + "(" + reading + ")";
+            json += (json.empty() ? "" : ",") +
+                    JsonObject().Text("written", written).Text("reading", reading).Str();
+        }
+        if (args.Has("--json")) {
+            out += (i ? "," : "") + JsonObject()
+                                        .Int("score", row.score)
+                                        .Raw("strokes", JsonIntArray(row.strokes, row.characterCount))
+                                        .Raw("samples", "[" + json + "]")
+                                        .Str();
+        } else {
+            out += std::to_string(row.score) + "点 " + PatternText(row) + "画:" + names + "\n";
+        }
+    }
+    WriteOut(args.Has("--json") ? out + "]\n" : out);
+    return kExitDone;
+}
+
+}  // namespace hoshikura

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "recording_sink.h"
+#include "sample_name.h"
+
+using namespace hoshikura;
+
+namespace {
+
+const CSampleName& Store() {
+    static const CSampleName* store = new CSampleName;
+    return *store;
+}
+
+std::string Written(const CSampleName& s, int f, int r, int k) {
+    char out[kMaxWrittenBytes + 1] = "?";
+    s.GetSampleKj(f, r, k, out);
+    return out;
+}
+
+std::string Reading(const CSampleName& s, int f, int r, int k) {
+    char out[kMaxReadingBytes + 1] = "?";
+    s.GetSampleYomi(f, r, k, out);
+    return out;
+}
+
+int CountOf(const CSampleName& s, int f, int r, const std::string& written, const std::string& reading) {
+    int n = 0;
+    for (int k = 0; k < s.GetSampleCount(f, r); ++k)
+        n += Written(s, f, r, k) == written && Reading(s, f, r, k) == reading;
+    return n;
+}
+
+// A store emptied of its built-in data, for parse tests.
+struct EmptyStore : CSampleName {
+    EmptyStore() {
+        for (int f = 0; f < kFirstStrokeKeys; ++f)
+            for (int r = 0; r < kRestStrokeKeys; ++r) SetSampleName(f, r, nullptr, 0);
+    }
+};
+
+}  // namespace
+
+TEST(SampleStore, RealDataHoldsTheNamedSamples) {
+    EXPECT_EQ(CountOf(Store(), 10, 0, "浩", "ひろし"), 1);
+    EXPECT_EQ(CountOf(Store(), 5, 0, "巧", "たくみ"), 2);
+    EXPECT_EQ(CountOf(Store(), 1, 1, "一一", "かずひと"), 1);
+    EXPECT_EQ(CountOf(Store(), 1, 1, "しの", "しの"), 1);
+    EXPECT_EQ(CountOf(Store(), 4, 9, "太郎", "たろう"), 1);
+    EXPECT_EQ(CountOf(Store(), 3, 7, "千里", "せんり"), 1);
+    EXPECT_GT(Store().GetSampleCount(4, 9), 100);
+}
+
+TEST(SampleStore, RealDataShapeAndLimits) {
+    EXPECT_EQ(Store().GetSampleSeiCount(), 1760);
+    char first[12];
+    Store().GetSampleSei(0, first);
+    EXPECT_STREQ(first, "阿井");
+    int doubled = 0;
+    for (int i = 0; i < Store().GetSampleSeiCount(); ++i) {
+        char s[12];
+        Store().GetSampleSei(i, s);
+        doubled += std::strcmp(s, "菅") == 0;
+        EXPECT_LE(std::strlen(s), 8u);
+    }
+    EXPECT_EQ(doubled, 2);
+    int entries = 0, trail5F = 0;
+    for (int f = 0; f < kFirstStrokeKeys; ++f)
+        for (int r = 0; r < kRestStrokeKeys; ++r)
+            for (int k = 0; k < Store().GetSampleCount(f, r); ++k) {
+                const std::string w = Written(Store(), f, r, k), y = Reading(Store(), f, r, k);
+                ASSERT_FALSE(w.empty());
+                ASSERT_FALSE(y.empty());
+                EXPECT_LE(w.size(), 6u);
+                trail5F += w.back() == '_';
+                ++entries;
+            }
+    EXPECT_GT(entries, 50000);
+    EXPECT_GT(trail5F, 0);  // written forms ending in a 0x5F trail byte survive the parse
+    EXPECT_EQ(Store().GetSampleCount(0, 0), 0);
+}
+
+TEST(SampleStore, SeparatorTakesTheLastTwoOfThreeUnderscores) {
+    EmptyStore s;
+    const char* texts[] = {"浩__ひろし 一一__かずひと しの__しの"};
+    EXPECT_EQ(s.SetSampleName(10, 0, texts, 1), 3);
+    EXPECT_EQ(Written(s, 10, 0, 0), "浩");
+    EXPECT_EQ(Reading(s, 10, 0, 0), "ひろし");
+    EXPECT_EQ(Written(s, 10, 0, 1), "一一");
+    EXPECT_EQ(Reading(s, 10, 0, 2), "しの");
+}
+
+TEST(SampleStore, CountIsWhatWasStoredNotWhatWasCounted) {
+    EmptyStore s;
+    // Twelve separators in one text, of which only ten entries are read.
+    std::string text;
+    for (int i = 0; i < 12; ++i) text += std::string(i ? " " : "") + "一__いち";
+    const char* texts[] = {text.c_str(), "__から"};
+    EXPECT_EQ(s.SetSampleName(1, 0, texts, 2), 10);
+    EXPECT_EQ(s.GetSampleCount(1, 0), 10);
+}
+
+TEST(SampleStore, RefusedTextsChangeNothing) {
+    EmptyStore s;
+    const char* good[] = {"力__ちから"};
+    s.SetSampleName(2, 0, good, 1);
+    const char* none[] = {"力ちから"};
+    EXPECT_EQ(s.SetSampleName(2, 0, none, 1), 0);  // no separator: slot untouched
+    EXPECT_EQ(s.SetSampleName(2, 0, good, -1), 0);
+    EXPECT_EQ(s.GetSampleCount(2, 0), 1);
+    EXPECT_EQ(s.SetSampleName(22, 0, good, 1), 0);
+    EXPECT_EQ(s.SetSampleName(-1, 0, good, 1), 0);
+    EXPECT_EQ(s.SetSampleName(2, 0, good, 0), 0);  // count 0 empties the slot
+    EXPECT_EQ(s.GetSampleCount(2, 0), 0);
+}
+
+TEST(SampleStore, OverlongFieldsAreCutOnACharacterBoundary) {
+    EmptyStore s;
+    const char* texts[] = {"寿限無寿限無__じゅげむじゅげむごこうのすりきれかいじゃりすいぎょ"};
+    EXPECT_EQ(s.SetSampleName(7, 0, texts, 1), 1);
+    EXPECT_EQ(Written(s, 7, 0, 0), "寿限無寿");          // 8 of at most 9 bytes
+    EXPECT_EQ(Reading(s, 7, 0, 0).size(), 20u);
+}
+
+TEST(SampleStore, ReadersRefuseOutsideKeysAndIndices) {
+    RecordingSink sink;
+    EXPECT_EQ(Store().GetSampleCount(22, 0), 0);
+    EXPECT_EQ(Store().GetSampleCount(5, 43), 0);
+    EXPECT_EQ(Store().GetSampleCount(-1, 0), 0);
+    EXPECT_TRUE(sink.shown.empty());
+    EXPECT_EQ(Written(Store(), 22, 0, 0), "?");
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_EQ(sink.shown[0], "インデックス範囲を超えてます at CSampleName::GetSampleKj");
+    EXPECT_EQ(Written(Store(), 10, 0, -1), "?");
+    EXPECT_EQ(Written(Store(), 10, 0, Store().GetSampleCount(10, 0)), "?");
+    EXPECT_EQ(Reading(Store(), 10, 0, 100000), "?");
+    char out[12] = "?";
+    Store().GetSampleSei(1760, out);
+    Store().GetSampleSei(-1, out);
+    EXPECT_STREQ(out, "?");
+}
+
+TEST(SampleStore, SurnameTexts) {
+    EmptyStore s;
+    const int before = s.GetSampleSeiCount();
+    const char* texts[] = {"横井　湯浅　若松　柳", "山田  田中", "長谷川田中村　林", "林\x98", ""};
+    EXPECT_EQ(s.SetSampleSei(texts), 4 + 2 + 2 + 1);
+    char out[12];
+    s.GetSampleSei(before + 3, out);
+    EXPECT_STREQ(out, "柳");
+    s.GetSampleSei(before + 5, out);
+    EXPECT_STREQ(out, "田中");
+    s.GetSampleSei(before + 6, out);
+    EXPECT_STREQ(out, "長谷川田中");  // five characters, the sixth dropped as separator
+    s.GetSampleSei(before + 7, out);
+    EXPECT_STREQ(out, "林");
+    s.GetSampleSei(before + 8, out);
+    EXPECT_STREQ(out, "林");  // a lone trailing byte is dropped
+}
+
+TEST(SampleStore, ConstructionReportsTheSurnameCount) {
+    RecordingSink sink;
+    CSampleName s;
+    ASSERT_EQ(sink.debug.size(), 1u);
+    EXPECT_EQ(sink.debug[0], "姓のサンプル数＝1760個\n");
+}

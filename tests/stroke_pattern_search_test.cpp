@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "name_record.h"
+#include "stroke_pattern_search.h"
+
+using namespace hoshikura;
+
+namespace {
+
+CStrokePatternSearch Searched(const char* surname, int good) {
+    CStrokePatternSearch s;
+    s.SetQuery(surname, good);
+    s.RunSearch();
+    return s;
+}
+
+// Every pattern's score, scored independently of the ranking.
+std::vector<int> AllScores(const char* surname) {
+    std::vector<int> scores;
+    CNameRecord r;
+    for (int s = 1; s <= 29; ++s) {
+        r.Analyse(surname, "名");
+        r.strokes[r.surnameLength] = s;
+        r.Evaluate();
+        scores.push_back(r.totalScore);
+    }
+    for (int a = 1; a <= 21; ++a)
+        for (int b = 1; b <= 45; ++b) {
+            r.Analyse(surname, "名前");
+            r.strokes[r.surnameLength] = a;
+            r.strokes[r.surnameLength + 1] = b;
+            r.Evaluate();
+            scores.push_back(r.totalScore);
+        }
+    return scores;
+}
+
+}  // namespace
+
+TEST(StrokePatternSearch, RankingsHoldTheTopTwoHundredInOrder) {
+    for (const char* surname : {"林", "山田", "佐々木", "長谷川田中", "侃"}) {
+        std::vector<int> all = AllScores(surname);
+        ASSERT_EQ(all.size(), 974u);
+        for (int good : {1, 0}) {
+            CStrokePatternSearch s = Searched(surname, good);
+            ASSERT_EQ(s.resultCount, 200);
+            std::vector<int> expected = all;
+            if (good) std::sort(expected.rbegin(), expected.rend());
+            else std::sort(expected.begin(), expected.end());
+            for (int i = 0; i < 200; ++i) EXPECT_EQ(s.results[i].score, expected[i]) << surname << i;
+        }
+    }
+}
+
+TEST(StrokePatternSearch, LaterPatternsComeFirstAmongEqualScores) {
+    CStrokePatternSearch s = Searched("山田", 1);
+    for (int i = 1; i < 200; ++i) {
+        const StrokeResult& a = s.results[i - 1];
+        const StrokeResult& b = s.results[i];
+        if (a.score != b.score) continue;
+        // Among equal scores: two characters before one, then higher s1, then higher s2.
+        auto order = [](const StrokeResult& r) {
+            return r.characterCount == 2 ? 1000 + r.strokes[0] * 100 + r.strokes[1] : r.strokes[0];
+        };
+        EXPECT_GT(order(a), order(b)) << i;
+    }
+}
+
+TEST(StrokePatternSearch, PatternOfTaroScoresLikeTheName) {
+    CNameRecord taro;
+    taro.Analyse("山田", "太郎");
+    CStrokePatternSearch bad;
+    bad.SetQuery("山田", 1);
+    bad.RunSearch();
+    bool found = false;
+    for (int i = 0; i < 200; ++i)
+        if (bad.results[i].characterCount == 2 && bad.results[i].strokes[0] == 4 && bad.results[i].strokes[1] == 9) {
+            EXPECT_EQ(bad.results[i].score, taro.totalScore);
+            found = true;
+        }
+    EXPECT_EQ(found, taro.totalScore >= bad.results[199].score);
+}
+
+TEST(StrokePatternSearch, InsertionDropsTheTwoHundredFirstAndSkipsLowerOnes) {
+    CStrokePatternSearch s;
+    s.SetQuery("山田", 1);
+    CNameRecord r;
+    r.Analyse("山田", "太郎");
+    for (int i = 0; i < 200; ++i) s.InsertResult(r);
+    CNameRecord lower;
+    lower.Analyse("山田", "太郎");
+    lower.totalScore -= 1;
+    s.InsertResult(lower);  // full and worse than every row: dropped
+    EXPECT_EQ(s.resultCount, 200);
+    EXPECT_EQ(s.results[199].score, r.totalScore);
+    CNameRecord higher = r;
+    higher.totalScore += 1;
+    s.InsertResult(higher);
+    EXPECT_EQ(s.results[0].score, r.totalScore + 1);
+    EXPECT_EQ(s.resultCount, 200);
+}
+
+TEST(StrokePatternSearch, SampleKeysOfRows) {
+    CStrokePatternSearch s = Searched("山田", 1);
+    for (int i = 0; i < 200; ++i) {
+        int32_t f, rest;
+        s.SampleKey(i, f, rest);
+        EXPECT_EQ(f, s.results[i].strokes[0]);
+        EXPECT_EQ(rest, s.results[i].characterCount == 2 ? s.results[i].strokes[1] : 0);
+    }
+    int32_t f = 9, rest = 9;
+    s.SampleKey(200, f, rest);
+    EXPECT_EQ(f, 0);
+    EXPECT_EQ(WantsGood("GOOD"), 1);
+    EXPECT_EQ(WantsGood("BAD"), 0);
+}
