@@ -65,7 +65,7 @@ void Offer(CRankList& list, int row, const char* surname, const char* givenName,
 }  // namespace
 
 void CRankList::Clear() {
-    // Zero the whole list first so the stored bytes past each text are fixed.
+    // Zero the name fields first so the stored bytes past each text are fixed.
     std::memset(surnames, 0, sizeof surnames);
     std::memset(givenNames, 0, sizeof givenNames);
     for (int row = 0; row < kRankRows; ++row) {
