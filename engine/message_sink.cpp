@@ -12,24 +12,30 @@ CMessageSink* g_sink = nullptr;
 
 void SetMessageSink(CMessageSink* sink) { g_sink = sink; }
 
-void ShowMessage(const char* format, ...) {
+namespace {
+
+// Formats into a bounded buffer and hands the text to one of the sink's outputs.
+void Send(void (CMessageSink::*output)(const char*), const char* format, va_list args) {
     if (!g_sink) return;
     char text[kMessageBufferSize];
+    FormatTextV(text, sizeof text, format, args);
+    (g_sink->*output)(text);
+}
+
+}  // namespace
+
+void ShowMessage(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    FormatTextV(text, sizeof text, format, args);
+    Send(&CMessageSink::Show, format, args);
     va_end(args);
-    g_sink->Show(text);
 }
 
 void DebugPrint(const char* format, ...) {
-    if (!g_sink) return;
-    char text[kMessageBufferSize];
     va_list args;
     va_start(args, format);
-    FormatTextV(text, sizeof text, format, args);
+    Send(&CMessageSink::Debug, format, args);
     va_end(args);
-    g_sink->Debug(text);
 }
 
 }  // namespace hoshikura
