@@ -14,6 +14,15 @@ int RunJudgeCommand(int argc, char** argv);
 int RunSamplesCommand(int argc, char** argv);
 int RunPatternsCommand(int argc, char** argv);
 
+class CSampleName;
+
+// Written form and reading of one sample entry.
+struct SampleText {
+    std::string written;
+    std::string reading;
+};
+SampleText ReadSample(const CSampleName& store, int firstStrokes, int restStrokes, int k);
+
 // Writes CP932 text to stdout or stderr in the terminal's encoding.
 void WriteOut(const std::string& sjis);
 void WriteErr(const std::string& sjis);

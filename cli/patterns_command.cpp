@@ -47,13 +47,10 @@ int RunPatternsCommand(int argc, char** argv) {
         search.SampleKey(i, first, rest);
         std::string names, json;
         for (int k = 0; k < store.GetSampleCount(first, rest); ++k) {
-            char written[kMaxWrittenBytes + 1] = "";
-            char reading[kMaxReadingBytes + 1] = "";
-            store.GetSampleKj(first, rest, k, written);
-            store.GetSampleYomi(first, rest, k, reading);
-            names += std::string(" ") + written + "(" + reading + ")";
+            const SampleText sample = ReadSample(store, first, rest, k);
+            names += " " + sample.written + "(" + sample.reading + ")";
             json += (json.empty() ? "" : ",") +
-                    JsonObject().Text("written", written).Text("reading", reading).Str();
+                    JsonObject().Text("written", sample.written).Text("reading", sample.reading).Str();
         }
         if (args.Has("--json")) {
             out += (i ? "," : "") + JsonObject()

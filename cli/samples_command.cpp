@@ -15,11 +15,8 @@ std::string KeyListing(const CSampleName& store, int first, int rest) {
     std::string out = "(" + std::to_string(first) + ", " + std::to_string(rest) + "): " +
                       std::to_string(store.GetSampleCount(first, rest)) + "\n";
     for (int k = 0; k < store.GetSampleCount(first, rest); ++k) {
-        char written[kMaxWrittenBytes + 1] = "";
-        char reading[kMaxReadingBytes + 1] = "";
-        store.GetSampleKj(first, rest, k, written);
-        store.GetSampleYomi(first, rest, k, reading);
-        out += std::string(written) + " (" + reading + ")\n";
+        const SampleText sample = ReadSample(store, first, rest, k);
+        out += sample.written + " (" + sample.reading + ")\n";
     }
     return out;
 }
@@ -46,12 +43,9 @@ std::string Counts(const CSampleName& store) {
             filled += count > 0;
             firstTotal += count;
             for (int k = 0; k < count; ++k) {
-                char written[kMaxWrittenBytes + 1] = "";
-                char reading[kMaxReadingBytes + 1] = "";
-                store.GetSampleKj(first, rest, k, written);
-                store.GetSampleYomi(first, rest, k, reading);
-                forms.insert(written);
-                readings.insert(reading);
+                const SampleText sample = ReadSample(store, first, rest, k);
+                forms.insert(sample.written);
+                readings.insert(sample.reading);
             }
         }
         entries += firstTotal;
@@ -64,6 +58,14 @@ std::string Counts(const CSampleName& store) {
 }
 
 }  // namespace
+
+SampleText ReadSample(const CSampleName& store, int firstStrokes, int restStrokes, int k) {
+    char written[kMaxWrittenBytes + 1] = "";
+    char reading[kMaxReadingBytes + 1] = "";
+    store.GetSampleKj(firstStrokes, restStrokes, k, written);
+    store.GetSampleYomi(firstStrokes, restStrokes, k, reading);
+    return {written, reading};
+}
 
 int RunSamplesCommand(int argc, char** argv) {
     CliArgs args;
