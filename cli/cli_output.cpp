@@ -19,7 +19,10 @@ int UsageError(const std::string& message) {
     WriteErr("hoshikura-cli: " + message + "\n");
     WriteErr("usage: hoshikura-cli judge [--json] [--texts] SURNAME GIVEN\n"
              "       hoshikura-cli samples [--surnames | --key FIRST REST]\n"
-             "       hoshikura-cli patterns [--worst] [--limit N] [--json] SURNAME\n");
+             "       hoshikura-cli patterns [--worst] [--limit N] [--json] SURNAME\n"
+             "       hoshikura-cli reading [--limit N] [--json] SURNAME READING\n"
+             "       hoshikura-cli kanji [--limit N] [--json] SURNAME CHARACTER\n"
+             "       hoshikura-cli surnames [--worst] [--limit N] [--json] GIVEN\n");
     return kExitUsage;
 }
 

@@ -13,6 +13,9 @@ constexpr int kExitUsage = 2;
 int RunJudgeCommand(int argc, char** argv);
 int RunSamplesCommand(int argc, char** argv);
 int RunPatternsCommand(int argc, char** argv);
+int RunReadingCommand(int argc, char** argv);
+int RunKanjiCommand(int argc, char** argv);
+int RunSurnamesCommand(int argc, char** argv);
 
 class CSampleName;
 

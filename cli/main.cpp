@@ -23,5 +23,8 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "judge") == 0) return hoshikura::RunJudgeCommand(argc, argv);
     if (std::strcmp(command, "samples") == 0) return hoshikura::RunSamplesCommand(argc, argv);
     if (std::strcmp(command, "patterns") == 0) return hoshikura::RunPatternsCommand(argc, argv);
+    if (std::strcmp(command, "reading") == 0) return hoshikura::RunReadingCommand(argc, argv);
+    if (std::strcmp(command, "kanji") == 0) return hoshikura::RunKanjiCommand(argc, argv);
+    if (std::strcmp(command, "surnames") == 0) return hoshikura::RunSurnamesCommand(argc, argv);
     return hoshikura::UsageError(std::string("unknown command ") + command);
 }

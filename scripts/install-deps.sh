@@ -7,6 +7,7 @@ packages=(
   cmake make g++ python3 googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine64 xvfb locales fonts-ipafont imagemagick x11-apps
+  fp-utils-3.2.2
 )
 
 missing=()

@@ -1,7 +1,5 @@
 #include "stroke_pattern_search.h"
 
-#include <cstring>
-
 #include "sjis_text.h"
 
 namespace hoshikura {
@@ -42,21 +40,10 @@ void CStrokePatternSearch::RunSearch() {
 }
 
 void CStrokePatternSearch::InsertResult(const CNameRecord& record) {
-    const int32_t t = record.totalScore;
-    int i = 0;
-    for (; i < kRankingRows; ++i) {
-        const int32_t e = results[i].score;
-        if (e == 0 || (wantGood ? t >= e : t <= e)) break;
-    }
-    if (i == kRankingRows) return;
-    const int last = resultCount < kRankingRows ? resultCount : kRankingRows - 1;
-    std::memmove(&results[i + 1], &results[i], sizeof(StrokeResult) * static_cast<size_t>(last - i));
-    StrokeResult& row = results[i];
-    row = StrokeResult{};
-    row.characterCount = record.givenLength < 3 ? record.givenLength : 3;
-    for (int c = 0; c < row.characterCount; ++c) row.strokes[c] = record.StrokeAt(record.surnameLength + c);
-    row.score = t;
-    if (resultCount < kRankingRows) ++resultCount;
+    StrokeResult* row = OpenRankedRow(results, resultCount, record.totalScore, wantGood != 0);
+    if (!row) return;
+    row->characterCount = CopyGivenStrokes(record, row->strokes);
+    row->score = record.totalScore;
 }
 
 void CStrokePatternSearch::SampleKey(int row, int32_t& firstStrokes, int32_t& restStrokes) const {

@@ -4,11 +4,10 @@
 #include <cstdint>
 
 #include "name_record.h"
+#include "ranking.h"
 
 namespace hoshikura {
 
-constexpr int kRankingRows = 200;
-constexpr int kSurnameFieldSize = 12;
 // One-character patterns 1..29, two-character ones 1..21 x 1..45.
 constexpr int kMaxSinglePattern = 29;
 constexpr int kMaxPatternFirst = 21;
@@ -17,12 +16,9 @@ constexpr int kPatternCount = kMaxSinglePattern + kMaxPatternFirst * kMaxPattern
 
 struct StrokeResult {
     int32_t characterCount;  // 1 or 2; 0 in an empty row
-    int32_t strokes[3];
+    int32_t strokes[kRowStrokes];
     int32_t score;           // totalScore; 0 marks an empty row
 };
-
-// Whether a query flag text asks for good results: it begins with 'G'.
-inline int32_t WantsGood(const char* flag) { return flag && flag[0] == 'G' ? 1 : 0; }
 
 class CStrokePatternSearch {
 public:

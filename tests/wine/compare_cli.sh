@@ -46,6 +46,15 @@ compare samples
 compare samples --key 10 0
 compare patterns 山田 --limit 5
 compare patterns 佐々木 --worst --json
+compare reading 山田 ひろし --limit 10
+compare reading "山田　たろう" --json
+compare reading 山田 ヒロシ
+compare kanji 山田 翔 --limit 10
+compare kanji 佐々木 美 --json --limit 5
+compare kanji 山田 義男
+compare surnames 太郎 --limit 10
+compare surnames 太郎 --worst --json --limit 5
+compare surnames 寿限無寿限無
 
 echo "$((compared - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

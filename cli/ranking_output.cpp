@@ -1,0 +1,55 @@
+#include "ranking_output.h"
+
+#include "commands.h"
+#include "json_writer.h"
+#include "name_split.h"
+#include "sjis_text.h"
+
+namespace hoshikura {
+
+bool RowLimit(const CliArgs& args, int& limit) {
+    limit = kRankingRows;
+    const std::string* value = args.Value("--limit");
+    return !value || (ParseInt(*value, limit) && limit >= 0);
+}
+
+bool SplitQueryLine(const std::vector<std::string>& words, std::string& surname, std::string& query) {
+    std::string line;
+    for (const std::string& word : words) line += (line.empty() ? "" : " ") + word;
+    // Buffers that hold the whole line, as the dialogs give, so no word is cut.
+    std::vector<char> first(line.size() + 1), second(line.size() + 1);
+    const int capacity = static_cast<int>(line.size() + 1);
+    if (!SplitFullName(line.c_str(), first.data(), capacity, second.data(), capacity, 1)) return false;
+    surname = first.data();
+    query = second.data();
+    return true;
+}
+
+RankingLine NameRankingLine(const NameResult (&rows)[kRankingRows], int i, bool withReading) {
+    const NameResult& row = rows[i];
+    const int32_t rank = ShownRank(rows, i);
+    char text[128];
+    if (withReading)
+        FormatText(text, sizeof text, "%3d位 (%d点)    %s (%s)", rank, row.score, row.written, row.reading);
+    else
+        FormatText(text, sizeof text, "%3d位 (%d点)    %s", rank, row.score, row.written);
+    JsonObject json;
+    json.Int("rank", rank).Int("score", row.score).Text("written", row.written);
+    if (withReading) json.Text("reading", row.reading);
+    json.Raw("strokes", JsonIntArray(row.strokes, row.characterCount));
+    return {text, json.Str()};
+}
+
+void WriteRanking(const std::vector<RankingLine>& lines, bool rankingEmpty, bool json) {
+    std::string out;
+    if (json) {
+        for (const RankingLine& line : lines) out += (out.empty() ? "" : ",") + line.json;
+        WriteOut("[" + out + "]\n");
+        return;
+    }
+    if (rankingEmpty) out = "該当なし\n";
+    for (const RankingLine& line : lines) out += line.text + "\n";
+    WriteOut(out);
+}
+
+}  // namespace hoshikura

@@ -1,0 +1,35 @@
+// Sample given names with a wished-for reading, ranked by their score with a
+// surname.
+#pragma once
+
+#include <cstdint>
+
+#include "name_ranking.h"
+#include "name_record.h"
+#include "ranking.h"
+#include "sample_name.h"
+
+namespace hoshikura {
+
+constexpr int kReadingFieldSize = 100;
+
+class CReadingSearch {
+public:
+    CReadingSearch();
+
+    // Copies both texts; a reading longer than its field is cut on a
+    // character boundary (it is then longer than any sample reading anyway).
+    void SetQuery(const char* surnameText, const char* readingText);
+    void ClearResults();
+    // Scores every sample whose reading equals the query byte for byte.
+    void RunSearch(const CSampleName& samples);
+    // Ranked insertion with the duplicate check of the name ranking.
+    void InsertResult(const CNameRecord& record, const char* writtenForm, const char* readingText = "");
+
+    char surname[kSurnameFieldSize];
+    char reading[kReadingFieldSize];
+    int32_t resultCount;
+    NameResult results[kRankingRows];
+};
+
+}  // namespace hoshikura

@@ -1,0 +1,10 @@
+#include "app_state.h"
+
+namespace hoshikura {
+
+CAppState& App() {
+    static CAppState state;
+    return state;
+}
+
+}  // namespace hoshikura

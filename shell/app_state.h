@@ -1,0 +1,47 @@
+// The application-wide objects, each held through one pointer that is null
+// while absent, and the handles and splash state of the running program.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "rank_list.h"
+#include "recent_list.h"
+
+namespace hoshikura {
+
+class CViewList;
+class CDrawContext;
+class CFortuneTable;
+class CSampleName;
+
+struct CAppState {
+    HINSTANCE instance = nullptr;
+    HWND frame = nullptr;    // set once the frame's creation has returned
+    HWND client = nullptr;   // the MDI client
+    CViewList* viewList = nullptr;
+    CDrawContext* drawContext = nullptr;
+    CFortuneTable* fortunes = nullptr;
+    CSampleName* samples = nullptr;
+    HICON appIcon = nullptr;
+    DWORD helpCookie = 0;
+
+    CRankLists rankLists;
+    CRecentList recent{};
+    // Set when this run has read the stored lists: only then may the exit
+    // write them back, or a failed start would wipe them.
+    bool settingsLoaded = false;
+
+    int32_t openViewCount = 0;   // cascade position of the next view window
+
+    uint32_t splashElapsed = 0;
+    uint32_t splashLastTick = 0;
+    bool splashStarted = false;
+    bool splashPending = true;
+    HWND splashWindow = nullptr; // window of the newest version view
+};
+
+CAppState& App();
+
+}  // namespace hoshikura

@@ -1,0 +1,138 @@
+#include "frame_window.h"
+
+#include "app_objects.h"
+#include "app_state.h"
+#include "child_window.h"
+#include "dispatch.h"
+#include "help_loader.h"
+#include "stored_settings.h"
+#include "view.h"
+#include "view_list.h"
+
+namespace hoshikura {
+
+namespace {
+
+constexpr char kFrameClass[] = "MyMDIApp";
+constexpr char kChildClass[] = "MDIChild";
+constexpr char kFrameTitle[] = "Hoshikura";
+constexpr int kWindowMenuPosition = 2;    // "ｳｨﾝﾄﾞｳ(&W)"
+constexpr UINT kSplashInterval = 500;     // ms
+constexpr int kTallScreen = 600;
+
+bool RegisterClass(HINSTANCE instance, const char* name, WNDPROC procedure, const char* icon,
+                   HBRUSH background, const char* menu) {
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, icon);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.lpszMenuName = menu;
+    wc.lpszClassName = name;
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, icon, IMAGE_ICON, 16, 16, 0));
+    return RegisterClassExA(&wc) != 0;
+}
+
+void CentreFrame(HWND frame) {
+    int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    SIZE size = FrameSizeFor(screenHeight);
+    SetWindowPos(frame, nullptr, screenWidth / 2 - size.cx / 2, screenHeight / 2 - size.cy / 2,
+                 size.cx, size.cy, SWP_NOZORDER);
+}
+
+HWND CreateClient(HWND frame) {
+    RECT area;
+    GetClientRect(frame, &area);
+    CLIENTCREATESTRUCT create = {};
+    create.hWindowMenu = GetSubMenu(GetMenu(frame), kWindowMenuPosition);
+    create.idFirstChild = kFirstMdiChildId;
+    HWND client = CreateWindowExA(
+        WS_EX_CLIENTEDGE, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | MDIS_ALLCHILDSTYLES,
+        0, 0, area.right, area.bottom, frame,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMdiClientId)), App().instance, &create);
+    if (client) ShowWindow(client, SW_SHOW);
+    return client;
+}
+
+// Frame creation: objects, size, client, splash. -1 fails the creation.
+LRESULT OnCreate(HWND frame) {
+    if (!CreateAppObjects()) return -1;
+    CentreFrame(frame);
+    CAppState& app = App();
+    app.client = CreateClient(frame);
+    if (!app.client) return -1;
+    app.splashElapsed = 0;
+    SetTimer(frame, kSplashTimerId, kSplashInterval, SplashTimerProc);
+    app.viewList->versionOpen = 1;
+    if (!OpenView("ばー", "じょん", kVersionView)) app.viewList->versionOpen = 0;
+    return 0;
+}
+
+void OnEscape(HWND frame) {
+    if (MessageBoxA(frame, "\n終了しますか？\n\n", "EXIT?", MB_ICONQUESTION | MB_OKCANCEL) !=
+        IDCANCEL)
+        DestroyWindow(frame);
+}
+
+void OnDestroy() {
+    PostQuitMessage(0);
+    CallHtmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
+    CallHtmlHelp(nullptr, nullptr, HH_UNINITIALIZE, App().helpCookie);
+}
+
+}  // namespace
+
+bool RegisterWindowClasses(HINSTANCE instance) {
+    return RegisterClass(instance, kFrameClass, FrameWndProc, "MYMDIAPP",
+                         reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1), "MYMDIAPP") &&
+           RegisterClass(instance, kChildClass, ChildWndProc, "MDICHILD",
+                         reinterpret_cast<HBRUSH>(COLOR_MENU + 1), nullptr);
+}
+
+HWND CreateFrameWindow(HINSTANCE instance) {
+    App().instance = instance;
+    HWND frame = CreateWindowExA(0, kFrameClass, kFrameTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                 0, 640, 480, nullptr, nullptr, instance, nullptr);
+    App().frame = frame;
+    return frame;
+}
+
+SIZE FrameSizeFor(int screenHeight) {
+    if (screenHeight > kTallScreen) return {800, 600};
+    return {640, 480};
+}
+
+LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(frame);
+    case WM_SIZE:
+        MoveWindow(App().client, 0, 0, LOWORD(lparam), HIWORD(lparam), TRUE);
+        return 0;
+    case WM_KEYDOWN:
+        if (wparam == VK_ESCAPE) OnEscape(frame);
+        return 0;
+    case WM_COMMAND:
+        if (OnFrameCommand(frame, LOWORD(wparam))) return 0;
+        break;
+    case WM_ENDSESSION:
+        // Logoff and shutdown end the process without destroying the frame.
+        if (wparam && App().settingsLoaded) SaveStoredSettings();
+        return 0;
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    case WM_NCDESTROY:
+        DestroyAppObjects();
+        return 0;
+    default:
+        break;
+    }
+    return DefFrameProcA(frame, App().client, message, wparam, lparam);
+}
+
+}  // namespace hoshikura

@@ -1,0 +1,50 @@
+// The multiple-document frame "MyMDIApp": its window classes, creation,
+// procedure and menu commands.
+#pragma once
+
+#include <windows.h>
+
+#include "menu_ids.h"
+
+namespace hoshikura {
+
+// Declares "MyMDIApp" and "MDIChild"; false when either fails.
+bool RegisterWindowClasses(HINSTANCE instance);
+// Creates the frame (and with it every application-wide object, the MDI
+// client and the splash). Null when the creation failed.
+HWND CreateFrameWindow(HINSTANCE instance);
+
+LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam);
+// Runs one menu command; false for ids the frame leaves to DefFrameProcA.
+bool OnFrameCommand(HWND frame, int id);
+
+// Frame size for a screen height: 800 × 600 above 600 pixels, else 640 × 480.
+SIZE FrameSizeFor(int screenHeight);
+
+void CALLBACK SplashTimerProc(HWND frame, UINT message, UINT_PTR id, DWORD tick);
+
+// Menu command ids.
+enum FrameCommand {
+    kCmdQuit = IDM_QUIT,
+    kCmdCloseWindow = IDM_CLOSE_WINDOW,
+    kCmdCascade = IDM_CASCADE,
+    kCmdTileHorizontal = IDM_TILE_HORIZONTAL,
+    kCmdTileVertical = IDM_TILE_VERTICAL,
+    kCmdArrangeIcons = IDM_ARRANGE_ICONS,
+    kCmdVersion = IDM_VERSION,
+    kCmdJudge = IDM_JUDGE,
+    kCmdRanking = IDM_RANKING,
+    kCmdSurnameSearch = IDM_SURNAME_SEARCH,
+    kCmdReadingSearch = IDM_READING_SEARCH,
+    kCmdKanjiSearch = IDM_KANJI_SEARCH,
+    kCmdGivenNameSearch = IDM_GIVEN_NAME_SEARCH,
+    kCmdFeatures = IDM_FEATURES,
+    kCmdHelp = IDM_HELP,
+    kCmdFirstRecent = IDM_FIRST_RECENT,
+    kCmdLastRecent = IDM_LAST_RECENT,
+};
+constexpr int kFirstMdiChildId = 1000;
+constexpr int kMdiClientId = 3232;
+constexpr UINT_PTR kSplashTimerId = 1;
+
+}  // namespace hoshikura

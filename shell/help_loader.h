@@ -1,0 +1,19 @@
+// The help viewer's library is found and loaded at run time, so the program
+// starts and runs without it; every help call then does nothing.
+#pragma once
+
+#include <windows.h>
+
+#include <htmlhelp.h>
+
+namespace hoshikura {
+
+// HtmlHelpA with these arguments, or 0 when the library or its entry point
+// is unavailable (then silently, for the rest of the run).
+HWND CallHtmlHelp(HWND caller, const char* file, UINT command, DWORD_PTR data);
+
+// Where the registry says the help control is installed, expanded and
+// terminated; false when the key or a string value is missing.
+bool HelpControlPath(char* path, DWORD capacity);
+
+}  // namespace hoshikura

@@ -1,0 +1,172 @@
+#include "input_dialogs.h"
+
+#include <richedit.h>
+
+#include "dialog_text.h"
+#include "dispatch.h"
+#include "resource_ids.h"
+#include "sjis_text.h"
+#include "view.h"
+
+namespace hoshikura {
+
+namespace {
+
+// The prompt and what replaces it show in 28-point Mincho type.
+constexpr LONG kEditTypeTwips = 560;
+constexpr char kEditTypeFace[] = "ＭＳ Ｐ明朝";
+static_assert(sizeof(CHARFORMATA) == 60, "the rich-edit character format of 60 bytes");
+static_assert(sizeof kEditTypeFace <= sizeof(CHARFORMATA::szFaceName), "face name fits");
+
+// Every dialog ends with 1; the frame does not look at it.
+constexpr INT_PTR kDialogResult = 1;
+constexpr int kMaxActions = 2;
+
+// What sets one input dialog apart; the five share everything else.
+struct InputDialog {
+    int editId;
+    const char* initialText;
+    int readLimit;          // bytes read from the field, and what it holds
+    bool focusOnInit;       // DLGBOX1 and DLGBOX2 are focused on WM_SIZE alone
+    int actions[kMaxActions];  // action button ids; 0 for none
+    // Handles an action button with the text read; true when the dialog ends.
+    bool (*act)(int buttonId, const char* typed);
+};
+
+bool JudgeTypedName(int, const char* typed) { return JudgeFullName(typed) != 0; }
+
+// The search view is requested while the dialog is still up; the dialog
+// ends once the words passed their checks, whether or not a window opened.
+bool RequestSearch(bool passed, const SearchWords& words, int kind) {
+    if (!passed) return false;
+    OpenView(words.first, words.second, kind);
+    return true;
+}
+
+bool SearchGivenNamePatterns(int buttonId, const char* typed) {
+    SearchWords words;
+    const bool passed = SurnameSearchWords(typed, buttonId == IDC_GOOD_SEARCH, words);
+    return RequestSearch(passed, words, kStrokeSearchView);
+}
+
+bool SearchByReading(int, const char* typed) {
+    SearchWords words;
+    return RequestSearch(ReadingSearchWords(typed, words), words, kReadingSearchView);
+}
+
+bool SearchByKanji(int, const char* typed) {
+    SearchWords words;
+    return RequestSearch(KanjiSearchWords(typed, words), words, kKanjiSearchView);
+}
+
+bool SearchSurnames(int buttonId, const char* typed) {
+    SearchWords words;
+    const bool passed = GivenNameSearchWords(typed, buttonId == IDC_GOOD_SEARCH, words);
+    return RequestSearch(passed, words, kSurnameSearchView);
+}
+
+const InputDialog kFullNameDialog = {
+    IDC_FULL_NAME_EDIT, "姓名を入力", kFieldReadLimit, false, {IDOK, 0}, JudgeTypedName};
+const InputDialog kSurnameDialog = {
+    IDC_SURNAME_EDIT, "姓を入力", kFieldReadLimit, false,
+    {IDC_GOOD_SEARCH, IDC_BAD_SEARCH}, SearchGivenNamePatterns};
+const InputDialog kReadingDialog = {
+    IDC_READING_EDIT, "(姓)  (ひらがな)", kFieldReadLimit, true, {IDC_QUERY_OK, 0}, SearchByReading};
+const InputDialog kKanjiDialog = {
+    IDC_KANJI_EDIT, "(姓)  (漢字１文字)", kFieldReadLimit, true, {IDC_QUERY_OK, 0}, SearchByKanji};
+const InputDialog kGivenNameDialog = {
+    IDC_GIVEN_NAME_EDIT, "名前を入力", kGivenNameReadLimit, true,
+    {IDC_GOOD_SEARCH, IDC_BAD_SEARCH}, SearchSurnames};
+
+// Large Mincho type for the selection, so the prompt and what is typed over
+// it show in it.
+void SetPromptType(HWND edit) {
+    CHARFORMATA format{};
+    format.cbSize = sizeof format;
+    SendMessageA(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    format.dwMask |= CFM_SIZE | CFM_FACE;
+    format.yHeight = kEditTypeTwips;
+    CopyText(format.szFaceName, sizeof format.szFaceName, kEditTypeFace);
+    SendMessageA(edit, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+void InitEditField(HWND dialog, const InputDialog& d) {
+    HWND edit = GetDlgItem(dialog, d.editId);
+    if (!edit) return;
+    // The field holds no more than is read from it, so nothing typed is
+    // dropped unseen.
+    SendMessageA(edit, EM_EXLIMITTEXT, 0, d.readLimit);
+    SetWindowTextA(edit, d.initialText);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    if (d.focusOnInit) SetFocus(edit);
+    SetPromptType(edit);
+}
+
+void FocusEditField(HWND dialog, const InputDialog& d) {
+    if (HWND edit = GetDlgItem(dialog, d.editId)) SetFocus(edit);
+}
+
+// The field's text, at most the dialog's limit of bytes and terminated
+// whatever the control wrote.
+void ReadTypedText(HWND dialog, const InputDialog& d, char (&text)[kFieldBufferSize]) {
+    text[0] = '\0';
+    GetDlgItemTextA(dialog, d.editId, text, kFieldBufferSize);
+    SealFieldText(text, sizeof text, static_cast<std::size_t>(d.readLimit));
+}
+
+bool IsAction(const InputDialog& d, int id) {
+    for (int action : d.actions)
+        if (action != 0 && action == id) return true;
+    return false;
+}
+
+INT_PTR OnCommand(HWND dialog, const InputDialog& d, int id) {
+    if (id == IDCANCEL) {
+        EndDialog(dialog, kDialogResult);
+        return TRUE;
+    }
+    if (!IsAction(d, id)) return FALSE;
+    char typed[kFieldBufferSize];
+    ReadTypedText(dialog, d, typed);
+    if (d.act(id, typed)) EndDialog(dialog, kDialogResult);
+    return TRUE;
+}
+
+INT_PTR RunInputDialog(const InputDialog& d, HWND dialog, UINT message, WPARAM wparam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        InitEditField(dialog, d);
+        return TRUE;
+    case WM_SIZE:
+        FocusEditField(dialog, d);
+        return TRUE;
+    case WM_COMMAND:
+        return OnCommand(dialog, d, LOWORD(wparam));
+    default:
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+INT_PTR CALLBACK FullNameDlgProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+    return RunInputDialog(kFullNameDialog, dialog, message, wparam);
+}
+
+INT_PTR CALLBACK SurnameDlgProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+    return RunInputDialog(kSurnameDialog, dialog, message, wparam);
+}
+
+INT_PTR CALLBACK ReadingDlgProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+    return RunInputDialog(kReadingDialog, dialog, message, wparam);
+}
+
+INT_PTR CALLBACK KanjiDlgProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+    return RunInputDialog(kKanjiDialog, dialog, message, wparam);
+}
+
+INT_PTR CALLBACK GivenNameDlgProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+    return RunInputDialog(kGivenNameDialog, dialog, message, wparam);
+}
+
+}  // namespace hoshikura

@@ -1,0 +1,219 @@
+#include "registry_store.h"
+
+#include <cstring>
+
+#include "name_field.h"
+#include "sjis_text.h"
+
+namespace hoshikura {
+
+namespace {
+
+const char kNumberPath[] = "Software\\Hoshikura\\Recent\\Number";
+const char kSeiMeiPath[] = "Software\\Hoshikura\\Recent\\SeiMei";
+const char kTop10Path[] = "Software\\Hoshikura\\Top10";
+const char kWorst10Path[] = "Software\\Hoshikura\\Worst10";
+const char kCountValue[] = "Value";
+
+constexpr int kComponentSize = 260;
+constexpr int kValueNameSize = 16;
+
+// End of the path component starting at text: the next backslash that is a
+// character of its own (0x5C is also a trail byte, as in "表"), or the NUL.
+const char* ComponentEnd(const char* text) {
+    while (*text != '\0' && *text != '\\') {
+        if (IsLeadByte(static_cast<unsigned char>(*text)) && text[1] != '\0')
+            ++text;
+        ++text;
+    }
+    return text;
+}
+
+}  // namespace
+
+CRegistryKey::CRegistryKey(CRegistryHive& hive) : hive_(hive), path_{}, keys_{}, depth_(0) {}
+
+CRegistryKey::~CRegistryKey() { Close(); }
+
+RegistryResult CRegistryKey::OpenComponent(const char* name, Access access, RegistryHandle* key) {
+    RegistryHandle parent = depth_ > 0 ? keys_[depth_ - 1] : nullptr;
+    return access == kReadWrite ? hive_.CreateKey(parent, name, key)
+                                : hive_.OpenKey(parent, name, key);
+}
+
+int32_t CRegistryKey::Open(const char* path, Access access) {
+    if (IsOpen()) Close();
+    const std::size_t length = strnlen(path, kRegistryPathSize);
+    if (length == 0 || length >= static_cast<std::size_t>(kRegistryPathSize)) return 0;
+    std::memcpy(path_, path, length + 1);
+
+    for (const char* component = path_;;) {
+        const char* end = ComponentEnd(component);
+        const std::size_t size = static_cast<std::size_t>(end - component);
+        RegistryHandle key = nullptr;
+        if (size == 0 || depth_ == kRegistryMaxDepth) break;
+        char name[kComponentSize];
+        std::memcpy(name, component, size);  // size < 256
+        name[size] = '\0';
+        if (OpenComponent(name, access, &key) != kRegSuccess) break;
+        keys_[depth_++] = key;
+        if (*end == '\0') return 1;
+        component = end + 1;
+    }
+    // A chain that stops part-way is of no use: let go of what was opened.
+    Close();
+    return 0;
+}
+
+void CRegistryKey::Close() {
+    while (depth_ > 0) {
+        --depth_;
+        hive_.CloseKey(keys_[depth_]);
+        keys_[depth_] = nullptr;
+    }
+    path_[0] = '\0';
+}
+
+int32_t CRegistryKey::SetDword(const char* name, int32_t value) {
+    if (!IsOpen()) return 0;
+    // DWORD values are little-endian whatever the host.
+    const uint32_t bits = static_cast<uint32_t>(value);
+    const unsigned char bytes[4] = {static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
+                                    static_cast<unsigned char>(bits >> 16),
+                                    static_cast<unsigned char>(bits >> 24)};
+    return hive_.SetValue(keys_[depth_ - 1], name, kRegDword, bytes, sizeof bytes) == kRegSuccess
+               ? 4
+               : 0;
+}
+
+int32_t CRegistryKey::SetString(const char* name, const char* text) {
+    if (!IsOpen()) return 0;
+    const uint32_t size = static_cast<uint32_t>(std::strlen(text) + 1);
+    return hive_.SetValue(keys_[depth_ - 1], name, kRegSz, text, size) == kRegSuccess
+               ? static_cast<int32_t>(size)
+               : 0;
+}
+
+int32_t CRegistryKey::GetDword(const char* name, int32_t& value) {
+    value = 0;
+    if (!IsOpen()) return 0;
+    unsigned char bytes[4] = {};
+    uint32_t size = sizeof bytes;
+    RegistryValueType type = kRegNone;
+    if (hive_.QueryValue(keys_[depth_ - 1], name, &type, bytes, &size) != kRegSuccess ||
+        type != kRegDword || size != sizeof bytes)
+        return 0;
+    value = static_cast<int32_t>(static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
+                                 static_cast<uint32_t>(bytes[2]) << 16 |
+                                 static_cast<uint32_t>(bytes[3]) << 24);
+    return 4;
+}
+
+int32_t CRegistryKey::GetString(const char* name, char (&slot)[kStoredNameSize]) {
+    if (!IsOpen()) return 0;
+    // Read into a buffer of our own: a failed or over-long read may leave
+    // anything in it, and the slot must then stay as it was.
+    char data[kStoredNameSize];
+    uint32_t size = sizeof data;
+    RegistryValueType type = kRegNone;
+    if (hive_.QueryValue(keys_[depth_ - 1], name, &type, data, &size) != kRegSuccess ||
+        type != kRegSz || size > sizeof data)
+        return 0;
+    // The stored bytes need not end in a NUL: the text is what comes before
+    // the first one, and it must leave room for the terminator.
+    const std::size_t textLength = strnlen(data, size);
+    if (textLength >= sizeof data) return 0;
+    const std::size_t length = CharBoundaryPrefix(data, textLength);
+    FillField(slot, sizeof slot, data, length);
+    return static_cast<int32_t>(length + 1);
+}
+
+namespace {
+
+struct ValueName {
+    ValueName(int row, const char* word) { FormatText(text, sizeof text, "%d %s", row, word); }
+    char text[kValueNameSize];
+};
+
+// A list's name field as a terminated text, even if the field lacks its NUL.
+struct FieldText {
+    explicit FieldText(const char (&field)[kStoredNameSize]) {
+        FillField(text, sizeof text, field, FieldTextLength(field, sizeof field));
+    }
+    char text[kStoredNameSize];
+};
+
+int32_t StoredRecentCount(CRegistryKey& key) {
+    int32_t count = 0;
+    if (!key.Open(kNumberPath, CRegistryKey::kReadOnly)) return 0;
+    key.GetDword(kCountValue, count);
+    if (count < 0) return 0;
+    return count > kRecentEntries ? kRecentEntries : count;
+}
+
+void LoadRecent(CRegistryKey& key, CRecentList& recent) {
+    const int32_t count = StoredRecentCount(key);
+    if (count == 0 || !key.Open(kSeiMeiPath, CRegistryKey::kReadOnly)) return;
+    for (int k = 1; k <= count; ++k) {
+        char surname[kStoredNameSize] = {};
+        char givenName[kStoredNameSize] = {};
+        key.GetString(ValueName(k, "sei").text, surname);
+        key.GetString(ValueName(k, "mei").text, givenName);
+        // Entries that cannot be judged again, or repeat one, are dropped.
+        recent.AppendOldest(surname, givenName);
+    }
+}
+
+void LoadRankList(CRegistryKey& key, const char* path, CRankList& list) {
+    if (!key.Open(path, CRegistryKey::kReadOnly)) return;
+    for (int k = 1; k <= kRankRows; ++k) {
+        key.GetString(ValueName(k, "sei").text, list.surnames[k - 1]);
+        key.GetString(ValueName(k, "mei").text, list.givenNames[k - 1]);
+        key.GetDword(ValueName(k, "Score").text, list.scores[k - 1]);
+    }
+}
+
+// Names first, count after: a count is never written for names that were not.
+bool SaveRecent(CRegistryKey& key, const CRecentList& recent) {
+    const int32_t count = recent.Entries();
+    if (!key.Open(kSeiMeiPath, CRegistryKey::kReadWrite)) return false;
+    for (int k = 1; k <= count; ++k) {
+        key.SetString(ValueName(k, "sei").text, FieldText(recent.surnames[k - 1]).text);
+        key.SetString(ValueName(k, "mei").text, FieldText(recent.givenNames[k - 1]).text);
+    }
+    if (!key.Open(kNumberPath, CRegistryKey::kReadWrite)) return false;
+    key.SetDword(kCountValue, count);
+    return true;
+}
+
+bool SaveRankList(CRegistryKey& key, const char* path, const CRankList& list) {
+    if (!key.Open(path, CRegistryKey::kReadWrite)) return false;
+    for (int k = 1; k <= kRankRows; ++k) {
+        key.SetString(ValueName(k, "sei").text, FieldText(list.surnames[k - 1]).text);
+        key.SetString(ValueName(k, "mei").text, FieldText(list.givenNames[k - 1]).text);
+        key.SetDword(ValueName(k, "Score").text, list.scores[k - 1]);
+    }
+    return true;
+}
+
+}  // namespace
+
+void LoadSettings(CRegistryHive& hive, CRecentList& recent, CRankLists& ranks) {
+    recent.Clear();
+    ranks.Clear();
+    CRegistryKey key(hive);
+    LoadRecent(key, recent);
+    LoadRankList(key, kTop10Path, ranks.best);
+    LoadRankList(key, kWorst10Path, ranks.worst);
+}
+
+int32_t SaveSettings(CRegistryHive& hive, const CRecentList& recent, const CRankLists& ranks) {
+    CRegistryKey key(hive);
+    // Each key on its own: one that cannot be written does not cost the others.
+    const bool recentSaved = SaveRecent(key, recent);
+    const bool bestSaved = SaveRankList(key, kTop10Path, ranks.best);
+    const bool worstSaved = SaveRankList(key, kWorst10Path, ranks.worst);
+    return recentSaved && bestSaved && worstSaved ? 1 : 0;
+}
+
+}  // namespace hoshikura

@@ -1,0 +1,41 @@
+// Closes the start-up splash (the version view) once more than two seconds
+// have been counted; the first call only starts the count, so the splash
+// goes at the seventh call, about 3.5 s after the frame was created.
+#include "app_state.h"
+#include "frame_window.h"
+#include "view.h"
+#include "view_list.h"
+
+namespace hoshikura {
+
+namespace {
+
+constexpr uint32_t kSplashMilliseconds = 2000;
+
+// True while the splash handle still belongs to a listed version view: the
+// user may have closed it, and a handle can be reused by a later window.
+bool SplashStillOpen(const CAppState& app) {
+    if (!app.splashWindow || !app.viewList) return false;
+    CView* view = app.viewList->Find(app.splashWindow);
+    return view && view->kind == kVersionView;
+}
+
+}  // namespace
+
+void CALLBACK SplashTimerProc(HWND, UINT, UINT_PTR, DWORD) {
+    CAppState& app = App();
+    uint32_t now = GetTickCount();
+    if (!app.splashStarted) {
+        app.splashStarted = true;
+        app.splashLastTick = now;
+    }
+    if (app.splashElapsed > kSplashMilliseconds && app.splashPending) {
+        if (SplashStillOpen(app))
+            SendMessageA(app.client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(app.splashWindow), 0);
+        app.splashPending = false;
+    }
+    app.splashElapsed += now - app.splashLastTick;
+    app.splashLastTick = now;
+}
+
+}  // namespace hoshikura

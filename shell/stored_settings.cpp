@@ -1,0 +1,19 @@
+#include "stored_settings.h"
+
+#include "app_state.h"
+#include "registry_store.h"
+#include "win32_registry_key.h"
+
+namespace hoshikura {
+
+void LoadStoredSettings() {
+    CWin32RegistryHive hive;
+    LoadSettings(hive, App().recent, App().rankLists);
+}
+
+void SaveStoredSettings() {
+    CWin32RegistryHive hive;
+    SaveSettings(hive, App().recent, App().rankLists);
+}
+
+}  // namespace hoshikura

@@ -1,0 +1,53 @@
+// Program entry: window classes, the frame, the libraries the dialogs and
+// views need, the recent-people menu, help, and the message loop.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app_state.h"
+#include "frame_window.h"
+#include "help_loader.h"
+#include "message_box_sink.h"
+#include "recent_people.h"
+
+namespace {
+
+void LoadRichEdit(HWND frame) {
+    if (!LoadLibraryA("RICHED32.DLL"))
+        MessageBoxA(frame, "\"RICHED32.DLL\"の読み込みに失敗しました。", "ロードエラー", MB_OK);
+}
+
+void LoadTabControl() {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+int RunMessageLoop() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+        Sleep(1);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    using namespace hoshikura;
+    CMessageBoxSink sink;
+    SetMessageSink(&sink);
+    if (!RegisterWindowClasses(instance)) return 0;
+    HWND frame = CreateFrameWindow(instance);
+    if (!frame) return 0;
+    ShowWindow(frame, showCommand);
+    UpdateWindow(frame);
+    LoadRichEdit(frame);
+    LoadTabControl();
+    RebuildRecentMenu();
+    CallHtmlHelp(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<DWORD_PTR>(&App().helpCookie));
+    int code = RunMessageLoop();
+    SetMessageSink(nullptr);
+    return code;
+}

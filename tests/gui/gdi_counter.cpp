@@ -1,0 +1,105 @@
+#include "gdi_counter.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <set>
+
+namespace hoshikura {
+namespace test {
+
+namespace {
+
+struct CCounts {
+    std::set<HGDIOBJ> alive;
+    int created = 0;
+};
+
+CCounts& Counts() {
+    static CCounts counts;
+    return counts;
+}
+
+HGDIOBJ Track(HGDIOBJ object) {
+    if (object) {
+        Counts().alive.insert(object);
+        ++Counts().created;
+    }
+    return object;
+}
+
+decltype(&CreatePen) g_createPen = nullptr;
+decltype(&CreateSolidBrush) g_createSolidBrush = nullptr;
+decltype(&CreateFontIndirectA) g_createFontIndirect = nullptr;
+decltype(&DeleteObject) g_deleteObject = nullptr;
+
+HPEN WINAPI CountedCreatePen(int style, int width, COLORREF colour) {
+    return static_cast<HPEN>(Track(g_createPen(style, width, colour)));
+}
+HBRUSH WINAPI CountedCreateSolidBrush(COLORREF colour) {
+    return static_cast<HBRUSH>(Track(g_createSolidBrush(colour)));
+}
+HFONT WINAPI CountedCreateFontIndirect(const LOGFONTA* font) {
+    return static_cast<HFONT>(Track(g_createFontIndirect(font)));
+}
+BOOL WINAPI CountedDeleteObject(HGDIOBJ object) {
+    Counts().alive.erase(object);
+    return g_deleteObject(object);
+}
+
+// Replaces the import address of `name` from gdi32 in this module.
+template <typename Function>
+bool Patch(const char* name, Function replacement, Function* original) {
+    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& directory =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    auto* import = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
+    for (; import->Name; ++import) {
+        if (lstrcmpiA(reinterpret_cast<char*>(base + import->Name), "gdi32.dll") != 0) continue;
+        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->OriginalFirstThunk);
+        auto* addresses = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->FirstThunk);
+        for (; names->u1.AddressOfData; ++names, ++addresses) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+            if (std::strcmp(reinterpret_cast<char*>(byName->Name), name) != 0) continue;
+            DWORD old;
+            VirtualProtect(&addresses->u1.Function, sizeof addresses->u1.Function, PAGE_READWRITE,
+                           &old);
+            if (original) *original = reinterpret_cast<Function>(addresses->u1.Function);
+            addresses->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
+            VirtualProtect(&addresses->u1.Function, sizeof addresses->u1.Function, old, &old);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+CGdiCounter::CGdiCounter() {
+    Counts() = CCounts();
+    installed_ = Patch("CreatePen", &CountedCreatePen, &g_createPen) &&
+                 Patch("CreateSolidBrush", &CountedCreateSolidBrush, &g_createSolidBrush) &&
+                 Patch("CreateFontIndirectA", &CountedCreateFontIndirect, &g_createFontIndirect) &&
+                 Patch("DeleteObject", &CountedDeleteObject, &g_deleteObject);
+}
+
+CGdiCounter::~CGdiCounter() {
+    if (g_createPen) Patch("CreatePen", g_createPen, static_cast<decltype(g_createPen)*>(nullptr));
+    if (g_createSolidBrush)
+        Patch("CreateSolidBrush", g_createSolidBrush,
+              static_cast<decltype(g_createSolidBrush)*>(nullptr));
+    if (g_createFontIndirect)
+        Patch("CreateFontIndirectA", g_createFontIndirect,
+              static_cast<decltype(g_createFontIndirect)*>(nullptr));
+    if (g_deleteObject)
+        Patch("DeleteObject", g_deleteObject, static_cast<decltype(g_deleteObject)*>(nullptr));
+}
+
+int CGdiCounter::Created() const { return Counts().created; }
+int CGdiCounter::Alive() const { return static_cast<int>(Counts().alive.size()); }
+
+}  // namespace test
+}  // namespace hoshikura

@@ -1,0 +1,38 @@
+// The program's frame for tests: created hidden once per test process, with
+// a recording message sink so no message box waits for a click.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace hoshikura {
+namespace test {
+
+// Creates the hidden frame (classes, objects, client, splash) if needed.
+HWND EnsureFrame();
+// Destroys the frame and with it every view and application object.
+void DestroyFrame();
+// Dispatches every queued message of this thread.
+void PumpMessages();
+// Pumps for about `milliseconds`, so timers fire.
+void PumpFor(DWORD milliseconds);
+// Closes every open view window.
+void CloseAllViews();
+// Number of listed views, and of listed views of one kind.
+int ViewCount();
+int ViewCountOfKind(int kind);
+
+// The texts ShowMessage was asked to show since the last call.
+std::vector<std::string> TakeMessages();
+
+// Answers the next message box of this thread with `button` (IDOK,
+// IDCANCEL) as soon as it appears; returns its text through `text`.
+void AnswerNextMessageBox(int button, std::string* text = nullptr);
+
+// Where screenshots and other artefacts go (created on demand).
+std::string ArtefactPath(const char* fileName);
+
+}  // namespace test
+}  // namespace hoshikura

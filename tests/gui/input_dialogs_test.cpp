@@ -1,0 +1,335 @@
+// The five input dialogs run modally from their templates inside the hidden
+// frame: a timer inside the dialog's own loop looks at the field, types,
+// presses a button or a key, and cancels a dialog that stayed open.
+#include <gtest/gtest.h>
+
+#include <richedit.h>
+
+#include <string>
+#include <vector>
+
+#include "app_state.h"
+#include "dialog_text.h"
+#include "gui_fixture.h"
+#include "input_dialogs.h"
+#include "person_view.h"
+#include "resource_ids.h"
+#include "view.h"
+#include "view_list.h"
+
+namespace hoshikura {
+namespace {
+
+const char kSurnameTooLong[] = "姓の文字数は５文字以内です。";
+const char kGivenTooLong[] = "名の文字数は５文字以内です。";
+const char kHalfWidth[] = "半角文字は使用できません。";
+
+struct DialogCase {
+    const char* templateName;
+    DLGPROC procedure;
+    int editId;
+    const char* caption;
+    const char* initialText;
+    int readLimit;
+    int defaultButton;
+    bool buttonsAreTabStops;
+};
+
+const DialogCase kFullName = {"DLGBOX1", FullNameDlgProc, IDC_FULL_NAME_EDIT, "名前入力",
+                              "姓名を入力", kFieldReadLimit, IDOK, true};
+const DialogCase kSurname = {"DLGBOX2", SurnameDlgProc, IDC_SURNAME_EDIT, "姓の入力",
+                             "姓を入力", kFieldReadLimit, IDC_GOOD_SEARCH, true};
+const DialogCase kReading = {"DLGBOX3", ReadingDlgProc, IDC_READING_EDIT,
+                             "姓と読み仮名から検索", "(姓)  (ひらがな)", kFieldReadLimit,
+                             IDC_QUERY_OK, false};
+const DialogCase kKanji = {"DLGBOX4", KanjiDlgProc, IDC_KANJI_EDIT, "１文字指定して検索",
+                           "(姓)  (漢字１文字)", kFieldReadLimit, IDC_QUERY_OK, false};
+const DialogCase kGivenName = {"DLGBOX5", GivenNameDlgProc, IDC_GIVEN_NAME_EDIT,
+                               "名前を入力して姓を検索", "名前を入力", kGivenNameReadLimit,
+                               IDC_GOOD_SEARCH, false};
+const DialogCase* const kAllDialogs[] = {&kFullName, &kSurname, &kReading, &kKanji, &kGivenName};
+
+// What one modal run saw.
+struct DialogRun {
+    INT_PTR result = 0;
+    bool shown = false;           // the script found the dialog
+    std::string shownText;        // the field's text as the dialog came up
+    bool fieldFocused = false;
+    bool promptSelected = false;
+    int viewsAfterAction = -1;    // counted while the dialog was still up
+    bool endedByAction = false;   // false: it stayed open and was cancelled
+};
+
+// What the script does once the dialog is up.
+struct DialogScript {
+    const DialogCase* dialog = nullptr;
+    bool typeText = false;
+    std::string text;
+    int button = 0;             // pressed when not 0
+    bool pressEnter = false;    // Return in the field instead of a button
+    int ticks = 0;
+    HWND window = nullptr;
+    DialogRun run;
+};
+
+DialogScript& Script() {
+    static DialogScript script;
+    return script;
+}
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
+    char className[16];
+    if (!IsWindowVisible(window) || !GetClassNameA(window, className, sizeof className) ||
+        lstrcmpA(className, "#32770"))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+std::string FieldText(HWND dialog, int id) {
+    char text[kFieldBufferSize] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+void LookAndAct(DialogScript& s) {
+    HWND edit = GetDlgItem(s.window, s.dialog->editId);
+    s.run.shown = true;
+    s.run.shownText = FieldText(s.window, s.dialog->editId);
+    s.run.fieldFocused = GetFocus() == edit;
+    CHARRANGE selection = {};
+    SendMessageA(edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    s.run.promptSelected =
+        selection.cpMin == 0 && selection.cpMax == GetWindowTextLengthW(edit) && selection.cpMax > 0;
+    if (s.typeText) SetDlgItemTextA(s.window, s.dialog->editId, s.text.c_str());
+    if (s.pressEnter) {
+        SetFocus(edit);
+        PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+        PostMessageA(edit, WM_KEYUP, VK_RETURN, 0);
+    } else if (s.button) {
+        SendMessageA(s.window, WM_COMMAND, MAKEWPARAM(s.button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(s.window, s.button)));
+        s.run.viewsAfterAction = test::ViewCount();
+    }
+}
+
+// Runs inside the dialog's modal loop: the first tick acts, a later one
+// finds the dialog still up and cancels it.
+void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR, DWORD) {
+    DialogScript& s = Script();
+    if (!s.window) {
+        EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&s.window));
+        if (!s.window) return;
+        LookAndAct(s);
+        return;
+    }
+    if (++s.ticks < 3) return;  // let a posted key reach the dialog
+    if (IsWindowVisible(s.window))
+        SendMessageA(s.window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+DialogRun RunDialog(const DialogScript& script) {
+    Script() = script;
+    UINT_PTR timer = SetTimer(nullptr, 0, 20, ScriptTimer);
+    Script().run.result = DialogBoxParamA(App().instance, script.dialog->templateName, App().frame,
+                                          script.dialog->procedure, 0);
+    KillTimer(nullptr, timer);
+    DialogScript& s = Script();
+    // A dialog the action ended never reached the cancelling tick.
+    s.run.endedByAction = s.ticks < 3;
+    test::PumpMessages();
+    return s.run;
+}
+
+DialogRun Press(const DialogCase& dialog, int button, const std::string& text) {
+    DialogScript script;
+    script.dialog = &dialog;
+    script.typeText = true;
+    script.text = text;
+    script.button = button;
+    return RunDialog(script);
+}
+
+DialogRun PressUntouched(const DialogCase& dialog, int button) {
+    DialogScript script;
+    script.dialog = &dialog;
+    script.button = button;
+    return RunDialog(script);
+}
+
+DialogRun TypeAndEnter(const DialogCase& dialog, const std::string& text) {
+    DialogScript script;
+    script.dialog = &dialog;
+    script.typeText = true;
+    script.text = text;
+    script.pressEnter = true;
+    return RunDialog(script);
+}
+
+std::string Repeat(const std::string& piece, int times) {
+    std::string s;
+    for (int i = 0; i < times; ++i) s += piece;
+    return s;
+}
+
+class InputDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(test::EnsureFrame(), nullptr);
+        test::CloseAllViews();
+        test::TakeMessages();
+    }
+    void TearDown() override { test::CloseAllViews(); }
+
+    // The dialog ended after its action and opened one view of the kind.
+    static void ExpectSearchOpened(const DialogRun& run, int kind) {
+        EXPECT_EQ(run.result, 1);
+        EXPECT_TRUE(run.endedByAction);
+        EXPECT_EQ(run.viewsAfterAction, 1) << "the view opens while the dialog is up";
+        EXPECT_EQ(test::ViewCountOfKind(kind), 1);
+        EXPECT_EQ(test::ViewCount(), 1);
+        EXPECT_TRUE(test::TakeMessages().empty());
+    }
+
+    // The dialog stayed open, opened nothing, and showed these messages.
+    static void ExpectStayedOpen(const DialogRun& run, const std::vector<std::string>& shown) {
+        EXPECT_EQ(run.result, 1);
+        EXPECT_TRUE(run.shown);
+        EXPECT_FALSE(run.endedByAction);
+        EXPECT_EQ(test::ViewCount(), 0);
+        EXPECT_EQ(test::TakeMessages(), shown);
+    }
+};
+
+TEST_F(InputDialogTest, TemplatesHoldTheirCaptionFieldLimitAndDefaultButton) {
+    for (const DialogCase* d : kAllDialogs) {
+        SCOPED_TRACE(d->templateName);
+        HWND dialog = CreateDialogParamA(App().instance, d->templateName, App().frame, d->procedure, 0);
+        ASSERT_NE(dialog, nullptr);
+        char text[128] = {};
+        GetWindowTextA(dialog, text, sizeof text);
+        EXPECT_STREQ(text, d->caption);
+
+        HWND edit = GetDlgItem(dialog, d->editId);
+        ASSERT_NE(edit, nullptr);
+        GetClassNameA(edit, text, sizeof text);
+        EXPECT_STREQ(text, "RICHEDIT");
+        const LONG_PTR style = GetWindowLongPtrA(edit, GWL_STYLE);
+        EXPECT_EQ(style & (WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL), WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL);
+        EXPECT_EQ(FieldText(dialog, d->editId), d->initialText);
+        EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), d->readLimit);
+
+        const LRESULT defId = SendMessageA(dialog, DM_GETDEFID, 0, 0);
+        EXPECT_EQ(HIWORD(defId), DC_HASDEFID);
+        EXPECT_EQ(LOWORD(defId), d->defaultButton);
+        const LONG_PTR cancelStyle = GetWindowLongPtrA(GetDlgItem(dialog, IDCANCEL), GWL_STYLE);
+        EXPECT_EQ((cancelStyle & WS_TABSTOP) != 0, d->buttonsAreTabStops);
+
+        // The selected prompt is set in 28-point Mincho.
+        CHARFORMATA format = {};
+        format.cbSize = sizeof format;
+        SendMessageA(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+        EXPECT_EQ(format.yHeight, 560);
+        EXPECT_STREQ(format.szFaceName, "ＭＳ Ｐ明朝");
+        DestroyWindow(dialog);
+    }
+}
+
+TEST_F(InputDialogTest, EveryDialogComesUpWithThePromptSelectedInAFocusedField) {
+    for (const DialogCase* d : kAllDialogs) {
+        SCOPED_TRACE(d->templateName);
+        DialogRun run = PressUntouched(*d, IDCANCEL);
+        EXPECT_EQ(run.result, 1);
+        EXPECT_TRUE(run.shown);
+        EXPECT_EQ(run.shownText, d->initialText);
+        EXPECT_TRUE(run.fieldFocused);
+        EXPECT_TRUE(run.promptSelected);
+        EXPECT_TRUE(run.endedByAction) << "Cancel ends the dialog";
+        EXPECT_EQ(test::ViewCount(), 0);
+    }
+}
+
+TEST_F(InputDialogTest, FullNameJudgesAndRemembersThePerson) {
+    DialogRun run = Press(kFullName, IDOK, "山田　太郎");
+    EXPECT_TRUE(run.endedByAction);
+    ASSERT_EQ(test::ViewCountOfKind(kJudgementView), 1);
+    auto* view = static_cast<CPersonView*>(App().viewList->head);
+    EXPECT_STREQ(view->Surname(), "山田");
+    EXPECT_STREQ(view->GivenName(), "太郎");
+    EXPECT_STREQ(App().recent.surnames[0], "山田");
+    EXPECT_STREQ(App().recent.givenNames[0], "太郎");
+    EXPECT_TRUE(test::TakeMessages().empty());
+}
+
+TEST_F(InputDialogTest, FullNameStaysOpenForWhatDoesNotSplit) {
+    ExpectStayedOpen(Press(kFullName, IDOK, "山田"), {});
+    ExpectStayedOpen(Press(kFullName, IDOK, ""), {});
+    ExpectStayedOpen(Press(kFullName, IDOK, "一二三四五六　太郎"), {kSurnameTooLong});
+    ExpectStayedOpen(Press(kFullName, IDOK, "山田 a"), {kHalfWidth});
+    // Far beyond the field's limit: read up to it, refused as one word.
+    ExpectStayedOpen(Press(kFullName, IDOK, Repeat("山", 400)), {});
+}
+
+TEST_F(InputDialogTest, EnterPressesTheDefaultButton) {
+    DialogRun run = TypeAndEnter(kFullName, "山田 太郎");
+    EXPECT_TRUE(run.endedByAction);
+    EXPECT_EQ(test::ViewCountOfKind(kJudgementView), 1);
+    test::CloseAllViews();
+    run = TypeAndEnter(kSurname, "鈴木");
+    EXPECT_TRUE(run.endedByAction);
+    EXPECT_EQ(test::ViewCountOfKind(kStrokeSearchView), 1);
+}
+
+TEST_F(InputDialogTest, SurnameSearchesWithOrWithoutAGivenName) {
+    ExpectSearchOpened(Press(kSurname, IDC_GOOD_SEARCH, "鈴木"), kStrokeSearchView);
+    test::CloseAllViews();
+    ExpectSearchOpened(Press(kSurname, IDC_BAD_SEARCH, "鈴木　太郎"), kStrokeSearchView);
+    test::CloseAllViews();
+    // The placeholder still fits behind a field filled to its limit.
+    const std::string full = "鈴木" + std::string(kFieldReadLimit - 4, ' ');
+    ExpectSearchOpened(Press(kSurname, IDC_GOOD_SEARCH, full), kStrokeSearchView);
+}
+
+TEST_F(InputDialogTest, SurnameStaysOpenOnRefusals) {
+    ExpectStayedOpen(Press(kSurname, IDC_GOOD_SEARCH, ""), {});
+    ExpectStayedOpen(Press(kSurname, IDC_BAD_SEARCH, "一二三四五六"), {kSurnameTooLong});
+    ExpectStayedOpen(Press(kSurname, IDC_GOOD_SEARCH, Repeat("鈴", 400)), {kSurnameTooLong});
+}
+
+TEST_F(InputDialogTest, ReadingSearchesEvenTheUntouchedPrompt) {
+    ExpectSearchOpened(Press(kReading, IDC_QUERY_OK, "鈴木　たろう"), kReadingSearchView);
+    test::CloseAllViews();
+    ExpectSearchOpened(PressUntouched(kReading, IDC_QUERY_OK), kReadingSearchView);
+    test::CloseAllViews();
+    ExpectSearchOpened(Press(kReading, IDC_QUERY_OK, "鈴木 " + Repeat("た", 400)), kReadingSearchView);
+    test::CloseAllViews();
+    ExpectStayedOpen(Press(kReading, IDC_QUERY_OK, "鈴木"), {});
+}
+
+TEST_F(InputDialogTest, KanjiTakesExactlyOneCharacter) {
+    ExpectSearchOpened(Press(kKanji, IDC_QUERY_OK, "鈴木　義"), kKanjiSearchView);
+    test::CloseAllViews();
+    ExpectStayedOpen(Press(kKanji, IDC_QUERY_OK, "鈴木　義男"), {});
+    ExpectStayedOpen(PressUntouched(kKanji, IDC_QUERY_OK), {});
+    ExpectStayedOpen(Press(kKanji, IDC_QUERY_OK, "鈴木 a"), {kHalfWidth});
+}
+
+TEST_F(InputDialogTest, GivenNameSearchesSurnames) {
+    ExpectSearchOpened(Press(kGivenName, IDC_BAD_SEARCH, "太郎"), kSurnameSearchView);
+    test::CloseAllViews();
+    ExpectSearchOpened(Press(kGivenName, IDC_GOOD_SEARCH, "山田 太郎"), kSurnameSearchView);
+    test::CloseAllViews();
+    ExpectStayedOpen(Press(kGivenName, IDC_GOOD_SEARCH, ""), {});
+    ExpectStayedOpen(Press(kGivenName, IDC_GOOD_SEARCH, "一二三四五六"), {kGivenTooLong});
+    // The field holds 255 bytes; what lies beyond is not read.
+    ExpectStayedOpen(Press(kGivenName, IDC_BAD_SEARCH, Repeat("太", 400)), {kGivenTooLong});
+}
+
+TEST_F(InputDialogTest, OtherCommandsLeaveTheDialogOpen) {
+    // The prompt's id and the other dialogs' buttons are no actions here.
+    ExpectStayedOpen(Press(kFullName, IDC_GOOD_SEARCH, "山田 太郎"), {});
+    ExpectStayedOpen(Press(kGivenName, IDOK, "太郎"), {});
+}
+
+}  // namespace
+}  // namespace hoshikura

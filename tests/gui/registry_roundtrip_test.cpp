@@ -1,0 +1,170 @@
+// The registry store on the real registry (under wine): every run works in a
+// scratch key of its own below HKEY_CURRENT_USER\Software, removed at the end.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "registry_store.h"
+#include "win32_registry_key.h"
+
+using namespace hoshikura;
+
+namespace {
+
+class RegistryRoundTrip : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::snprintf(scratch_, sizeof scratch_, "Software\\HoshikuraTest%lu",
+                      static_cast<unsigned long>(GetCurrentProcessId()));
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, scratch_, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                  KEY_ALL_ACCESS, nullptr, &root_, nullptr),
+                  ERROR_SUCCESS);
+        hive_ = new CWin32RegistryHive(root_);
+        std::memset(&recent_, 0x55, sizeof recent_);
+        std::memset(&ranks_, 0x55, sizeof ranks_);
+    }
+    void TearDown() override {
+        delete hive_;
+        RegCloseKey(root_);
+        RegDeleteTreeA(HKEY_CURRENT_USER, scratch_);
+        RegDeleteKeyA(HKEY_CURRENT_USER, scratch_);
+    }
+
+    // Writes a value straight through ADVAPI32, as another program could.
+    void Write(const char* path, const char* name, DWORD type, const void* data, DWORD size) {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(root_, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
+                                  nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size),
+                  ERROR_SUCCESS);
+        RegCloseKey(key);
+    }
+    void WriteDword(const char* path, const char* name, DWORD value) {
+        Write(path, name, REG_DWORD, &value, sizeof value);
+    }
+    // Type and bytes of a stored value; type REG_NONE when it is missing.
+    std::string Read(const char* path, const char* name, DWORD* type) {
+        char data[256] = {};
+        DWORD size = sizeof data;
+        *type = REG_NONE;
+        if (RegGetValueA(root_, path, name, RRF_RT_ANY | RRF_NOEXPAND, type, data, &size) !=
+            ERROR_SUCCESS)
+            return std::string();
+        return std::string(data, size);
+    }
+
+    void SaveExample() {
+        CRecentList recent;
+        recent.Clear();
+        recent.RememberPerson("鈴木", "一郎");
+        recent.RememberPerson("田中", "花子");
+        recent.RememberPerson("山田", "太郎");
+        CRankLists ranks;
+        ranks.Clear();
+        ranks.OfferName("山田", "太郎", 585);
+        ranks.OfferName("田中", "花子", 300);
+        ASSERT_EQ(SaveSettings(*hive_, recent, ranks), 1);
+    }
+
+    char scratch_[64] = {};
+    HKEY root_ = nullptr;
+    CWin32RegistryHive* hive_ = nullptr;
+    CRecentList recent_;
+    CRankLists ranks_;
+};
+
+const char kNumber[] = "Software\\Hoshikura\\Recent\\Number";
+const char kSeiMei[] = "Software\\Hoshikura\\Recent\\SeiMei";
+const char kTop10[] = "Software\\Hoshikura\\Top10";
+const char kWorst10[] = "Software\\Hoshikura\\Worst10";
+
+}  // namespace
+
+TEST_F(RegistryRoundTrip, FirstRunLoadsEmptyListsAndCreatesNoKey) {
+    LoadSettings(*hive_, recent_, ranks_);
+    EXPECT_EQ(recent_.count, 0);
+    EXPECT_STREQ(ranks_.best.surnames[0], "---");
+    EXPECT_EQ(ranks_.worst.scores[9], 0);
+    HKEY key = nullptr;
+    EXPECT_EQ(RegOpenKeyExA(root_, "Software", 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+}
+
+TEST_F(RegistryRoundTrip, SavedListsLoadIntoFreshObjectsByteForByte) {
+    CRecentList recent;
+    recent.Clear();
+    for (const char* surname : {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十", "百",
+                                "千", "万", "上", "中", "下", "左"})
+        recent.RememberPerson(surname, "一二三四五");
+    CRankLists ranks;
+    ranks.Clear();
+    for (int i = 0; i < 14; ++i) ranks.OfferName(recent.surnames[i], "太郎", 100 + 37 * i % 300);
+    ASSERT_EQ(SaveSettings(*hive_, recent, ranks), 1);
+
+    LoadSettings(*hive_, recent_, ranks_);
+    EXPECT_EQ(std::memcmp(&recent_, &recent, sizeof recent), 0);
+    EXPECT_EQ(std::memcmp(&ranks_, &ranks, sizeof ranks), 0);
+
+    DWORD type = REG_NONE;
+    const DWORD sixteen = 16;
+    EXPECT_EQ(Read(kNumber, "Value", &type), std::string(reinterpret_cast<const char*>(&sixteen), 4));
+    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(Read(kSeiMei, "16 sei", &type), std::string("二") + '\0');
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_FALSE(Read(kTop10, "10 Score", &type).empty());
+    EXPECT_EQ(Read(kWorst10, "1 mei", &type), std::string("太郎") + '\0');
+}
+
+TEST_F(RegistryRoundTrip, BadValuesLoadWithoutHarmAsMissing) {
+    SaveExample();
+    const std::string longName(40, 'x');
+    Write(kTop10, "1 sei", REG_SZ, longName.c_str(), static_cast<DWORD>(longName.size() + 1));
+    Write(kTop10, "1 mei", REG_SZ, "abcdefghijkl", 12);  // no room for a NUL
+    Write(kTop10, "1 Score", REG_SZ, "585", 4);
+    Write(kTop10, "2 Score", REG_BINARY, "\x2C\x01\0\0", 4);
+    Write(kSeiMei, "2 sei", REG_SZ, longName.c_str(), static_cast<DWORD>(longName.size() + 1));
+    LoadSettings(*hive_, recent_, ranks_);
+    EXPECT_STREQ(ranks_.best.surnames[0], "---");
+    EXPECT_STREQ(ranks_.best.givenNames[0], "---");
+    EXPECT_EQ(ranks_.best.scores[0], 0);
+    EXPECT_STREQ(ranks_.best.surnames[1], "田中");
+    EXPECT_EQ(ranks_.best.scores[1], 0);
+    ASSERT_EQ(recent_.count, 2);  // the entry with the long surname is left out
+    EXPECT_STREQ(recent_.surnames[1], "鈴木");
+
+    WriteDword(kNumber, "Value", 0x80000000u);
+    LoadSettings(*hive_, recent_, ranks_);
+    EXPECT_EQ(recent_.count, 0);
+
+    WriteDword(kNumber, "Value", 0x7FFFFFFFu);
+    for (int k = 4; k <= 20; ++k) {
+        char name[16];
+        std::snprintf(name, sizeof name, "%d sei", k);
+        Write(kSeiMei, name, REG_SZ, "佐藤", 5);
+        std::snprintf(name, sizeof name, "%d mei", k);
+        char given[12];
+        std::snprintf(given, sizeof given, "名%d", k);
+        Write(kSeiMei, name, REG_SZ, given, static_cast<DWORD>(std::strlen(given) + 1));
+    }
+    LoadSettings(*hive_, recent_, ranks_);
+    ASSERT_EQ(recent_.count, 15);  // rows 1..16 read; row 2 is left out
+    EXPECT_STREQ(recent_.givenNames[14], "名16");
+
+    Write(kNumber, "Value", REG_SZ, "3", 2);
+    LoadSettings(*hive_, recent_, ranks_);
+    EXPECT_EQ(recent_.count, 0);
+}
+
+TEST_F(RegistryRoundTrip, MissingKeyLeavesOnlyItsListEmpty) {
+    SaveExample();
+    ASSERT_EQ(RegDeleteTreeA(root_, kWorst10), ERROR_SUCCESS);
+    LoadSettings(*hive_, recent_, ranks_);
+    EXPECT_STREQ(ranks_.worst.surnames[0], "---");
+    EXPECT_EQ(ranks_.worst.scores[0], 0);
+    EXPECT_STREQ(ranks_.best.surnames[0], "山田");
+    EXPECT_EQ(recent_.count, 3);
+}

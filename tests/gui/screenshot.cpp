@@ -1,0 +1,72 @@
+#include "screenshot.h"
+
+#include "png_file.h"
+
+namespace hoshikura {
+namespace test {
+
+namespace {
+
+int RowBytes(int width) { return (width * 3 + 3) & ~3; }
+
+}  // namespace
+
+CCanvas::CCanvas(int width, int height) : width_(width), height_(height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bits_ = static_cast<uint8_t*>(bits);
+    dc_ = CreateCompatibleDC(nullptr);
+    previous_ = SelectObject(dc_, bitmap_);
+    RECT all = {0, 0, width, height};
+    FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+}
+
+CCanvas::~CCanvas() {
+    SelectObject(dc_, previous_);
+    DeleteDC(dc_);
+    DeleteObject(bitmap_);
+}
+
+COLORREF CCanvas::Pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_ || !bits_) return CLR_INVALID;
+    GdiFlush();
+    const uint8_t* p = bits_ + static_cast<size_t>(height_ - 1 - y) * RowBytes(width_) + x * 3;
+    return RGB(p[2], p[1], p[0]);
+}
+
+bool CCanvas::SavePng(const std::string& path) const {
+    if (!bits_) return false;
+    GdiFlush();
+    std::vector<uint8_t> rgb;
+    rgb.reserve(static_cast<size_t>(width_) * height_ * 3);
+    for (int y = 0; y < height_; ++y) {
+        const uint8_t* row = bits_ + static_cast<size_t>(height_ - 1 - y) * RowBytes(width_);
+        for (int x = 0; x < width_; ++x) {
+            rgb.push_back(row[x * 3 + 2]);
+            rgb.push_back(row[x * 3 + 1]);
+            rgb.push_back(row[x * 3]);
+        }
+    }
+    return WritePng(path, width_, height_, rgb);
+}
+
+bool SaveWindowPng(HWND window, const std::string& path) {
+    RECT area;
+    if (!GetWindowRect(window, &area)) return false;
+    CCanvas canvas(area.right - area.left, area.bottom - area.top);
+    HDC screen = GetDC(nullptr);
+    BitBlt(canvas.Dc(), 0, 0, canvas.Width(), canvas.Height(), screen, area.left, area.top,
+           SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    return canvas.SavePng(path);
+}
+
+}  // namespace test
+}  // namespace hoshikura

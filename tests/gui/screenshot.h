@@ -1,0 +1,40 @@
+// Pictures for test artefacts: a window as it is on the screen, or an
+// off-screen bitmap the test drew into.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace hoshikura {
+namespace test {
+
+// An off-screen 24-bit canvas with a memory DC, white on creation.
+class CCanvas {
+public:
+    CCanvas(int width, int height);
+    ~CCanvas();
+    CCanvas(const CCanvas&) = delete;
+    CCanvas& operator=(const CCanvas&) = delete;
+    HDC Dc() const { return dc_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    COLORREF Pixel(int x, int y) const;
+    bool SavePng(const std::string& path) const;
+
+private:
+    int width_;
+    int height_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    uint8_t* bits_ = nullptr;  // bottom-up BGR rows, 4-byte aligned
+};
+
+// Copies the window's screen area (frame, menu, children) into a PNG file.
+bool SaveWindowPng(HWND window, const std::string& path);
+
+}  // namespace test
+}  // namespace hoshikura

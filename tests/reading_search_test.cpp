@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "name_search_oracle.h"
+#include "reading_search.h"
+
+using namespace hoshikura;
+using oracle::Store;
+
+namespace {
+
+CReadingSearch Searched(const char* surname, const char* reading) {
+    CReadingSearch s;
+    s.SetQuery(surname, reading);
+    s.RunSearch(Store());
+    return s;
+}
+
+std::vector<oracle::Ranked> Expected(const std::string& surname, const std::string& reading) {
+    return oracle::NameRanking(
+        surname, [&](const oracle::Sample& s) { return s.reading == reading; }, false);
+}
+
+// A record of the given score, for insertion tests.
+CNameRecord Scored(int score) {
+    CNameRecord r;
+    r.Analyse("山田", "太郎");
+    r.totalScore = score;
+    return r;
+}
+
+}  // namespace
+
+TEST(ReadingSearch, RankingsMatchEveryDistinctFormScoredAndSorted) {
+    int ties = 0;
+    for (const char* reading : {"ひろし", "たろう", "みゆき", "たくみ", "しの"}) {
+        for (const char* surname : {"林", "山田", "佐々木", "長谷川", "長谷川田中"}) {
+            const CReadingSearch s = Searched(surname, reading);
+            const auto expected = Expected(surname, reading);
+            ASSERT_FALSE(expected.empty()) << reading;
+            oracle::ExpectNameRows(s.results, s.resultCount, expected, surname);
+            ties += oracle::TiedPairs(s.results, s.resultCount);
+        }
+    }
+    EXPECT_GT(ties, 0);  // the comparison covered the order among equal scores
+}
+
+TEST(ReadingSearch, AFormStoredTwiceIsListedOnce) {
+    const CReadingSearch s = Searched("山田", "たくみ");
+    int takumi = 0;
+    for (int i = 0; i < s.resultCount; ++i) takumi += std::strcmp(s.results[i].written, "巧") == 0;
+    EXPECT_EQ(takumi, 1);
+}
+
+TEST(ReadingSearch, TheSurnameLengthChangesTheRanking) {
+    const CReadingSearch one = Searched("林", "ひろし");
+    const CReadingSearch three = Searched("長谷川", "ひろし");
+    ASSERT_EQ(one.resultCount, three.resultCount);
+    bool differs = false;
+    for (int i = 0; i < one.resultCount; ++i)
+        differs |= std::strcmp(one.results[i].written, three.results[i].written) != 0 ||
+                   one.results[i].score != three.results[i].score;
+    EXPECT_TRUE(differs);
+}
+
+TEST(ReadingSearch, ReadingsThatMatchNothing) {
+    const std::string longer = std::string("ひろし") + "ひろしひろしひろしひろし";  // past any sample reading
+    std::string huge;
+    while (huge.size() < 150) huge += "ひろし";
+    for (const std::string& reading : {std::string("ヒロシ"), std::string("hiroshi"), std::string(""),
+                                       std::string("ひろしあ"), longer, huge}) {
+        const CReadingSearch s = Searched("山田", reading.c_str());
+        EXPECT_EQ(s.resultCount, 0) << reading;
+        EXPECT_STREQ(s.results[0].written, "");
+        EXPECT_EQ(s.results[0].score, 0);
+    }
+    // The longest sample reading matches; one character more matches nothing,
+    // though the sample's whole reading is a prefix of it.
+    std::string longest;
+    for (const oracle::Sample& sample : oracle::SamplesInSearchOrder())
+        if (sample.reading.size() > longest.size()) longest = sample.reading;
+    EXPECT_GT(Searched("山田", longest.c_str()).resultCount, 0);
+    EXPECT_EQ(Searched("山田", (longest + "あ").c_str()).resultCount, 0);
+}
+
+TEST(ReadingSearch, AReadingOfTheFullTwentyBytesIsComparedWhole) {
+    // The built-in readings stay shorter; one key gets a reading of the
+    // store's limit.
+    CSampleName store;
+    const std::string full = "じゅげむじゅげむごこ";  // 20 bytes
+    const std::string text = "一__" + full;
+    const char* texts[] = {text.c_str()};
+    ASSERT_EQ(store.SetSampleName(1, 0, texts, 1), 1);
+    CReadingSearch s;
+    s.SetQuery("山田", full.c_str());
+    s.RunSearch(store);
+    ASSERT_EQ(s.resultCount, 1);
+    EXPECT_STREQ(s.results[0].written, "一");
+    s.ClearResults();
+    s.SetQuery("山田", (full + "う").c_str());
+    s.RunSearch(store);
+    EXPECT_EQ(s.resultCount, 0);
+}
+
+TEST(ReadingSearch, AnOverlongQueryIsCutOnACharacterBoundary) {
+    CReadingSearch s;
+    std::string fifty;
+    for (int i = 0; i < 50; ++i) fifty += "あ";  // 100 bytes: the 50th does not fit whole
+    s.SetQuery("長谷川田中村", fifty.c_str());
+    EXPECT_EQ(std::string(s.reading), fifty.substr(0, 98));
+    EXPECT_STREQ(s.surname, "長谷川田中");
+    s.SetQuery("山田", (fifty.substr(0, 98) + "abc").c_str());
+    EXPECT_EQ(std::strlen(s.reading), 99u);
+    EXPECT_EQ(s.surname[sizeof s.surname - 1], '\0');
+}
+
+TEST(ReadingSearch, TheTwoHundredFirstRowFallsOff) {
+    CReadingSearch s;
+    s.SetQuery("山田", "ひろし");
+    for (int i = 0; i < 200; ++i) s.InsertResult(Scored(500), ("n" + std::to_string(i)).c_str());
+    ASSERT_EQ(s.resultCount, 200);
+    EXPECT_STREQ(s.results[0].written, "n199");  // the later of equal scores first
+    EXPECT_STREQ(s.results[199].written, "n0");
+
+    s.InsertResult(Scored(499), "lower");  // worse than every row: dropped
+    EXPECT_STREQ(s.results[199].written, "n0");
+    s.InsertResult(Scored(500), "late");   // ties go in front, n0 falls off
+    EXPECT_STREQ(s.results[0].written, "late");
+    EXPECT_STREQ(s.results[199].written, "n1");
+    s.InsertResult(Scored(900), "n5");     // a form already held is not offered again
+    EXPECT_STREQ(s.results[0].written, "late");
+    s.InsertResult(Scored(900), "top");
+    EXPECT_STREQ(s.results[0].written, "top");
+    EXPECT_STREQ(s.results[199].written, "n2");
+    EXPECT_EQ(s.resultCount, 200);
+    for (const NameResult& row : s.results) EXPECT_STREQ(row.reading, "");
+}
+
+TEST(ReadingSearch, ClearResultsEmptiesEveryRow) {
+    CReadingSearch s = Searched("山田", "ひろし");
+    ASSERT_GT(s.resultCount, 0);
+    s.ClearResults();
+    EXPECT_EQ(s.resultCount, 0);
+    for (const NameResult& row : s.results) {
+        EXPECT_STREQ(row.written, "");
+        EXPECT_EQ(row.score, 0);
+    }
+}

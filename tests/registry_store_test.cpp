@@ -1,0 +1,600 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "registry_store.h"
+
+using namespace hoshikura;
+
+namespace {
+
+// ---- An in-memory hive that behaves like the registry's ANSI calls ----------
+
+struct FakeValue {
+    RegistryValueType type;
+    std::string bytes;
+};
+
+struct FakeKey {
+    std::map<std::string, std::unique_ptr<FakeKey>> subkeys;
+    std::map<std::string, FakeValue> values;
+    bool readOnly = false;    // opening for writing is denied, as by an ACL
+    bool failOpen = false;    // every open fails
+    bool failWrites = false;  // every value write fails
+};
+
+class FakeHive : public CRegistryHive {
+public:
+    RegistryResult OpenKey(RegistryHandle parent, const char* name, RegistryHandle* key) override {
+        FakeKey* base = Resolve(parent);
+        if (!base) return kRegFailed;
+        auto found = base->subkeys.find(name);
+        if (found == base->subkeys.end()) return kRegNotFound;
+        if (found->second->failOpen) return kRegFailed;
+        *key = Issue(found->second.get(), false);
+        return kRegSuccess;
+    }
+
+    RegistryResult CreateKey(RegistryHandle parent, const char* name, RegistryHandle* key) override {
+        FakeKey* base = Resolve(parent);
+        if (!base) return kRegFailed;
+        auto found = base->subkeys.find(name);
+        if (found == base->subkeys.end()) {
+            if (base->readOnly) return kRegAccessDenied;
+            found = base->subkeys.emplace(name, std::make_unique<FakeKey>()).first;
+        }
+        if (found->second->failOpen) return kRegFailed;
+        if (found->second->readOnly) return kRegAccessDenied;
+        *key = Issue(found->second.get(), true);
+        return kRegSuccess;
+    }
+
+    RegistryResult CloseKey(RegistryHandle key) override {
+        auto open = Find(key);
+        if (open == handles_.end()) {
+            ADD_FAILURE() << "closing a key that is not open";
+            return kRegFailed;
+        }
+        handles_.erase(open);
+        return kRegSuccess;
+    }
+
+    RegistryResult QueryValue(RegistryHandle key, const char* name, RegistryValueType* type,
+                              void* data, uint32_t* size) override {
+        FakeKey* base = Resolve(key);
+        if (!base) return kRegFailed;
+        auto found = base->values.find(name);
+        if (found == base->values.end()) return kRegNotFound;
+        const std::string& bytes = found->second.bytes;
+        const uint32_t capacity = *size;
+        *type = found->second.type;
+        *size = static_cast<uint32_t>(bytes.size());
+        // What lies in the buffer after a short or failed read is undefined:
+        // make it visible.
+        std::memset(data, 0xCD, capacity);
+        if (bytes.size() > capacity) return kRegMoreData;
+        std::memcpy(data, bytes.data(), bytes.size());
+        return kRegSuccess;
+    }
+
+    RegistryResult SetValue(RegistryHandle key, const char* name, RegistryValueType type,
+                            const void* data, uint32_t size) override {
+        auto open = Find(key);
+        if (open == handles_.end()) return kRegFailed;
+        if (!(*open)->writable) return kRegAccessDenied;
+        if ((*open)->key->failWrites) return kRegFailed;
+        (*open)->key->values[name] = {type, std::string(static_cast<const char*>(data), size)};
+        return kRegSuccess;
+    }
+
+    // The key at a path of components, created when missing.
+    FakeKey& At(const std::vector<std::string>& path) {
+        FakeKey* key = &root;
+        for (const std::string& name : path) {
+            std::unique_ptr<FakeKey>& sub = key->subkeys[name];
+            if (!sub) sub = std::make_unique<FakeKey>();
+            key = sub.get();
+        }
+        return *key;
+    }
+    // The key at a path, or null; never creates.
+    const FakeKey* Find(const std::vector<std::string>& path) const {
+        const FakeKey* key = &root;
+        for (const std::string& name : path) {
+            auto found = key->subkeys.find(name);
+            if (found == key->subkeys.end()) return nullptr;
+            key = found->second.get();
+        }
+        return key;
+    }
+
+    int OpenHandles() const { return static_cast<int>(handles_.size()); }
+
+    FakeKey root;
+
+private:
+    struct Handle {
+        FakeKey* key;
+        bool writable;
+    };
+    using Handles = std::vector<std::unique_ptr<Handle>>;
+
+    RegistryHandle Issue(FakeKey* key, bool writable) {
+        handles_.push_back(std::make_unique<Handle>(Handle{key, writable}));
+        return handles_.back().get();
+    }
+    Handles::iterator Find(RegistryHandle key) {
+        return std::find_if(handles_.begin(), handles_.end(),
+                            [key](const std::unique_ptr<Handle>& h) { return h.get() == key; });
+    }
+    FakeKey* Resolve(RegistryHandle key) {
+        if (!key) return &root;
+        auto open = Find(key);
+        if (open != handles_.end()) return (*open)->key;
+        ADD_FAILURE() << "using a key that is not open";
+        return nullptr;
+    }
+
+    Handles handles_;
+};
+
+// Everything below a key, for comparing whole hives.
+std::string Dump(const FakeKey& key, const std::string& indent = "") {
+    std::string out;
+    for (const auto& value : key.values)
+        out += indent + value.first + "=" + std::to_string(value.second.type) + ":" +
+               value.second.bytes + "\n";
+    for (const auto& sub : key.subkeys) out += indent + "[" + sub.first + "]\n" + Dump(*sub.second, indent + " ");
+    return out;
+}
+
+const std::vector<std::string> kNumber{"Software", "Hoshikura", "Recent", "Number"};
+const std::vector<std::string> kSeiMei{"Software", "Hoshikura", "Recent", "SeiMei"};
+const std::vector<std::string> kTop10{"Software", "Hoshikura", "Top10"};
+const std::vector<std::string> kWorst10{"Software", "Hoshikura", "Worst10"};
+
+std::string Sz(const std::string& text) { return text + std::string(1, '\0'); }
+
+std::string Dword(uint32_t v) {
+    const char bytes[4] = {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+                           static_cast<char>(v >> 24)};
+    return std::string(bytes, 4);
+}
+
+std::string Field(const char (&field)[kStoredNameSize]) {
+    return std::string(field, strnlen(field, kStoredNameSize));
+}
+
+class RegistryStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Garbage first: loading has to do the emptying.
+        std::memset(&recent, 0x55, sizeof recent);
+        std::memset(&ranks, 0x55, sizeof ranks);
+    }
+    void TearDown() override { EXPECT_EQ(hive.OpenHandles(), 0) << "a key was left open"; }
+
+    void Put(const std::vector<std::string>& path, const std::string& name, RegistryValueType type,
+             const std::string& bytes) {
+        hive.At(path).values[name] = {type, bytes};
+    }
+    const FakeValue* Stored(const std::vector<std::string>& path, const std::string& name) const {
+        const FakeKey* key = hive.Find(path);
+        if (!key) return nullptr;
+        auto found = key->values.find(name);
+        return found == key->values.end() ? nullptr : &found->second;
+    }
+    void Load() { LoadSettings(hive, recent, ranks); }
+
+    // A saved state of three recent people and both rank lists partly filled.
+    void SaveExample() {
+        CRecentList saved;
+        saved.Clear();
+        saved.RememberPerson("鈴木", "一郎");
+        saved.RememberPerson("田中", "花子");
+        saved.RememberPerson("山田", "太郎");
+        CRankLists savedRanks;
+        savedRanks.Clear();
+        savedRanks.OfferName("山田", "太郎", 585);
+        savedRanks.OfferName("田中", "花子", 300);
+        savedRanks.OfferName("鈴木", "一郎", 420);
+        ASSERT_EQ(SaveSettings(hive, saved, savedRanks), 1);
+    }
+
+    FakeHive hive;
+    CRecentList recent;
+    CRankLists ranks;
+};
+
+bool Empty(const CRankList& list) {
+    CRankList empty;
+    empty.Clear();
+    return std::memcmp(&list, &empty, sizeof list) == 0;
+}
+
+}  // namespace
+
+// ---- The cursor ----------------------------------------------------------------
+
+TEST_F(RegistryStoreTest, ClosedCursorTouchesNothing) {
+    CRegistryKey key(hive);
+    int32_t value = 77;
+    char slot[kStoredNameSize] = "---";
+    EXPECT_FALSE(key.IsOpen());
+    EXPECT_EQ(key.SetString("1 sei", "山田"), 0);
+    EXPECT_EQ(key.SetDword("1 Score", 5), 0);
+    EXPECT_EQ(key.GetDword("1 Score", value), 0);
+    EXPECT_EQ(value, 0);
+    EXPECT_EQ(key.GetString("1 sei", slot), 0);
+    EXPECT_STREQ(slot, "---");
+    EXPECT_EQ(Dump(hive.root), "");
+}
+
+TEST_F(RegistryStoreTest, OpenHoldsOneKeyPerComponentAndWritesInTheDeepest) {
+    CRegistryKey key(hive);
+    ASSERT_EQ(key.Open("Software\\Hoshikura\\Top10", CRegistryKey::kReadWrite), 1);
+    EXPECT_EQ(hive.OpenHandles(), 3);
+    EXPECT_EQ(key.SetString("1 sei", "山田"), 5);
+    EXPECT_EQ(Dump(hive.root), "[Software]\n [Hoshikura]\n  [Top10]\n   1 sei=1:" + Sz("山田") + "\n");
+    // Opening another path lets go of the first chain.
+    ASSERT_EQ(key.Open("Software\\Hoshikura\\Recent\\Number", CRegistryKey::kReadWrite), 1);
+    EXPECT_EQ(hive.OpenHandles(), 4);
+    key.Close();
+    EXPECT_FALSE(key.IsOpen());
+    EXPECT_EQ(hive.OpenHandles(), 0);
+    EXPECT_EQ(key.SetDword("Value", 1), 0);
+}
+
+TEST_F(RegistryStoreTest, OpenForReadingNeverCreates) {
+    CRegistryKey key(hive);
+    EXPECT_EQ(key.Open("Software\\Hoshikura\\Top10", CRegistryKey::kReadOnly), 0);
+    EXPECT_EQ(Dump(hive.root), "");
+    hive.At(kTop10);
+    EXPECT_EQ(key.Open("Software\\Hoshikura\\Top10", CRegistryKey::kReadOnly), 1);
+    EXPECT_EQ(key.SetString("1 sei", "山田"), 0);  // opened for reading only
+}
+
+TEST_F(RegistryStoreTest, OpenFailingPartWayClosesWhatItOpenedAndStaysClosed) {
+    hive.At({"Software", "Hoshikura", "Recent"}).failOpen = true;
+    CRegistryKey key(hive);
+    ASSERT_EQ(key.Open("Software\\Hoshikura\\Top10", CRegistryKey::kReadWrite), 1);
+    EXPECT_EQ(key.Open("Software\\Hoshikura\\Recent\\SeiMei", CRegistryKey::kReadWrite), 0);
+    EXPECT_FALSE(key.IsOpen());
+    EXPECT_EQ(hive.OpenHandles(), 0);
+    // Nothing lands in a key of the broken chain, nor in the old one.
+    EXPECT_EQ(key.SetString("1 sei", "山田"), 0);
+    EXPECT_EQ(Stored(kTop10, "1 sei"), nullptr);
+    EXPECT_TRUE(hive.Find({"Software", "Hoshikura"})->values.empty());
+}
+
+TEST_F(RegistryStoreTest, MalformedPathsAreRefused) {
+    std::string deepest;
+    for (int i = 0; i < kRegistryMaxDepth; ++i) deepest += i ? "\\k" : "k";
+    CRegistryKey key(hive);
+    EXPECT_EQ(key.Open(deepest.c_str(), CRegistryKey::kReadWrite), 1);
+    EXPECT_EQ(hive.OpenHandles(), kRegistryMaxDepth);
+    key.Close();
+    hive.root.subkeys.clear();
+
+    const std::string tooLong = "Software\\" + std::string(kRegistryPathSize - 9, 'x');  // 256 bytes
+    for (const std::string& path : {std::string(), deepest + "\\k", tooLong, std::string("Software\\\\x"),
+                                    std::string("Software\\"), std::string("\\Software")}) {
+        EXPECT_EQ(key.Open(path.c_str(), CRegistryKey::kReadWrite), 0) << path;
+        EXPECT_EQ(hive.OpenHandles(), 0) << path;
+    }
+    EXPECT_EQ(key.Open(tooLong.substr(1).c_str(), CRegistryKey::kReadWrite), 1);  // 255 bytes
+}
+
+TEST_F(RegistryStoreTest, BackslashAsSecondByteOfAKanjiStaysInItsComponent) {
+    CRegistryKey key(hive);
+    ASSERT_EQ(key.Open("Software\\表\\x", CRegistryKey::kReadWrite), 1);  // "表" is 95 5C
+    EXPECT_EQ(hive.OpenHandles(), 3);
+    EXPECT_NE(hive.Find({"Software", "表", "x"}), nullptr);
+}
+
+TEST_F(RegistryStoreTest, DwordIsFourLittleEndianBytes) {
+    hive.At(kTop10);
+    CRegistryKey key(hive);
+    ASSERT_EQ(key.Open("Software\\Hoshikura\\Top10", CRegistryKey::kReadWrite), 1);
+    EXPECT_EQ(key.SetDword("1 Score", 0x01020304), 4);
+    EXPECT_EQ(key.SetDword("2 Score", -2), 4);
+    EXPECT_EQ(Stored(kTop10, "1 Score")->bytes, std::string("\x04\x03\x02\x01", 4));
+    EXPECT_EQ(Stored(kTop10, "2 Score")->type, kRegDword);
+    int32_t value = 0;
+    EXPECT_EQ(key.GetDword("2 Score", value), 4);
+    EXPECT_EQ(value, -2);
+}
+
+TEST_F(RegistryStoreTest, DwordOfAnotherTypeOrSizeReadsAsMissing) {
+    const struct {
+        RegistryValueType type;
+        std::string bytes;
+    } cases[] = {
+        {kRegSz, Sz("585")},
+        {kRegSz, Dword(585)},  // the right bytes, the wrong type
+        {kRegBinary, Dword(585)},
+        {kRegDwordBigEndian, Dword(585)},
+        {kRegDword, std::string("\x49\x02", 2)},
+        {kRegDword, Dword(585) + Dword(585)},
+        {kRegQword, Dword(585) + Dword(0)},
+    };
+    for (const auto& c : cases) {
+        Put(kTop10, "1 Score", c.type, c.bytes);
+        CRegistryKey key(hive);
+        ASSERT_EQ(key.Open("Software\\Hoshikura\\Top10", CRegistryKey::kReadOnly), 1);
+        int32_t value = 7;
+        EXPECT_EQ(key.GetDword("1 Score", value), 0) << c.type << " " << c.bytes.size();
+        EXPECT_EQ(value, 0);
+        EXPECT_EQ(key.GetDword("missing", value), 0);
+    }
+}
+
+TEST_F(RegistryStoreTest, StringIsTakenOnlyAsAShortSz) {
+    const struct {
+        RegistryValueType type;
+        std::string bytes;
+        const char* expected;  // null: refused, the slot keeps its bytes
+    } cases[] = {
+        {kRegSz, Sz("山田"), "山田"},
+        {kRegSz, "山田", "山田"},  // stored without its NUL
+        {kRegSz, Sz("abcdefghijk"), "abcdefghijk"},
+        {kRegSz, "abcdefghijk", "abcdefghijk"},
+        {kRegSz, "ab" + std::string(1, '\0') + "cd", "ab"},
+        {kRegSz, "一二三四五\x88", "一二三四五"},  // a lead byte without its pair
+        {kRegSz, "", ""},
+        {kRegSz, "abcdefghijkl", nullptr},  // 12 bytes, no room for the NUL
+        {kRegSz, Sz("abcdefghijkl"), nullptr},
+        {kRegSz, Sz("一二三四五六七八九十"), nullptr},
+        {kRegExpandSz, Sz("山田"), nullptr},
+        {kRegMultiSz, Sz("山田") + '\0', nullptr},
+        {kRegBinary, Sz("山田"), nullptr},
+        {kRegDword, Dword(0x00004E52), nullptr},
+    };
+    for (const auto& c : cases) {
+        Put(kTop10, "1 sei", c.type, c.bytes);
+        CRegistryKey key(hive);
+        ASSERT_EQ(key.Open("Software\\Hoshikura\\Top10", CRegistryKey::kReadOnly), 1);
+        char slots[3][kStoredNameSize];
+        std::memset(slots, 'z', sizeof slots);
+        std::memcpy(slots[1], "---", 4);
+        const int32_t got = key.GetString("1 sei", slots[1]);
+        SCOPED_TRACE(c.bytes);
+        if (c.expected) {
+            EXPECT_EQ(got, static_cast<int32_t>(std::strlen(c.expected) + 1));
+            EXPECT_STREQ(slots[1], c.expected);
+            for (std::size_t b = std::strlen(c.expected); b < kStoredNameSize; ++b)
+                EXPECT_EQ(slots[1][b], '\0') << b;
+        } else {
+            EXPECT_EQ(got, 0);
+            EXPECT_EQ(std::memcmp(slots[1], "---\0zzzzzzzz", kStoredNameSize), 0);
+        }
+        // The neighbours are never touched.
+        EXPECT_EQ(std::string(slots[0], kStoredNameSize), std::string(kStoredNameSize, 'z'));
+        EXPECT_EQ(std::string(slots[2], kStoredNameSize), std::string(kStoredNameSize, 'z'));
+    }
+}
+
+// ---- Loading and saving ----------------------------------------------------------
+
+TEST_F(RegistryStoreTest, FirstRunLoadsEmptyListsAndSavingCreatesAllFourKeys) {
+    Load();
+    EXPECT_EQ(recent.count, 0);
+    EXPECT_TRUE(Empty(ranks.best));
+    EXPECT_TRUE(Empty(ranks.worst));
+    EXPECT_EQ(Dump(hive.root), "");  // loading created nothing
+
+    EXPECT_EQ(SaveSettings(hive, recent, ranks), 1);
+    ASSERT_NE(Stored(kNumber, "Value"), nullptr);
+    EXPECT_EQ(Stored(kNumber, "Value")->type, kRegDword);
+    EXPECT_EQ(Stored(kNumber, "Value")->bytes, Dword(0));
+    ASSERT_NE(hive.Find(kSeiMei), nullptr);
+    EXPECT_TRUE(hive.Find(kSeiMei)->values.empty());
+    for (const auto* path : {&kTop10, &kWorst10}) {
+        EXPECT_EQ(hive.Find(*path)->values.size(), 30u);
+        for (int k = 1; k <= 10; ++k) {
+            const std::string row = std::to_string(k);
+            EXPECT_EQ(Stored(*path, row + " sei")->bytes, Sz("---"));
+            EXPECT_EQ(Stored(*path, row + " mei")->type, kRegSz);
+            EXPECT_EQ(Stored(*path, row + " Score")->bytes, Dword(0));
+        }
+    }
+}
+
+TEST_F(RegistryStoreTest, ValuesUseTheirNamesAndRowOrder) {
+    SaveExample();
+    EXPECT_EQ(Stored(kNumber, "Value")->bytes, Dword(3));
+    EXPECT_EQ(Stored(kSeiMei, "1 sei")->bytes, Sz("山田"));  // the newest
+    EXPECT_EQ(Stored(kSeiMei, "3 mei")->bytes, Sz("一郎"));
+    EXPECT_EQ(hive.Find(kSeiMei)->values.size(), 6u);
+    EXPECT_EQ(Stored(kTop10, "1 sei")->bytes, Sz("山田"));
+    EXPECT_EQ(Stored(kTop10, "2 Score")->bytes, Dword(420));
+    EXPECT_EQ(Stored(kWorst10, "1 mei")->bytes, Sz("花子"));
+    EXPECT_EQ(Stored(kWorst10, "1 Score")->bytes, Dword(300));
+    EXPECT_NE(Stored(kTop10, "10 sei"), nullptr);
+    EXPECT_EQ(Stored(kTop10, "010 sei"), nullptr);
+}
+
+TEST_F(RegistryStoreTest, SaveThenLoadRestoresEveryByte) {
+    CRecentList saved;
+    saved.Clear();
+    for (const char* surname : {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十", "百",
+                                "千", "万", "上", "中", "下", "左"})
+        saved.RememberPerson(surname, "太郎");
+    CRankLists savedRanks;
+    savedRanks.Clear();
+    for (int i = 0; i < 14; ++i) savedRanks.OfferName(saved.surnames[i], "一二三四五", 100 + 37 * i % 300);
+    // Saved twice, as at the end of a session and again at exit.
+    ASSERT_EQ(SaveSettings(hive, saved, savedRanks), 1);
+    const std::string once = Dump(hive.root);
+    ASSERT_EQ(SaveSettings(hive, saved, savedRanks), 1);
+    EXPECT_EQ(Dump(hive.root), once);
+
+    Load();
+    EXPECT_EQ(std::memcmp(&recent, &saved, sizeof recent), 0);
+    EXPECT_EQ(std::memcmp(&ranks, &savedRanks, sizeof ranks), 0);
+}
+
+TEST_F(RegistryStoreTest, ShorterRecentListLeavesOlderRowsStoredButUnread) {
+    CRecentList saved;
+    saved.Clear();
+    for (const char* surname : {"一", "二", "三", "四", "五"}) saved.RememberPerson(surname, "太郎");
+    SaveSettings(hive, saved, ranks);
+    saved.Clear();
+    for (const char* surname : {"上", "中", "下"}) saved.RememberPerson(surname, "花子");
+    SaveSettings(hive, saved, ranks);
+    EXPECT_EQ(Stored(kSeiMei, "5 sei")->bytes, Sz("一"));
+    Load();
+    EXPECT_EQ(recent.count, 3);
+    EXPECT_EQ(Field(recent.surnames[2]), "上");
+}
+
+TEST_F(RegistryStoreTest, MissingScoreReadsAsZeroAndMissingNameKeepsThePlaceholder) {
+    SaveExample();
+    hive.At(kTop10).values.erase("3 Score");
+    hive.At(kTop10).values.erase("2 mei");
+    Load();
+    EXPECT_EQ(Field(ranks.best.surnames[2]), "田中");
+    EXPECT_EQ(Field(ranks.best.givenNames[2]), "花子");
+    EXPECT_EQ(ranks.best.scores[2], 0);
+    EXPECT_EQ(Field(ranks.best.surnames[1]), "鈴木");
+    EXPECT_EQ(Field(ranks.best.givenNames[1]), "---");
+    EXPECT_EQ(ranks.best.scores[1], 420);
+}
+
+TEST_F(RegistryStoreTest, RecentCountIsClampedToSixteen) {
+    for (int k = 1; k <= 20; ++k) {
+        Put(kSeiMei, std::to_string(k) + " sei", kRegSz, Sz("姓" + std::to_string(k)));
+        Put(kSeiMei, std::to_string(k) + " mei", kRegSz, Sz("名"));
+    }
+    const struct {
+        uint32_t stored;
+        int32_t loaded;
+    } cases[] = {{0, 0}, {5, 5}, {16, 16}, {17, 16}, {0x7FFFFFFF, 16}, {0x80000000, 0}, {0xFFFFFFFF, 0}};
+    for (const auto& c : cases) {
+        Put(kNumber, "Value", kRegDword, Dword(c.stored));
+        Load();
+        EXPECT_EQ(recent.count, c.loaded) << c.stored;
+        if (c.loaded > 0) {
+            EXPECT_EQ(Field(recent.surnames[c.loaded - 1]), "姓" + std::to_string(c.loaded));
+        }
+    }
+}
+
+TEST_F(RegistryStoreTest, RecentCountOfAnotherTypeGivesAnEmptyList) {
+    SaveExample();
+    Put(kNumber, "Value", kRegSz, Sz("3"));
+    Load();
+    EXPECT_EQ(recent.count, 0);
+    Put(kNumber, "Value", kRegBinary, Dword(3));
+    Load();
+    EXPECT_EQ(recent.count, 0);
+}
+
+TEST_F(RegistryStoreTest, RecentEntriesThatCannotBeJudgedOrRepeatAreLeftOut) {
+    SaveExample();  // 山田 太郎, 田中 花子, 鈴木 一郎
+    Put(kNumber, "Value", kRegDword, Dword(6));
+    Put(kSeiMei, "2 sei", kRegSz, Sz("一二三四五六七"));  // too long
+    hive.At(kSeiMei).values.erase("3 mei");
+    Put(kSeiMei, "4 sei", kRegSz, Sz("山田"));  // repeats entry 1
+    Put(kSeiMei, "4 mei", kRegSz, Sz("太郎"));
+    Put(kSeiMei, "5 sei", kRegSz, Sz("佐藤"));
+    Put(kSeiMei, "5 mei", kRegSz, Sz("次郎"));
+    // Row 6 is missing altogether.
+    Load();
+    ASSERT_EQ(recent.count, 2);
+    EXPECT_EQ(Field(recent.surnames[0]), "山田");
+    EXPECT_EQ(Field(recent.surnames[1]), "佐藤");
+    EXPECT_EQ(Field(recent.givenNames[1]), "次郎");
+}
+
+TEST_F(RegistryStoreTest, BadRankValuesCountAsMissingAndStayInTheirSlot) {
+    SaveExample();
+    Put(kTop10, "1 sei", kRegSz, std::string(40, 'x'));
+    Put(kTop10, "1 mei", kRegSz, "abcdefghijkl");  // 12 bytes, unterminated
+    Put(kTop10, "1 Score", kRegSz, Sz("585"));
+    Put(kTop10, "2 Score", kRegBinary, Dword(420));
+    Load();
+    EXPECT_EQ(Field(ranks.best.surnames[0]), "---");
+    EXPECT_EQ(Field(ranks.best.givenNames[0]), "---");
+    EXPECT_EQ(ranks.best.scores[0], 0);
+    EXPECT_EQ(ranks.best.scores[1], 0);
+    EXPECT_EQ(Field(ranks.best.surnames[1]), "鈴木");
+    EXPECT_EQ(Field(ranks.best.givenNames[1]), "一郎");
+    EXPECT_EQ(ranks.best.scores[2], 300);
+}
+
+TEST_F(RegistryStoreTest, MissingKeyLeavesOnlyItsListEmpty) {
+    SaveExample();
+    hive.At({"Software", "Hoshikura"}).subkeys.erase("Worst10");
+    Load();
+    EXPECT_TRUE(Empty(ranks.worst));
+    EXPECT_EQ(ranks.best.scores[0], 585);
+    EXPECT_EQ(recent.count, 3);
+
+    hive.At({"Software", "Hoshikura", "Recent"}).subkeys.erase("SeiMei");
+    Load();
+    EXPECT_EQ(recent.count, 0);  // a count without names
+}
+
+TEST_F(RegistryStoreTest, ReadOnlyKeyIsLoadedAndSkippedBySaving) {
+    SaveExample();
+    hive.At(kTop10).readOnly = true;
+    const std::string top10 = Dump(*hive.Find(kTop10));
+    Load();
+    EXPECT_EQ(Field(ranks.best.surnames[0]), "山田");
+
+    ranks.OfferName("佐藤", "次郎", 900);
+    recent.RememberPerson("佐藤", "次郎");
+    EXPECT_EQ(SaveSettings(hive, recent, ranks), 0);
+    EXPECT_EQ(Dump(*hive.Find(kTop10)), top10);
+    EXPECT_EQ(Stored(kWorst10, "4 sei")->bytes, Sz("佐藤"));
+    EXPECT_EQ(Stored(kNumber, "Value")->bytes, Dword(4));
+}
+
+TEST_F(RegistryStoreTest, KeyThatCannotBeOpenedCostsOnlyItsOwnValues) {
+    hive.At({"Software", "Hoshikura", "Recent"}).failOpen = true;
+    recent.Clear();
+    ranks.Clear();
+    recent.RememberPerson("山田", "太郎");
+    ranks.OfferName("山田", "太郎", 585);
+    EXPECT_EQ(SaveSettings(hive, recent, ranks), 0);
+    EXPECT_EQ(Stored(kTop10, "1 sei")->bytes, Sz("山田"));
+    EXPECT_EQ(Stored(kWorst10, "1 Score")->bytes, Dword(585));
+
+    // Names saved but their count not: the stored count stays the old one.
+    hive.At({"Software", "Hoshikura", "Recent"}).failOpen = false;
+    hive.At(kNumber).failOpen = true;
+    EXPECT_EQ(SaveSettings(hive, recent, ranks), 0);
+    EXPECT_EQ(Stored(kSeiMei, "1 sei")->bytes, Sz("山田"));
+    EXPECT_EQ(Stored(kNumber, "Value"), nullptr);
+}
+
+TEST_F(RegistryStoreTest, FailedValueWritesDoNotStopTheSaving) {
+    hive.At(kTop10).failWrites = true;
+    recent.Clear();
+    ranks.Clear();
+    ranks.OfferName("山田", "太郎", 585);
+    EXPECT_EQ(SaveSettings(hive, recent, ranks), 1);
+    EXPECT_TRUE(hive.Find(kTop10)->values.empty());
+    EXPECT_EQ(Stored(kWorst10, "1 sei")->bytes, Sz("山田"));
+}
+
+TEST_F(RegistryStoreTest, SavingBoundsDamagedListsInMemory) {
+    recent.Clear();
+    ranks.Clear();
+    recent.RememberPerson("山田", "太郎");
+    std::memcpy(recent.surnames[0], "一二三四五六", kStoredNameSize);  // no NUL
+    recent.count = 40;
+    std::memset(ranks.best.surnames[0], 'x', kStoredNameSize);
+    SaveSettings(hive, recent, ranks);
+    EXPECT_EQ(Stored(kNumber, "Value")->bytes, Dword(16));
+    EXPECT_EQ(hive.Find(kSeiMei)->values.size(), 32u);
+    EXPECT_EQ(Stored(kSeiMei, "1 sei")->bytes, Sz("一二三四五"));
+    EXPECT_EQ(Stored(kTop10, "1 sei")->bytes, Sz("xxxxxxxxxxx"));
+}

@@ -1,0 +1,99 @@
+#include "child_window.h"
+
+#include "app_state.h"
+#include "draw_context.h"
+#include "view.h"
+#include "view_list.h"
+
+namespace hoshikura {
+
+namespace {
+
+constexpr char kCloseQuestion[] = "\n終了しますか？\n\n";
+constexpr char kCloseCaption[] = "EXIT?";
+
+// A paint always validates its window, with or without a view to draw:
+// otherwise WM_PAINT would be sent again and again.
+void OnPaint(HWND window, CView* paintedView) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    if (paintedView && dc) PaintView(paintedView, window, dc);
+    EndPaint(window, &paint);
+}
+
+void OnEscape(HWND window) {
+    if (MessageBoxA(window, kCloseQuestion, kCloseCaption, MB_ICONQUESTION | MB_OKCANCEL) !=
+        IDCANCEL) {
+        SendMessageA(App().client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
+    }
+}
+
+void OnDestroy(HWND window) {
+    CViewList* list = App().viewList;
+    // A window whose view never reached the list was not counted either.
+    if (list && list->Remove(window)) --App().openViewCount;
+}
+
+}  // namespace
+
+CView* FindView(HWND window) {
+    CViewList* list = App().viewList;
+    return list ? list->Find(window) : nullptr;
+}
+
+void PaintView(CView* view, HWND window, HDC dc) {
+    CDrawContext* context = App().drawContext;
+    if (!view || !context) return;
+    context->AttachDC(window, dc);
+    view->Paint();
+    context->ReleaseContext();
+}
+
+LRESULT CALLBACK ChildWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_CREATE:
+        return 0;
+    case WM_PAINT:
+        OnPaint(window, FindView(window));
+        return 0;
+    case WM_COMMAND:
+        if (CView* view = FindView(window)) view->OnCommand(message, wparam, lparam);
+        return 0;
+    case WM_NOTIFY: {
+        // Only the explanation view has a tab control; its view handles the
+        // switch as a command-like notification.
+        CView* view = FindView(window);
+        if (view && view->kind == kExplanationView) view->OnCommand(message, wparam, lparam);
+        return 0;
+    }
+    case WM_KEYDOWN:
+        if (wparam == VK_ESCAPE) {
+            OnEscape(window);
+            return 0;
+        }
+        break;
+    case WM_DESTROY:
+        OnDestroy(window);
+        return 0;
+    default:
+        break;
+    }
+    return DefMDIChildProcA(window, message, wparam, lparam);
+}
+
+LRESULT CALLBACK PageWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_PAINT) {
+        OnPaint(window, FindView(GetParent(window)));
+        return 0;
+    }
+    auto saved = reinterpret_cast<WNDPROC>(GetPropA(window, kSavedProcProperty));
+    if (!saved) return DefWindowProcA(window, message, wparam, lparam);
+    if (message == WM_NCDESTROY) {
+        // Put the original procedure back before the window goes.
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(saved));
+        RemovePropA(window, kSavedProcProperty);
+    }
+    return CallWindowProcA(saved, window, message, wparam, lparam);
+}
+
+}  // namespace hoshikura

@@ -1,0 +1,87 @@
+#include "info_views.h"
+
+#include "app_state.h"
+#include "draw_context.h"
+#include "sjis_text.h"
+
+namespace hoshikura {
+
+namespace {
+
+constexpr double kProgramVersion = 3.1;
+constexpr int kVersionRaise = 64;  // the version window sits this far above centre
+constexpr char kInfoFace[] = "ＭＳ Ｐゴシック";
+
+void PrepareInfo(CView& view, const char* title) {
+    CopyText(view.title, sizeof view.title, title);
+    ViewSize size = ViewSizeOf(view.kind);
+    view.width = size.width;
+    view.height = size.height;
+}
+
+struct FeatureLine {
+    int y;
+    const char* text;
+};
+
+constexpr FeatureLine kFeatureLines[] = {
+    {52, "(1) 画数、陰陽、五行、同画の方法を総合して姓名判断を行う"},
+    {72, "　　・苗字、名前ともに１～５文字の処理が可能"},
+    {98, "(2) 苗字を入力して、吉数または凶数となる名前の検索が可能"},
+    {118, "　　・名前の読み仮名を入力して検索 （例：「鈴木」＋「みゆき」）"},
+    {138, "　　・名前に使いたい漢字一文字を入力して検索 （例：「鈴木」＋「義」）"},
+    {158, "　　・検索した画数に対する名前のサンプルを表示する"},
+    {178, "　　・登録されている名前のサンプル数は、約 54,000個"},
+    {204, "(3) 名前を入力して、吉数または凶数となる苗字の検索が可能"},
+    {224, "　　 女性が結婚相手を探すときの参考に・・・・"},
+};
+
+}  // namespace
+
+void CVersionView::PrepareWindow() { PrepareInfo(*this, "Hoshikuraのバージョン情報"); }
+
+bool CVersionView::Create(CViewList* list) {
+    if (!CreateChildWindow(list)) return false;
+    App().splashWindow = window;
+    RECT client;
+    GetClientRect(App().client, &client);
+    int caption = GetSystemMetrics(SM_CYCAPTION);
+    ShowAt((client.right - width) / 2, (client.bottom - height - caption) / 2 - kVersionRaise);
+    return CreateControls();
+}
+
+void CVersionView::Paint() {
+    CDrawContext& dc = *App().drawContext;
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    if (App().appIcon) DrawIconEx(dc.Dc(), 24, 16, App().appIcon, 64, 64, 0, nullptr, DI_NORMAL);
+    dc.SetFont(kInfoFace, 28, 0, 1, 0, 0);
+    dc.colour = 0x008000;
+    dc.DrawStringOn(108, 24, "Hoshikura", face);
+    dc.colour = 0x0000F0;
+    dc.SetFontHeight(16);
+    char version[32];
+    FormatText(version, sizeof version, "Ver. %4.2f", kProgramVersion);
+    dc.DrawStringOn(220, 64, version, face);
+    dc.penWidth = 1;
+    dc.DrawEtchedLine(24, 164, 272);
+}
+
+void CFeaturesView::PrepareWindow() { PrepareInfo(*this, "Hoshikuraの特徴"); }
+
+void CFeaturesView::Paint() {
+    CDrawContext& dc = *App().drawContext;
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    dc.SetFont(kInfoFace, 24, 0, 1, 0, 0);
+    dc.colour = 0x0000E1;
+    dc.DrawStringOn(10, 12, "Hoshikuraの特徴", face);
+    dc.colour = 0;
+    dc.SetFontHeight(14);
+    for (const FeatureLine& line : kFeatureLines) dc.DrawStringOn(20, line.y, line.text, face);
+    dc.penWidth = 1;
+    dc.DrawEtchedLine(24, 256, 432);
+    dc.colour = 0xFF0000;
+    dc.SetFontHeight(18);
+    dc.DrawStringOn(38, 274, "このソフトで良い名前が必ず見つかります・・・！", face);
+}
+
+}  // namespace hoshikura

@@ -1,0 +1,87 @@
+#include "view.h"
+
+#include "app_state.h"
+#include "view_list.h"
+
+namespace hoshikura {
+
+namespace {
+
+constexpr char kChildClass[] = "MDIChild";
+// Caption, system menu and minimise box; 0x40 drops the sizing border and
+// the maximise box of the MDI child's default style.
+constexpr DWORD kChildStyle = WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | 0x40;
+constexpr int kCascadeStep = 16;
+constexpr int kCascadeWrap = 8;
+
+constexpr ViewSize kViewSizes[kViewKindCount] = {
+    {384, 0},    // judgement: height from its layout
+    {384, 320},  // explanation
+    {360, 256},  // stroke method
+    {384, 320},  // five-element method
+    {280, 0},    // yin-yang method: height from the name's length
+    {384, 0},    // same-stroke method: height from the name's length
+    {0, 0},      // no view
+    {600, 384},  // best and worst
+    {480, 450},  // stroke-pattern search
+    {320, 400},  // reading search
+    {400, 400},  // kanji search
+    {300, 400},  // surname search
+    {320, 240},  // version
+    {480, 340},  // features
+};
+
+}  // namespace
+
+ViewSize ViewSizeOf(int kind) {
+    if (kind < 0 || kind >= kViewKindCount) return {0, 0};
+    return kViewSizes[kind];
+}
+
+bool CView::Create(CViewList* list) {
+    if (!CreateChildWindow(list)) return false;
+    int offset = (App().openViewCount % kCascadeWrap) * kCascadeStep;
+    ShowAt(offset, offset);
+    if (CreateControls()) return true;
+    DiscardWindow();
+    return false;
+}
+
+bool CView::CreateChildWindow(CViewList* list) {
+    PrepareWindow();
+    owner = list;
+    CAppState& app = App();
+    window = CreateMDIWindowA(kChildClass, title, kChildStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                              width, height, app.client, app.instance,
+                              reinterpret_cast<LPARAM>(this));
+    if (!window) return false;
+    if (kind == kRankView && list) list->rankingWindow = window;
+    return true;
+}
+
+void CView::ShowAt(int x, int y) {
+    MoveWindow(window, x, y, width, height, TRUE);
+    ShowWindow(window, SW_SHOWNORMAL);
+    ++App().openViewCount;
+}
+
+void CView::DiscardWindow() {
+    if (!window) return;
+    if (owner && owner->rankingWindow == window) owner->rankingWindow = nullptr;
+    // The view is not listed yet, so the child procedure leaves the count
+    // alone when this window goes.
+    SendMessageA(App().client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
+    window = nullptr;
+    --App().openViewCount;
+}
+
+HWND CView::AddControl(int slot, const char* className, const char* text, DWORD style, int x,
+                       int y, int w, int h, int id) {
+    HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
+                                   window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   App().instance, nullptr);
+    if (slot >= 0 && slot < kViewControlCount) controls[slot] = control;
+    return control;
+}
+
+}  // namespace hoshikura

@@ -1,0 +1,83 @@
+// The abstract view behind every MDI child window, and the view kinds, which
+// are also the request kinds of dispatch.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace hoshikura {
+
+class CViewList;
+
+enum ViewKind : int32_t {
+    kJudgementView = 0,
+    kExplanationView = 1,
+    kStrokeMethodView = 2,
+    kElementMethodView = 3,
+    kYinYangMethodView = 4,
+    kSameStrokeMethodView = 5,
+    kNoView = 6,
+    kRankView = 7,
+    kStrokeSearchView = 8,
+    kReadingSearchView = 9,
+    kKanjiSearchView = 10,
+    kSurnameSearchView = 11,
+    kVersionView = 12,
+    kFeaturesView = 13,
+};
+constexpr int kViewKindCount = 14;
+
+constexpr int kViewControlCount = 24;
+constexpr int kViewTitleSize = 128;
+
+// Window width and height of a kind; 0 × 0 for kind 6 and kinds outside
+// the table. Kinds whose height depends on their content compute it.
+struct ViewSize {
+    int32_t width;
+    int32_t height;
+};
+ViewSize ViewSizeOf(int kind);
+
+class CView {
+public:
+    explicit CView(int32_t viewKind) : kind(viewKind) {}
+    virtual ~CView() = default;
+    CView(const CView&) = delete;
+    CView& operator=(const CView&) = delete;
+
+    // Draws the view; the shared drawing context already holds the DC.
+    virtual void Paint() = 0;
+    virtual void OnCommand(UINT message, WPARAM wparam, LPARAM lparam) = 0;
+    // Fills the title, width and height.
+    virtual void PrepareWindow() = 0;
+    // Creates the MDI child window and its controls and shows the view.
+    // False when the window or a control could not be created; the view
+    // then holds no window and has not been counted.
+    virtual bool Create(CViewList* list);
+    virtual bool CreateControls() = 0;
+    virtual const char* Surname() const = 0;
+    virtual const char* GivenName() const = 0;
+
+    int32_t kind;
+    HWND window = nullptr;
+    HWND controls[kViewControlCount] = {};
+    char title[kViewTitleSize] = {};
+    int32_t height = 0;
+    int32_t width = 0;
+    CView* next = nullptr;
+    CViewList* owner = nullptr;
+
+protected:
+    // Steps shared by every kind's Create: title and size, then the MDI
+    // child window; and placing, showing and counting it.
+    bool CreateChildWindow(CViewList* list);
+    void ShowAt(int x, int y);
+    // Undoes the window after a later step failed (also uncounts it).
+    void DiscardWindow();
+    // A child control of the view's window with the given id.
+    HWND AddControl(int slot, const char* className, const char* text, DWORD style, int x,
+                    int y, int w, int h, int id);
+};
+
+}  // namespace hoshikura
