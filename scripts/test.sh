@@ -19,9 +19,11 @@ echo "== Windows i686 (shipped build)"
 bash scripts/build.sh win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DBUILD_TESTING=OFF
 
 echo "== Windows x86_64 under wine64"
+source scripts/xvfb-env.sh
 source scripts/wine-env.sh
-trap wine_env_stop EXIT
+trap 'wine_env_stop; xvfb_stop' EXIT
 bash scripts/build.sh win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
   -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
   -DHOSHIKURA_NATIVE_CLI="$root/build/native/cli/hoshikura-cli"
 ctest --test-dir build/win64 --output-on-failure
+echo "Screenshots: build/win64/tests/artefacts"

@@ -3,7 +3,11 @@
 #include <new>
 
 #include "info_views.h"
+#include "judgement_view.h"
+#include "name_search_views.h"
 #include "placeholder_view.h"
+#include "rank_view.h"
+#include "stroke_search_view.h"
 
 namespace hoshikura {
 
@@ -17,11 +21,21 @@ CView* NewPersonView(int kind, const char* surname, const char* givenName) {
     return view;
 }
 
+// Search views: the query is stored before the window exists; the search
+// runs inside Create.
+template <typename View, typename... Query>
+CView* NewSearchView(Query... query) {
+    auto* view = new (std::nothrow) View;
+    if (view) view->SetQuery(query...);
+    return view;
+}
+
 }  // namespace
 
 CView* BuildView(int kind, const char* first, const char* second) {
     switch (kind) {
     case kJudgementView:
+        return NewPersonView<CJudgementView>(kind, first, second);
     case kExplanationView:
     case kStrokeMethodView:
     case kElementMethodView:
@@ -29,11 +43,15 @@ CView* BuildView(int kind, const char* first, const char* second) {
     case kSameStrokeMethodView:
         return NewPersonView<CPlaceholderView>(kind, first, second);
     case kRankView:
+        return new (std::nothrow) CRankView;
     case kStrokeSearchView:
+        return NewSearchView<CStrokeSearchView>(first, WantsGood(second));
     case kReadingSearchView:
+        return NewSearchView<CReadingSearchView>(first, second);
     case kKanjiSearchView:
+        return NewSearchView<CKanjiSearchView>(first, second);
     case kSurnameSearchView:
-        return new (std::nothrow) CPlaceholderView(kind);
+        return NewSearchView<CSurnameSearchView>(WantsGood(first), second);
     case kVersionView:
         return new (std::nothrow) CVersionView;
     case kFeaturesView:

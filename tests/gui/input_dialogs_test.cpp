@@ -99,8 +99,9 @@ void LookAndAct(DialogScript& s) {
     s.run.fieldFocused = GetFocus() == edit;
     CHARRANGE selection = {};
     SendMessageA(edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-    s.run.promptSelected =
-        selection.cpMin == 0 && selection.cpMax == GetWindowTextLengthW(edit) && selection.cpMax > 0;
+    // All selected: the end may lie past the text, on the closing paragraph mark.
+    const LONG characters = GetWindowTextLengthW(edit);
+    s.run.promptSelected = characters > 0 && selection.cpMin == 0 && selection.cpMax >= characters;
     if (s.typeText) SetDlgItemTextA(s.window, s.dialog->editId, s.text.c_str());
     if (s.pressEnter) {
         SetFocus(edit);
@@ -215,7 +216,9 @@ TEST_F(InputDialogTest, TemplatesHoldTheirCaptionFieldLimitAndDefaultButton) {
         GetClassNameA(edit, text, sizeof text);
         EXPECT_STREQ(text, "RICHEDIT");
         const LONG_PTR style = GetWindowLongPtrA(edit, GWL_STYLE);
-        EXPECT_EQ(style & (WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL), WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL);
+        EXPECT_EQ(style & (WS_TABSTOP | ES_AUTOHSCROLL), WS_TABSTOP | ES_AUTOHSCROLL);
+        // The rich-edit control turns its border into a client edge.
+        EXPECT_TRUE((style & WS_BORDER) || (GetWindowLongPtrA(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE));
         EXPECT_EQ(FieldText(dialog, d->editId), d->initialText);
         EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), d->readLimit);
 
@@ -267,7 +270,7 @@ TEST_F(InputDialogTest, FullNameStaysOpenForWhatDoesNotSplit) {
     ExpectStayedOpen(Press(kFullName, IDOK, "一二三四五六　太郎"), {kSurnameTooLong});
     ExpectStayedOpen(Press(kFullName, IDOK, "山田 a"), {kHalfWidth});
     // Far beyond the field's limit: read up to it, refused as one word.
-    ExpectStayedOpen(Press(kFullName, IDOK, Repeat("山", 400)), {});
+    ExpectStayedOpen(Press(kFullName, IDOK, Repeat("山", 600)), {});
 }
 
 TEST_F(InputDialogTest, EnterPressesTheDefaultButton) {
@@ -293,7 +296,7 @@ TEST_F(InputDialogTest, SurnameSearchesWithOrWithoutAGivenName) {
 TEST_F(InputDialogTest, SurnameStaysOpenOnRefusals) {
     ExpectStayedOpen(Press(kSurname, IDC_GOOD_SEARCH, ""), {});
     ExpectStayedOpen(Press(kSurname, IDC_BAD_SEARCH, "一二三四五六"), {kSurnameTooLong});
-    ExpectStayedOpen(Press(kSurname, IDC_GOOD_SEARCH, Repeat("鈴", 400)), {kSurnameTooLong});
+    ExpectStayedOpen(Press(kSurname, IDC_GOOD_SEARCH, Repeat("鈴", 600)), {kSurnameTooLong});
 }
 
 TEST_F(InputDialogTest, ReadingSearchesEvenTheUntouchedPrompt) {
@@ -301,7 +304,7 @@ TEST_F(InputDialogTest, ReadingSearchesEvenTheUntouchedPrompt) {
     test::CloseAllViews();
     ExpectSearchOpened(PressUntouched(kReading, IDC_QUERY_OK), kReadingSearchView);
     test::CloseAllViews();
-    ExpectSearchOpened(Press(kReading, IDC_QUERY_OK, "鈴木 " + Repeat("た", 400)), kReadingSearchView);
+    ExpectSearchOpened(Press(kReading, IDC_QUERY_OK, "鈴木 " + Repeat("た", 600)), kReadingSearchView);
     test::CloseAllViews();
     ExpectStayedOpen(Press(kReading, IDC_QUERY_OK, "鈴木"), {});
 }
@@ -322,7 +325,7 @@ TEST_F(InputDialogTest, GivenNameSearchesSurnames) {
     ExpectStayedOpen(Press(kGivenName, IDC_GOOD_SEARCH, ""), {});
     ExpectStayedOpen(Press(kGivenName, IDC_GOOD_SEARCH, "一二三四五六"), {kGivenTooLong});
     // The field holds 255 bytes; what lies beyond is not read.
-    ExpectStayedOpen(Press(kGivenName, IDC_BAD_SEARCH, Repeat("太", 400)), {kGivenTooLong});
+    ExpectStayedOpen(Press(kGivenName, IDC_BAD_SEARCH, Repeat("太", 600)), {kGivenTooLong});
 }
 
 TEST_F(InputDialogTest, OtherCommandsLeaveTheDialogOpen) {

@@ -1,0 +1,126 @@
+#include "name_search_views.h"
+
+#include "app_state.h"
+#include "dispatch.h"
+#include "sjis_text.h"
+
+namespace hoshikura {
+
+namespace {
+
+constexpr ListPlace kReadingPlace = {48, 216};
+constexpr ListPlace kKanjiPlace = {24, 336};
+constexpr ListPlace kSurnamePlace = {16, 256};
+
+constexpr COLORREF kReadingColour = 0x00FFFF;
+constexpr COLORREF kKanjiColour = 0x00C000;
+
+constexpr POINT kHeadingAt = {2, 8};
+
+}  // namespace
+
+void CRankedSearchView::FillLists() {
+    const int32_t count = RankedCount();
+    if (count <= 0) {
+        AddRow(kResultList, kNoResultRow);
+        return;
+    }
+    char row[kSearchTextSize];
+    for (int i = 0; i < count && i < kRankingRows; ++i) {
+        FormatRow(i, row, sizeof row);
+        AddRow(kResultList, row);
+    }
+}
+
+// The list's rows are the ranking's rows in order. The index is checked
+// against the ranking itself: LB_GETCURSEL answers -1 without a selection,
+// and the one row of an empty ranking is "該当なし".
+void CRankedSearchView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (!FromList(message, wparam, lparam, kResultList, LBN_DBLCLK)) return;
+    const int row = SelectedRow(kResultList);
+    if (row < 0 || row >= RankedCount() || row >= kRankingRows) return;
+    char fullName[kSearchTextSize];
+    FormatFullName(row, fullName, sizeof fullName);
+    JudgeFullName(fullName);
+}
+
+template <typename Search>
+void CNameResultView<Search>::RunSearch() {
+    if (App().samples) search.RunSearch(*App().samples);
+}
+
+template <typename Search>
+void CNameResultView<Search>::FormatRow(int i, char* out, std::size_t capacity) const {
+    const NameResult& row = search.results[i];
+    FormatRankedRow(out, capacity, ShownRank(search.results, i), row.score, row.written,
+                    withReading_ ? row.reading : nullptr);
+}
+
+template <typename Search>
+void CNameResultView<Search>::FormatFullName(int i, char* out, std::size_t capacity) const {
+    FormatText(out, capacity, "%s %s", search.surname, search.results[i].written);
+}
+
+template class CNameResultView<CReadingSearch>;
+template class CNameResultView<CKanjiSearch>;
+
+CReadingSearchView::CReadingSearchView()
+    : CNameResultView(kReadingSearchView, kReadingPlace, false) {}
+
+void CReadingSearchView::FormatTitle(char* out, std::size_t capacity) const {
+    FormatText(out, capacity, "[%s] + [%s]さんの検索結果", search.surname, search.reading);
+}
+
+void CReadingSearchView::Paint() {
+    char heading[kSearchTextSize];
+    FormatText(heading, sizeof heading, "「%s」+「%s」さん", search.surname, search.reading);
+    PaintHeading(heading, kReadingColour, kHeadingAt, "の検索結果", {200, 32});
+}
+
+CKanjiSearchView::CKanjiSearchView() : CNameResultView(kKanjiSearchView, kKanjiPlace, true) {}
+
+void CKanjiSearchView::FormatTitle(char* out, std::size_t capacity) const {
+    FormatText(out, capacity, "[%s] を使用した [%s]さんの良名検索結果", search.character,
+               search.surname);
+}
+
+void CKanjiSearchView::Paint() {
+    char heading[kSearchTextSize];
+    FormatText(heading, sizeof heading, "「%s」を使用した「%s」さんの", search.character,
+               search.surname);
+    PaintHeading(heading, kKanjiColour, kHeadingAt, "良名検索結果", {260, 32});
+}
+
+CSurnameSearchView::CSurnameSearchView() : CRankedSearchView(kSurnameSearchView, kSurnamePlace) {}
+
+void CSurnameSearchView::RunSearch() {
+    if (App().samples) search.RunSearch(*App().samples);
+}
+
+void CSurnameSearchView::FormatTitle(char* out, std::size_t capacity) const {
+    if (search.wantGood)
+        FormatText(out, capacity, "[%s]さん　良い姓の検索結果", search.givenName);
+    else
+        FormatText(out, capacity, "[%s]さん　悪い姓の検索結果", search.givenName);
+}
+
+void CSurnameSearchView::Paint() {
+    char heading[kSearchTextSize];
+    if (search.wantGood)
+        FormatText(heading, sizeof heading, "「%s」さんの吉になる", search.givenName);
+    else
+        FormatText(heading, sizeof heading, "「%s」さんの凶になる", search.givenName);
+    PaintHeading(heading, search.wantGood ? kGoodHeadingColour : kBadHeadingColour, kHeadingAt,
+                 "苗字の画数検索結果", {114, 32});
+}
+
+void CSurnameSearchView::FormatRow(int i, char* out, std::size_t capacity) const {
+    const SurnameResult& row = search.results[i];
+    FormatRankedRow(out, capacity, ShownRank(search.results, i), row.score, row.surname);
+}
+
+void CSurnameSearchView::FormatFullName(int i, char* out, std::size_t capacity) const {
+    FormatText(out, capacity, "%s %s", search.results[i].surname, search.givenName);
+}
+
+}  // namespace hoshikura

@@ -1,0 +1,100 @@
+// The windows of the three ranked searches: names with a reading (kind 9),
+// names containing one kanji (kind 10) and surnames for a given name (kind
+// 11). Each shows one list of ranked rows, "該当なし" when the ranking is
+// empty, and judges the double-clicked row's full name.
+#pragma once
+
+#include <cstddef>
+
+#include "kanji_search.h"
+#include "reading_search.h"
+#include "search_view.h"
+#include "surname_search.h"
+
+namespace hoshikura {
+
+class CRankedSearchView : public CSearchView {
+public:
+    static constexpr int kResultList = 0;
+
+    using CSearchView::CSearchView;
+    // A double-click on a ranked row judges its full name; a double-click
+    // without a selection, on "該当なし" or past the ranking does nothing.
+    void OnCommand(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+    virtual int32_t RankedCount() const = 0;
+    // The list text of ranking row i (0 <= i < RankedCount()).
+    virtual void FormatRow(int i, char* out, std::size_t capacity) const = 0;
+    // "surname given name" of ranking row i, as JudgeFullName takes it.
+    virtual void FormatFullName(int i, char* out, std::size_t capacity) const = 0;
+
+protected:
+    void FillLists() override;
+};
+
+// The reading and the kanji search rank sample given names the same way;
+// they differ in their query, title and heading, and in whether a row shows
+// the sample's reading.
+template <typename Search>
+class CNameResultView : public CRankedSearchView {
+public:
+    CNameResultView(int32_t viewKind, ListPlace place, bool withReading)
+        : CRankedSearchView(viewKind, place), withReading_(withReading) {}
+
+    void SetQuery(const char* surname, const char* wanted) { search.SetQuery(surname, wanted); }
+    void RunSearch() override;
+    const char* Surname() const override { return search.surname; }
+    const char* GivenName() const override { return ""; }
+
+    int32_t RankedCount() const override { return search.resultCount; }
+    void FormatRow(int i, char* out, std::size_t capacity) const override;
+    void FormatFullName(int i, char* out, std::size_t capacity) const override;
+
+    Search search;
+
+private:
+    bool withReading_;
+};
+
+extern template class CNameResultView<CReadingSearch>;
+extern template class CNameResultView<CKanjiSearch>;
+
+class CReadingSearchView : public CNameResultView<CReadingSearch> {
+public:
+    CReadingSearchView();
+    void Paint() override;
+
+protected:
+    void FormatTitle(char* out, std::size_t capacity) const override;
+};
+
+class CKanjiSearchView : public CNameResultView<CKanjiSearch> {
+public:
+    CKanjiSearchView();
+    void Paint() override;
+
+protected:
+    void FormatTitle(char* out, std::size_t capacity) const override;
+};
+
+class CSurnameSearchView : public CRankedSearchView {
+public:
+    CSurnameSearchView();
+
+    void SetQuery(int32_t wantGood, const char* givenName) { search.SetQuery(wantGood, givenName); }
+    void RunSearch() override;
+    void Paint() override;
+    const char* Surname() const override { return ""; }
+    const char* GivenName() const override { return search.givenName; }
+
+    int32_t RankedCount() const override { return search.resultCount; }
+    void FormatRow(int i, char* out, std::size_t capacity) const override;
+    void FormatFullName(int i, char* out, std::size_t capacity) const override;
+
+    CSurnameSearch search;
+
+protected:
+    void FormatTitle(char* out, std::size_t capacity) const override;
+};
+
+}  // namespace hoshikura

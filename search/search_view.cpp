@@ -1,0 +1,96 @@
+#include "search_view.h"
+
+#include "app_state.h"
+#include "draw_context.h"
+#include "sjis_text.h"
+
+namespace hoshikura {
+
+namespace {
+
+constexpr char kListClass[] = "LISTBOX";
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY;
+constexpr int kListTop = 56;
+// The lists end this far above the window's bottom edge, caption excluded.
+constexpr int kListBottomRoom = 64;
+// Every list has id 0: notifications are told apart by the list's handle.
+constexpr int kListId = 0;
+
+constexpr int kHeadingHeight = 18;
+constexpr char kHeadingFace[] = "ゴシック";
+
+}  // namespace
+
+CSearchView::CSearchView(int32_t viewKind, ListPlace firstList, ListPlace secondList)
+    : CView(viewKind), places_{firstList, secondList} {}
+
+bool CSearchView::Create(CViewList* list) {
+    if (!CView::Create(list)) return false;
+    const int captionHeight = GetSystemMetrics(SM_CYCAPTION);
+    for (int slot = 0; slot < 2; ++slot) {
+        if (places_[slot].width <= 0) continue;
+        if (!CreateList(slot, places_[slot], captionHeight)) {
+            DiscardWindow();
+            return false;
+        }
+    }
+    RunSearch();
+    FillLists();
+    return true;
+}
+
+bool CSearchView::CreateList(int slot, ListPlace place, int captionHeight) {
+    controls[slot] = CreateWindowExA(WS_EX_CLIENTEDGE, kListClass, "", kListStyle, place.x,
+                                     kListTop, place.width,
+                                     height - captionHeight - kListBottomRoom, window,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)),
+                                     App().instance, nullptr);
+    return controls[slot] != nullptr;
+}
+
+void CSearchView::PrepareWindow() {
+    const ViewSize size = ViewSizeOf(kind);
+    width = size.width;
+    height = size.height;
+    FormatTitle(title, sizeof title);
+}
+
+void CSearchView::PaintHeading(const char* line1, COLORREF colour, POINT at1, const char* line2,
+                               POINT at2) const {
+    CDrawContext& dc = *App().drawContext;
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    dc.colour = 0;
+    dc.SetFontHeight(kHeadingHeight);
+    dc.SetFontFace(kHeadingFace);
+    dc.SetFontStyle(1, 0);
+    dc.colour = colour;
+    dc.DrawStringOn(at1.x, at1.y, line1, face);
+    if (line2) dc.DrawStringOn(at2.x, at2.y, line2, face);
+}
+
+bool CSearchView::FromList(UINT message, WPARAM wparam, LPARAM lparam, int slot,
+                           WORD code) const {
+    return message == WM_COMMAND && HIWORD(wparam) == code && controls[slot] &&
+           reinterpret_cast<HWND>(lparam) == controls[slot];
+}
+
+int CSearchView::SelectedRow(int slot) const {
+    const LRESULT row = SendMessageA(controls[slot], LB_GETCURSEL, 0, 0);
+    return row < 0 ? -1 : static_cast<int>(row);
+}
+
+void CSearchView::AddRow(int slot, const char* text) const {
+    SendMessageA(controls[slot], LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+}
+
+void CSearchView::ClearRows(int slot) const { SendMessageA(controls[slot], LB_RESETCONTENT, 0, 0); }
+
+void FormatRankedRow(char* out, std::size_t capacity, int32_t rank, int32_t score,
+                     const char* text, const char* reading) {
+    if (reading)
+        FormatText(out, capacity, "%3d位 (%d点)    %s (%s)", rank, score, text, reading);
+    else
+        FormatText(out, capacity, "%3d位 (%d点)    %s", rank, score, text);
+}
+
+}  // namespace hoshikura

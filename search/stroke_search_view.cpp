@@ -1,0 +1,132 @@
+#include "stroke_search_view.h"
+
+#include "app_state.h"
+#include "dispatch.h"
+#include "draw_context.h"
+#include "sample_name.h"
+#include "sjis_text.h"
+
+namespace hoshikura {
+
+namespace {
+
+constexpr ListPlace kPatternPlace = {16, 176};
+constexpr ListPlace kSamplePlace = {216, 240};
+
+constexpr int kLabelHeight = 15;
+constexpr char kLabelFace[] = "ゴシック";
+constexpr char kChooseHint[] = "画数を選択すると名前を表示します";
+constexpr char kDoubleClickHint[] = "(ﾀﾞﾌﾞﾙｸﾘｯｸで姓名判断)";
+
+void FormatPatternRow(char* out, std::size_t capacity, const StrokeResult& row) {
+    if (row.characterCount >= 2)
+        FormatText(out, capacity, "%d点 %2d画 - %2d画", row.score, row.strokes[0], row.strokes[1]);
+    else
+        FormatText(out, capacity, "%d点     %2d画", row.score, row.strokes[0]);
+}
+
+}  // namespace
+
+CStrokeSearchView::CStrokeSearchView() : CSearchView(kStrokeSearchView, kPatternPlace, kSamplePlace) {}
+
+void CStrokeSearchView::FormatTitle(char* out, std::size_t capacity) const {
+    if (search.wantGood)
+        FormatText(out, capacity, "[%s]さんの良名検索結果", search.surname);
+    else
+        FormatText(out, capacity, "[%s]さんの悪名検索結果", search.surname);
+}
+
+void CStrokeSearchView::FillLists() {
+    char row[kSearchTextSize];
+    for (int i = 0; i < search.resultCount && i < kRankingRows; ++i) {
+        FormatPatternRow(row, sizeof row, search.results[i]);
+        AddRow(kPatternList, row);
+    }
+}
+
+int32_t CStrokeSearchView::SelectedSampleCount() const {
+    const CSampleName* samples = App().samples;
+    return samples ? samples->GetSampleCount(selectedFirst, selectedRest) : 0;
+}
+
+void CStrokeSearchView::ShowSampleNames(int32_t firstStrokes, int32_t restStrokes) {
+    ClearRows(kSampleList);
+    const CSampleName* samples = App().samples;
+    // The count is 0 for a key beyond the name table.
+    const int32_t count = samples ? samples->GetSampleCount(firstStrokes, restStrokes) : 0;
+    if (count <= 0) {
+        AddRow(kSampleList, kNoResultRow);
+        return;
+    }
+    char row[kSearchTextSize];
+    for (int32_t k = 0; k < count; ++k) {
+        char written[kMaxWrittenBytes + 1] = "";
+        char reading[kMaxReadingBytes + 1] = "";
+        samples->GetSampleKj(firstStrokes, restStrokes, k, written);
+        samples->GetSampleYomi(firstStrokes, restStrokes, k, reading);
+        FormatText(row, sizeof row, " %s  (%s)", written, reading);
+        AddRow(kSampleList, row);
+    }
+}
+
+void CStrokeSearchView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (FromList(message, wparam, lparam, kPatternList, LBN_SELCHANGE))
+        ChoosePattern(SelectedRow(kPatternList));
+    else if (FromList(message, wparam, lparam, kSampleList, LBN_DBLCLK))
+        JudgeSample(SelectedRow(kSampleList));
+}
+
+// The pattern list's rows are the ranking's rows in order, so the chosen
+// row gives its stroke key directly; no selection, or a row the ranking
+// does not hold, changes nothing.
+void CStrokeSearchView::ChoosePattern(int row) {
+    if (row < 0 || row >= search.resultCount) return;
+    search.SampleKey(row, selectedFirst, selectedRest);
+    ShowSampleNames(selectedFirst, selectedRest);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+// The sample list's rows are the key's entries in stored order; "該当なし",
+// no selection or a row past the entries opens nothing.
+void CStrokeSearchView::JudgeSample(int row) const {
+    if (row < 0 || row >= SelectedSampleCount()) return;
+    char written[kMaxWrittenBytes + 1] = "";
+    App().samples->GetSampleKj(selectedFirst, selectedRest, row, written);
+    char fullName[kSearchTextSize];
+    FormatText(fullName, sizeof fullName, "%s %s", search.surname, written);
+    JudgeFullName(fullName);
+}
+
+void CStrokeSearchView::FormatSampleLabel(char* out, std::size_t capacity) const {
+    if (selectedFirst == 0) {
+        CopyText(out, capacity, kChooseHint);
+        return;
+    }
+    const char* hint = SelectedSampleCount() > 0 ? kDoubleClickHint : "";
+    if (selectedRest == 0)
+        FormatText(out, capacity, "%d画 の名前%s", selectedFirst, hint);
+    else
+        FormatText(out, capacity, "%d画-%d画%s", selectedFirst, selectedRest, hint);
+}
+
+void CStrokeSearchView::Paint() {
+    char heading[kSearchTextSize];
+    if (search.wantGood)
+        FormatText(heading, sizeof heading, "「%s」さんの吉になる画数検索結果", search.surname);
+    else
+        FormatText(heading, sizeof heading, "「%s」さんの凶になる画数検索結果", search.surname);
+    PaintHeading(heading, search.wantGood ? kGoodHeadingColour : kBadHeadingColour, {64, 8}, nullptr, {0, 0});
+
+    CDrawContext& dc = *App().drawContext;
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    dc.colour = 0;
+    dc.SetFontHeight(kLabelHeight);
+    dc.SetFontFace(kLabelFace);
+    dc.SetFontStyle(0, 0);
+    dc.DrawStringOn(16, 36, "名前の画数と得点", face);
+    char label[kSearchTextSize];
+    FormatSampleLabel(label, sizeof label);
+    dc.DrawStringOn(212, 36, label, face);
+}
+
+}  // namespace hoshikura

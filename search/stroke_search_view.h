@@ -1,0 +1,49 @@
+// The window of the stroke-pattern search (kind 8): the ranked patterns on
+// the left, the sample names of the chosen pattern on the right.
+#pragma once
+
+#include <cstddef>
+
+#include "search_view.h"
+#include "stroke_pattern_search.h"
+
+namespace hoshikura {
+
+class CStrokeSearchView : public CSearchView {
+public:
+    static constexpr int kPatternList = 0;
+    static constexpr int kSampleList = 1;
+
+    CStrokeSearchView();
+
+    void SetQuery(const char* surname, int32_t wantGood) { search.SetQuery(surname, wantGood); }
+    void RunSearch() override { search.RunSearch(); }
+    void Paint() override;
+    // A pattern chosen in the left list, a sample name double-clicked in
+    // the right one; everything else is ignored.
+    void OnCommand(UINT message, WPARAM wparam, LPARAM lparam) override;
+    const char* Surname() const override { return search.surname; }
+    const char* GivenName() const override { return ""; }
+
+    // Fills the right list with the sample names under the key, or with
+    // "該当なし" when the key holds none.
+    void ShowSampleNames(int32_t firstStrokes, int32_t restStrokes);
+    // The text above the sample list, with the double-click hint when the
+    // chosen pattern has sample names.
+    void FormatSampleLabel(char* out, std::size_t capacity) const;
+
+    CStrokePatternSearch search;
+    int32_t selectedFirst = 0;
+    int32_t selectedRest = 0;
+
+protected:
+    void FormatTitle(char* out, std::size_t capacity) const override;
+    void FillLists() override;
+
+private:
+    void ChoosePattern(int row);
+    void JudgeSample(int row) const;
+    int32_t SelectedSampleCount() const;
+};
+
+}  // namespace hoshikura

@@ -1,0 +1,263 @@
+// The Best10 & Worst10 window: its rows as text, what its paint draws, and
+// its refresh and clear buttons, which act only for the frame's ranking view.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "app_state.h"
+#include "child_window.h"
+#include "dispatch.h"
+#include "frame_window.h"
+#include "gdi_counter.h"
+#include "gui_fixture.h"
+#include "rank_view.h"
+#include "screenshot.h"
+#include "view_list.h"
+
+namespace hoshikura {
+namespace {
+
+constexpr COLORREF kBlue = 0xFF0000;
+constexpr COLORREF kRed = 0x0000FF;
+constexpr COLORREF kRowText = 0xC4FFFF;
+constexpr char kClearQuestion[] = "BEST10、WORST10の記録を全て消去しますか？";
+
+std::string Place(int place) {
+    char text[8];
+    FormatPlace(place, text, sizeof text);
+    return text;
+}
+
+std::string Row(const CRankList& list, int row) {
+    char text[64];
+    FormatRankRow(list, row, text, sizeof text);
+    return text;
+}
+
+void SetRow(CRankList& list, int row, const char* surname, const char* givenName, int score) {
+    std::memset(list.surnames[row], 0, kRankNameSize);
+    std::memset(list.givenNames[row], 0, kRankNameSize);
+    std::memcpy(list.surnames[row], surname, std::min<size_t>(std::strlen(surname), kRankNameSize));
+    std::memcpy(list.givenNames[row], givenName,
+                std::min<size_t>(std::strlen(givenName), kRankNameSize));
+    list.scores[row] = score;
+}
+
+TEST(RankRowTextTest, PlacesReadFirstToTenth) {
+    EXPECT_EQ(Place(1), " 1st");
+    EXPECT_EQ(Place(2), " 2nd");
+    EXPECT_EQ(Place(3), " 3rd");
+    EXPECT_EQ(Place(4), " 4th");
+    EXPECT_EQ(Place(9), " 9th");
+    EXPECT_EQ(Place(10), "10th");
+}
+
+TEST(RankRowTextTest, NamesArePaddedToTwentyBytesAndLongerOnesPushTheScore) {
+    CRankList list;
+    list.Clear();
+    SetRow(list, 0, "林", "一", 422);
+    SetRow(list, 1, "東西南北中", "春夏秋冬雪", 555);
+    SetRow(list, 2, "山田", "太郎", -1);
+    EXPECT_EQ(Row(list, 0), "林 一" + std::string(15, ' ') + " 422点");
+    EXPECT_EQ(Row(list, 1), "東西南北中 春夏秋冬雪 555点") << "21 bytes: nothing cut";
+    EXPECT_EQ(Row(list, 2), "山田 太郎" + std::string(11, ' ') + "  -1点");
+    EXPECT_EQ(Row(list, 3), "--- ---" + std::string(13, ' ') + "   0点");
+    EXPECT_EQ(Row(list, 10), "") << "no such row";
+}
+
+// Rows read from the registry may fill all twelve bytes without a NUL.
+TEST(RankRowTextTest, UnterminatedFieldsStayInsideTheirTwelveBytes) {
+    CRankList list;
+    list.Clear();
+    std::memcpy(list.surnames[0], "山田山田山田", kRankNameSize);
+    std::memcpy(list.givenNames[0], "太郎太郎太郎", kRankNameSize);
+    list.scores[0] = 600;
+    EXPECT_EQ(Row(list, 0), "山田山田山田 太郎太郎太郎 600点");
+    // A field whose twelfth byte starts a character loses that byte.
+    std::memcpy(list.surnames[1], "a山田山田山\x8E", kRankNameSize);
+    list.scores[1] = 500;
+    EXPECT_EQ(Row(list, 1).substr(0, 12), "a山田山田山 ");
+}
+
+class RankViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(test::EnsureFrame(), nullptr);
+        test::CloseAllViews();
+        App().rankLists.Clear();
+        test::TakeMessages();
+    }
+    void TearDown() override {
+        test::CloseAllViews();
+        App().rankLists.Clear();
+    }
+
+    // The ranking view as the frame's menu opens it.
+    static CRankView* OpenFromMenu() {
+        SendMessageA(App().frame, WM_COMMAND, kCmdRanking, 0);
+        for (CView* view = App().viewList->head; view; view = view->next)
+            if (view->kind == kRankView) return static_cast<CRankView*>(view);
+        return nullptr;
+    }
+
+    static void Click(const CView* view, int id) {
+        SendMessageA(view->controls[id], BM_CLICK, 0, 0);
+        test::PumpMessages();
+    }
+
+    static void OfferNames() {
+        CRankLists& lists = App().rankLists;
+        const struct {
+            const char* surname;
+            const char* givenName;
+            int score;
+        } names[] = {
+            {"山田", "太郎", 585}, {"林", "一", 422},   {"佐々木", "健太郎", 725},
+            {"鈴木", "花子", 500}, {"田中", "一郎", 610}, {"高橋", "さくら", 300},
+            {"伊藤", "ハナコ", 450}, {"渡辺", "翔", 520}, {"小林", "誠", 390},
+            {"加藤", "愛", 470},   {"東西南北中", "春夏秋冬雪", 555}, {"中村", "優", 640},
+        };
+        for (const auto& name : names) lists.OfferName(name.surname, name.givenName, name.score);
+    }
+};
+
+TEST_F(RankViewTest, OpensOnceFromTheMenuWithTitleSizeAndButtons) {
+    CRankView* view = OpenFromMenu();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(App().viewList->rankingOpen, 1);
+    EXPECT_EQ(App().viewList->rankingWindow, view->window);
+    OpenFromMenu();
+    EXPECT_EQ(test::ViewCountOfKind(kRankView), 1);
+    EXPECT_STREQ(view->title, "Best10 & Worst10");
+    RECT frame;
+    GetWindowRect(view->window, &frame);
+    EXPECT_EQ(frame.right - frame.left, 600);
+    EXPECT_EQ(frame.bottom - frame.top, 384);
+    const struct {
+        const char* text;
+        RECT area;
+    } buttons[] = {{"データ更新", {300, 320, 428, 350}}, {"記録初期化", {432, 320, 560, 350}}};
+    for (int id = 0; id < kRankButtonCount; ++id) {
+        char text[32] = {};
+        GetWindowTextA(view->controls[id], text, sizeof text);
+        EXPECT_STREQ(text, buttons[id].text);
+        EXPECT_EQ(GetDlgCtrlID(view->controls[id]), id);
+        RECT area;
+        GetWindowRect(view->controls[id], &area);
+        MapWindowPoints(nullptr, view->window, reinterpret_cast<POINT*>(&area), 2);
+        EXPECT_EQ(area.left, buttons[id].area.left);
+        EXPECT_EQ(area.top, buttons[id].area.top);
+        EXPECT_EQ(area.right, buttons[id].area.right);
+        EXPECT_EQ(area.bottom, buttons[id].area.bottom);
+    }
+    // Closing lets the menu open it again.
+    SendMessageA(App().client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(view->window), 0);
+    EXPECT_EQ(App().viewList->rankingOpen, 0);
+    EXPECT_NE(OpenFromMenu(), nullptr);
+}
+
+// Ten rows a side in shades from 255 down to 30, titles in blue and red,
+// every row's text in pale yellow on its shade.
+TEST_F(RankViewTest, PaintsTenBestAndTenWorstInFadingShades) {
+    OfferNames();
+    CRankView* view = OpenFromMenu();
+    ASSERT_NE(view, nullptr);
+    RECT client;
+    GetClientRect(view->window, &client);
+    test::CCanvas canvas(client.right, client.bottom);
+    test::CGdiCounter counter;
+    PaintView(view, view->window, canvas.Dc());
+    EXPECT_EQ(counter.Alive(), 0);
+    auto count = [&canvas](RECT area, COLORREF colour) {
+        int n = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) n += canvas.Pixel(x, y) == colour;
+        return n;
+    };
+    EXPECT_EQ(canvas.Pixel(5, 5), GetSysColor(COLOR_BTNFACE)) << "the client is filled";
+    EXPECT_GT(count({120, 8, 240, 30}, kBlue), 20) << "BEST 10";
+    EXPECT_GT(count({400, 8, 540, 30}, kRed), 20) << "WORST 10";
+    for (int r = 0; r < 10; ++r) {
+        const int y = 36 + 28 * r;
+        const int g = 255 - 25 * r;
+        EXPECT_EQ(canvas.Pixel(55, y - 1), static_cast<COLORREF>(g) << 16) << "best shade " << r;
+        EXPECT_EQ(canvas.Pixel(335, y - 1), static_cast<COLORREF>(g)) << "worst shade " << r;
+        EXPECT_GT(count({56, y, 278, y + 17}, kRowText), 10) << "best text " << r;
+        EXPECT_GT(count({336, y, 558, y + 17}, kRowText), 10) << "worst text " << r;
+        EXPECT_GT(count({8, y, 48, y + 18}, 0), 5) << "best place " << r;
+        EXPECT_GT(count({288, y, 328, y + 18}, 0), 5) << "worst place " << r;
+    }
+    EXPECT_EQ(canvas.Pixel(55, 36 + 28 * 9 - 1), 30u << 16) << "the tenth shade is 30";
+}
+
+// Refresh repaints from the lists, but only for the view the frame opened
+// and while it is the ranking window.
+TEST_F(RankViewTest, RefreshInvalidatesTheRankingWindow) {
+    HWND frame = App().frame;
+    ShowWindow(frame, SW_SHOW);
+    CRankView* view = OpenFromMenu();
+    ASSERT_NE(view, nullptr);
+    test::PumpFor(100);
+    UpdateWindow(view->window);
+    RECT dirty;
+    EXPECT_FALSE(GetUpdateRect(view->window, &dirty, FALSE));
+    Click(view, kRefreshButton);
+    EXPECT_TRUE(GetUpdateRect(view->window, &dirty, FALSE));
+    UpdateWindow(view->window);
+    // Without the ranking-open flag the buttons do nothing.
+    App().viewList->rankingOpen = 0;
+    Click(view, kRefreshButton);
+    EXPECT_FALSE(GetUpdateRect(view->window, &dirty, FALSE));
+    App().viewList->rankingOpen = 1;
+    // Commands that are not clicks of its own buttons do nothing either.
+    SendMessageA(view->window, WM_COMMAND, kRefreshButton, 0);
+    EXPECT_FALSE(GetUpdateRect(view->window, &dirty, FALSE));
+    test::CloseAllViews();
+    ShowWindow(frame, SW_HIDE);
+}
+
+TEST_F(RankViewTest, ClearAsksFirstAndEmptiesBothListsOnlyOnYes) {
+    OfferNames();
+    CRankView* view = OpenFromMenu();
+    ASSERT_NE(view, nullptr);
+    const CRankLists before = App().rankLists;
+    std::string question;
+    test::AnswerNextMessageBox(IDNO, &question);
+    Click(view, kClearButton);
+    EXPECT_EQ(question, kClearQuestion);
+    EXPECT_EQ(std::memcmp(&before, &App().rankLists, sizeof before), 0) << "No keeps the lists";
+    test::AnswerNextMessageBox(IDYES, &question);
+    Click(view, kClearButton);
+    for (const CRankList* list : {&App().rankLists.best, &App().rankLists.worst}) {
+        for (int row = 0; row < kRankRows; ++row) {
+            EXPECT_STREQ(list->surnames[row], "---");
+            EXPECT_STREQ(list->givenNames[row], "---");
+            EXPECT_EQ(list->scores[row], 0);
+        }
+    }
+}
+
+// The lists after a few judgements, as the menu shows them.
+TEST_F(RankViewTest, SavesTheListsAfterSeveralJudgements) {
+    const char* const names[][2] = {{"山田", "太郎"}, {"林", "一"},     {"佐々木", "健太郎"},
+                                    {"鈴木", "花子"}, {"高橋", "さくら"}, {"東西南北中", "春夏秋冬雪"},
+                                    {"伊藤", "ハナコ"}};
+    for (const auto& name : names) ASSERT_EQ(OpenView(name[0], name[1], kJudgementView), 1);
+    test::CloseAllViews();
+    EXPECT_STREQ(App().rankLists.best.surnames[0], "佐々木");
+    HWND frame = App().frame;
+    ShowWindow(frame, SW_SHOW);
+    CRankView* view = OpenFromMenu();
+    ASSERT_NE(view, nullptr);
+    SetForegroundWindow(frame);
+    test::PumpFor(300);
+    RedrawWindow(view->window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    test::PumpFor(100);
+    EXPECT_TRUE(test::SaveWindowPng(view->window, test::ArtefactPath("best_and_worst.png")));
+    test::CloseAllViews();
+    ShowWindow(frame, SW_HIDE);
+}
+
+}  // namespace
+}  // namespace hoshikura

@@ -1,0 +1,218 @@
+#include "grid_diagram.h"
+
+#include <cstring>
+
+#include "app_state.h"
+#include "draw_context.h"
+#include "sjis_text.h"
+
+namespace hoshikura {
+
+namespace {
+
+constexpr int kBoxStep = 44;          // from one character box to the next
+constexpr int kLabelRise = 18;        // grid label above its box
+constexpr int kShortWindowHeight = 320;
+constexpr int kTwoDigits = 10;
+constexpr int kBoxLimit = 100;        // a box shows two digits
+
+constexpr const char* kGridLabels[kGridCount] = {"天格", "人格", "地格", "外格", "総格"};
+
+int Clamp(int value, int low, int high) { return value < low ? low : value > high ? high : value; }
+
+// The drawing operations in the style's units: screen pixels, or page units
+// through the scaled operations.
+class CDiagramPen {
+public:
+    CDiagramPen(CDrawContext& dc, const DiagramStyle& style) : dc_(dc), scaled_(style.scaled) {}
+
+    void Font(const char* face, int height) {
+        dc_.SetFont(face, height, 0, 0, 0, 0);
+        if (scaled_) dc_.SetFontHeightScaled(height);
+    }
+    void PenWidth(int width) {
+        if (scaled_)
+            dc_.SetPenWidthScaled(width);
+        else
+            dc_.penWidth = width;
+    }
+    void Colour(COLORREF colour) { dc_.colour = colour; }
+    void Line(int x1, int y1, int x2, int y2) {
+        if (scaled_)
+            dc_.DrawLineScaled(x1, y1, x2, y2);
+        else
+            dc_.DrawLine(x1, y1, x2, y2);
+    }
+    void Panel(int left, int top, int right, int bottom) {
+        if (scaled_)
+            dc_.DrawPanelScaled(left, top, right, bottom, 1);
+        else
+            dc_.DrawPanel(left, top, right, bottom, 1);
+    }
+    void Text(int x, int y, const char* text) {
+        if (scaled_)
+            dc_.DrawStringScaled(x, y, text);
+        else
+            dc_.DrawString(x, y, text);
+    }
+    void TextOn(int x, int y, const char* text, COLORREF background) {
+        if (scaled_)
+            dc_.DrawStringOnScaled(x, y, text, background);
+        else
+            dc_.DrawStringOn(x, y, text, background);
+    }
+
+private:
+    CDrawContext& dc_;
+    bool scaled_;
+};
+
+struct ColumnShape {
+    int surname;  // S
+    int given;    // G
+    int count;    // n
+};
+
+// As many characters as diagramY has rows, surname first (as the geometry
+// counts them).
+ColumnShape ShapeOf(const CNameRecord& record) {
+    const int surname = Clamp(record.surnameLength, 0, kDiagramRows);
+    const int given = Clamp(record.givenLength, 0, kDiagramRows - surname);
+    return {surname, given, surname + given};
+}
+
+// The two bytes of shown position i, or "" past the end of its text.
+void CharacterAt(const CNameRecord& record, const ColumnShape& shape, int i, char (&out)[3]) {
+    const char* text = i < shape.surname ? record.surname : record.givenName;
+    const int index = i < shape.surname ? i : i - shape.surname;
+    const std::size_t offset = static_cast<std::size_t>(index) * 2;
+    out[0] = '\0';
+    if (offset + 2 > std::strlen(text)) return;
+    out[0] = text[offset];
+    out[1] = text[offset + 1];
+    out[2] = '\0';
+}
+
+void DrawCharacters(CDiagramPen& pen, const CNameRecord& record, const ColumnShape& shape,
+                    const DiagramStyle& style, const CGridDiagramGeometry& geometry) {
+    pen.Colour(0xFFFFFF);
+    pen.PenWidth(1);
+    for (int i = 0; i < shape.count; ++i) {
+        const DiagramPoint c = geometry.character[i];
+        const DiagramPoint p = geometry.strokeBox[i];
+        pen.Panel(c.x, c.y, c.x + kDiagramCharacterBox, c.y + kDiagramCharacterBox);
+        pen.Panel(p.x, p.y, p.x + kDiagramBoxSize, p.y + kDiagramBoxSize);
+    }
+    pen.Colour(0);
+    pen.Font(style.characterFace, style.characterHeight);
+    for (int i = 0; i < shape.count; ++i) {
+        char character[3];
+        CharacterAt(record, shape, i, character);
+        const DiagramPoint c = geometry.character[i];
+        pen.Text(c.x + style.characterInset, c.y + style.characterInset, character);
+    }
+    pen.Font(style.digitFace, style.digitHeight);
+    for (int i = 0; i < shape.count; ++i) {
+        // strokes holds the surname's counts, then the given name's.
+        const int32_t strokes = record.StrokeAt(i);
+        char digits[12];
+        FormatText(digits, sizeof digits, "%d", static_cast<int>(strokes));
+        const DiagramPoint c = geometry.character[i];
+        pen.Text(c.x + (strokes >= kTwoDigits ? 48 : 52), c.y + style.digitTop, digits);
+    }
+}
+
+void DrawBrackets(CDiagramPen& pen, const CGridDiagramGeometry& geometry) {
+    pen.PenWidth(3);
+    pen.Colour(0);
+    for (int i = 0; i < geometry.bracketCount && i < kMaxBracketLines; ++i) {
+        const DiagramLine& line = geometry.brackets[i];
+        pen.Line(line.x1, line.y1, line.x2, line.y2);
+    }
+}
+
+void DrawGridBoxes(CDiagramPen& pen, CNameRecord& record, const DiagramStyle& style,
+                   const CGridDiagramGeometry& geometry) {
+    pen.Font(style.gridFace, style.gridHeight);
+    pen.PenWidth(1);
+    for (int g = 0; g < kGridCount; ++g) {
+        const DiagramPoint q = geometry.gridBox[g];
+        pen.Colour(0xFFFFFF);
+        pen.Panel(q.x, q.y, q.x + kDiagramBoxSize, q.y + kDiagramBoxSize);
+        // Two digits fit a box; the rows beside and printing see the same.
+        if (record.grids[g] >= kBoxLimit) record.SetGrid(g, record.grids[g] % kBoxLimit);
+        char digits[12];
+        FormatText(digits, sizeof digits, "%d", static_cast<int>(record.grids[g]));
+        pen.Colour(0);
+        pen.Text(q.x + (record.grids[g] >= kTwoDigits ? 3 : 7), q.y + 3, digits);
+    }
+    const COLORREF background = GetSysColor(COLOR_BTNFACE);
+    for (int g = 0; g < kGridCount; ++g) {
+        const DiagramPoint q = geometry.gridBox[g];
+        const int left = q.x - (g == kOuter ? 6 : 2);
+        pen.TextOn(left, q.y - kLabelRise, kGridLabels[g], background);
+    }
+}
+
+}  // namespace
+
+const DiagramStyle kScreenDiagramStyle = {false, "明朝", 32, 3, "ゴシック", 16, 12, "ゴシック", 16};
+const DiagramStyle kPageDiagramStyle = {true, "明朝", 30, 5, "明朝", 15, 13, "明朝", 16};
+
+int32_t LayOutCharacters(CNameRecord& record, int captionHeight) {
+    const ColumnShape shape = ShapeOf(record);
+    const int n = shape.count;
+    int base = 4;
+    int givenMove = 8;
+    int surnameMove = 0;
+    int32_t height = kShortWindowHeight;
+    if (n <= 4) {
+        base = (132 - captionHeight) / 2 - 8;
+        // The given name ends at the same height whatever the length.
+        givenMove = 192 - kBoxStep * n;
+        if (n == 4 && (shape.surname == 1 || shape.surname == 3)) {
+            surnameMove = -6;
+            givenMove += 6;
+        }
+    } else if (n == 5) {
+        base = (88 - captionHeight) / 2 - 8;
+        givenMove = 16;
+    } else if (n == 6) {
+        base = (52 - captionHeight) / 2 - 8;
+    } else {
+        height = captionHeight + kBoxStep * n + 24;
+    }
+    std::memset(record.diagramY, 0, sizeof record.diagramY);
+    for (int i = 0; i < n; ++i)
+        record.diagramY[i] = base + kBoxStep * i + (i < shape.surname ? surnameMove : givenMove);
+
+    // A one-character surname before five given-name characters would put
+    // the heaven label above the window: move the column down instead.
+    if (shape.surname == 0 || shape.given == 0) return height;
+    CGridDiagramGeometry geometry;
+    LayOutGridDiagram(record, 0, 0, &geometry);
+    int top = geometry.gridBox[kHeaven].y - kLabelRise;
+    if (record.diagramY[0] < top) top = record.diagramY[0];
+    if (top < 0) {
+        for (int i = 0; i < n; ++i) record.diagramY[i] -= top;
+        height -= top;
+    }
+    return height;
+}
+
+CGridDiagramGeometry DrawGridDiagram(CNameRecord& record, int mode, int x,
+                                     const DiagramStyle& style, int yShift) {
+    CGridDiagramGeometry geometry;
+    LayOutGridDiagram(record, x, yShift, &geometry);
+    CDrawContext* dc = App().drawContext;
+    const ColumnShape shape = ShapeOf(record);
+    if (!dc || shape.count == 0) return geometry;
+    CDiagramPen pen(*dc, style);
+    DrawCharacters(pen, record, shape, style, geometry);
+    if (mode < kDiagramGridBoxes || shape.surname == 0 || shape.given == 0) return geometry;
+    if (mode >= kDiagramBrackets) DrawBrackets(pen, geometry);
+    DrawGridBoxes(pen, record, style, geometry);
+    return geometry;
+}
+
+}  // namespace hoshikura

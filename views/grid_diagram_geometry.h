@@ -1,0 +1,47 @@
+// Where the grid diagram's parts lie: the character and stroke boxes of the
+// name's column, the five grid boxes and the bracket lines that tie each
+// grid to its characters. Pure geometry, in the caller's units, so the
+// screen and the printed page place their diagrams alike.
+#pragma once
+
+#include <cstdint>
+
+#include "name_record.h"
+
+namespace hoshikura {
+
+constexpr int kDiagramBoxSize = 22;      // stroke and grid boxes are 22 × 22
+constexpr int kDiagramCharacterBox = 40; // character boxes are 40 × 40
+constexpr int kMaxBracketLines = 24;
+// The column holds as many characters as diagramY has rows.
+constexpr int kDiagramRows = static_cast<int>(sizeof(CNameRecord::diagramY) / sizeof(int32_t));
+
+struct DiagramPoint {
+    int32_t x;
+    int32_t y;
+};
+
+struct DiagramLine {
+    int32_t x1;
+    int32_t y1;
+    int32_t x2;
+    int32_t y2;
+};
+
+struct CGridDiagramGeometry {
+    int32_t characterCount;                     // n = surname + given-name characters
+    DiagramPoint character[kDiagramRows];       // top-left of each character box
+    DiagramPoint strokeBox[kDiagramRows];       // P(i)
+    DiagramPoint gridBox[kGridCount];           // Q(0..4), grid index order
+    DiagramLine brackets[kMaxBracketLines];
+    int32_t bracketCount;
+};
+
+// Lays the diagram out for the column at `x` with the record's diagramY
+// moved down by `dy`. The record's lengths are clamped to the rows of
+// diagramY; without a surname and a given name character there are no grid
+// boxes and no lines (gridBox is then all zero).
+void LayOutGridDiagram(const CNameRecord& record, int32_t x, int32_t dy,
+                       CGridDiagramGeometry* geometry);
+
+}  // namespace hoshikura

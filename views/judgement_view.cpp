@@ -1,0 +1,143 @@
+#include "judgement_view.h"
+
+#include "app_state.h"
+#include "dispatch.h"
+#include "draw_context.h"
+#include "judge.h"
+#include "print_page.h"
+#include "sjis_text.h"
+#include "view_buttons.h"
+
+namespace hoshikura {
+
+namespace {
+
+constexpr COLORREF kBlack = 0x000000;
+constexpr COLORREF kBlue = 0xFF0000;
+constexpr COLORREF kRed = 0x0000FF;
+constexpr COLORREF kWhite = 0xFFFFFF;
+
+constexpr int kGridRowStep = 26;
+constexpr int kMethodRowStep = 25;
+constexpr int kMethodRows = kMethodCount + 1;  // the four methods and the total
+
+constexpr const char* kGridNames[kGridCount] = {"天格", "人格", "地格", "外格", "総格"};
+constexpr const char* kMethodNames[kMethodRows] = {"画数", "五行", "陰陽", "同画", "総合"};
+
+struct ButtonPlace {
+    const char* text;
+    RECT area;
+};
+
+constexpr ButtonPlace kButtons[kJudgementButtonCount] = {
+    {"解説", {300, 132, 372, 158}}, {"…>", {312, 164, 372, 187}},
+    {"…>", {312, 190, 372, 213}},  {"…>", {312, 216, 372, 239}},
+    {"…>", {312, 242, 372, 265}},  {"印刷", {312, 268, 372, 291}},
+};
+
+// How a grid's luck class is written: text after the number, colour, bold.
+struct LuckLook {
+    const char* format;
+    COLORREF colour;
+    int bold;
+};
+
+LuckLook LookOf(int32_t luckClass) {
+    switch (luckClass) {
+    case kVeryLucky:
+        return {"[%d画] 大吉数", kBlue, 1};
+    case kLucky:
+        return {"[%d画] 吉数", kBlue, 0};
+    case kUnlucky:
+        return {"[%d画] 凶数", kRed, 0};
+    case kVeryUnlucky:
+        return {"[%d画] 大凶数", kRed, 1};
+    default:
+        return {"[%d画] 小吉数", kBlack, 0};
+    }
+}
+
+void DrawGridRows(CDrawContext& dc, const CNameRecord& record, COLORREF background) {
+    dc.SetFont("ゴシック", 17, 0, 0, 0, 0);
+    dc.penWidth = 1;
+    dc.colour = kBlack;
+    for (int g = 0; g < kGridCount; ++g) dc.DrawStringOn(208, 4 + kGridRowStep * g, kGridNames[g], background);
+    for (int g = 0; g < kGridCount; ++g)
+        dc.DrawPanel(244, 1 + kGridRowStep * g, 372, 25 + kGridRowStep * g, 1);
+    dc.SetFont("MS Pゴシック", 18, 0, 0, 0, 0);
+    const CJudge& judge = TheJudge();
+    for (int g = 0; g < kGridCount; ++g) {
+        const LuckLook look = LookOf(judge.LuckClass(record.grids[g]));
+        char text[32];
+        FormatText(text, sizeof text, look.format, static_cast<int>(record.grids[g]));
+        dc.colour = look.colour;
+        dc.SetFontStyle(look.bold, 0);
+        dc.DrawStringOn(247, 4 + kGridRowStep * g, text, background);
+    }
+}
+
+void DrawMethodRows(CDrawContext& dc, const CNameRecord& record, COLORREF background) {
+    dc.SetFontStyle(0, 0);
+    dc.SetFontFace("ゴシック");
+    dc.DrawEtchedLine(200, 160, 184);
+    dc.SetFont("ゴシック", 17, 0, 1, 0, 0);
+    dc.colour = kBlack;
+    for (int m = 0; m < kMethodRows; ++m)
+        dc.DrawStringOn(208, 170 + kMethodRowStep * m, kMethodNames[m], background);
+    dc.colour = kWhite;
+    for (int m = 0; m < kMethodRows; ++m)
+        dc.DrawPanel(244, 166 + kMethodRowStep * m, 304, 190 + kMethodRowStep * m, 1);
+    dc.colour = kBlack;
+    dc.SetFontStyle(0, 0);
+    for (int m = 0; m < kMethodRows; ++m) {
+        const int32_t score = m < kMethodCount ? record.scores[m] : record.totalScore;
+        char text[16];
+        FormatText(text, sizeof text, "%3d点", static_cast<int>(score));
+        dc.DrawString(252, 170 + kMethodRowStep * m, text);
+    }
+}
+
+}  // namespace
+
+void CJudgementView::PrepareWindow() {
+    FormatText(title, sizeof title, "[ %s %s ]", record.surname, record.givenName);
+    width = ViewSizeOf(kind).width;
+    height = LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION));
+}
+
+bool CJudgementView::Create(CViewList* list) {
+    App().rankLists.OfferName(record.surname, record.givenName, record.totalScore);
+    return CView::Create(list);
+}
+
+bool CJudgementView::CreateControls() {
+    for (int id = 0; id < kJudgementButtonCount; ++id) {
+        const RECT& area = kButtons[id].area;
+        if (!AddControl(id, "BUTTON", kButtons[id].text, WS_TABSTOP | BS_PUSHBUTTON, area.left,
+                        area.top, area.right - area.left, area.bottom - area.top, id))
+            return false;
+    }
+    return true;
+}
+
+void CJudgementView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
+    const int button = ClickedButton(*this, message, wparam, lparam, kJudgementButtonCount);
+    if (button < 0) return;
+    if (button == kPrintButton) {
+        PrintJudgement(record);
+        return;
+    }
+    // Explanation is kind 1, the methods kinds 2 to 5.
+    OpenView(Surname(), GivenName(), button + 1);
+}
+
+void CJudgementView::Paint() {
+    CDrawContext* dc = App().drawContext;
+    if (!dc) return;
+    const COLORREF background = GetSysColor(COLOR_BTNFACE);
+    DrawGridDiagram(record, kDiagramBrackets, kJudgementColumnX);
+    DrawGridRows(*dc, record, background);
+    DrawMethodRows(*dc, record, background);
+}
+
+}  // namespace hoshikura

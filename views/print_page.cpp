@@ -1,0 +1,171 @@
+// The printed page: header, grid diagram, the four grid fortunes, the four
+// method scores with their faces and the total. Every number below is in
+// page units and goes through the scaled operations, except the background,
+// which covers the whole printable area in device units.
+#include "print_page.h"
+
+#include <cstring>
+
+#include "app_state.h"
+#include "draw_context.h"
+#include "fortune_table.h"
+#include "grid_diagram.h"
+#include "judge.h"
+#include "rating.h"
+#include "sjis_text.h"
+
+namespace hoshikura {
+
+namespace {
+
+constexpr double kProgramVersion = 3.1;
+constexpr COLORREF kBlack = 0x000000;
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlue = 0xFF0000;
+constexpr COLORREF kRed = 0x0000FF;
+constexpr COLORREF kGreen = 0x00C000;
+constexpr char kPageFace[] = "明朝";
+constexpr int kDiagramX = 100;
+constexpr int kDiagramDrop = 230;  // the diagram moves down by 230 - 15 n
+constexpr int kDiagramDropPerCharacter = 15;
+
+const char* const kGridLabels[kGridCount] = {"天格", "人格", "地格", "外格", "総格"};
+const char* const kMethodLabels[kMethodCount] = {"画数", "五行", "陰陽", "同画"};
+
+COLORREF Background() { return GetSysColor(COLOR_BTNFACE); }
+
+COLORREF LuckColour(int32_t luckClass) {
+    if (luckClass >= 1) return kBlue;
+    if (luckClass < 0) return kRed;
+    return kBlack;
+}
+
+void SetPageFont(CDrawContext& dc, int height) {
+    dc.SetFont(kPageFace, 0, 0, 0, 0, 0);
+    dc.SetFontHeightScaled(height);
+}
+
+void DrawDiagram(CNameRecord& record) {
+    const int n = record.surnameLength + record.givenLength;
+    DrawGridDiagram(record, kDiagramBrackets, kDiagramX, kPageDiagramStyle,
+                    kDiagramDrop - kDiagramDropPerCharacter * n);
+}
+
+void DrawBackground(CDrawContext& dc, int width, int height) {
+    // A one-pixel pen: a wider one would spill past the printable area.
+    dc.penWidth = 1;
+    dc.colour = Background();
+    dc.DrawBox(0, 0, width, height, 1);
+}
+
+void DrawHeader(CDrawContext& dc) {
+    dc.colour = kGreen;
+    dc.SetFont("Courier New", 0, 0, 0, 0, 0);
+    dc.SetFontHeightScaled(9);
+    char header[64];
+    FormatText(header, sizeof header, "Hoshikura (Ver.%4.2f)  姓名判断結果", kProgramVersion);
+    dc.DrawStringOnScaled(10, 10, header, Background());
+}
+
+// Person, earth, outer and total: the heading in the luck colour over the
+// grid number's fortune text.
+void DrawGridFortunes(CDrawContext& dc, const CNameRecord& record) {
+    const CFortuneTable* fortunes = App().fortunes;
+    for (int r = 0; r < kFortuneKinds; ++r) {
+        const int grid = r + 1;
+        const int32_t value = record.grids[grid];
+        const int y0 = 52 + 144 * r;
+        dc.colour = kWhite;
+        dc.DrawPanelScaled(249, y0 - 22, 470, y0, 1);
+        SetPageFont(dc, 15);
+        const int32_t luck = TheJudge().LuckClass(value);
+        dc.colour = LuckColour(luck);
+        char heading[64];
+        FormatText(heading, sizeof heading, "%sが[%d画]（%s）の人は", kGridLabels[grid], value,
+                   LuckWord(luck));
+        dc.DrawStringOnScaled(254, y0 - 18, heading, kWhite);
+
+        dc.SetFontHeightScaled(12);
+        dc.colour = kWhite;
+        dc.DrawPanelScaled(249, y0 + 1, 592, y0 + 114, 1);
+        dc.colour = kBlack;
+        RECT box = {251, y0 + 3, 590, y0 + 112};
+        const char* text = fortunes ? fortunes->FortuneText(r, value) : kFortuneOutOfRange;
+        dc.DrawTextBoxScaled(&box, text, kWhite);
+    }
+}
+
+void DrawScore(CDrawContext& dc, int x, int y, int32_t score) {
+    char text[16];
+    FormatText(text, sizeof text, "%3d点", score);
+    dc.colour = kBlack;
+    dc.DrawStringOnScaled(x, y, text, kWhite);
+}
+
+void DrawMethodScores(CDrawContext& dc, const CNameRecord& record) {
+    dc.SetPenWidthScaled(2);
+    dc.DrawEtchedLineScaled(20, 610, 560);
+    SetPageFont(dc, 24);
+    dc.colour = kBlack;
+    dc.DrawStringOnScaled(100, 630, "各方法による点数", Background());
+    for (int i = 0; i < kMethodCount; ++i) {
+        const int y1 = 670 + 40 * i;
+        dc.SetFontHeightScaled(22);
+        dc.colour = kBlack;
+        dc.DrawStringOnScaled(55, y1, kMethodLabels[i], Background());
+        dc.colour = kWhite;
+        dc.DrawPanelScaled(112, y1 - 3, 182, y1 + 25, 2);
+        DrawScore(dc, 120, y1 + 1, record.scores[i]);
+        const RatingBounds bounds = kMethodRatingBounds[i];
+        const int level = RatingLevel(record.scores[i], bounds.lower, bounds.upper);
+        dc.DrawFace(200, y1 + 10, 15, level);
+        dc.SetFontHeightScaled(20);
+        dc.colour = kBlack;
+        char word[32];
+        FormatText(word, sizeof word, "(%s)", RatingWord(level));
+        dc.DrawStringOnScaled(220, y1 + 2, word, Background());
+    }
+}
+
+void DrawTotal(CDrawContext& dc, const CNameRecord& record) {
+    SetPageFont(dc, 32);
+    dc.colour = kBlack;
+    dc.DrawStringOnScaled(400, 630, "総合得点", Background());
+    dc.colour = kWhite;
+    dc.DrawPanelScaled(412, 666, 512, 707, 2);
+    DrawScore(dc, 424, 671, record.totalScore);
+    const int level = RatingLevel(record.totalScore, kTotalRatingBounds.lower,
+                                  kTotalRatingBounds.upper);
+    dc.SetPenWidthScaled(2);
+    dc.DrawFace(460, 760, 45, level);
+    // Centred on x = 470 at 6 units a byte.
+    dc.SetFontHeightScaled(12);
+    const char* sentence = RatingSentence(level);
+    const int length = static_cast<int>(std::strlen(sentence));
+    dc.DrawStringOnScaled(470 - (length * 6) / 2, 810, sentence, Background());
+}
+
+}  // namespace
+
+double PageScale(int width, int height) {
+    const double acrossWidth = width * (1.0 / kPageUnitsWide);
+    const double downHeight = height * (1.0 / kPageUnitsTall);
+    return downHeight < acrossWidth ? downHeight : acrossWidth;
+}
+
+void DrawJudgementPage(const CNameRecord& record, int width, int height) {
+    if (!App().drawContext) return;
+    CDrawContext& dc = *App().drawContext;
+    // The diagram reduces grid values to two digits, and the fortunes below
+    // it follow the reduced values; the caller's record stays as it is.
+    CNameRecord shown = record;
+    dc.scale = PageScale(width, height);
+    DrawBackground(dc, width, height);
+    DrawHeader(dc);
+    DrawDiagram(shown);
+    DrawGridFortunes(dc, shown);
+    DrawMethodScores(dc, shown);
+    DrawTotal(dc, shown);
+}
+
+}  // namespace hoshikura

@@ -1,0 +1,61 @@
+// Printing one judgement on one page, document "TEST PRINT": the page
+// layout in page units (600 across), drawn through the shared drawing
+// context with its scale set for the device, and the print job around it.
+#pragma once
+
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include "name_record.h"
+
+namespace hoshikura {
+
+constexpr int kPageUnitsWide = 600;
+// The lowest line of the layout (the total's sentence) ends at 822 units.
+constexpr int kPageUnitsTall = 830;
+
+enum class PrinterChoice {
+    kAskUser,         // the print dialog
+    kDefaultPrinter,  // the default printer, no dialog (tests and automation)
+};
+
+// Prints the record's judgement: dialog, one page, and a message telling
+// whether it was printed. Cancelling the dialog ends it silently. The
+// dialog is owned by the active view window.
+void PrintJudgement(const CNameRecord& record, PrinterChoice choice = PrinterChoice::kAskUser);
+
+// Device units per page unit for a printable area of width × height
+// device units: 600 units fill the width unless the page is too short for
+// the layout, which then fills the height.
+double PageScale(int width, int height);
+
+// Draws the whole page through the application's drawing context, which
+// holds the device context, setting its scale from the area first. The
+// record is copied: grid values of 100 or more are shown reduced below 100
+// without touching the caller's record.
+void DrawJudgementPage(const CNameRecord& record, int width, int height);
+
+// Prints the page as one document on a printer device context through the
+// application's drawing context, which holds the printer DC only meanwhile.
+// False when a spooler call failed; the started document is then aborted.
+bool SpoolJudgement(HDC printer, HWND owner, const CNameRecord& record);
+
+// What the print dialog hands back. The printer DC and the device-mode and
+// device-names blocks are released when this goes out of scope.
+class CPrinterSelection {
+public:
+    CPrinterSelection() = default;
+    ~CPrinterSelection();
+    CPrinterSelection(const CPrinterSelection&) = delete;
+    CPrinterSelection& operator=(const CPrinterSelection&) = delete;
+
+    // True when the dialog returned 1 (a printer was chosen). Once only.
+    bool Choose(HWND owner, PrinterChoice choice);
+    const PRINTDLGA& Dialog() const { return dialog_; }
+
+private:
+    PRINTDLGA dialog_{};
+};
+
+}  // namespace hoshikura

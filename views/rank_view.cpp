@@ -1,0 +1,142 @@
+#include "rank_view.h"
+
+#include <cstring>
+
+#include "app_state.h"
+#include "draw_context.h"
+#include "sjis_text.h"
+#include "view_buttons.h"
+#include "view_list.h"
+
+namespace hoshikura {
+
+namespace {
+
+constexpr COLORREF kBlue = 0xFF0000;
+constexpr COLORREF kRed = 0x0000FF;
+constexpr COLORREF kRowText = 0xC4FFFF;  // pale yellow on the shades
+constexpr int kFirstRowY = 36;
+constexpr int kRowStep = 28;
+constexpr int kShadeStep = 25;
+constexpr int kBestX = 0;
+constexpr int kWorstX = 280;  // the worst side stands this far right
+
+constexpr char kClearQuestion[] = "BEST10、WORST10の記録を全て消去しますか？";
+constexpr char kClearCaption[] = "Delete?";
+
+struct ButtonPlace {
+    const char* text;
+    RECT area;
+};
+
+constexpr ButtonPlace kButtons[kRankButtonCount] = {
+    {"データ更新", {300, 320, 428, 350}},
+    {"記録初期化", {432, 320, 560, 350}},
+};
+
+// A stored name field as text: rows read from the registry need not be
+// terminated, and a cut must not split a character.
+void FieldText(const char (&field)[kRankNameSize], char (&out)[kRankNameSize + 1]) {
+    const void* end = std::memchr(field, 0, kRankNameSize);
+    std::size_t length = end ? static_cast<const char*>(end) - field : kRankNameSize;
+    length = CharBoundaryPrefix(field, length);
+    std::memcpy(out, field, length);
+    out[length] = '\0';
+}
+
+void DrawSide(CDrawContext& dc, const CRankList& list, int left, int row, COLORREF shade,
+              COLORREF background) {
+    const int y = kFirstRowY + kRowStep * row;
+    char place[8];
+    FormatPlace(row + 1, place, sizeof place);
+    dc.SetFontHeight(18);
+    dc.SetFontStyle(1, 0);
+    dc.colour = 0;
+    dc.DrawStringOn(left + 8, y, place, background);
+    dc.colour = shade;
+    dc.DrawPanel(left + 52, y - 4, left + 280, y + 21, 1);
+    char text[64];
+    FormatRankRow(list, row, text, sizeof text);
+    dc.SetFontStyle(0, 0);
+    dc.SetFontHeight(16);
+    dc.colour = kRowText;
+    dc.DrawStringOn(left + 58, y, text, shade);
+}
+
+}  // namespace
+
+void FormatPlace(int place, char* out, std::size_t size) {
+    static const char* const kSuffixes[] = {"st", "nd", "rd"};
+    const char* suffix = place >= 1 && place <= 3 ? kSuffixes[place - 1] : "th";
+    FormatText(out, size, "%2d%s", place, suffix);
+}
+
+void FormatRankRow(const CRankList& list, int row, char* out, std::size_t size) {
+    if (row < 0 || row >= kRankRows) {
+        CopyText(out, size, "");
+        return;
+    }
+    char surname[kRankNameSize + 1];
+    char givenName[kRankNameSize + 1];
+    FieldText(list.surnames[row], surname);
+    FieldText(list.givenNames[row], givenName);
+    char name[2 * kRankNameSize + 2];
+    FormatText(name, sizeof name, "%s %s", surname, givenName);
+    FormatText(out, size, "%-20s %3d点", name, static_cast<int>(list.scores[row]));
+}
+
+void CRankView::PrepareWindow() {
+    CopyText(title, sizeof title, "Best10 & Worst10");
+    const ViewSize size = ViewSizeOf(kind);
+    width = size.width;
+    height = size.height;
+}
+
+bool CRankView::CreateControls() {
+    for (int id = 0; id < kRankButtonCount; ++id) {
+        const RECT& area = kButtons[id].area;
+        if (!AddControl(id, "BUTTON", kButtons[id].text, WS_TABSTOP | BS_PUSHBUTTON, area.left,
+                        area.top, area.right - area.left, area.bottom - area.top, id))
+            return false;
+    }
+    return true;
+}
+
+void CRankView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (!owner || owner->rankingWindow != window || !owner->rankingOpen) return;
+    const int button = ClickedButton(*this, message, wparam, lparam, kRankButtonCount);
+    if (button == kRefreshButton) {
+        RedrawWindow(owner->rankingWindow, nullptr, nullptr, RDW_INVALIDATE);
+    } else if (button == kClearButton) {
+        if (MessageBoxA(window, kClearQuestion, kClearCaption, MB_ICONQUESTION | MB_YESNO) !=
+            IDYES)
+            return;
+        App().rankLists.Clear();
+        RedrawWindow(owner->rankingWindow, nullptr, nullptr, RDW_INVALIDATE);
+    }
+}
+
+void CRankView::Paint() {
+    CDrawContext* context = App().drawContext;
+    if (!context) return;
+    CDrawContext& dc = *context;
+    const COLORREF background = GetSysColor(COLOR_BTNFACE);
+    dc.colour = background;
+    dc.DrawBox(0, 0, width, height, 1);
+    dc.SetFont("明朝", 20, 0, 1, 0, 0);
+    dc.penWidth = 1;
+    dc.colour = kBlue;
+    dc.DrawStringOn(120, 8, "BEST 10", background);
+    dc.colour = kRed;
+    dc.DrawStringOn(400, 8, "WORST 10", background);
+    dc.SetFontFace("ゴシック");
+    const CRankLists& lists = App().rankLists;
+    for (int row = 0; row < kRankRows; ++row) {
+        // Shades fade from 255 at the top to 30 at the tenth place.
+        const COLORREF g = static_cast<COLORREF>(255 - kShadeStep * row);
+        DrawSide(dc, lists.best, kBestX, row, g << 16, background);
+        DrawSide(dc, lists.worst, kWorstX, row, g, background);
+    }
+}
+
+}  // namespace hoshikura
