@@ -11,6 +11,20 @@ CStrokeTable::CStrokeTable() {
         texts_[k] = new (std::nothrow) char[length + 1];
         if (texts_[k]) std::memcpy(texts_[k], kStrokeTexts[k], length + 1);
     }
+    BuildIndex();
+}
+
+// Every search analyses thousands of names, so a lookup must not scan the
+// texts. The index gives what the scan gives: the lowest count holding the
+// character.
+void CStrokeTable::BuildIndex() {
+    for (int k = kMaxStrokes - 1; k >= 0; --k) {
+        const char* p = texts_[k];
+        if (!p) continue;
+        for (; p[0] != '\0' && p[1] != '\0'; p += 2)
+            index_[Code(static_cast<unsigned char>(p[0]), static_cast<unsigned char>(p[1]))] =
+                static_cast<unsigned char>(k + 1);
+    }
 }
 
 CStrokeTable::~CStrokeTable() {
@@ -20,17 +34,7 @@ CStrokeTable::~CStrokeTable() {
 int CStrokeTable::StrokeCount(const char* ch) const {
     const unsigned char first = static_cast<unsigned char>(ch[0]);
     if (first == 0) return 0;
-    const unsigned char second = static_cast<unsigned char>(ch[1]);
-    for (int k = 0; k < kMaxStrokes; ++k) {
-        const char* p = texts_[k];
-        if (!p) continue;
-        for (; p[0] != '\0' && p[1] != '\0'; p += 2) {
-            if (static_cast<unsigned char>(p[0]) == first &&
-                static_cast<unsigned char>(p[1]) == second)
-                return k + 1;
-        }
-    }
-    return 0;
+    return index_[Code(first, static_cast<unsigned char>(ch[1]))];
 }
 
 const char* CStrokeTable::Text(int strokes) const {

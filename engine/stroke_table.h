@@ -21,7 +21,13 @@ public:
     const char* Text(int strokes) const;
 
 private:
+    static unsigned Code(unsigned char first, unsigned char second) {
+        return (first << 8) | second;
+    }
+    void BuildIndex();
+
     char* texts_[kMaxStrokes];
+    unsigned char index_[0x10000] = {};  // stroke count by two-byte code, 0 when absent
 };
 
 // The process-wide table, built on first use and kept until exit.

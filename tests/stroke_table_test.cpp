@@ -34,6 +34,26 @@ TEST(StrokeTable, HoldsEachOf6521CharactersInExactlyOneText) {
     EXPECT_EQ(total, 6521u);
 }
 
+// The lookup answers what a scan of the texts answers, for every two-byte
+// code: its text's count when held, 0 otherwise (also for a lone lead byte).
+TEST(StrokeTable, LookupAgreesWithTheTextsForEveryCode) {
+    std::map<std::string, int> counts;
+    for (int k = 1; k <= kMaxStrokes; ++k)
+        for (const char* p = TheStrokeTable().Text(k); p[0] && p[1]; p += 2)
+            counts.emplace(std::string(p, 2), k);
+    int held = 0;
+    for (int first = 1; first <= 0xFF; ++first) {
+        for (int second = 0; second <= 0xFF; ++second) {
+            const char ch[3] = {static_cast<char>(first), static_cast<char>(second), 0};
+            auto found = counts.find(std::string(ch, 2));
+            int expected = found == counts.end() ? 0 : found->second;
+            ASSERT_EQ(Count(ch), expected) << first << "," << second;
+            held += expected != 0;
+        }
+    }
+    EXPECT_EQ(held, 6521);
+}
+
 TEST(StrokeTable, TellingKanjiRows) {
     const struct { const char* ch; int strokes; } rows[] = {
         {"海", 9}, {"河", 8}, {"花", 7}, {"草", 9}, {"郎", 9}, {"藤", 18}, {"心", 4}, {"道", 12},

@@ -1,0 +1,47 @@
+// The explanation window of a name (kind 1): a tab per grid (person, earth,
+// outer, total) over a read-only rich-edit page with the grid's heading and
+// the fortune text of its number.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "person_view.h"
+
+namespace hoshikura {
+
+constexpr int kExplanationTabs = 4;
+
+// Control slots of the explanation view.
+enum ExplanationControl { kTabSlot = 0, kRepaintSlot = 1, kPageSlot = 2 };
+
+class CExplanationView : public CPersonView {
+public:
+    CExplanationView() : CPersonView(kExplanationView) {}
+    // Puts the current tab's text into the page.
+    void Paint() override;
+    // A selection change of its own tab control (WM_NOTIFY) shows that tab.
+    void OnCommand(UINT message, WPARAM wparam, LPARAM lparam) override;
+    void PrepareWindow() override;
+    // The window with the tab control, the repaint static and the page.
+    bool Create(CViewList* list) override;
+    bool CreateControls() override { return true; }
+
+    // Shows tab 0..3 in the page (other values are ignored).
+    void ShowTab(int32_t tab);
+
+    HWND tabControl = nullptr;
+    HWND page = nullptr;           // the rich-edit control, a child of the tab control
+    HWND repaintStatic = nullptr;  // paints this view through PageWndProc
+    WNDPROC staticProc = nullptr;  // the static's own procedure
+    RECT pageArea = {};            // the tab page in the view's client coordinates
+    int32_t currentTab = 0;
+
+private:
+    bool CreateTabControl();
+    bool CreateRepaintStatic();
+    bool CreatePage();
+};
+
+}  // namespace hoshikura

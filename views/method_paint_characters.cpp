@@ -1,0 +1,192 @@
+// The two method windows that judge the name character by character: yin
+// and yang (陰陽) and same-stroke patterns (同画), both beside the name's
+// column of the grid diagram.
+#include "grid_diagram.h"
+#include "method_paint.h"
+#include "sjis_text.h"
+
+namespace hoshikura {
+
+namespace {
+
+constexpr COLORREF kBlack = 0x000000;
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlue = 0xFF0000;
+constexpr COLORREF kRed = 0x0000FF;
+constexpr COLORREF kYellow = 0x00FFFF;
+
+// ---- yin and yang ---------------------------------------------------------
+
+constexpr int kYinYangColumnX = 32;
+
+void DrawParities(CDrawContext& dc, const CNameRecord& record, const CGridDiagramGeometry& geometry) {
+    dc.SetFont("明朝", 20, 0, 0, 0, 0);
+    for (int i = 0; i < geometry.characterCount && i < kDiagramRows; ++i) {
+        const int y = geometry.character[i].y;
+        // An odd count is yang, white; an even one (also a missing
+        // character's 0) yin, black.
+        const bool yang = record.StrokeAt(i) % 2 != 0;
+        const COLORREF disc = yang ? kWhite : kBlack;
+        dc.colour = disc;
+        dc.DrawDisc(128, y + 19, 20);
+        dc.colour = yang ? kBlack : kWhite;
+        dc.DrawStringOn(118, y + 10, yang ? "陽" : "陰", disc);
+    }
+}
+
+struct ScoreWord {
+    const char* text;
+    COLORREF colour;
+    int shift;  // the two-character word stands further left
+};
+
+ScoreWord YinYangWord(int32_t score) {
+    if (score < 35) return {"凶", kRed, 0};
+    if (score <= 65) return {"小吉", kYellow, 12};
+    return {"吉", kBlue, 0};
+}
+
+// ---- same-stroke patterns -------------------------------------------------
+
+constexpr int kSameStrokeColumnX = 82;
+constexpr int kSameStrokePatterns = 6;
+
+struct Pattern {
+    const char* name;
+    COLORREF colour;
+};
+
+constexpr Pattern kPatterns[kSameStrokePatterns] = {
+    {"本同画", 0xFF0000}, {"頭同画", 0x0000FF}, {"中同画", 0xFF00FF},
+    {"天外同画", 0x00FF00}, {"天地同画", 0xFFFF00}, {"横同画", 0x00FFFF},
+};
+
+bool SameLastDigit(int32_t a, int32_t b) { return a % 10 == b % 10; }
+
+// Whether pattern k holds, compared as the same-stroke score compares:
+// characters by their stroke counts, grids by their numbers.
+bool PatternHolds(const CNameRecord& record, int k) {
+    const int S = record.surnameLength;
+    const int n = S + record.givenLength;
+    switch (k) {
+    case 0:
+        return SameLastDigit(record.StrokeAt(0), record.StrokeAt(n - 1));
+    case 1:
+        return SameLastDigit(record.StrokeAt(0), record.StrokeAt(S));
+    case 2:
+        return SameLastDigit(record.StrokeAt(S - 1), record.StrokeAt(S));
+    case 3:
+        return SameLastDigit(record.heaven, record.outer);
+    case 4:
+        return SameLastDigit(record.heaven, record.earth);
+    case 5:
+        return SameLastDigit(record.person, record.outer);
+    default:
+        return false;
+    }
+}
+
+void DrawPatternLegend(const MethodCanvas& canvas) {
+    CDrawContext& dc = canvas.dc;
+    dc.SetFont("ゴシック", 18, 0, 1, 0, 0);
+    dc.penWidth = 5;
+    for (int k = 0; k < kSameStrokePatterns; ++k) {
+        const int y = 25 + 28 * k;
+        dc.colour = kPatterns[k].colour;
+        dc.DrawLine(224, y, 256, y);
+        dc.colour = kBlack;
+        dc.DrawStringOn(264, y - 9, kPatterns[k].name, canvas.background);
+    }
+}
+
+// A path of up to four points.
+struct Link {
+    DiagramPoint points[4];
+    int count;
+};
+
+DiagramPoint Offset(DiagramPoint p, int dx, int dy) { return {p.x + dx, p.y + dy}; }
+
+// The link of pattern k over the diagram: stroke boxes P for the three
+// character patterns, grid boxes Q for the three grid patterns.
+Link LinkOf(const CGridDiagramGeometry& g, int S, int k) {
+    const int n = g.characterCount;
+    const DiagramPoint* P = g.strokeBox;
+    const DiagramPoint* Q = g.gridBox;
+    switch (k) {
+    case 0:  // first and last character, along the right of the stroke boxes
+        return {{Offset(P[0], 24, 8), {P[0].x + 35, P[0].y + 8}, {P[0].x + 35, P[n - 1].y + 12},
+                 Offset(P[n - 1], 24, 12)},
+                4};
+    case 1:  // first surname and first given-name character
+        return {{Offset(P[0], 24, 12), {P[0].x + 30, P[0].y + 12}, {P[0].x + 30, P[S].y + 8},
+                 Offset(P[S], 24, 8)},
+                4};
+    case 2:  // across the seam
+        return {{Offset(P[S - 1], 10, 25), Offset(P[S], 10, -3)}, 2};
+    case 3:  // heaven and outer
+        return {{Offset(Q[kHeaven], -3, 10), Offset(Q[kOuter], 24, 10)}, 2};
+    case 4:  // heaven and earth, round the right of the grid boxes
+        return {{Offset(Q[kHeaven], 24, 10), {Q[kHeaven].x + 34, Q[kHeaven].y + 10},
+                 {Q[kHeaven].x + 34, Q[kEarth].y + 10}, Offset(Q[kEarth], 24, 10)},
+                4};
+    default:  // person and outer
+        return {{Offset(Q[kPerson], -3, 10), Offset(Q[kOuter], 24, 10)}, 2};
+    }
+}
+
+void DrawPatternLinks(CDrawContext& dc, const CNameRecord& record, const CGridDiagramGeometry& geometry) {
+    const int S = record.surnameLength;
+    // Without a character on both sides of the seam there are no boxes to join.
+    if (S < 1 || geometry.characterCount <= S) return;
+    dc.penWidth = 3;
+    for (int k = 0; k < kSameStrokePatterns; ++k) {
+        if (!PatternHolds(record, k)) continue;
+        const Link link = LinkOf(geometry, S, k);
+        dc.colour = kPatterns[k].colour;
+        for (int i = 1; i < link.count; ++i)
+            dc.DrawLine(link.points[i - 1].x, link.points[i - 1].y, link.points[i].x, link.points[i].y);
+    }
+}
+
+void DrawSameStrokeScore(const MethodCanvas& canvas, int32_t score) {
+    CDrawContext& dc = canvas.dc;
+    dc.SetFont("明朝", 30, 0, 1, 0, 0);
+    dc.colour = kWhite;
+    dc.DrawPanel(212, 220, 302, 260, 3);
+    dc.colour = kBlack;
+    char text[16];
+    FormatText(text, sizeof text, "%3d点", static_cast<int>(score));
+    dc.DrawStringOn(216, 224, text, kWhite);
+    dc.SetFontStyle(0, 0);
+    dc.SetFontHeight(22);
+    dc.DrawStringOn(304, 232, "/100点", canvas.background);
+}
+
+}  // namespace
+
+void PaintYinYangMethod(const MethodCanvas& canvas, CNameRecord& record) {
+    CDrawContext& dc = canvas.dc;
+    const CGridDiagramGeometry geometry = DrawGridDiagram(record, kDiagramStrokes, kYinYangColumnX);
+    DrawParities(dc, record, geometry);
+    dc.SetFont("明朝", 18, 0, 0, 0, 0);
+    dc.colour = kBlack;
+    dc.DrawStringOn(156, 80, "陰陽の配列は", canvas.background);
+    dc.DrawStringOn(220, 120, "です。", canvas.background);
+    const ScoreWord word = YinYangWord(record.scores[kYinYangMethod]);
+    dc.SetFontStyle(1, 0);
+    dc.SetFontHeight(24);
+    dc.colour = word.colour;
+    dc.DrawStringOn(176 - word.shift, 116, word.text, canvas.background);
+    dc.SetFontStyle(0, 0);
+}
+
+void PaintSameStrokeMethod(const MethodCanvas& canvas, CNameRecord& record) {
+    const CGridDiagramGeometry geometry =
+        DrawGridDiagram(record, kDiagramGridBoxes, kSameStrokeColumnX);
+    DrawPatternLegend(canvas);
+    DrawPatternLinks(canvas.dc, record, geometry);
+    DrawSameStrokeScore(canvas, record.scores[kSameStrokeMethod]);
+}
+
+}  // namespace hoshikura

@@ -1,0 +1,259 @@
+// The two method windows that judge the five grid numbers: stroke-number
+// luck (画数) and the five elements (五行).
+#include "judge.h"
+#include "method_paint.h"
+#include "sjis_text.h"
+
+namespace hoshikura {
+
+namespace {
+
+constexpr COLORREF kBlack = 0x000000;
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlue = 0xFF0000;
+constexpr COLORREF kRed = 0x0000FF;
+constexpr COLORREF kYellow = 0x00FFFF;
+
+constexpr const char* kGridLabels[kGridCount] = {"天格", "人格", "地格", "外格", "総格"};
+
+// ---- stroke numbers -------------------------------------------------------
+
+constexpr int kStrokeRowStep = 30;
+// The Person grid counts one and a half times, the Total grid one and three
+// quarters, as in the stroke score.
+constexpr double kStrokeWeights[kGridCount] = {1.0, 1.5, 1.0, 1.0, 1.75};
+// A grid number's text must end before the points panel at x 116.
+constexpr int kGridNumberRoom = 116 - 56 - 2;
+constexpr int kSmallestFitted = 9;
+
+struct StrokeRows {
+    int32_t points[kGridCount];
+    int32_t total;
+};
+
+// The grid's number reduced as the stroke score reduces it, so that the
+// rows add up to the score the judgement shows (a grid of 142 counts as 62).
+// A grid below 1 makes the score -1, and the sum shows that too.
+StrokeRows StrokeRowsOf(const CNameRecord& record) {
+    const CJudge& judge = TheJudge();
+    StrokeRows rows{};
+    bool belowOne = false;
+    for (int g = 0; g < kGridCount; ++g) {
+        const int32_t grid = record.grids[g];
+        if (grid < 1) belowOne = true;
+        const int32_t value = grid < 1 ? 0 : judge.NumberValue(ReduceNumber(grid));
+        rows.points[g] = static_cast<int32_t>(value * kStrokeWeights[g]);
+        rows.total += rows.points[g];
+    }
+    if (belowOne) rows.total = -1;
+    return rows;
+}
+
+// Red for few points, through purple to blue for many.
+COLORREF StrokeBarColour(int32_t points) {
+    int v = static_cast<int>((points - 20) * 3.1875);
+    if (v < 0) v = 0;
+    if (v > 255) v = 255;
+    return static_cast<COLORREF>((255 - v) + v * 65536);
+}
+
+// Width of a text in the drawing context's current font.
+int TextWidth(CDrawContext& dc, const char* text) {
+    HFONT font = CreateFontIndirectA(&dc.Font());
+    HGDIOBJ previous = SelectObject(dc.Dc(), font);
+    SIZE size = {0, 0};
+    GetTextExtentPoint32A(dc.Dc(), text, lstrlenA(text), &size);
+    SelectObject(dc.Dc(), previous);
+    DeleteObject(font);
+    return size.cx;
+}
+
+// Draws a text at (x, y) that must end within `room` pixels: a text too
+// wide for the current font (a grid of three digits) is set smaller instead
+// of running into what stands to its right. The font height is kept.
+void DrawFitted(CDrawContext& dc, int x, int y, const char* text, int room,
+                COLORREF background) {
+    const int height = dc.Font().lfHeight;
+    while (dc.Font().lfHeight > kSmallestFitted && TextWidth(dc, text) > room)
+        dc.SetFontHeight(dc.Font().lfHeight - 1);
+    dc.DrawStringOn(x, y, text, background);
+    dc.SetFontHeight(height);
+}
+
+void DrawGridNumber(CDrawContext& dc, int y, int32_t grid, COLORREF background) {
+    char text[16];
+    FormatText(text, sizeof text, "[%2d画]", static_cast<int>(grid));
+    DrawFitted(dc, 56, y, text, kGridNumberRoom, background);
+}
+
+void DrawStrokeRow(CDrawContext& dc, int g, int32_t points) {
+    const int top = kStrokeRowStep * g;
+    char text[16];
+    FormatText(text, sizeof text, "%3d点", static_cast<int>(points));
+    dc.colour = kBlack;
+    dc.DrawStringOn(120, 16 + top, text, kWhite);
+    // A shadow first, then the bar four pixels up and left of it.
+    dc.DrawBox(178, 19 + top, 178 + points, 37 + top, 1);
+    dc.colour = StrokeBarColour(points);
+    dc.DrawBox(174, 15 + top, 174 + points, 33 + top, 1);
+}
+
+void DrawStrokeTotal(const MethodCanvas& canvas, int32_t total) {
+    CDrawContext& dc = canvas.dc;
+    dc.DrawEtchedLine(8, 170, canvas.width - 32);
+    dc.SetFontHeight(25);
+    dc.SetFontStyle(1, 0);
+    dc.colour = kBlack;
+    dc.DrawStringOn(126, 188, "合計得点", canvas.background);
+    dc.SetFontFace("ＭＳ Ｐ明朝");
+    dc.colour = kWhite;
+    dc.DrawPanel(234, 182, 324, 222, 1);
+    dc.SetFontHeight(30);
+    dc.colour = kBlack;
+    char text[16];
+    FormatText(text, sizeof text, "%3d点", static_cast<int>(total));
+    dc.DrawStringOn(242, 186, text, kWhite);
+}
+
+// ---- five elements --------------------------------------------------------
+
+constexpr COLORREF kElementColours[5] = {0x99FF99, 0x6666FF, 0x33CCFF, 0x99FFFF, 0xFFFFCC};
+constexpr COLORREF kElementText = 0x800000;
+constexpr int kElementStep = 144;  // from the Person box to the Earth and Outer boxes
+constexpr int kElementRise = 120;  // from the Person box to the Heaven and Total boxes
+// The grid number ends before the element's name at x - 3.
+constexpr int kElementNumberRoom = 37 - 3 - 1;
+
+// The element box of grid g centred near (x, y).
+void DrawElementBox(const MethodCanvas& canvas, int x, int y, int g, int32_t value) {
+    CDrawContext& dc = canvas.dc;
+    const int32_t element = ElementOf(value);
+    const COLORREF box = kElementColours[element >= 0 && element < 5 ? element : 0];
+    dc.colour = box;
+    dc.DrawPanel(x - 42, y - 26, x + 35, y + 20, 1);
+    dc.SetFont("ゴシック", 18, 0, 1, 0, 0);
+    dc.colour = kBlack;
+    dc.DrawStringOn(x - 23, y - 20, kGridLabels[g], box);
+    char text[16];
+    dc.SetFontHeight(16);
+    dc.colour = kElementText;
+    FormatText(text, sizeof text, "(%s)", ElementWord(element));
+    dc.DrawStringOn(x - 3, y, text, box);
+    dc.SetFontHeight(15);
+    dc.SetFontStyle(0, 0);
+    FormatText(text, sizeof text, "%2d画", static_cast<int>(value));
+    DrawFitted(dc, x - 37, y, text, kElementNumberRoom, box);
+}
+
+struct Legend {
+    COLORREF colour;
+    const char* text;
+};
+
+void DrawElementLegend(const MethodCanvas& canvas) {
+    constexpr Legend kRows[3] = {{kBlue, "相生(吉)"}, {kRed, "相剋(凶)"}, {kYellow, "比和(小吉)"}};
+    CDrawContext& dc = canvas.dc;
+    dc.penWidth = 5;
+    dc.SetFont("ゴシック", 14, 0, 1, 0, 0);
+    for (int k = 0; k < 3; ++k) {
+        const int y = 24 + 28 * k;
+        dc.colour = kRows[k].colour;
+        dc.DrawLine(8, y, 58, y);
+        dc.DrawLine(8, y, 18, y - 8);
+        dc.DrawLine(8, y, 18, y + 8);
+        dc.colour = kBlack;
+        dc.DrawStringOn(66, y - 7, kRows[k].text, canvas.background);
+    }
+}
+
+// What one relation's points mean.
+Legend RelationLook(int relation, int32_t points) {
+    constexpr Legend kGood = {kBlue, "吉"};
+    constexpr Legend kBad = {kRed, "凶"};
+    constexpr Legend kFair = {kYellow, "小吉"};
+    switch (relation) {
+    case 2:  // outer -> person: 25, 12 or 1
+        return points == 1 ? kBad : points == 25 ? kGood : kFair;
+    case 3:  // person -> total: 25, 22, 12, 4 or 1
+        if (points == 1 || points == 4) return kBad;
+        return points == 22 || points == 25 ? kGood : kFair;
+    default:  // person with heaven or earth: 25 or 1
+        return points < 13 ? kBad : kGood;
+    }
+}
+
+struct Segment {
+    int x1, y1, x2, y2;
+};
+
+// Arrow lines and word position of each relation, relative to the Person
+// box's centre, in elementPoints order.
+struct RelationShape {
+    Segment lines[5];
+    int lineCount;
+    int wordX, wordY;
+};
+
+constexpr RelationShape kRelationShapes[4] = {
+    // person - heaven: up
+    {{{-4, -32, -4, -94}, {-14, -82, -4, -94}, {6, -82, -4, -94}}, 3, 2, -68},
+    // person - earth: right
+    {{{40, -2, 96, -2}, {96, -2, 84, -12}, {96, -2, 84, 8}}, 3, 54, -24},
+    // outer -> person: the arrow points out to the Outer box
+    {{{-48, -2, -104, -2}, {-92, -12, -104, -2}, {-92, 8, -104, -2}}, 3, -84, -24},
+    // person - total: both ways
+    {{{-4, 26, -4, 88}, {-4, 26, -14, 38}, {-4, 26, 6, 38}, {-14, 76, -4, 88}, {6, 76, -4, 88}},
+     5, 2, 48},
+};
+
+void DrawRelations(const MethodCanvas& canvas, const CNameRecord& record, int cx, int cy) {
+    CDrawContext& dc = canvas.dc;
+    dc.SetFont("ゴシック", 16, 0, 1, 0, 0);
+    dc.penWidth = 7;
+    for (int r = 0; r < 4; ++r) {
+        const Legend look = RelationLook(r, record.elementPoints[r]);
+        const RelationShape& shape = kRelationShapes[r];
+        dc.colour = look.colour;
+        for (int i = 0; i < shape.lineCount; ++i) {
+            const Segment& s = shape.lines[i];
+            dc.DrawLine(cx + s.x1, cy + s.y1, cx + s.x2, cy + s.y2);
+        }
+        dc.DrawStringOn(cx + shape.wordX, cy + shape.wordY, look.text, canvas.background);
+    }
+}
+
+}  // namespace
+
+void PaintStrokeMethod(const MethodCanvas& canvas, const CNameRecord& record) {
+    CDrawContext& dc = canvas.dc;
+    dc.SetFont("ゴシック", 18, 0, 1, 0, 0);
+    dc.penWidth = 1;
+    dc.colour = kBlack;
+    for (int g = 0; g < kGridCount; ++g)
+        dc.DrawStringOn(16, 16 + kStrokeRowStep * g, kGridLabels[g], canvas.background);
+    dc.SetFontStyle(0, 0);
+    for (int g = 0; g < kGridCount; ++g)
+        DrawGridNumber(dc, 16 + kStrokeRowStep * g, record.grids[g], canvas.background);
+    dc.colour = kWhite;
+    for (int g = 0; g < kGridCount; ++g)
+        dc.DrawPanel(116, 12 + kStrokeRowStep * g, 170, 38 + kStrokeRowStep * g, 1);
+    dc.SetFontHeight(17);
+    const StrokeRows rows = StrokeRowsOf(record);
+    for (int g = 0; g < kGridCount; ++g) DrawStrokeRow(dc, g, rows.points[g]);
+    DrawStrokeTotal(canvas, rows.total);
+}
+
+void PaintElementMethod(const MethodCanvas& canvas, const CNameRecord& record) {
+    const int cx = canvas.width / 2;
+    const int cy = (canvas.height - GetSystemMetrics(SM_CYCAPTION)) / 2;
+    canvas.dc.penWidth = 1;
+    DrawElementBox(canvas, cx, cy - kElementRise, kHeaven, record.heaven);
+    DrawElementBox(canvas, cx, cy, kPerson, record.person);
+    DrawElementBox(canvas, cx + kElementStep, cy, kEarth, record.earth);
+    DrawElementBox(canvas, cx - kElementStep, cy, kOuter, record.outer);
+    DrawElementBox(canvas, cx, cy + kElementRise, kTotal, record.total);
+    DrawElementLegend(canvas);
+    DrawRelations(canvas, record, cx, cy);
+}
+
+}  // namespace hoshikura
