@@ -18,7 +18,7 @@ enum ExplanationControl { kTabSlot = 0, kRepaintSlot = 1, kPageSlot = 2 };
 
 class CExplanationView : public CPersonView {
 public:
-    CExplanationView() : CPersonView(kExplanationView) {}
+    explicit CExplanationView(int32_t viewKind = kExplanationView) : CPersonView(viewKind) {}
     // Puts the current tab's text into the page.
     void Paint() override;
     // A selection change of its own tab control (WM_NOTIFY) shows that tab.

@@ -2,8 +2,10 @@
 
 #include <new>
 
+#include "explanation_view.h"
 #include "info_views.h"
 #include "judgement_view.h"
+#include "method_view.h"
 #include "name_search_views.h"
 #include "placeholder_view.h"
 #include "rank_view.h"
@@ -37,11 +39,12 @@ CView* BuildView(int kind, const char* first, const char* second) {
     case kJudgementView:
         return NewPersonView<CJudgementView>(kind, first, second);
     case kExplanationView:
+        return NewPersonView<CExplanationView>(kind, first, second);
     case kStrokeMethodView:
     case kElementMethodView:
     case kYinYangMethodView:
     case kSameStrokeMethodView:
-        return NewPersonView<CPlaceholderView>(kind, first, second);
+        return NewPersonView<CMethodView>(kind, first, second);
     case kRankView:
         return new (std::nothrow) CRankView;
     case kStrokeSearchView:

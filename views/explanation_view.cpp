@@ -1,0 +1,216 @@
+#include "explanation_view.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include "app_state.h"
+#include "child_window.h"
+#include "fortune_table.h"
+#include "judge.h"
+#include "sjis_text.h"
+
+namespace hoshikura {
+
+namespace {
+
+static_assert(sizeof(CHARFORMATA) == 60, "the rich-edit character format of 60 bytes");
+
+constexpr char kPageFace[] = "ＭＳ Ｐゴシック";
+constexpr LONG kPageTextHeight = 240;  // twips: 12 points
+constexpr COLORREF kLuckyBlue = 0xF50000;
+constexpr COLORREF kUnluckyRed = 0x0000F5;
+constexpr int kRepaintStaticSize = 10;
+// A heading of some 40 bytes and the longest fortune text (446 bytes).
+constexpr int kPageTextSize = 1024;
+constexpr int kSpanSize = 96;
+
+struct TabGrid {
+    const char* label;
+    GridIndex grid;
+    FortuneKind fortune;
+};
+
+constexpr TabGrid kTabs[kExplanationTabs] = {
+    {"人格", kPerson, kPersonText},
+    {"地格", kEarth, kEarthText},
+    {"外格", kOuter, kOuterText},
+    {"総格", kTotal, kTotalText},
+};
+
+// The text of one tab and the two parts of its heading that are marked:
+// the heading line (bold) and, inside it, the number with its luck word
+// (coloured by the luck class).
+struct TabText {
+    char text[kPageTextSize];
+    char headingLine[kSpanSize];  // " 人格が [12画]（凶数） の人は"
+    char luckSpan[kSpanSize];     // "[12画]（凶数）"
+    int32_t luckClass;
+};
+
+void ComposeTab(const CNameRecord& record, int32_t tab, TabText* out) {
+    const TabGrid& t = kTabs[tab];
+    const int32_t value = record.grids[t.grid];
+    out->luckClass = TheJudge().LuckClass(value);
+    FormatText(out->luckSpan, sizeof out->luckSpan, "[%d画]（%s）", static_cast<int>(value),
+               LuckWord(out->luckClass));
+    FormatText(out->headingLine, sizeof out->headingLine, " %sが %s の人は", t.label,
+               out->luckSpan);
+    const CFortuneTable* fortunes = App().fortunes;
+    const char* fortune = fortunes ? fortunes->FortuneText(t.fortune, value) : kFortuneOutOfRange;
+    // The heading ends with a full-width space that indents the paragraph.
+    FormatText(out->text, sizeof out->text, "\n%s\n\n　%s", out->headingLine, fortune);
+}
+
+COLORREF LuckColour(int32_t luckClass) {
+    if (luckClass >= 1) return kLuckyBlue;
+    if (luckClass < 0) return kUnluckyRed;
+    return 0;
+}
+
+// Where a text first stands in the control, in the control's own positions.
+// The control counts characters, not bytes, and may store line breaks its
+// own way, so positions are asked of the control rather than counted in the
+// Shift-JIS text. False when the text is not there.
+bool FindSpan(HWND page, const char* text, CHARRANGE* found) {
+    FINDTEXTEXA find = {};
+    find.chrg.cpMin = 0;
+    find.chrg.cpMax = -1;
+    find.lpstrText = text;
+    if (SendMessageA(page, EM_FINDTEXTEX, FR_DOWN | FR_MATCHCASE, reinterpret_cast<LPARAM>(&find)) < 0)
+        return false;
+    *found = find.chrgText;
+    return found->cpMax > found->cpMin;
+}
+
+void ApplyFormat(HWND page, CHARRANGE range, CHARFORMATA format) {
+    SendMessageA(page, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    SendMessageA(page, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+// The whole text in plain black 12-point type.
+void ResetFormat(HWND page) {
+    CHARFORMATA format = {};
+    format.cbSize = sizeof format;
+    SendMessageA(page, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    format.dwMask |= CFM_EFFECTS | CFM_SIZE;
+    format.dwEffects = 0;
+    format.yHeight = kPageTextHeight;
+    format.crTextColor = 0;
+    SendMessageA(page, EM_SETSEL, 0, -1);
+    SendMessageA(page, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+void MarkHeading(HWND page, const TabText& tab) {
+    CHARRANGE range;
+    if (FindSpan(page, tab.headingLine, &range)) {
+        CHARFORMATA bold = {};
+        bold.cbSize = sizeof bold;
+        bold.dwMask = CFM_BOLD;
+        bold.dwEffects = CFE_BOLD;
+        ApplyFormat(page, range, bold);
+    }
+    if (FindSpan(page, tab.luckSpan, &range)) {
+        CHARFORMATA colour = {};
+        colour.cbSize = sizeof colour;
+        colour.dwMask = CFM_COLOR;
+        colour.crTextColor = LuckColour(tab.luckClass);
+        ApplyFormat(page, range, colour);
+    }
+    // Caret back to the start; the empty mask changes nothing.
+    CHARFORMATA none = {};
+    none.cbSize = sizeof none;
+    ApplyFormat(page, CHARRANGE{0, 0}, none);
+}
+
+}  // namespace
+
+void CExplanationView::PrepareWindow() {
+    FormatText(title, sizeof title, "[ %s %s ] さんの解説", record.surname, record.givenName);
+    const ViewSize size = ViewSizeOf(kind);
+    width = size.width;
+    height = size.height;
+}
+
+bool CExplanationView::Create(CViewList* list) {
+    // The common sequence opens, cascades, shows and counts the window; the
+    // controls follow in the window's client area.
+    if (!CView::Create(list)) return false;
+    if (CreateTabControl() && CreateRepaintStatic() && CreatePage()) return true;
+    DiscardWindow();
+    return false;
+}
+
+bool CExplanationView::CreateTabControl() {
+    RECT client;
+    GetClientRect(window, &client);
+    tabControl = AddControl(kTabSlot, WC_TABCONTROLA, "", WS_TABSTOP, 0, 0, client.right,
+                            client.bottom, 0);
+    if (!tabControl) return false;
+    currentTab = 0;
+    for (int i = 0; i < kExplanationTabs; ++i) {
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(kTabs[i].label);
+        if (SendMessageA(tabControl, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item)) < 0)
+            return false;
+    }
+    return true;
+}
+
+bool CExplanationView::CreateRepaintStatic() {
+    repaintStatic = AddControl(kRepaintSlot, "STATIC", "", 0, 0, 0, kRepaintStaticSize,
+                               kRepaintStaticSize, 0);
+    if (!repaintStatic) return false;
+    // The property first: PageWndProc hands it every message it does not
+    // paint itself, from the first one on.
+    staticProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(repaintStatic, GWLP_WNDPROC));
+    SetPropA(repaintStatic, kSavedProcProperty, reinterpret_cast<HANDLE>(staticProc));
+    SetWindowLongPtrA(repaintStatic, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PageWndProc));
+    return true;
+}
+
+bool CExplanationView::CreatePage() {
+    GetClientRect(window, &pageArea);
+    SendMessageA(tabControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&pageArea));
+    page = CreateWindowExA(WS_EX_CLIENTEDGE, "RICHEDIT", "",
+                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_DISABLENOSCROLL | ES_READONLY |
+                               ES_MULTILINE,
+                           pageArea.left + 2, pageArea.top + 3, pageArea.right - pageArea.left - 4,
+                           pageArea.bottom - pageArea.top - 4, tabControl, nullptr, App().instance,
+                           nullptr);
+    controls[kPageSlot] = page;
+    if (!page) return false;
+    CHARFORMATA format = {};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_BOLD;
+    format.yHeight = kPageTextHeight;
+    CopyText(format.szFaceName, sizeof format.szFaceName, kPageFace);
+    SendMessageA(page, EM_SETSEL, 0, -1);
+    SendMessageA(page, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    return true;
+}
+
+void CExplanationView::ShowTab(int32_t tab) {
+    if (!page || tab < 0 || tab >= kExplanationTabs) return;
+    TabText text;
+    ComposeTab(record, tab, &text);
+    SendMessageA(page, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.text));
+    ResetFormat(page);
+    MarkHeading(page, text);
+    ShowWindow(page, SW_SHOWNA);
+}
+
+void CExplanationView::Paint() { ShowTab(currentTab); }
+
+void CExplanationView::OnCommand(UINT message, WPARAM, LPARAM lparam) {
+    if (message != WM_NOTIFY || !lparam) return;
+    const auto* header = reinterpret_cast<const NMHDR*>(lparam);
+    if (header->code != static_cast<UINT>(TCN_SELCHANGE) || header->hwndFrom != tabControl) return;
+    const LRESULT selected = SendMessageA(tabControl, TCM_GETCURSEL, 0, 0);
+    if (selected < 0 || selected >= kExplanationTabs) return;
+    currentTab = static_cast<int32_t>(selected);
+    // Nothing is drawn on the window itself: the page only gets its text.
+    ShowTab(currentTab);
+}
+
+}  // namespace hoshikura
