@@ -76,6 +76,11 @@ bool Patch(const char* name, Function replacement, Function* original) {
     return false;
 }
 
+template <typename Function>
+void RestoreImport(const char* name, Function original) {
+    if (original) Patch(name, original, static_cast<Function*>(nullptr));
+}
+
 }  // namespace
 
 CGdiCounter::CGdiCounter() {
@@ -87,15 +92,11 @@ CGdiCounter::CGdiCounter() {
 }
 
 CGdiCounter::~CGdiCounter() {
-    if (g_createPen) Patch("CreatePen", g_createPen, static_cast<decltype(g_createPen)*>(nullptr));
-    if (g_createSolidBrush)
-        Patch("CreateSolidBrush", g_createSolidBrush,
-              static_cast<decltype(g_createSolidBrush)*>(nullptr));
-    if (g_createFontIndirect)
-        Patch("CreateFontIndirectA", g_createFontIndirect,
-              static_cast<decltype(g_createFontIndirect)*>(nullptr));
-    if (g_deleteObject)
-        Patch("DeleteObject", g_deleteObject, static_cast<decltype(g_deleteObject)*>(nullptr));
+    // Put the saved addresses back; nothing is saved again.
+    RestoreImport("CreatePen", g_createPen);
+    RestoreImport("CreateSolidBrush", g_createSolidBrush);
+    RestoreImport("CreateFontIndirectA", g_createFontIndirect);
+    RestoreImport("DeleteObject", g_deleteObject);
 }
 
 int CGdiCounter::Created() const { return Counts().created; }
