@@ -10,6 +10,9 @@ constexpr int kExitDone = 0;
 constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
+// Runs the subcommand named by argv[1] on the words after it.
+int RunCommand(int argc, char** argv);
+
 int RunJudgeCommand(int argc, char** argv);
 int RunSamplesCommand(int argc, char** argv);
 int RunPatternsCommand(int argc, char** argv);

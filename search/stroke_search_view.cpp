@@ -27,7 +27,8 @@ void FormatPatternRow(char* out, std::size_t capacity, const StrokeResult& row) 
 
 }  // namespace
 
-CStrokeSearchView::CStrokeSearchView() : CSearchView(kStrokeSearchView, kPatternPlace, kSamplePlace) {}
+CStrokeSearchView::CStrokeSearchView()
+    : CSearchView(kStrokeSearchView, kPatternPlace, kSamplePlace) {}
 
 void CStrokeSearchView::FormatTitle(char* out, std::size_t capacity) const {
     if (search.wantGood)
@@ -115,7 +116,8 @@ void CStrokeSearchView::Paint() {
         FormatText(heading, sizeof heading, "「%s」さんの吉になる画数検索結果", search.surname);
     else
         FormatText(heading, sizeof heading, "「%s」さんの凶になる画数検索結果", search.surname);
-    PaintHeading(heading, search.wantGood ? kGoodHeadingColour : kBadHeadingColour, {64, 8}, nullptr, {0, 0});
+    const COLORREF colour = search.wantGood ? kGoodHeadingColour : kBadHeadingColour;
+    PaintHeading(heading, colour, {64, 8}, nullptr, {0, 0});
 
     CDrawContext& dc = *App().drawContext;
     const COLORREF face = GetSysColor(COLOR_BTNFACE);

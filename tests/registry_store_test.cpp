@@ -1,158 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "fake_registry_hive.h"
 #include "registry_store.h"
 
 using namespace hoshikura;
 
 namespace {
-
-// ---- An in-memory hive that behaves like the registry's ANSI calls ----------
-
-struct FakeValue {
-    RegistryValueType type;
-    std::string bytes;
-};
-
-struct FakeKey {
-    std::map<std::string, std::unique_ptr<FakeKey>> subkeys;
-    std::map<std::string, FakeValue> values;
-    bool readOnly = false;    // opening for writing is denied, as by an ACL
-    bool failOpen = false;    // every open fails
-    bool failWrites = false;  // every value write fails
-};
-
-class FakeHive : public CRegistryHive {
-public:
-    RegistryResult OpenKey(RegistryHandle parent, const char* name, RegistryHandle* key) override {
-        FakeKey* base = Resolve(parent);
-        if (!base) return kRegFailed;
-        auto found = base->subkeys.find(name);
-        if (found == base->subkeys.end()) return kRegNotFound;
-        if (found->second->failOpen) return kRegFailed;
-        *key = Issue(found->second.get(), false);
-        return kRegSuccess;
-    }
-
-    RegistryResult CreateKey(RegistryHandle parent, const char* name, RegistryHandle* key) override {
-        FakeKey* base = Resolve(parent);
-        if (!base) return kRegFailed;
-        auto found = base->subkeys.find(name);
-        if (found == base->subkeys.end()) {
-            if (base->readOnly) return kRegAccessDenied;
-            found = base->subkeys.emplace(name, std::make_unique<FakeKey>()).first;
-        }
-        if (found->second->failOpen) return kRegFailed;
-        if (found->second->readOnly) return kRegAccessDenied;
-        *key = Issue(found->second.get(), true);
-        return kRegSuccess;
-    }
-
-    RegistryResult CloseKey(RegistryHandle key) override {
-        auto open = Find(key);
-        if (open == handles_.end()) {
-            ADD_FAILURE() << "closing a key that is not open";
-            return kRegFailed;
-        }
-        handles_.erase(open);
-        return kRegSuccess;
-    }
-
-    RegistryResult QueryValue(RegistryHandle key, const char* name, RegistryValueType* type,
-                              void* data, uint32_t* size) override {
-        FakeKey* base = Resolve(key);
-        if (!base) return kRegFailed;
-        auto found = base->values.find(name);
-        if (found == base->values.end()) return kRegNotFound;
-        const std::string& bytes = found->second.bytes;
-        const uint32_t capacity = *size;
-        *type = found->second.type;
-        *size = static_cast<uint32_t>(bytes.size());
-        // What lies in the buffer after a short or failed read is undefined:
-        // make it visible.
-        std::memset(data, 0xCD, capacity);
-        if (bytes.size() > capacity) return kRegMoreData;
-        std::memcpy(data, bytes.data(), bytes.size());
-        return kRegSuccess;
-    }
-
-    RegistryResult SetValue(RegistryHandle key, const char* name, RegistryValueType type,
-                            const void* data, uint32_t size) override {
-        auto open = Find(key);
-        if (open == handles_.end()) return kRegFailed;
-        if (!(*open)->writable) return kRegAccessDenied;
-        if ((*open)->key->failWrites) return kRegFailed;
-        (*open)->key->values[name] = {type, std::string(static_cast<const char*>(data), size)};
-        return kRegSuccess;
-    }
-
-    // The key at a path of components, created when missing.
-    FakeKey& At(const std::vector<std::string>& path) {
-        FakeKey* key = &root;
-        for (const std::string& name : path) {
-            std::unique_ptr<FakeKey>& sub = key->subkeys[name];
-            if (!sub) sub = std::make_unique<FakeKey>();
-            key = sub.get();
-        }
-        return *key;
-    }
-    // The key at a path, or null; never creates.
-    const FakeKey* Find(const std::vector<std::string>& path) const {
-        const FakeKey* key = &root;
-        for (const std::string& name : path) {
-            auto found = key->subkeys.find(name);
-            if (found == key->subkeys.end()) return nullptr;
-            key = found->second.get();
-        }
-        return key;
-    }
-
-    int OpenHandles() const { return static_cast<int>(handles_.size()); }
-
-    FakeKey root;
-
-private:
-    struct Handle {
-        FakeKey* key;
-        bool writable;
-    };
-    using Handles = std::vector<std::unique_ptr<Handle>>;
-
-    RegistryHandle Issue(FakeKey* key, bool writable) {
-        handles_.push_back(std::make_unique<Handle>(Handle{key, writable}));
-        return handles_.back().get();
-    }
-    Handles::iterator Find(RegistryHandle key) {
-        return std::find_if(handles_.begin(), handles_.end(),
-                            [key](const std::unique_ptr<Handle>& h) { return h.get() == key; });
-    }
-    FakeKey* Resolve(RegistryHandle key) {
-        if (!key) return &root;
-        auto open = Find(key);
-        if (open != handles_.end()) return (*open)->key;
-        ADD_FAILURE() << "using a key that is not open";
-        return nullptr;
-    }
-
-    Handles handles_;
-};
-
-// Everything below a key, for comparing whole hives.
-std::string Dump(const FakeKey& key, const std::string& indent = "") {
-    std::string out;
-    for (const auto& value : key.values)
-        out += indent + value.first + "=" + std::to_string(value.second.type) + ":" +
-               value.second.bytes + "\n";
-    for (const auto& sub : key.subkeys) out += indent + "[" + sub.first + "]\n" + Dump(*sub.second, indent + " ");
-    return out;
-}
 
 const std::vector<std::string> kNumber{"Software", "Hoshikura", "Recent", "Number"};
 const std::vector<std::string> kSeiMei{"Software", "Hoshikura", "Recent", "SeiMei"};
@@ -178,7 +36,10 @@ protected:
         std::memset(&recent, 0x55, sizeof recent);
         std::memset(&ranks, 0x55, sizeof ranks);
     }
-    void TearDown() override { EXPECT_EQ(hive.OpenHandles(), 0) << "a key was left open"; }
+    void TearDown() override {
+        EXPECT_EQ(hive.OpenHandles(), 0) << "a key was left open";
+        for (const std::string& misuse : hive.Misuses()) ADD_FAILURE() << misuse;
+    }
 
     void Put(const std::vector<std::string>& path, const std::string& name, RegistryValueType type,
              const std::string& bytes) {

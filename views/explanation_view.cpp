@@ -180,6 +180,12 @@ bool CExplanationView::CreatePage() {
                            nullptr);
     controls[kPageSlot] = page;
     if (!page) return false;
+    // Lines break within the client area, left of the scroll bar that the
+    // control always shows (some rich-edit versions break them at the
+    // window's full width instead and the line ends vanish under the bar).
+    RECT lines;
+    GetClientRect(page, &lines);
+    SendMessageA(page, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&lines));
     CHARFORMATA format = {};
     format.cbSize = sizeof format;
     format.dwMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_BOLD;
@@ -187,6 +193,9 @@ bool CExplanationView::CreatePage() {
     CopyText(format.szFaceName, sizeof format.szFaceName, kPageFace);
     SendMessageA(page, EM_SETSEL, 0, -1);
     SendMessageA(page, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    // Also as the control's default: every text the tabs put in later starts
+    // from it, and the page keeps its face.
+    SendMessageA(page, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
     return true;
 }
 

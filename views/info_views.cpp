@@ -2,13 +2,14 @@
 
 #include "app_state.h"
 #include "draw_context.h"
+#include "hoshikura_version.h"
 #include "sjis_text.h"
 
 namespace hoshikura {
 
 namespace {
 
-constexpr double kProgramVersion = 3.1;
+constexpr double kProgramVersion = HOSHIKURA_VERSION_NUMBER;
 constexpr int kVersionRaise = 64;  // the version window sits this far above centre
 constexpr char kInfoFace[] = "ＭＳ Ｐゴシック";
 

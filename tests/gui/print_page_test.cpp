@@ -277,10 +277,14 @@ TEST_F(PrintPageTest, SpoolingOnANonPrinterFailsAndLeavesNothingHeld) {
     EXPECT_TRUE(test::TakeMessages().empty()) << "the job's caller tells the user";
 }
 
-// The real printer: only when the run provides one (print_pdf.sh starts a
-// PDF printer and sets HOSHIKURA_EXPECT_PRINTER); a run without a printer
+// The real printer: only when the run provides one. print_pdf.sh starts a
+// PDF printer and sets HOSHIKURA_PRINTER to "accepting", then makes the
+// queue refuse jobs and sets it to "refusing". A run without a printer
 // checks that asking for the default printer ends silently instead.
-bool PrinterExpected() { return std::getenv("HOSHIKURA_EXPECT_PRINTER") != nullptr; }
+std::string PrinterState() {
+    const char* state = std::getenv("HOSHIKURA_PRINTER");
+    return state ? state : "";
+}
 
 bool AnyPrinter() {
     DWORD needed = 0, count = 0;
@@ -292,7 +296,7 @@ bool AnyPrinter() {
 class PrintToPrinterTest : public PrintPageTest {};
 
 TEST_F(PrintToPrinterTest, WithoutAPrinterNothingIsPrintedOrSaid) {
-    if (PrinterExpected() || AnyPrinter()) GTEST_SKIP() << "a printer is installed";
+    if (!PrinterState().empty() || AnyPrinter()) GTEST_SKIP() << "a printer is installed";
     CPrinterSelection printer;
     EXPECT_FALSE(printer.Choose(App().frame, PrinterChoice::kDefaultPrinter));
     EXPECT_EQ(printer.Dialog().hDC, nullptr);
@@ -301,7 +305,7 @@ TEST_F(PrintToPrinterTest, WithoutAPrinterNothingIsPrintedOrSaid) {
 }
 
 TEST_F(PrintToPrinterTest, TheDefaultPrinterIsGivenBackEntirely) {
-    if (!PrinterExpected()) GTEST_SKIP() << "no printer in this run";
+    if (PrinterState().empty()) GTEST_SKIP() << "no printer in this run";
     HDC dc;
     HGLOBAL mode, names;
     {
@@ -324,7 +328,7 @@ TEST_F(PrintToPrinterTest, TheDefaultPrinterIsGivenBackEntirely) {
 }
 
 TEST_F(PrintToPrinterTest, PrintsTheJudgementOnTheDefaultPrinter) {
-    if (!PrinterExpected()) GTEST_SKIP() << "no printer in this run";
+    if (PrinterState() != "accepting") GTEST_SKIP() << "no accepting printer in this run";
     test::CGdiCounter counter;
     ASSERT_TRUE(counter.Installed());
     PrintJudgement(Judged("山田", "太郎"), PrinterChoice::kDefaultPrinter);
@@ -332,6 +336,20 @@ TEST_F(PrintToPrinterTest, PrintsTheJudgementOnTheDefaultPrinter) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], "印刷ＯＫ  ");
     EXPECT_EQ(App().drawContext->Dc(), nullptr) << "the printer DC is not kept";
+    EXPECT_EQ(counter.Alive(), 0);
+}
+
+// The spooler refuses the job: the user is told it failed, not that it
+// went out, and the printer is still given back.
+TEST_F(PrintToPrinterTest, ARefusedJobIsReportedAsAFailure) {
+    if (PrinterState() != "refusing") GTEST_SKIP() << "no refusing printer in this run";
+    test::CGdiCounter counter;
+    ASSERT_TRUE(counter.Installed());
+    PrintJudgement(Judged("山田", "太郎"), PrinterChoice::kDefaultPrinter);
+    const std::vector<std::string> shown = test::TakeMessages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], "印刷できませんでした。");
+    EXPECT_EQ(App().drawContext->Dc(), nullptr);
     EXPECT_EQ(counter.Alive(), 0);
 }
 

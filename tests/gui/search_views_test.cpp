@@ -12,6 +12,7 @@
 #include "child_window.h"
 #include "dialog_text.h"
 #include "dispatch.h"
+#include "gdi_counter.h"
 #include "gui_fixture.h"
 #include "name_search_views.h"
 #include "sample_name.h"
@@ -317,6 +318,20 @@ TEST_F(SearchViewTest, HeadingsAreDrawnInTheirKindsColours) {
     CReadingSearchView* reading = OpenReading("山田 ひろし");
     ASSERT_NE(reading, nullptr);
     EXPECT_GT(HeadingPixels(reading, {200, 32, 300, 52}, 0x00FFFF), 40);
+}
+
+TEST_F(SearchViewTest, PaintingLeavesNoDrawingObjectBehind) {
+    CView* views[] = {OpenPatterns("鈴木", true), OpenReading("山田 ひろし"),
+                      OpenKanji("山田 翔"), OpenSurnames("花子", false)};
+    test::CGdiCounter counter;
+    ASSERT_TRUE(counter.Installed());
+    for (CView* view : views) {
+        ASSERT_NE(view, nullptr);
+        test::CCanvas canvas(view->width, view->height);
+        PaintView(view, view->window, canvas.Dc());
+    }
+    EXPECT_GT(counter.Created(), 0);
+    EXPECT_EQ(counter.Alive(), 0);
 }
 
 TEST_F(SearchViewTest, PatternListShowsTheCoreRankingAndLabelsTheEmptySampleList) {

@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# Prints a judgement for real: starts a private CUPS scheduler with a PDF
+# printer (cups-pdf) as wine's default printer, runs the printing tests of
+# gui_tests.exe under wine, checks the PDF (one page, "TEST PRINT", a
+# Japanese font embedded) and turns it into a picture. Then makes the queue
+# refuse jobs and checks that printing reports the failure.
+# Fails, never skips, when anything it needs is missing or cupsd won't start.
+#
+# usage: print_pdf.sh GUI_TESTS_EXE [ARTEFACT_DIR]
+set -euo pipefail
+
+fail() {
+  echo "print_pdf: $*" >&2
+  exit 1
+}
+
+[ $# -ge 1 ] || fail "usage: print_pdf.sh GUI_TESTS_EXE [ARTEFACT_DIR]"
+exe="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
+[ -f "$exe" ] || fail "no test program $1"
+artefacts="${2:-$(dirname "$exe")/artefacts}"
+mkdir -p "$artefacts"
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+
+for tool in /usr/sbin/cupsd lpadmin lpstat cupsreject pdfinfo pdffonts pdftoppm wine Xvfb; do
+  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
+done
+ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+[ -f "$ppd" ] || fail "$ppd is missing (package printer-driver-cups-pdf)"
+[ -x /usr/lib/cups/backend/cups-pdf ] || fail "the cups-pdf backend is missing"
+
+work="$(mktemp -d /tmp/hoshikura-print.XXXXXX)"
+cupsd_pid=""
+xvfb_pid=""
+pdf_dir_made=""
+cleanup() {
+  if [ -n "$pdf_dir_made" ]; then rmdir "$pdf_dir_made" 2>/dev/null || true; fi
+  if [ -n "${WINEPREFIX:-}" ] && [ "$WINEPREFIX" = "$work/wine" ]; then
+    wineserver -k 2>/dev/null || true
+  fi
+  if [ -n "$cupsd_pid" ]; then kill "$cupsd_pid" 2>/dev/null || true; wait "$cupsd_pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# --- a scheduler of our own: its files under $work, listening on a socket
+# there, so the machine's own CUPS (if any) is left alone.
+# Filters run as lp: the directories must let them in.
+chmod 755 "$work"
+mkdir -p "$work/etc/ppd" "$work/spool" "$work/cache" "$work/state" "$work/log" "$work/tmp"
+chmod 1777 "$work/tmp"
+cat >"$work/etc/cups-files.conf" <<EOF
+ServerRoot $work/etc
+RequestRoot $work/spool
+CacheDir $work/cache
+StateDir $work/state
+TempDir $work/tmp
+ErrorLog $work/log/error_log
+AccessLog $work/log/access_log
+PageLog $work/log/page_log
+Printcap $work/printcap
+SystemGroup root
+FileDevice No
+EOF
+cat >"$work/etc/cupsd.conf" <<EOF
+Listen $work/cups.sock
+LogLevel info
+WebInterface No
+Browsing Off
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order allow,deny
+    Allow all
+  </Limit>
+</Policy>
+EOF
+export CUPS_SERVER="$work/cups.sock"
+/usr/sbin/cupsd -f -c "$work/etc/cupsd.conf" -s "$work/etc/cups-files.conf" >"$work/log/cupsd.out" 2>&1 &
+cupsd_pid=$!
+for _ in $(seq 50); do
+  kill -0 "$cupsd_pid" 2>/dev/null || { cat "$work/log/"* >&2 || true; fail "cupsd did not start"; }
+  LC_ALL=C lpstat -r 2>/dev/null | grep -q "is running" && break
+  sleep 0.2
+done
+LC_ALL=C lpstat -r 2>/dev/null | grep -q "is running" || fail "cupsd does not answer on $CUPS_SERVER"
+
+queue=HoshikuraPDF
+lpadmin -p "$queue" -v cups-pdf:/ -E -P "$ppd" 2>/dev/null || fail "cannot add the PDF printer"
+lpadmin -d "$queue" || fail "cannot make the PDF printer the default"
+
+# cups-pdf writes to ~/PDF of the job's user, here the user running this.
+pdf_dir="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
+[ -d "$pdf_dir" ] || pdf_dir_made="$pdf_dir"
+touch "$work/started"
+
+# --- wine: a prefix of its own (it learns the printers when it boots) and
+# an X display (ours unless the caller has one).
+if [ -z "${DISPLAY:-}" ]; then
+  Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$work/display" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(cat "$work/display")"
+fi
+export WINEPREFIX="$work/wine"
+# shellcheck source=../../scripts/wine-env.sh
+source "$root/scripts/wine-env.sh" </dev/null
+
+run_print_tests() {
+  local state="$1" filter="$2" log="$work/gui_tests_$1.txt" rc=0
+  (cd "$(dirname "$exe")" && HOSHIKURA_PRINTER="$state" \
+     wine "$exe" --gtest_filter="$filter" >"$log" 2>&1 </dev/null) || rc=$?
+  iconv -f CP932 -t UTF-8 "$log" || cat "$log"
+  [ "$rc" -eq 0 ] || fail "the printing tests failed with the printer $state"
+}
+
+# --- print, and wait until the scheduler has finished the job.
+run_print_tests accepting 'PrintToPrinterTest.*'
+for _ in $(seq 150); do
+  [ -z "$(LC_ALL=C lpstat -o 2>/dev/null)" ] && break
+  sleep 0.2
+done
+[ -z "$(LC_ALL=C lpstat -o 2>/dev/null)" ] || fail "the print job did not finish"
+pdf="$(find "$pdf_dir" -maxdepth 1 -name 'TEST_PRINT*.pdf' -newer "$work/started" 2>/dev/null | head -n 1)"
+if [ -z "$pdf" ]; then
+  grep -i 'job' "$work/log/error_log" | grep -v '^D' | tail -n 20 >&2 || true
+  fail "no PDF arrived in $pdf_dir"
+fi
+mv "$pdf" "$artefacts/print_judgement.pdf"
+pdf="$artefacts/print_judgement.pdf"
+
+# --- the PDF: one page, the document's name, a Japanese font embedded.
+info="$(LC_ALL=C pdfinfo "$pdf")"
+echo "$info" | grep -E '^(Title|Pages|Page size):'
+echo "$info" | grep -Eq '^Pages: +1$' || fail "the PDF does not have exactly one page"
+echo "$info" | grep -Eq '^Title: +TEST PRINT$' || fail "the document is not named TEST PRINT"
+fonts="$(LC_ALL=C pdffonts "$pdf")"
+echo "$fonts"
+# Columns: name, type (one or two words), encoding, emb, sub, uni, object, generation.
+echo "$fonts" | tail -n +3 | awk '$(NF-4) == "yes"' | grep -Eiq 'IPA|Mincho|Gothic|Japan' \
+  || fail "no Japanese font is embedded"
+pdftoppm -r 60 -png -singlefile "$pdf" "$artefacts/print_judgement"
+[ -s "$artefacts/print_judgement.png" ] || fail "pdftoppm made no picture"
+
+# --- a queue that refuses jobs: printing must say it failed.
+cupsreject "$queue"
+run_print_tests refusing 'PrintToPrinterTest.ARefusedJobIsReportedAsAFailure'
+extra="$(find "$pdf_dir" -maxdepth 1 -name 'TEST_PRINT*.pdf' -newer "$work/started" 2>/dev/null)"
+if [ -n "$extra" ]; then
+  echo "$extra" | xargs -r rm -f
+  fail "the refused job still produced a PDF"
+fi
+
+echo "print_pdf: ok: $pdf and $artefacts/print_judgement.png"
