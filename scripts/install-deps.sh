@@ -9,6 +9,7 @@ packages=(
   wine64 xvfb locales fonts-ipafont imagemagick x11-apps
   fp-utils-3.2.2
   cups printer-driver-cups-pdf poppler-utils
+  nsis p7zip-full
 )
 
 missing=()

@@ -24,6 +24,7 @@ source scripts/wine-env.sh
 trap 'wine_env_stop; xvfb_stop' EXIT
 bash scripts/build.sh win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
   -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
-  -DHOSHIKURA_NATIVE_CLI="$root/build/native/cli/hoshikura-cli"
+  -DHOSHIKURA_NATIVE_CLI="$root/build/native/cli/hoshikura-cli" \
+  -DHOSHIKURA_SHIPPED_BUILD="$root/build/win32"
 ctest --test-dir build/win64 --output-on-failure
 echo "Screenshots: build/win64/tests/artefacts"

@@ -61,7 +61,8 @@ void DrawGridRows(CDrawContext& dc, const CNameRecord& record, COLORREF backgrou
     dc.SetFont("ゴシック", 17, 0, 0, 0, 0);
     dc.penWidth = 1;
     dc.colour = kBlack;
-    for (int g = 0; g < kGridCount; ++g) dc.DrawStringOn(208, 4 + kGridRowStep * g, kGridNames[g], background);
+    for (int g = 0; g < kGridCount; ++g)
+        dc.DrawStringOn(208, 4 + kGridRowStep * g, kGridNames[g], background);
     for (int g = 0; g < kGridCount; ++g)
         dc.DrawPanel(244, 1 + kGridRowStep * g, 372, 25 + kGridRowStep * g, 1);
     dc.SetFont("MS Pゴシック", 18, 0, 0, 0, 0);

@@ -10,6 +10,7 @@
 #include "draw_context.h"
 #include "fortune_table.h"
 #include "grid_diagram.h"
+#include "hoshikura_version.h"
 #include "judge.h"
 #include "rating.h"
 #include "sjis_text.h"
@@ -18,7 +19,7 @@ namespace hoshikura {
 
 namespace {
 
-constexpr double kProgramVersion = 3.1;
+constexpr double kProgramVersion = HOSHIKURA_VERSION_NUMBER;
 constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlue = 0xFF0000;

@@ -245,13 +245,13 @@ TEST_F(ExplanationViewTest, WindowHoldsTabsStaticAndPage) {
     EXPECT_EQ(pageArea.right - pageArea.left, adjusted.right - adjusted.left - 4);
     EXPECT_EQ(pageArea.bottom - pageArea.top, adjusted.bottom - adjusted.top - 4);
     EXPECT_TRUE(GetWindowLongA(view->window, GWL_STYLE) & WS_VISIBLE);
-    // Lines break inside the client area, not under the scroll bar.
-    RECT inside, lines;
-    GetClientRect(view->page, &inside);
+    // Lines break left of the scroll bar, not at the window's full width.
+    RECT lines;
     SendMessageA(view->page, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&lines));
-    EXPECT_GT(lines.right - lines.left, inside.right / 2);
-    EXPECT_LE(lines.right - lines.left, inside.right - inside.left)
-        << lines.left << ".." << lines.right << " in " << inside.right;
+    EXPECT_GT(lines.right - lines.left, (pageArea.right - pageArea.left) / 2);
+    EXPECT_LE(lines.right - lines.left,
+              pageArea.right - pageArea.left - GetSystemMetrics(SM_CXVSCROLL))
+        << lines.left << ".." << lines.right;
 }
 
 // A paint of the window, or of the repaint static, fills the page with the

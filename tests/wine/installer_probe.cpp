@@ -4,6 +4,10 @@
 //     starts the installed program in its own folder, waits for its visible
 //     frame window "MyMDIApp", quits it through the menu command and waits
 //     for the process to end;
+//   installer_probe install INSTALLER INSTALL_DIR
+//     runs the installer silently into INSTALL_DIR and waits for it; the
+//     folder follows /D= unquoted, as the installer expects even when it
+//     holds blanks (wine would quote such an argument given from outside);
 //   installer_probe uninstall-yes UNINSTALLER INSTALL_DIR
 //     runs the uninstaller in place (_?=INSTALL_DIR, so that this process
 //     can follow its windows), confirms, answers Yes to the question about
@@ -128,6 +132,16 @@ int StartProgram(const char* program) {
     return ok ? 0 : 1;
 }
 
+int InstallSilently(const char* installer, const char* installDir) {
+    char commandLine[kPathBytes];
+    std::snprintf(commandLine, sizeof commandLine, "\"%s\" /S /D=%s", installer, installDir);
+    PROCESS_INFORMATION info;
+    if (!Launch(commandLine, nullptr, info)) return 1;
+    bool ok = EndedCleanly(info, "the installer");
+    Close(info);
+    return ok ? 0 : 1;
+}
+
 // One step of the uninstaller's dialogue; prints the step when it fails.
 bool Step(bool done, const char* what) {
     if (!done) std::printf("uninstaller: %s\n", what);
@@ -157,8 +171,11 @@ int UninstallAnsweringYes(const char* uninstaller, const char* installDir) {
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "start") == 0) return StartProgram(argv[2]);
+    if (argc == 4 && std::strcmp(argv[1], "install") == 0)
+        return InstallSilently(argv[2], argv[3]);
     if (argc == 4 && std::strcmp(argv[1], "uninstall-yes") == 0)
         return UninstallAnsweringYes(argv[2], argv[3]);
-    std::printf("usage: installer_probe start PROGRAM | uninstall-yes UNINSTALLER INSTALL_DIR\n");
+    std::printf("usage: installer_probe start PROGRAM | install INSTALLER INSTALL_DIR |"
+                " uninstall-yes UNINSTALLER INSTALL_DIR\n");
     return 2;
 }
