@@ -18,6 +18,7 @@ if [ ! -f "$WINEPREFIX/.hoshikura-configured" ]; then
   wine reg add "$substitutes" /v "標準明朝" /d "IPA明朝" /f >/dev/null 2>&1
   wine reg add "$substitutes" /v "標準ゴシック" /d "IPAゴシック" /f >/dev/null 2>&1
   wine reg add "$substitutes" /v "ＭＳ Ｐゴシック" /d "IPA Pゴシック" /f >/dev/null 2>&1
+  wine reg add "$substitutes" /v "MS Pゴシック" /d "IPA Pゴシック" /f >/dev/null 2>&1
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' /v "Marlett (TrueType)" \
     /d 'Z:\usr\share\wine\fonts\marlett.ttf' /f >/dev/null 2>&1
   touch "$WINEPREFIX/.hoshikura-configured"

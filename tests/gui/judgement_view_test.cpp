@@ -187,6 +187,19 @@ TEST_F(JudgementViewTest, CharacterBoxesFollowTheNameLength) {
     }
 }
 
+// Dispatch takes longer texts than the dialogs let through: the column
+// keeps to the ten rows diagramY has.
+TEST_F(JudgementViewTest, NamesLongerThanTypedKeepToTenRows) {
+    CJudgementView* view = Open("一二三四五六七", "春夏秋冬");
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->height, GetSystemMetrics(SM_CYCAPTION) + 44 * 10 + 24);
+    // The tenth row is the given name's third character.
+    EXPECT_EQ(view->record.diagramY[9], 4 + 44 * 9 + 8);
+    test::CCanvas canvas(ClientOf(view).right, ClientOf(view).bottom);
+    PaintInto(view, canvas);
+    EXPECT_GT(CountDark(canvas, {85, 4 + 44 * 9 + 11, 119, 4 + 44 * 9 + 45}), 10);
+}
+
 // Every box, label, panel and button of every name shape from 1 + 1 to
 // 5 + 5 stays inside the client area and clear of every other; no bracket
 // line runs through one of them.
