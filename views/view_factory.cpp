@@ -7,7 +7,6 @@
 #include "judgement_view.h"
 #include "method_view.h"
 #include "name_search_views.h"
-#include "placeholder_view.h"
 #include "rank_view.h"
 #include "stroke_search_view.h"
 

@@ -51,7 +51,9 @@ bool Inside(const RECT& inner, const RECT& outer) {
 
 RECT At(int x, int y, int w, int h) { return {x, y, x + w, y + h}; }
 
-bool IsDark(COLORREF c) { return GetRValue(c) < 96 && GetGValue(c) < 96 && GetBValue(c) < 96; }
+using test::CountColour;
+using test::CountDark;
+using test::IsDark;
 
 class JudgementViewTest : public ::testing::Test {
 protected:
@@ -85,22 +87,6 @@ protected:
     // The view painted into an off-screen canvas of its client size.
     static void PaintInto(CView* view, test::CCanvas& canvas) {
         PaintView(view, view->window, canvas.Dc());
-    }
-
-    static int CountColour(const test::CCanvas& canvas, const RECT& area, COLORREF colour) {
-        int count = 0;
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x)
-                if (canvas.Pixel(x, y) == colour) ++count;
-        return count;
-    }
-
-    static int CountDark(const test::CCanvas& canvas, const RECT& area) {
-        int count = 0;
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x)
-                if (IsDark(canvas.Pixel(x, y))) ++count;
-        return count;
     }
 
     // Leftmost column with ink, or -1.

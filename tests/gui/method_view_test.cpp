@@ -43,7 +43,9 @@ std::string NameOf(const char* const* pool, int length) {
     return name;
 }
 
-bool IsDark(COLORREF c) { return GetRValue(c) < 96 && GetGValue(c) < 96 && GetBValue(c) < 96; }
+using test::CountColour;
+using test::CountDark;
+using test::IsDark;
 
 std::string Points(int points) {
     char text[16];
@@ -79,22 +81,6 @@ protected:
         }
         test::CCanvas canvas;
     };
-
-    static int CountColour(const test::CCanvas& canvas, const RECT& area, COLORREF colour) {
-        int count = 0;
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x)
-                if (canvas.Pixel(x, y) == colour) ++count;
-        return count;
-    }
-
-    static int CountDark(const test::CCanvas& canvas, const RECT& area) {
-        int count = 0;
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x)
-                if (IsDark(canvas.Pixel(x, y))) ++count;
-        return count;
-    }
 
     // Whether `area` of the painted canvas is pixel for pixel what `draw`
     // puts on a fresh canvas: how the tests read a drawn text.

@@ -23,6 +23,8 @@
 namespace hoshikura {
 namespace {
 
+using test::CountColour;
+
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlue = 0xFF0000;
 constexpr COLORREF kRed = 0x0000FF;
@@ -53,13 +55,6 @@ protected:
         dc.AttachDC(nullptr, canvas.Dc());
         DrawJudgementPage(record, width, height);
         dc.ReleaseContext();
-    }
-
-    static int CountColour(const test::CCanvas& canvas, RECT area, COLORREF colour) {
-        int count = 0;
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x) count += canvas.Pixel(x, y) == colour;
-        return count;
     }
 
     static COLORREF Face() { return GetSysColor(COLOR_BTNFACE); }

@@ -57,6 +57,22 @@ bool CCanvas::SavePng(const std::string& path) const {
     return WritePng(path, width_, height_, rgb);
 }
 
+bool IsDark(COLORREF c) { return GetRValue(c) < 96 && GetGValue(c) < 96 && GetBValue(c) < 96; }
+
+int CountColour(const CCanvas& canvas, const RECT& area, COLORREF colour) {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) count += canvas.Pixel(x, y) == colour;
+    return count;
+}
+
+int CountDark(const CCanvas& canvas, const RECT& area) {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) count += IsDark(canvas.Pixel(x, y));
+    return count;
+}
+
 bool SaveWindowPng(HWND window, const std::string& path) {
     RECT area;
     if (!GetWindowRect(window, &area)) return false;

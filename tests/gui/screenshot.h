@@ -33,6 +33,11 @@ private:
     uint8_t* bits_ = nullptr;  // bottom-up BGR rows, 4-byte aligned
 };
 
+// Pixel counts over an area of a canvas, for reading what a view drew.
+bool IsDark(COLORREF colour);
+int CountColour(const CCanvas& canvas, const RECT& area, COLORREF colour);
+int CountDark(const CCanvas& canvas, const RECT& area);
+
 // Copies the window's screen area (frame, menu, children) into a PNG file.
 bool SaveWindowPng(HWND window, const std::string& path);
 
