@@ -4,8 +4,8 @@
 // strokes, count and null mask; then the texts, each up to a NUL.
 //
 // Each input gets a store of its own, built over stand-in data
-// (sample_name_fuzz_data.cpp): the real store takes longer to build than a
-// thousand inputs take to run.
+// (sample_name_fuzz_data.cpp): building the real store takes as long as
+// hundreds of inputs.
 #include <cstddef>
 #include <cstdint>
 #include <string>

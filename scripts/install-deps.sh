@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine64 xvfb locales fonts-ipafont imagemagick x11-apps
   fp-utils-3.2.2
+  clang libclang-rt-14-dev
   cups printer-driver-cups-pdf poppler-utils
   nsis p7zip-full
 )

@@ -1,0 +1,116 @@
+// What the input dialogs make of typed text: sealing a field's buffer, and
+// the words of the four search dialogs. Input: the good/bad choice, the
+// field buffer's capacity and read limit (two bytes each), then the typed
+// bytes (the field buffer takes them as they are, NULs included).
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "dialog_text.h"
+#include "fuzz_support.h"
+#include "name_split.h"
+#include "recording_sink.h"
+#include "sjis_text.h"
+
+using namespace hoshikura;
+
+namespace {
+
+struct Outcome {
+    bool accepted;
+    std::string first;
+    std::string second;
+    bool operator==(const Outcome& o) const {
+        return accepted == o.accepted && first == o.first && second == o.second;
+    }
+};
+
+using Builder = bool (*)(const char*, bool, SearchWords&);
+
+bool Reading(const char* typed, bool, SearchWords& words) { return ReadingSearchWords(typed, words); }
+bool Kanji(const char* typed, bool, SearchWords& words) { return KanjiSearchWords(typed, words); }
+
+Outcome Build(Builder builder, const std::string& typed, bool wantGood) {
+    // On the heap, so that a write past the words is caught.
+    auto words = std::make_unique<SearchWords>();
+    std::memset(words.get(), 0xAA, sizeof *words);
+    RecordingSink sink;
+    const bool accepted = builder(typed.c_str(), wantGood, *words);
+    FUZZ_CHECK(sink.shown.size() <= 1);
+    FUZZ_CHECK(strnlen(words->first, sizeof words->first) < sizeof words->first);
+    FUZZ_CHECK(strnlen(words->second, sizeof words->second) < sizeof words->second);
+    return {accepted, words->first, words->second};
+}
+
+bool HoldsSeparator(const std::string& word) {
+    return word.find(' ') != std::string::npos || word.find("\x81\x40") != std::string::npos;
+}
+
+bool NameWord(const std::string& word, bool limited) {
+    return word.size() >= 2 && (!limited || word.size() <= kMaxNameBytes) && !HoldsSeparator(word);
+}
+
+// The dialogs read at most `limit` bytes: what follows them never counts.
+void CheckReadLimit(Builder builder, const std::string& typed, bool wantGood, std::size_t limit,
+                    const Outcome& outcome) {
+    if (typed.size() > limit) FUZZ_CHECK(Build(builder, typed.substr(0, limit), wantGood) == outcome);
+}
+
+void CheckBuilders(const std::string& typed, bool wantGood) {
+    const char* flag = wantGood ? kGoodFlag : kBadFlag;
+    const Outcome surname = Build(SurnameSearchWords, typed, wantGood);
+    const Outcome reading = Build(Reading, typed, wantGood);
+    const Outcome kanji = Build(Kanji, typed, wantGood);
+    const Outcome given = Build(GivenNameSearchWords, typed, wantGood);
+
+    if (surname.accepted) FUZZ_CHECK(NameWord(surname.first, true) && surname.second == flag);
+    if (given.accepted) FUZZ_CHECK(given.first == flag && NameWord(given.second, true));
+    if (reading.accepted) FUZZ_CHECK(NameWord(reading.first, true) && NameWord(reading.second, false));
+    // The kanji dialog is the reading dialog's split with one character after it.
+    if (kanji.accepted) FUZZ_CHECK(reading == kanji && kanji.second.size() == 2);
+    // A reading short enough for a given name splits as the surname dialog does.
+    if (reading.accepted && reading.second.size() <= kMaxNameBytes)
+        FUZZ_CHECK(surname.accepted && surname.first == reading.first);
+
+    CheckReadLimit(SurnameSearchWords, typed, wantGood, kFieldReadLimit, surname);
+    CheckReadLimit(Reading, typed, wantGood, kFieldReadLimit, reading);
+    CheckReadLimit(Kanji, typed, wantGood, kFieldReadLimit, kanji);
+    CheckReadLimit(GivenNameSearchWords, typed, wantGood, kGivenNameReadLimit, given);
+}
+
+// Whatever the control left in the buffer, the text is then terminated
+// inside it: the longest prefix of whole characters within the limit.
+void CheckSeal(const std::string& bytes, std::size_t capacity, std::size_t limit) {
+    ExactBuffer field(capacity);
+    std::memcpy(field.Data(), bytes.data(), std::min(capacity, bytes.size()));
+    const std::string before(field.Data(), capacity);
+    const std::size_t length = SealFieldText(field.Data(), capacity, limit);
+    if (capacity == 0) {
+        FUZZ_CHECK(length == 0);
+        return;
+    }
+    FUZZ_CHECK(length <= limit && length < capacity && field.Data()[length] == '\0');
+    FUZZ_CHECK(before.compare(0, length, field.Data(), length) == 0);
+    FUZZ_CHECK(CharBoundaryPrefix(field.Data(), length) == length);
+    const std::size_t room = std::min(limit, capacity - 1);
+    const std::size_t available = strnlen(before.c_str(), room);
+    // One byte short only where the last character would be cut.
+    FUZZ_CHECK(length == available ||
+               (length + 1 == available && CharBoundaryPrefix(before.c_str(), available) == length));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    FuzzBytes input(data, size);
+    const bool wantGood = input.Byte() & 1;
+    const std::size_t capacity = (input.Byte() | input.Byte() << 8) % (kFieldBufferSize + 1);
+    const std::size_t limit = (input.Byte() | input.Byte() << 8) % (kFieldBufferSize + 1);
+    const std::string bytes = input.Rest();
+    CheckSeal(bytes, capacity, limit);
+    CheckBuilders(bytes.substr(0, bytes.find('\0')), wantGood);
+    return 0;
+}
