@@ -73,7 +73,8 @@ def split_full_name():
 
 
 # Sample store: mode (bit 0 surnames, bit 1 no array); a key: first, rest,
-# count, null mask, texts; surnames: two bytes held, texts.
+# count, null mask, texts; surnames: held (0..239, or 0xF0 + k for 2000 - k),
+# texts.
 def sample_name():
     seeds = {}
     for first, rest in ((1, 0), (10, 0), (4, 9)):
@@ -88,15 +89,14 @@ def sample_name():
     seeds["key_negative_count"] = u8(0) + u8(2) + u8(0) + u8(0xF5) + u8(0) + sjis("力__ちから")
     seeds["key_any_number"] = u8(0) + u8(0xFF) + le32(0x80000000) + u8(0) + u8(1) + u8(0) + sjis("力__ちから")
     seeds["key_no_array"] = u8(2) + u8(3) + u8(3) + u8(1) + u8(0) + sjis("力__ちから")
-    held = 1760
-    seeds["surnames_real"] = u8(1) + u8(held & 0xFF) + u8(held >> 8) + nul_joined(surname_texts(4))
-    seeds["surnames_edges"] = (u8(1) + u8(0) + u8(0) +
+    seeds["surnames_real"] = u8(1) + u8(200) + nul_joined(surname_texts(4))
+    seeds["surnames_edges"] = (u8(1) + u8(0) +
                                nul_joined(["横井　湯浅　若松　柳", "山田  田中", "長谷川田中村　林", b"\x97\xd1\x98",
                                            "", "後"]))
-    for held in (1995, 2000):
-        seeds["surnames_near_full_%d" % held] = (u8(1) + u8(held & 0xFF) + u8(held >> 8) +
-                                                 nul_joined(["一　二　三　四　五　六　七"]))
-    seeds["surnames_no_array"] = u8(3) + u8(0) + u8(0) + sjis("山田")
+    for short in (5, 0):
+        seeds["surnames_near_full_%d" % (2000 - short)] = (u8(1) + u8(0xF0 + short) +
+                                                          nul_joined(["一　二　三　四　五　六　七"]))
+    seeds["surnames_no_array"] = u8(3) + u8(0) + sjis("山田")
     return seeds
 
 
@@ -179,30 +179,25 @@ def cli_args():
     }
 
 
-# hoshikura-cli: command (0 judge 1 samples 2 patterns 3 reading 4 kanji
-# 5 surnames, 6 the first word as typed), then the words.
-def cli_command():
-    def seed(command, words):
-        return u8(command) + nul_joined(w.encode("utf-8") if isinstance(w, str) else w for w in words)
+# hoshikura-cli judge: the words.
+def cli_judge():
+    def seed(words):
+        return nul_joined(w.encode("utf-8") if isinstance(w, str) else w for w in words)
     return {
-        "judge_json": seed(0, ["--json", "山田", "太郎"]),
-        "judge_texts_one_line": seed(0, ["--texts", "山田　太郎"]),
-        "judge_quotes": seed(0, ["--json", 'a"', "b\\"]),
-        "judge_half_width": seed(0, ["山田", "a"]),
-        "judge_too_many": seed(0, ["山", "田", "太", "郎"]),
-        "samples_key": seed(1, ["--key", "7", "10"]),
-        "patterns_json": seed(2, ["--limit", "3", "--json", "山田"]),
-        "reading_json": seed(3, ["--json", "山田", "ひろし"]),
-        "kanji": seed(4, ["--limit", "5", "山田", "翔"]),
-        "surnames_worst": seed(5, ["--worst", "--limit", "5", "--json", "太郎"]),
-        "unknown_command": seed(6, ["judg", "山田", "太郎"]),
-        "broken_utf8": seed(0, [b"\xe5\xb1", b"\xff\xfe"]),
+        "json": seed(["--json", "山田", "太郎"]),
+        "texts_one_line": seed(["--texts", "山田　太郎"]),
+        "quotes": seed(["--json", 'a"', "b\\"]),
+        "half_width": seed(["山田", "a"]),
+        "too_many": seed(["山", "田", "太", "郎"]),
+        "unknown_option": seed(["--limit", "3", "山田", "太郎"]),
+        "five_and_five": seed(["--json", "長谷川田中", "寿限無寿限"]),
+        "broken_utf8": seed([b"\xe5\xb1", b"\xff\xfe"]),
     }
 
 
 def main():
     targets = {"split_full_name": split_full_name, "sample_name": sample_name, "registry_load": registry_load,
-               "dialog_text": dialog_text, "cli_args": cli_args, "cli_command": cli_command}
+               "dialog_text": dialog_text, "cli_args": cli_args, "cli_judge": cli_judge}
     for target, make in targets.items():
         directory = os.path.join(HERE, "corpus", target)
         shutil.rmtree(directory, ignore_errors=True)
