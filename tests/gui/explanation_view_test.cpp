@@ -20,6 +20,7 @@
 #include "judge.h"
 #include "screenshot.h"
 #include "view_list.h"
+#include "view_test.h"
 
 namespace hoshikura {
 namespace {
@@ -121,19 +122,11 @@ Marks ReadMarks(const CExplanationView* view) {
 
 COLORREF ColourOfClass(int32_t luckClass) { return luckClass > 0 ? kBlue : luckClass < 0 ? kRed : 0; }
 
-class ExplanationViewTest : public ::testing::Test {
+class ExplanationViewTest : public test::ViewTest {
 protected:
-    void SetUp() override {
-        ASSERT_NE(test::EnsureFrame(), nullptr);
-        test::CloseAllViews();
-        test::TakeMessages();
-    }
-    void TearDown() override { test::CloseAllViews(); }
-
     static CExplanationView* Open(const char* surname, const char* givenName) {
         if (!OpenView(surname, givenName, kExplanationView)) return nullptr;
-        CView* last = App().viewList->head;
-        while (last && last->next) last = last->next;
+        CView* last = NewestView();
         return last && last->kind == kExplanationView ? static_cast<CExplanationView*>(last)
                                                       : nullptr;
     }

@@ -16,6 +16,7 @@
 #include "resource_ids.h"
 #include "view.h"
 #include "view_list.h"
+#include "view_test.h"
 
 namespace hoshikura {
 namespace {
@@ -173,15 +174,8 @@ std::string Repeat(const std::string& piece, int times) {
     return s;
 }
 
-class InputDialogTest : public ::testing::Test {
+class InputDialogTest : public test::ViewTest {
 protected:
-    void SetUp() override {
-        ASSERT_NE(test::EnsureFrame(), nullptr);
-        test::CloseAllViews();
-        test::TakeMessages();
-    }
-    void TearDown() override { test::CloseAllViews(); }
-
     // The dialog ended after its action and opened one view of the kind.
     static void ExpectSearchOpened(const DialogRun& run, int kind) {
         EXPECT_EQ(run.result, 1);

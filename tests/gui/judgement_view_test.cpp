@@ -16,24 +16,20 @@
 #include "judgement_view.h"
 #include "screenshot.h"
 #include "view_list.h"
+#include "view_test.h"
 
 namespace hoshikura {
 namespace {
 
-constexpr COLORREF kBlue = 0xFF0000;
-constexpr COLORREF kRed = 0x0000FF;
-constexpr COLORREF kBlack = 0x000000;
+using test::kBlue;
+using test::kRed;
+using test::kBlack;
+
 
 // Characters for names of every length: kanji, 々, hiragana, katakana, and
 // 侃, which the stroke table does not hold.
 const char* const kSurnamePool[] = {"佐", "々", "木", "さ", "侃"};
 const char* const kGivenPool[] = {"健", "ハ", "な", "侃", "鬱"};
-
-std::string NameOf(const char* const* pool, int length) {
-    std::string name;
-    for (int i = 0; i < length; ++i) name += pool[i];
-    return name;
-}
 
 struct Box {
     RECT area;
@@ -55,25 +51,11 @@ using test::CountColour;
 using test::CountDark;
 using test::IsDark;
 
-class JudgementViewTest : public ::testing::Test {
+class JudgementViewTest : public test::ViewTest {
 protected:
-    void SetUp() override {
-        ASSERT_NE(test::EnsureFrame(), nullptr);
-        test::CloseAllViews();
-        App().rankLists.Clear();
-        test::TakeMessages();
-    }
-    void TearDown() override { test::CloseAllViews(); }
-
-    static CView* Newest() {
-        CView* last = App().viewList->head;
-        while (last && last->next) last = last->next;
-        return last;
-    }
-
     static CJudgementView* Open(const std::string& surname, const std::string& givenName) {
         if (!OpenView(surname.c_str(), givenName.c_str(), kJudgementView)) return nullptr;
-        CView* view = Newest();
+        CView* view = NewestView();
         return view && view->kind == kJudgementView ? static_cast<CJudgementView*>(view)
                                                     : nullptr;
     }
@@ -192,7 +174,7 @@ TEST_F(JudgementViewTest, NamesLongerThanTypedKeepToTenRows) {
 TEST_F(JudgementViewTest, NoPartOverlapsAnotherOrLeavesTheWindow) {
     for (int s = 1; s <= 5; ++s) {
         for (int g = 1; g <= 5; ++g) {
-            CJudgementView* view = Open(NameOf(kSurnamePool, s), NameOf(kGivenPool, g));
+            CJudgementView* view = Open(test::JoinFirst(kSurnamePool, s), test::JoinFirst(kGivenPool, g));
             ASSERT_NE(view, nullptr);
             const RECT client = ClientOf(view);
             CGridDiagramGeometry geometry;
@@ -364,7 +346,7 @@ TEST_F(JudgementViewTest, ButtonsOpenTheDetailViewsOfTheSameName) {
     const CRankLists before = App().rankLists;
     for (int id = kExplainButton; id <= kLastMethodButton; ++id) {
         Click(view, id);
-        CView* opened = Newest();
+        CView* opened = NewestView();
         ASSERT_NE(opened, view) << id;
         EXPECT_EQ(opened->kind, id + 1) << id;
         EXPECT_STREQ(opened->Surname(), "佐々木");
@@ -458,11 +440,8 @@ TEST_F(JudgementViewTest, PaintLeavesNoGdiObjectBehind) {
     EXPECT_EQ(counter.Alive(), 0);
 }
 
-TEST(JudgementViewScreenshotTest, SavesJudgementsOfSeveralShapes) {
-    ASSERT_NE(test::EnsureFrame(), nullptr);
-    test::CloseAllViews();
-    HWND frame = App().frame;
-    ShowWindow(frame, SW_SHOW);
+TEST_F(JudgementViewTest, SavesJudgementsOfSeveralShapes) {
+    const test::CShownFrame shown;
     const char* const names[][3] = {{"山田", "太郎", "judgement_yamada_taro.png"},
                                     {"林", "一", "judgement_hayashi_hajime.png"},
                                     {"東西南北中", "春夏秋冬雪", "judgement_five_five.png"},
@@ -470,17 +449,9 @@ TEST(JudgementViewScreenshotTest, SavesJudgementsOfSeveralShapes) {
                                     {"侃", "さくらハナ", "judgement_one_five.png"}};
     for (const auto& name : names) {
         ASSERT_EQ(OpenView(name[0], name[1], kJudgementView), 1);
-        HWND window = App().viewList->head->window;
-        SetForegroundWindow(frame);
-        // The window closed before may take a moment to leave the screen.
-        test::PumpFor(800);
-        RedrawWindow(frame, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        test::PumpFor(200);
-        EXPECT_TRUE(test::SaveWindowPng(window, test::ArtefactPath(name[2])));
+        EXPECT_TRUE(shown.Snap(App().viewList->head->window, name[2]));
         test::CloseAllViews();
     }
-    ShowWindow(frame, SW_HIDE);
 }
 
 }  // namespace

@@ -16,15 +16,17 @@
 #include "method_view.h"
 #include "screenshot.h"
 #include "view_list.h"
+#include "view_test.h"
 
 namespace hoshikura {
 namespace {
 
-constexpr COLORREF kBlue = 0xFF0000;
-constexpr COLORREF kRed = 0x0000FF;
-constexpr COLORREF kYellow = 0x00FFFF;
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
+using test::kBlue;
+using test::kRed;
+using test::kYellow;
+using test::kWhite;
+using test::kBlack;
+
 
 // Box colours of the five elements.
 constexpr COLORREF kWood = 0x99FF99;
@@ -37,12 +39,6 @@ constexpr COLORREF kWater = 0xFFFFCC;
 const char* const kSurnamePool[] = {"佐", "々", "木", "山", "田"};
 const char* const kGivenPool[] = {"健", "太", "郎", "花", "子"};
 
-std::string NameOf(const char* const* pool, int length) {
-    std::string name;
-    for (int i = 0; i < length; ++i) name += pool[i];
-    return name;
-}
-
 using test::CountColour;
 using test::CountDark;
 using test::IsDark;
@@ -53,24 +49,11 @@ std::string Points(int points) {
     return text;
 }
 
-class MethodViewTest : public ::testing::Test {
+class MethodViewTest : public test::ViewTest {
 protected:
-    void SetUp() override {
-        ASSERT_NE(test::EnsureFrame(), nullptr);
-        test::CloseAllViews();
-        test::TakeMessages();
-    }
-    void TearDown() override { test::CloseAllViews(); }
-
-    static CView* Newest() {
-        CView* last = App().viewList->head;
-        while (last && last->next) last = last->next;
-        return last;
-    }
-
     static CMethodView* Open(const std::string& surname, const std::string& givenName, int kind) {
         if (!OpenView(surname.c_str(), givenName.c_str(), kind)) return nullptr;
-        CView* view = Newest();
+        CView* view = NewestView();
         return view && view->kind == kind ? static_cast<CMethodView*>(view) : nullptr;
     }
 
@@ -150,11 +133,11 @@ TEST_F(MethodViewTest, ColumnViewsGrowWithTheName) {
     const int cap = GetSystemMetrics(SM_CYCAPTION);
     for (int s = 1; s <= 5; ++s) {
         for (int g = 1; g <= 5; ++g) {
-            const std::string surname = NameOf(kSurnamePool, s);
-            const std::string givenName = NameOf(kGivenPool, g);
+            const std::string surname = test::JoinFirst(kSurnamePool, s);
+            const std::string givenName = test::JoinFirst(kGivenPool, g);
             const std::string shape = std::to_string(s) + "+" + std::to_string(g);
             ASSERT_EQ(OpenView(surname.c_str(), givenName.c_str(), kJudgementView), 1);
-            const int judgementHeight = Newest()->height;
+            const int judgementHeight = NewestView()->height;
             for (int kind : {kYinYangMethodView, kSameStrokeMethodView}) {
                 CMethodView* view = Open(surname, givenName, kind);
                 ASSERT_NE(view, nullptr) << shape;
@@ -608,11 +591,8 @@ TEST_F(SameStrokeMethodTest, LegendAndScore) {
 
 // ---- screenshots -------------------------------------------------------------------
 
-TEST(MethodViewScreenshotTest, SavesEveryMethodViewForTwoNames) {
-    ASSERT_NE(test::EnsureFrame(), nullptr);
-    test::CloseAllViews();
-    HWND frame = App().frame;
-    ShowWindow(frame, SW_SHOW);
+TEST_F(MethodViewTest, SavesEveryMethodViewForTwoNames) {
+    const test::CShownFrame shown;
     const struct {
         const char* surname;
         const char* givenName;
@@ -622,18 +602,12 @@ TEST(MethodViewScreenshotTest, SavesEveryMethodViewForTwoNames) {
     for (const auto& name : names) {
         for (int kind = kStrokeMethodView; kind <= kSameStrokeMethodView; ++kind) {
             ASSERT_EQ(OpenView(name.surname, name.givenName, kind), 1);
-            CView* view = App().viewList->head;
-            SetForegroundWindow(frame);
-            RedrawWindow(view->window, nullptr, nullptr,
-                         RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME | RDW_ALLCHILDREN);
-            test::PumpFor(150);
             const std::string file =
                 std::string("method_") + kinds[kind - kStrokeMethodView] + "_" + name.file + ".png";
-            EXPECT_TRUE(test::SaveWindowPng(view->window, test::ArtefactPath(file.c_str())));
+            EXPECT_TRUE(shown.Snap(App().viewList->head->window, file));
             test::CloseAllViews();
         }
     }
-    ShowWindow(frame, SW_HIDE);
 }
 
 }  // namespace

@@ -14,12 +14,14 @@
 #include "rank_view.h"
 #include "screenshot.h"
 #include "view_list.h"
+#include "view_test.h"
 
 namespace hoshikura {
 namespace {
 
-constexpr COLORREF kBlue = 0xFF0000;
-constexpr COLORREF kRed = 0x0000FF;
+using test::kBlue;
+using test::kRed;
+
 constexpr COLORREF kRowText = 0xC4FFFF;
 constexpr char kClearQuestion[] = "BEST10、WORST10の記録を全て消去しますか？";
 
@@ -80,19 +82,8 @@ TEST(RankRowTextTest, UnterminatedFieldsStayInsideTheirTwelveBytes) {
     EXPECT_EQ(Row(list, 1).substr(0, 12), "a山田山田山 ");
 }
 
-class RankViewTest : public ::testing::Test {
+class RankViewTest : public test::ViewTest {
 protected:
-    void SetUp() override {
-        ASSERT_NE(test::EnsureFrame(), nullptr);
-        test::CloseAllViews();
-        App().rankLists.Clear();
-        test::TakeMessages();
-    }
-    void TearDown() override {
-        test::CloseAllViews();
-        App().rankLists.Clear();
-    }
-
     // The ranking view as the frame's menu opens it.
     static CRankView* OpenFromMenu() {
         SendMessageA(App().frame, WM_COMMAND, kCmdRanking, 0);
@@ -195,8 +186,7 @@ TEST_F(RankViewTest, PaintsTenBestAndTenWorstInFadingShades) {
 // for the view the frame opened. (No message is pumped between a click and
 // the check, so the mark is still there to see.)
 TEST_F(RankViewTest, RefreshInvalidatesTheRankingWindow) {
-    HWND frame = App().frame;
-    ShowWindow(frame, SW_SHOW);
+    const test::CShownFrame shown;
     CRankView* view = OpenFromMenu();
     ASSERT_NE(view, nullptr);
     test::PumpFor(100);
@@ -216,7 +206,6 @@ TEST_F(RankViewTest, RefreshInvalidatesTheRankingWindow) {
     SendMessageA(view->window, WM_COMMAND, kRefreshButton, 0);
     EXPECT_FALSE(GetUpdateRect(view->window, &dirty, FALSE));
     test::CloseAllViews();
-    ShowWindow(frame, SW_HIDE);
 }
 
 TEST_F(RankViewTest, ClearAsksFirstAndEmptiesBothListsOnlyOnYes) {
@@ -248,17 +237,11 @@ TEST_F(RankViewTest, SavesTheListsAfterSeveralJudgements) {
     for (const auto& name : names) ASSERT_EQ(OpenView(name[0], name[1], kJudgementView), 1);
     test::CloseAllViews();
     EXPECT_STREQ(App().rankLists.best.surnames[0], "佐々木");
-    HWND frame = App().frame;
-    ShowWindow(frame, SW_SHOW);
+    const test::CShownFrame shown;
     CRankView* view = OpenFromMenu();
     ASSERT_NE(view, nullptr);
-    SetForegroundWindow(frame);
-    test::PumpFor(300);
-    RedrawWindow(view->window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    test::PumpFor(100);
-    EXPECT_TRUE(test::SaveWindowPng(view->window, test::ArtefactPath("best_and_worst.png")));
+    EXPECT_TRUE(shown.Snap(view->window, "best_and_worst.png"));
     test::CloseAllViews();
-    ShowWindow(frame, SW_HIDE);
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "sjis_text.h"
 #include "stroke_search_view.h"
 #include "view_list.h"
+#include "view_test.h"
 
 namespace hoshikura {
 namespace {
@@ -45,12 +46,6 @@ std::string WindowTitle(HWND window) {
 void Notify(CView* view, HWND list, int row, WORD code) {
     SendMessageA(list, LB_SETCURSEL, row, 0);
     SendMessageA(view->window, WM_COMMAND, MAKEWPARAM(0, code), reinterpret_cast<LPARAM>(list));
-}
-
-CView* LastView() {
-    CView* last = App().viewList->head;
-    while (last && last->next) last = last->next;
-    return last;
 }
 
 // The rank of each row counted afresh: a row that scores like the row
@@ -84,16 +79,10 @@ int PixelsNear(const test::CCanvas& canvas, RECT box, COLORREF colour) {
     return found;
 }
 
-class SearchViewTest : public ::testing::Test {
+class SearchViewTest : public test::ViewTest {
 protected:
-    void SetUp() override {
-        ASSERT_NE(test::EnsureFrame(), nullptr);
-        test::CloseAllViews();
-        App().openViewCount = 0;
-        test::TakeMessages();
-    }
     void TearDown() override {
-        test::CloseAllViews();
+        ViewTest::TearDown();
         EXPECT_TRUE(test::TakeMessages().empty());
     }
 
@@ -103,7 +92,7 @@ protected:
         const int before = test::ViewCount();
         EXPECT_EQ(OpenView(words.first, words.second, kind), 1);
         EXPECT_EQ(test::ViewCount(), before + 1);
-        CView* view = LastView();
+        CView* view = NewestView();
         if (!view || view->kind != kind) return nullptr;
         return static_cast<View*>(view);
     }
@@ -132,7 +121,7 @@ protected:
     static void ExpectJudgementOpened(int judgementsBefore, const char* surname,
                                       const char* givenName) {
         ASSERT_EQ(test::ViewCountOfKind(kJudgementView), judgementsBefore + 1);
-        CView* judged = LastView();
+        CView* judged = NewestView();
         ASSERT_EQ(judged->kind, kJudgementView);
         EXPECT_STREQ(judged->Surname(), surname);
         EXPECT_STREQ(judged->GivenName(), givenName);
@@ -485,11 +474,8 @@ TEST_F(SearchViewTest, TwoViewsOfAKindKeepTheirOwnRowsAndCascade) {
     EXPECT_EQ(b.top - a.top, 16);
 }
 
-TEST(SearchViewScreenshotTest, SavesEachResultWindow) {
-    ASSERT_NE(test::EnsureFrame(), nullptr);
-    test::CloseAllViews();
-    HWND frame = App().frame;
-    ShowWindow(frame, SW_SHOW);
+TEST_F(SearchViewTest, SavesEachResultWindow) {
+    const test::CShownFrame shown;
     const struct {
         const char* first;
         const char* second;
@@ -503,23 +489,15 @@ TEST(SearchViewScreenshotTest, SavesEachResultWindow) {
     };
     for (const auto& shot : shots) {
         ASSERT_EQ(OpenView(shot.first, shot.second, shot.kind), 1);
-        CView* view = LastView();
+        CView* view = NewestView();
         if (shot.kind == kStrokeSearchView) {
             // Show some sample names as a choice of the fourth pattern does.
             HWND patterns = view->controls[CStrokeSearchView::kPatternList];
             Notify(view, patterns, 3, LBN_SELCHANGE);
         }
-        SetForegroundWindow(frame);
-        test::PumpFor(300);
-        // The whole frame, so nothing of the window closed before is left on
-        // the screen the picture is copied from.
-        RedrawWindow(frame, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-        test::PumpFor(200);
-        EXPECT_TRUE(test::SaveWindowPng(view->window, test::ArtefactPath(shot.file))) << shot.file;
+        EXPECT_TRUE(shown.Snap(view->window, shot.file)) << shot.file;
         test::CloseAllViews();
     }
-    ShowWindow(frame, SW_HIDE);
 }
 
 }  // namespace

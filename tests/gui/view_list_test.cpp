@@ -11,20 +11,13 @@
 #include "person_view.h"
 #include "view.h"
 #include "view_list.h"
+#include "view_test.h"
 
 namespace hoshikura {
 namespace {
 
-class ViewListTest : public ::testing::Test {
+class ViewListTest : public test::ViewTest {
 protected:
-    void SetUp() override {
-        ASSERT_NE(test::EnsureFrame(), nullptr);
-        test::CloseAllViews();
-        App().openViewCount = 0;
-        test::TakeMessages();
-    }
-    void TearDown() override { test::CloseAllViews(); }
-
     static CViewList& List() { return *App().viewList; }
 
     static POINT PositionInClient(HWND window) {

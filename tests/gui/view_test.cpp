@@ -1,0 +1,50 @@
+#include "view_test.h"
+
+#include "app_state.h"
+#include "gui_fixture.h"
+#include "screenshot.h"
+#include "view_list.h"
+
+namespace hoshikura {
+namespace test {
+
+void ViewTest::SetUp() {
+    ASSERT_NE(EnsureFrame(), nullptr);
+    CloseAllViews();
+    App().rankLists.Clear();
+    App().openViewCount = 0;
+    TakeMessages();
+}
+
+void ViewTest::TearDown() {
+    CloseAllViews();
+    App().rankLists.Clear();
+}
+
+CView* ViewTest::NewestView() {
+    CView* last = App().viewList->head;
+    while (last && last->next) last = last->next;
+    return last;
+}
+
+std::string JoinFirst(const char* const* pool, int count) {
+    std::string joined;
+    for (int i = 0; i < count; ++i) joined += pool[i];
+    return joined;
+}
+
+CShownFrame::CShownFrame() : frame_(EnsureFrame()) { ShowWindow(frame_, SW_SHOW); }
+
+CShownFrame::~CShownFrame() { ShowWindow(frame_, SW_HIDE); }
+
+bool CShownFrame::Snap(HWND window, const std::string& fileName) const {
+    SetForegroundWindow(frame_);
+    // A window closed just before may take a moment to leave the screen.
+    PumpFor(400);
+    RedrawWindow(frame_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpFor(150);
+    return SaveWindowPng(window, ArtefactPath(fileName.c_str()));
+}
+
+}  // namespace test
+}  // namespace hoshikura

@@ -1,0 +1,51 @@
+// What the view tests share: a fixture that starts each test with the frame
+// up and no view open, and the screenshot of a view as the user sees it.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "view.h"
+
+namespace hoshikura {
+namespace test {
+
+// Colours as the views draw them (COLORREF, blue in the high byte).
+constexpr COLORREF kBlue = 0xFF0000;
+constexpr COLORREF kRed = 0x0000FF;
+constexpr COLORREF kYellow = 0x00FFFF;
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0x000000;
+
+// Each test starts and ends with no view open, empty best and worst lists,
+// the cascade counter at zero and no message waiting.
+class ViewTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // The view opened last (the tail of the list), or null.
+    static CView* NewestView();
+};
+
+// The first `count` pieces joined: names of every length from a pool.
+std::string JoinFirst(const char* const* pool, int count);
+
+// Shows the frame for screenshots while it lives; hidden again after.
+class CShownFrame {
+public:
+    CShownFrame();
+    ~CShownFrame();
+    CShownFrame(const CShownFrame&) = delete;
+    CShownFrame& operator=(const CShownFrame&) = delete;
+    // Brings the frame forward, repaints it with its children once what was
+    // closed before has left the screen, and saves `window` as an artefact.
+    bool Snap(HWND window, const std::string& fileName) const;
+
+private:
+    HWND frame_;
+};
+
+}  // namespace test
+}  // namespace hoshikura
