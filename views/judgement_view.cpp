@@ -1,6 +1,7 @@
 #include "judgement_view.h"
 
 #include "app_state.h"
+#include "colours.h"
 #include "dispatch.h"
 #include "draw_context.h"
 #include "judge.h"
@@ -11,11 +12,6 @@
 namespace hoshikura {
 
 namespace {
-
-constexpr COLORREF kBlack = 0x000000;
-constexpr COLORREF kBlue = 0xFF0000;
-constexpr COLORREF kRed = 0x0000FF;
-constexpr COLORREF kWhite = 0xFFFFFF;
 
 constexpr int kGridRowStep = 26;
 constexpr int kMethodRowStep = 25;

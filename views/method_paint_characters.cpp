@@ -1,6 +1,7 @@
 // The two method windows that judge the name character by character: yin
 // and yang (陰陽) and same-stroke patterns (同画), both beside the name's
 // column of the grid diagram.
+#include "colours.h"
 #include "grid_diagram.h"
 #include "method_paint.h"
 #include "sjis_text.h"
@@ -8,12 +9,6 @@
 namespace hoshikura {
 
 namespace {
-
-constexpr COLORREF kBlack = 0x000000;
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlue = 0xFF0000;
-constexpr COLORREF kRed = 0x0000FF;
-constexpr COLORREF kYellow = 0x00FFFF;
 
 // ---- yin and yang ---------------------------------------------------------
 

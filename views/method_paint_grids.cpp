@@ -1,5 +1,6 @@
 // The two method windows that judge the five grid numbers: stroke-number
 // luck (画数) and the five elements (五行).
+#include "colours.h"
 #include "judge.h"
 #include "method_paint.h"
 #include "sjis_text.h"
@@ -7,12 +8,6 @@
 namespace hoshikura {
 
 namespace {
-
-constexpr COLORREF kBlack = 0x000000;
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlue = 0xFF0000;
-constexpr COLORREF kRed = 0x0000FF;
-constexpr COLORREF kYellow = 0x00FFFF;
 
 constexpr const char* kGridLabels[kGridCount] = {"天格", "人格", "地格", "外格", "総格"};
 

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app_state.h"
+#include "colours.h"
 #include "draw_context.h"
 #include "fortune_table.h"
 #include "grid_diagram.h"
@@ -20,10 +21,6 @@ namespace hoshikura {
 namespace {
 
 constexpr double kProgramVersion = HOSHIKURA_VERSION_NUMBER;
-constexpr COLORREF kBlack = 0x000000;
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlue = 0xFF0000;
-constexpr COLORREF kRed = 0x0000FF;
 constexpr COLORREF kGreen = 0x00C000;
 constexpr char kPageFace[] = "明朝";
 constexpr int kDiagramX = 100;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app_state.h"
+#include "colours.h"
 #include "draw_context.h"
 #include "sjis_text.h"
 #include "view_buttons.h"
@@ -12,8 +13,6 @@ namespace hoshikura {
 
 namespace {
 
-constexpr COLORREF kBlue = 0xFF0000;
-constexpr COLORREF kRed = 0x0000FF;
 constexpr COLORREF kRowText = 0xC4FFFF;  // pale yellow on the shades
 constexpr int kFirstRowY = 36;
 constexpr int kRowStep = 28;

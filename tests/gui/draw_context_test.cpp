@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 
+#include "colours.h"
 #include "draw_context.h"
 #include "gdi_counter.h"
 #include "gui_fixture.h"
@@ -12,10 +13,6 @@
 
 namespace hoshikura {
 namespace {
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlue = 0xFF0000;
-constexpr COLORREF kRed = 0x0000FF;
 
 class DrawContextTest : public ::testing::Test {
 protected:

@@ -21,11 +21,6 @@
 namespace hoshikura {
 namespace {
 
-using test::kBlue;
-using test::kRed;
-using test::kBlack;
-
-
 // Characters for names of every length: kanji, 々, hiragana, katakana, and
 // 侃, which the stroke table does not hold.
 const char* const kSurnamePool[] = {"佐", "々", "木", "さ", "侃"};

@@ -21,13 +21,6 @@
 namespace hoshikura {
 namespace {
 
-using test::kBlue;
-using test::kRed;
-using test::kYellow;
-using test::kWhite;
-using test::kBlack;
-
-
 // Box colours of the five elements.
 constexpr COLORREF kWood = 0x99FF99;
 constexpr COLORREF kFire = 0x6666FF;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "colours.h"
 #include "app_state.h"
 #include "draw_context.h"
 #include "fortune_table.h"
@@ -25,9 +26,6 @@ namespace {
 
 using test::CountColour;
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlue = 0xFF0000;
-constexpr COLORREF kRed = 0x0000FF;
 constexpr COLORREF kGreen = 0x00C000;
 
 // A judged name as the judgement view holds it: analysed and laid out.

@@ -19,9 +19,6 @@
 namespace hoshikura {
 namespace {
 
-using test::kBlue;
-using test::kRed;
-
 constexpr COLORREF kRowText = 0xC4FFFF;
 constexpr char kClearQuestion[] = "BEST10、WORST10の記録を全て消去しますか？";
 

@@ -7,17 +7,11 @@
 
 #include <string>
 
+#include "colours.h"
 #include "view.h"
 
 namespace hoshikura {
 namespace test {
-
-// Colours as the views draw them (COLORREF, blue in the high byte).
-constexpr COLORREF kBlue = 0xFF0000;
-constexpr COLORREF kRed = 0x0000FF;
-constexpr COLORREF kYellow = 0x00FFFF;
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 
 // Each test starts and ends with no view open, empty best and worst lists,
 // the cascade counter at zero and no message waiting.

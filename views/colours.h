@@ -1,0 +1,14 @@
+// The plain colours the views paint with (COLORREF: blue in the high byte).
+#pragma once
+
+#include <windows.h>
+
+namespace hoshikura {
+
+constexpr COLORREF kBlack = 0x000000;
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlue = 0xFF0000;
+constexpr COLORREF kRed = 0x0000FF;
+constexpr COLORREF kYellow = 0x00FFFF;
+
+}  // namespace hoshikura
