@@ -14,6 +14,7 @@
 #include "input_dialogs.h"
 #include "person_view.h"
 #include "resource_ids.h"
+#include "screenshot.h"
 #include "view.h"
 #include "view_list.h"
 #include "view_test.h"
@@ -59,6 +60,7 @@ struct DialogRun {
     bool promptSelected = false;
     int viewsAfterAction = -1;    // counted while the dialog was still up
     bool endedByAction = false;   // false: it stayed open and was cancelled
+    bool snapped = false;         // its picture was saved
 };
 
 // What the script does once the dialog is up.
@@ -68,6 +70,7 @@ struct DialogScript {
     std::string text;
     int button = 0;             // pressed when not 0
     bool pressEnter = false;    // Return in the field instead of a button
+    std::string snapFile;       // saved as an artefact before it is cancelled
     int ticks = 0;
     HWND window = nullptr;
     DialogRun run;
@@ -115,6 +118,8 @@ void LookAndAct(DialogScript& s) {
     }
 }
 
+constexpr int kSnapTick = 15;  // 300 ms after the dialog came up
+
 // Runs inside the dialog's modal loop: the first tick acts, a later one
 // finds the dialog still up and cancels it.
 void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR, DWORD) {
@@ -125,7 +130,17 @@ void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR, DWORD) {
         LookAndAct(s);
         return;
     }
-    if (++s.ticks < 3) return;  // let a posted key reach the dialog
+    ++s.ticks;
+    if (!s.snapFile.empty()) {
+        // The picture once wine has put the painted dialog on the screen.
+        if (s.ticks == 1)
+            RedrawWindow(s.window, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        if (s.ticks < kSnapTick) return;
+        if (s.ticks == kSnapTick)
+            s.run.snapped = test::SaveWindowPng(s.window, test::ArtefactPath(s.snapFile.c_str()));
+    }
+    if (s.ticks < 3) return;  // let a posted key reach the dialog
     if (IsWindowVisible(s.window))
         SendMessageA(s.window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
@@ -326,6 +341,19 @@ TEST_F(InputDialogTest, OtherCommandsLeaveTheDialogOpen) {
     // The prompt's id and the other dialogs' buttons are no actions here.
     ExpectStayedOpen(Press(kFullName, IDC_GOOD_SEARCH, "山田 太郎"), {});
     ExpectStayedOpen(Press(kGivenName, IDOK, "太郎"), {});
+}
+
+TEST_F(InputDialogTest, SavesEveryDialogAsItComesUp) {
+    const char* const files[] = {"dialog_full_name.png", "dialog_surname.png", "dialog_reading.png",
+                                 "dialog_kanji.png", "dialog_given_name.png"};
+    for (int d = 0; d < 5; ++d) {
+        DialogScript script;
+        script.dialog = kAllDialogs[d];
+        script.snapFile = files[d];
+        const DialogRun run = RunDialog(script);
+        EXPECT_TRUE(run.shown && run.snapped) << files[d];
+        EXPECT_EQ(test::ViewCount(), 0);
+    }
 }
 
 }  // namespace
