@@ -40,9 +40,7 @@ CBoxAnswer& Answer() {
 }
 
 BOOL CALLBACK AnswerIfMessageBox(HWND window, LPARAM) {
-    char className[16];
-    if (!GetClassNameA(window, className, sizeof className) || lstrcmpA(className, "#32770"))
-        return TRUE;
+    if (!IsDialogWindow(window)) return TRUE;
     CBoxAnswer& answer = Answer();
     if (answer.text) {
         char text[512] = {};
@@ -87,6 +85,11 @@ void DestroyFrame() {
     MSG message;
     while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
+}
+
+bool IsDialogWindow(HWND window) {
+    char className[16];
+    return GetClassNameA(window, className, sizeof className) && !lstrcmpA(className, "#32770");
 }
 
 void PumpMessages() {

@@ -14,6 +14,8 @@ namespace test {
 HWND EnsureFrame();
 // Destroys the frame and with it every view and application object.
 void DestroyFrame();
+// True for windows of the dialog class: dialogs and message boxes.
+bool IsDialogWindow(HWND window);
 // Dispatches every queued message of this thread.
 void PumpMessages();
 // Pumps for about `milliseconds`, so timers fire.

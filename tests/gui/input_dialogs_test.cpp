@@ -82,10 +82,7 @@ DialogScript& Script() {
 }
 
 BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
-    char className[16];
-    if (!IsWindowVisible(window) || !GetClassNameA(window, className, sizeof className) ||
-        lstrcmpA(className, "#32770"))
-        return TRUE;
+    if (!IsWindowVisible(window) || !test::IsDialogWindow(window)) return TRUE;
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
 }

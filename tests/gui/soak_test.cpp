@@ -83,9 +83,7 @@ CDialogTyping& Typing() {
 }
 
 BOOL CALLBACK TypeIntoDialog(HWND window, LPARAM) {
-    char className[16];
-    if (!GetClassNameA(window, className, sizeof className) || lstrcmpA(className, "#32770"))
-        return TRUE;
+    if (!test::IsDialogWindow(window)) return TRUE;
     CDialogTyping& typing = Typing();
     if (!typing.typed) {
         SetDlgItemTextA(window, IDC_FULL_NAME_EDIT, typing.line);
