@@ -1,0 +1,266 @@
+#!/usr/bin/env python3
+"""Check the built-in fortune texts (engine/fortune_*_texts.cpp).
+
+Reads the four sources and reports every text that breaks a rule:
+- length in Shift-JIS (CP932) bytes within the range of its kind, and at
+  least 40 characters when not empty; person, earth and outer texts of the
+  numbers 72..81 empty, every other text present;
+- one paragraph of one to six sentences, every sentence ended by 。, no
+  sentence longer than MAX_SENTENCE characters, no half-width character;
+- the fixed openings, the six person texts and the one total text that
+  name their grid, and the length of the total text of 81;
+- words a parent should not meet about a newborn: one sex addressed or
+  roles in a marriage, death or a short life, illness of a named organ,
+  fates instead of tendencies;
+- the house spelling: one written form per word (SPELLING).
+
+Usage: python3 tools/check_fortune_texts.py [--dump] [--root DIR]
+--dump prints every text with its number, luck class and length instead.
+Exit status 1 when anything is reported.
+"""
+
+import argparse
+import os
+import re
+import sys
+
+ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+NUMBERS = 81
+MIN_CHARS = 40
+MAX_SENTENCES = 6
+MAX_SENTENCE = 80
+MAX_COMMAS = 5
+
+# kind: (file, array, grid word, min bytes, max bytes, last number with a text)
+KINDS = [
+    ("fortune_person_texts.cpp", "人格", 74, 394, 71),
+    ("fortune_earth_texts.cpp", "地格", 34, 306, 71),
+    ("fortune_outer_texts.cpp", "外格", 32, 322, 71),
+    ("fortune_total_texts.cpp", "総格", 102, 446, 81),
+]
+
+# (kind, number, beginning)
+OPENINGS = [
+    (3, 1, "この数を総画に持つ人は、順風満帆、名誉や財産、幸運に恵まれた"),
+    (0, 10, "病弱で交通事故や災難に遭いやすく貧困に苦しみ、"),
+    (3, 81, "健康で長生きする運です。"),
+]
+# (kind, opening, how many texts of the kind open with it)
+OPENING_COUNTS = [(0, "この数を人格に持つ人は", 6), (3, "この数を総画に持つ人は", 1)]
+FIXED_BYTES = [(3, 81, 122)]
+
+# Patterns a text must not contain, by concern.
+BANNED = {
+    "one sex or a role in marriage": [
+        r"女性", r"男性", r"女の", r"男の", r"女らし", r"男らし", r"男勝り", r"女だてら",
+        r"(?<![工丈])夫(?!婦)", r"妻", r"亭主", r"主婦", r"主人", r"嫁", r"婿", r"後家", r"未亡人",
+        r"内助", r"良妻", r"賢母", r"家庭に入", r"家庭に収ま", r"一歩引", r"配偶者を立て",
+        r"控えめ", r"娘", r"息子", r"婚期", r"晩婚", r"早婚", r"養子",
+    ],
+    "death or a short life": [
+        r"死", r"短命", r"早世", r"夭折", r"若死", r"命を落", r"亡く", r"亡き", r"先立",
+        r"世を去", r"非業", r"横死", r"生き別れ", r"(身内|家族|肉親)(の|に)不幸", r"肉親との別れ",
+    ],
+    "illness of a named organ": [
+        r"心臓", r"血圧", r"血液", r"呼吸器", r"腎臓", r"肝臓", r"胃", r"腸", r"肺",
+        r"(?<!頭)脳", r"神経", r"循環器", r"消化器", r"婦人", r"眼病", r"目の病",
+        r"骨(?!を折|が折)", r"関節", r"皮膚", r"喉", r"気管", r"癌", r"がん", r"結核", r"糖尿",
+        r"精神病", r"心の病", r"難病", r"不治", r"大病", r"持病",
+    ],
+    "a fate instead of a tendency": [
+        r"運命", r"宿命", r"避けられな", r"避けられず", r"逃れられ", r"免れ", r"定めら", r"約束されて",
+        r"必ず(?!守)", r"自殺", r"狂",
+        r"廃人", r"刑", r"殺", r"離婚", r"別居", r"再婚", r"滅", r"唯一", r"強いられ",
+        r"病に倒れ", r"病に伏",
+    ],
+}
+
+# Patterns that tell an unlucky number's reader a fate rather than a tendency.
+BANNED_WHEN_UNLUCKY = [r"一生"]
+
+# House spelling: the form used, and the forms it replaces.
+SPELLING = [
+    ("子ども", [r"子供"]),
+    ("けが", [r"怪我"]),
+    ("頃", [r"(?<![こと])ころ"]),
+    ("波乱", [r"波瀾"]),
+    ("おぼれる", [r"溺"]),
+    ("良い・良く", [r"(?<!ほど)よい", r"(?<=[がもの])よく", r"善い", r"好い"]),
+    ("時", [r"とき(?!どき)"]),
+    ("こと", [r"(?<!争い)(?<=[るたいなの])事(?![業故務情柄])"]),
+    ("ところ", [r"(?<=[いたるなぬ])所"]),
+    ("できる", [r"出来(?!事)"]),
+    ("よう", [r"様に", r"様な", r"様で"]),
+    ("ため", [r"為"]),
+    ("ともに", [r"共に"]),
+    ("また", [r"又"]),
+    ("さらに", [r"更に"]),
+    ("すでに", [r"既に"]),
+    ("すべて", [r"全て"]),
+    ("ほとんど", [r"殆ど"]),
+    ("わずか", [r"僅か"]),
+    ("まで", [r"迄"]),
+    ("ない", [r"無い", r"無く"]),
+    ("いる", [r"居る", r"居ま"]),
+    ("ある", [r"有る", r"有り"]),
+    ("ください", [r"下さい"]),
+    ("いったん", [r"一旦"]),
+    ("いっそう", [r"一層"]),
+    ("さまざま", [r"様々"]),
+    ("おかげ", [r"お陰"]),
+    ("一つ", [r"ひとつ"]),
+    ("何事", [r"何ごと"]),
+    ("争い事・もめ事", [r"争いごと", r"揉め", r"もめごと"]),
+    ("上げる", [r"挙げ"]),
+    ("作る", [r"(?<![づ])つく[らりるれろっ]"]),
+    ("すぎる", [r"(?<=[いきしちにひみりえけせてねべめれぎじび])過ぎ"]),
+    ("心がける", [r"心掛け", r"心懸け"]),
+    ("気をつける", [r"気を付け"]),
+    ("わたる", [r"亘", r"渡って"]),
+    ("まとめる", [r"纏め"]),
+    ("そろう", [r"揃"]),
+    ("うまく", [r"上手く"]),
+    ("つながる", [r"繋が"]),
+    ("つらい", [r"辛い", r"辛さ"]),
+    ("生かす", [r"活か"]),
+    ("切り開く", [r"切り拓", r"切拓"]),
+    ("寂しい", [r"淋し"]),
+    ("出会う", [r"出逢"]),
+    ("振る舞う", [r"振舞"]),
+    ("貯まる", [r"溜ま", r"溜め"]),
+    ("跡継ぎ", [r"後継ぎ"]),
+    ("成す", [r"(?<=[財名])をなす", r"(?<=[財名])をなし"]),
+    ("取れる", [r"(?<=[がの])とれ"]),
+    ("玉にきず", [r"玉に瑕", r"玉に疵"]),
+    ("見舞われる", [r"みまわれ"]),
+    ("付き合い", [r"付合", r"つきあい", r"つき合い"]),
+    ("思いやり", [r"思い遣り"]),
+]
+
+ENTRY = re.compile(r"/\*\s*(\d+)\s*\*/((?:\s*\"[^\"\\]*\")+)")
+LITERAL = re.compile(r"\"([^\"\\]*)\"")
+
+
+def read_texts(path):
+    """The 81 texts of one source, in number order."""
+    with open(path, encoding="utf-8") as f:
+        source = f.read()
+    texts = {}
+    for match in ENTRY.finditer(source):
+        texts[int(match.group(1))] = "".join(LITERAL.findall(match.group(2)))
+    if sorted(texts) != list(range(1, NUMBERS + 1)):
+        sys.exit(f"{path}: expected entries 1..{NUMBERS}, found {sorted(texts)}")
+    return [texts[n] for n in range(1, NUMBERS + 1)]
+
+
+def read_luck_classes(path):
+    """Luck class of 1..81 from the number table of the scoring engine."""
+    with open(path, encoding="utf-8") as f:
+        source = f.read()
+    table = source[source.index("kNumberTable"):]
+    table = table[:table.index("};")]
+    classes = [int(luck) for _, luck in re.findall(r"\{(-?\d+),\s*(-?\d+)\}", table)]
+    if len(classes) != NUMBERS:
+        sys.exit(f"{path}: expected {NUMBERS} number entries, found {len(classes)}")
+    return classes
+
+
+def sentences(text):
+    return [s for s in re.findall(r"[^。！？]*[。！？]?", text) if s]
+
+
+def structure_faults(kind, n, text):
+    _, _, low, high, last = KINDS[kind]
+    faults = []
+    if n > last:
+        if text:
+            faults.append("must be empty")
+        return faults
+    try:
+        size = len(text.encode("cp932"))
+    except UnicodeEncodeError as e:
+        return [f"not CP932: {e}"]
+    if not low <= size <= high:
+        faults.append(f"{size} bytes, outside {low}..{high}")
+    if len(text) < MIN_CHARS:
+        faults.append(f"{len(text)} characters, fewer than {MIN_CHARS}")
+    if any(ord(c) < 0x3000 for c in text):
+        faults.append("half-width or control character")
+    parts = sentences(text)
+    if not 1 <= len(parts) <= MAX_SENTENCES:
+        faults.append(f"{len(parts)} sentences")
+    if not text.endswith("。"):
+        faults.append("does not end with 。")
+    for part in parts:
+        if len(part) > MAX_SENTENCE or part.count("、") > MAX_COMMAS:
+            faults.append(f"run-on sentence ({len(part)} characters): {part[:20]}…")
+    return faults
+
+
+def word_faults(text, unlucky):
+    faults = []
+    if unlucky:
+        for pattern in BANNED_WHEN_UNLUCKY:
+            for m in re.finditer(pattern, text):
+                faults.append(f"a fate for an unlucky number: …{text[max(0, m.start() - 8):m.end() + 8]}…")
+    for concern, patterns in BANNED.items():
+        for pattern in patterns:
+            for m in re.finditer(pattern, text):
+                faults.append(f"{concern}: …{text[max(0, m.start() - 8):m.end() + 8]}…")
+    for house, variants in SPELLING:
+        for pattern in variants:
+            for m in re.finditer(pattern, text):
+                faults.append(f"spelling {m.group(0)} → {house}")
+    return faults
+
+
+def table_faults(table):
+    faults = []
+    for kind, n, opening in OPENINGS:
+        if not table[kind][n - 1].startswith(opening):
+            faults.append(f"{KINDS[kind][1]}{n}: must open with {opening}")
+    for kind, opening, count in OPENING_COUNTS:
+        found = sum(t.startswith(opening) for t in table[kind])
+        if found != count:
+            faults.append(f"{KINDS[kind][1]}: {found} texts open with {opening}, expected {count}")
+        if kind == 3 and not table[kind][0].startswith(opening):
+            faults.append(f"{KINDS[kind][1]}1 must open with {opening}")
+    for kind, n, size in FIXED_BYTES:
+        if len(table[kind][n - 1].encode("cp932")) != size:
+            faults.append(f"{KINDS[kind][1]}{n}: must be {size} bytes")
+    return faults
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--root", default=ROOT)
+    parser.add_argument("--dump", action="store_true")
+    args = parser.parse_args()
+    engine = os.path.join(args.root, "engine")
+    table = [read_texts(os.path.join(engine, kind[0])) for kind in KINDS]
+    luck = read_luck_classes(os.path.join(engine, "judge.cpp"))
+    words = ["大凶数", "凶数", "小吉数", "吉数", "大吉数"]
+
+    if args.dump:
+        for kind, (_, grid, *_rest) in enumerate(KINDS):
+            for n, text in enumerate(table[kind], 1):
+                if text:
+                    size = len(text.encode("cp932"))
+                    print(f"{grid}{n} {words[luck[n - 1] + 2]} {len(text)}字 {size}B\n{text}\n")
+        return 0
+
+    reports = table_faults(table)
+    for kind, (_, grid, *_rest) in enumerate(KINDS):
+        for n, text in enumerate(table[kind], 1):
+            for fault in structure_faults(kind, n, text) + word_faults(text, luck[n - 1] < 0):
+                reports.append(f"{grid}{n} ({words[luck[n - 1] + 2]}): {fault}")
+    for line in reports:
+        print(line)
+    texts = [t for kind in table for t in kind if t]
+    print(f"{len(reports)} faults in {len(texts)} texts, "
+          f"{min(map(len, texts))}..{max(map(len, texts))} characters", file=sys.stderr)
+    return 1 if reports else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
