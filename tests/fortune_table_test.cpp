@@ -26,14 +26,42 @@ struct Range {
     int lastNumber;
 };
 const Range kRanges[kFortuneKinds] = {{74, 394, 71}, {34, 306, 71}, {32, 322, 71}, {102, 446, 81}};
+constexpr int kMinCharacters = 40;
+constexpr int kMaxSentences = 6;
 
 bool StartsWith(const char* text, const char* prefix) {
     return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
 }
 
+bool IsSentenceEnd(const char* p) {
+    for (const char* mark : {"。", "！", "？"})
+        if (std::strncmp(p, mark, 2) == 0) return true;
+    return false;
+}
+
+// Characters and sentences of a text made of two-byte characters only;
+// characters is -1 when a byte outside a two-byte character is met, so no
+// line break, tab, '%' or other half-width byte can hide in the prose.
+struct Prose {
+    int characters = 0;
+    int sentences = 0;
+    bool endsWithSentence = false;
+};
+
+Prose ReadProse(const char* text) {
+    Prose prose;
+    for (const char* p = text; *p; p += 2) {
+        if (!IsLeadByte(static_cast<unsigned char>(*p)) || p[1] == '\0') return {-1, 0, false};
+        ++prose.characters;
+        prose.endsWithSentence = IsSentenceEnd(p);
+        prose.sentences += prose.endsWithSentence;
+    }
+    return prose;
+}
+
 }  // namespace
 
-TEST(FortuneTable, LengthsInShiftJisBytesAndEmptyRanges) {
+TEST(FortuneTable, EveryTextHasTheLengthOfItsKindOrIsEmpty) {
     for (int kind = 0; kind < kFortuneKinds; ++kind) {
         for (int n = 1; n <= 81; ++n) {
             const size_t length = std::strlen(Table().FortuneText(kind, n));
@@ -47,16 +75,14 @@ TEST(FortuneTable, LengthsInShiftJisBytesAndEmptyRanges) {
     }
 }
 
-TEST(FortuneTable, TextsAreWholeFullWidthProse) {
+TEST(FortuneTable, EveryTextIsAParagraphOfWholeSentences) {
     for (int kind = 0; kind < kFortuneKinds; ++kind) {
-        for (int n = 1; n <= 81; ++n) {
-            const char* text = Table().FortuneText(kind, n);
-            for (const char* p = text; *p; p += 2) {
-                // Every character is a two-byte one: no line break, tab, '%' or
-                // other half-width byte can hide in the prose.
-                ASSERT_TRUE(IsLeadByte(static_cast<unsigned char>(*p))) << kind << "/" << n;
-                ASSERT_NE(p[1], '\0') << kind << "/" << n;
-            }
+        for (int n = 1; n <= kRanges[kind].lastNumber; ++n) {
+            const Prose prose = ReadProse(Table().FortuneText(kind, n));
+            EXPECT_GE(prose.characters, kMinCharacters) << kind << "/" << n;
+            EXPECT_GE(prose.sentences, 1) << kind << "/" << n;
+            EXPECT_LE(prose.sentences, kMaxSentences) << kind << "/" << n;
+            EXPECT_TRUE(prose.endsWithSentence) << kind << "/" << n;
         }
     }
 }
