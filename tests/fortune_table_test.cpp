@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
+#include <utility>
 
 #include "fortune_table.h"
-#include "judge.h"
-#include "recording_sink.h"
 #include "sjis_text.h"
 
 using namespace hoshikura;
@@ -112,8 +110,6 @@ TEST(FortuneTable, NoTextIsACopyOfAnother) {
 TEST(FortuneTable, OutOfRangeNeverFails) {
     for (auto [kind, n] : {std::pair{4, 1}, {-1, 1}, {0, 0}, {0, 82}, {3, 82}, {3, -7}})
         EXPECT_STREQ(Table().FortuneText(kind, n), "エラー（out range of index）");
-    EXPECT_STREQ(Table().FortuneText(0, 75), "");
-    EXPECT_GT(std::strlen(Table().FortuneText(3, 75)), 0u);
 }
 
 TEST(FortuneTable, SetFortuneCopiesAndReplaces) {
