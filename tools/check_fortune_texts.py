@@ -53,7 +53,7 @@ FIXED_BYTES = [(3, 81, 122)]
 # Patterns a text must not contain, by concern.
 BANNED = {
     "one sex or a role in marriage": [
-        r"女性", r"男性", r"女の", r"男の", r"女らし", r"男らし", r"男勝り", r"女だてら",
+        r"女", r"男", r"彼", r"親分", r"姉御",
         r"(?<![工丈])夫(?!婦)", r"妻", r"亭主", r"主婦", r"主人", r"嫁", r"婿", r"後家", r"未亡人",
         r"内助", r"良妻", r"賢母", r"家庭に入", r"家庭に収ま", r"一歩引", r"配偶者を立て",
         r"控えめ", r"娘", r"息子", r"婚期", r"晩婚", r"早婚", r"養子",
