@@ -32,7 +32,7 @@ MAX_SENTENCES = 6
 MAX_SENTENCE = 72
 MAX_COMMAS = 3
 
-# kind: (file, array, grid word, min bytes, max bytes, last number with a text)
+# By kind: (source, grid word, least bytes, most bytes, last number with a text).
 KINDS = [
     ("fortune_person_texts.cpp", "人格", 74, 394, 71),
     ("fortune_earth_texts.cpp", "地格", 34, 306, 71),
@@ -49,6 +49,7 @@ OPENINGS = [
 # (kind, opening, how many texts of the kind open with it)
 OPENING_COUNTS = [(0, "この数を人格に持つ人は", 6), (3, "この数を総画に持つ人は", 1)]
 FIXED_BYTES = [(3, 81, 122)]
+LUCK_WORDS = {2: "大吉数", 1: "吉数", 0: "小吉数", -1: "凶数", -2: "大凶数"}
 
 # Patterns a text must not contain, by concern.
 BANNED = {
@@ -198,20 +199,22 @@ def structure_faults(kind, n, text):
     return faults
 
 
+def excerpts(patterns, text):
+    """Every match of the patterns in text, with a few characters around it."""
+    for pattern in patterns:
+        for m in re.finditer(pattern, text):
+            yield m.group(0), text[max(0, m.start() - 8):m.end() + 8]
+
+
 def word_faults(text, unlucky):
     faults = []
     if unlucky:
-        for pattern in BANNED_WHEN_UNLUCKY:
-            for m in re.finditer(pattern, text):
-                faults.append(f"a fate for an unlucky number: …{text[max(0, m.start() - 8):m.end() + 8]}…")
+        faults += [f"a fate for an unlucky number: …{around}…"
+                   for _, around in excerpts(BANNED_WHEN_UNLUCKY, text)]
     for concern, patterns in BANNED.items():
-        for pattern in patterns:
-            for m in re.finditer(pattern, text):
-                faults.append(f"{concern}: …{text[max(0, m.start() - 8):m.end() + 8]}…")
+        faults += [f"{concern}: …{around}…" for _, around in excerpts(patterns, text)]
     for house, variants in SPELLING:
-        for pattern in variants:
-            for m in re.finditer(pattern, text):
-                faults.append(f"spelling {m.group(0)} → {house}")
+        faults += [f"spelling {found} → {house}" for found, _ in excerpts(variants, text)]
     return faults
 
 
@@ -224,12 +227,27 @@ def table_faults(table):
         found = sum(t.startswith(opening) for t in table[kind])
         if found != count:
             faults.append(f"{KINDS[kind][1]}: {found} texts open with {opening}, expected {count}")
-        if kind == 3 and not table[kind][0].startswith(opening):
-            faults.append(f"{KINDS[kind][1]}1 must open with {opening}")
     for kind, n, size in FIXED_BYTES:
         if len(table[kind][n - 1].encode("cp932")) != size:
             faults.append(f"{KINDS[kind][1]}{n}: must be {size} bytes")
     return faults
+
+
+def dump(table, luck):
+    for kind, (_, grid, *_limits) in enumerate(KINDS):
+        for n, text in enumerate(table[kind], 1):
+            if text:
+                size = len(text.encode("cp932"))
+                print(f"{grid}{n} {LUCK_WORDS[luck[n - 1]]} {len(text)}字 {size}B\n{text}\n")
+
+
+def faults(table, luck):
+    reports = table_faults(table)
+    for kind, (_, grid, *_limits) in enumerate(KINDS):
+        for n, text in enumerate(table[kind], 1):
+            for fault in structure_faults(kind, n, text) + word_faults(text, luck[n - 1] < 0):
+                reports.append(f"{grid}{n} ({LUCK_WORDS[luck[n - 1]]}): {fault}")
+    return reports
 
 
 def main():
@@ -240,21 +258,10 @@ def main():
     engine = os.path.join(args.root, "engine")
     table = [read_texts(os.path.join(engine, kind[0])) for kind in KINDS]
     luck = read_luck_classes(os.path.join(engine, "judge.cpp"))
-    words = ["大凶数", "凶数", "小吉数", "吉数", "大吉数"]
-
     if args.dump:
-        for kind, (_, grid, *_rest) in enumerate(KINDS):
-            for n, text in enumerate(table[kind], 1):
-                if text:
-                    size = len(text.encode("cp932"))
-                    print(f"{grid}{n} {words[luck[n - 1] + 2]} {len(text)}字 {size}B\n{text}\n")
+        dump(table, luck)
         return 0
-
-    reports = table_faults(table)
-    for kind, (_, grid, *_rest) in enumerate(KINDS):
-        for n, text in enumerate(table[kind], 1):
-            for fault in structure_faults(kind, n, text) + word_faults(text, luck[n - 1] < 0):
-                reports.append(f"{grid}{n} ({words[luck[n - 1] + 2]}): {fault}")
+    reports = faults(table, luck)
     for line in reports:
         print(line)
     texts = [t for kind in table for t in kind if t]
