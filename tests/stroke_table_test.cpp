@@ -12,6 +12,11 @@ namespace {
 
 int Count(const char* ch) { return TheStrokeTable().StrokeCount(ch); }
 
+// Every common-use and name-use kanji that code page 932 can encode.
+const char kNameKanji[] =
+#include "data/name_kanji.inc"
+    ;
+
 // Every two-byte character of the table, with the count of texts holding it.
 std::map<std::string, int> Occurrences() {
     std::map<std::string, int> seen;
@@ -64,6 +69,11 @@ TEST(StrokeTable, TellingKanjiRows) {
         {"山", 3}, {"田", 5}, {"太", 4}, {"林", 8}, {"一", 1}, {"佐", 7}, {"木", 4},
         {"健", 11}, {"浩", 10}};
     for (const auto& row : rows) EXPECT_EQ(Count(row.ch), row.strokes) << row.ch;
+}
+
+TEST(StrokeTable, CountsEveryKanjiAllowedInNames) {
+    ASSERT_GT(std::strlen(kNameKanji), 0u);
+    for (const char* p = kNameKanji; *p; p += 2) EXPECT_GT(Count(p), 0) << std::string(p, 2);
 }
 
 TEST(StrokeTable, LeftOutCharactersCountZero) {
