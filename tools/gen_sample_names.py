@@ -58,9 +58,6 @@ SURNAME_TWICE = ["赤池", "新木", "有松", "生田", "牛込", "菊地", "�
 EXTRA_GIVEN = [("一一", "かずひと"), ("千里", "せんり"), ("しの", "しの"),
                ("あかね", "あかね"), ("巧", "たくみ"), ("巧", "たくみ")]
 
-# Characters filed with more strokes than the stroke table gives them.
-FILED_STROKES = {"考": 7, "輔": 15, "璃": 15}
-
 # Surname groups by the first kana of the reading (voiced kana go with the
 # plain one).
 SURNAME_GROUPS = [
@@ -170,14 +167,8 @@ def famous_counts(entries, surnames, given):
 
 # ---------------------------------------------------------- selection ---
 
-def filed_strokes(table, ch):
-    n = table[ch]
-    return max(n, FILED_STROKES.get(ch, 0))
-
-
 def stroke_key(table, written):
-    return (filed_strokes(table, written[0]),
-            sum(filed_strokes(table, c) for c in written[1:]))
+    return table[written[0]], sum(table[c] for c in written[1:])
 
 
 def select_given(entries, table, grades, given_count):
@@ -387,9 +378,6 @@ def check(surname_groups, keys, table):
                                          ((1, 1), "一一", "かずひと", 1)]:
         if not has(key, written, reading, times):
             errors.append("missing %s %s under %s" % (written, reading, key))
-    for ch, n in FILED_STROKES.items():
-        if table[ch] < n and not any(ch in w for k, names in keys for w, _ in names):
-            errors.append("no name with " + ch)
     if errors:
         raise SystemExit("check failed:\n  " + "\n  ".join(errors[:50]))
 
@@ -444,8 +432,6 @@ def summarize(surname_groups, keys, table, path):
     print("  key (4,9): %d names; ひろし: %d written forms; trail byte 0x5F at the end: %d" % (
         len(idx.get((4, 9), [])), len({w for w, r in entries if r == "ひろし"}),
         sum(1 for w, _ in entries if w.encode("cp932")[-1] == 0x5F)))
-    refiled = sum(1 for w, _ in entries if any(c in w and table[c] < n for c, n in FILED_STROKES.items()))
-    print("  names filed with 考/輔 counted above the table: %d" % refiled)
     print("wrote %s (%d bytes)" % (os.path.relpath(path, gen_stroke_table.ROOT), os.path.getsize(path)))
 
 
