@@ -13,8 +13,8 @@ const std::string* CliArgs::Value(const std::string& name) const {
     return nullptr;
 }
 
-bool ParseCliArgs(int argc, char** argv, int first, const std::set<std::string>& known,
-                  const std::set<std::string>& withValue, CliArgs& out, std::string& error) {
+ArgsOutcome ParseCliArgs(int argc, char** argv, int first, const std::set<std::string>& known,
+                         const std::set<std::string>& withValue, CliArgs& out, std::string& error) {
     for (int i = first; i < argc; ++i) {
         std::string word = argv[i];
         if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
@@ -23,18 +23,20 @@ bool ParseCliArgs(int argc, char** argv, int first, const std::set<std::string>&
             } else if (withValue.count(word)) {
                 if (i + 1 >= argc) {
                     error = word + " needs a value";
-                    return false;
+                    return ArgsOutcome::kUsageError;
                 }
                 out.values.emplace_back(word, argv[++i]);
             } else {
                 error = "unknown option " + word;
-                return false;
+                return ArgsOutcome::kUsageError;
             }
             continue;
         }
-        out.words.push_back(ToInternal(word));
+        std::string internal;
+        if (!ArgumentToInternal(argv, i, internal, error)) return ArgsOutcome::kUnreadable;
+        out.words.push_back(internal);
     }
-    return true;
+    return ArgsOutcome::kParsed;
 }
 
 bool ParseInt(const std::string& text, int& value) {
