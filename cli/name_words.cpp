@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "commands.h"
+#include "sjis_text.h"
 #include "stroke_table.h"
 
 namespace hoshikura {
@@ -52,11 +53,14 @@ std::vector<std::string> UnknownCharacters(const std::vector<std::string>& texts
     std::vector<std::string> unknown;
     const CStrokeTable& table = TheStrokeTable();
     for (const std::string& text : texts)
-        for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
-            const std::string character = text.substr(i, 2);
-            if (table.StrokeCount(character.c_str()) == 0 &&
-                std::find(unknown.begin(), unknown.end(), character) == unknown.end())
+        for (std::size_t i = 0; i < text.size();) {
+            const std::size_t length = IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+            const std::string character = text.substr(i, length);
+            // The table holds two-byte characters only.
+            const bool counted = length == 2 && table.StrokeCount(character.c_str()) != 0;
+            if (!counted && std::find(unknown.begin(), unknown.end(), character) == unknown.end())
                 unknown.push_back(character);
+            i += length;
         }
     return unknown;
 }

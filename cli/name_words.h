@@ -27,8 +27,8 @@ std::vector<std::string> NameWords(const std::vector<std::string>& words);
 // words are refused with the hint.
 int TakeNameWords(const CliArgs& args, const NameWordsRule& rule, std::vector<std::string>& out);
 
-// The two-byte characters of the texts that the stroke table does not hold,
-// each once, in the order they come.
+// The characters of the texts that the stroke table does not hold (every
+// half-width one among them), each once, in the order they come.
 std::vector<std::string> UnknownCharacters(const std::vector<std::string>& texts);
 
 // Tells on stderr that those characters were judged as 0 strokes; nothing

@@ -41,6 +41,10 @@ struct Expected {
     CliArgs args;
 };
 
+const std::string kControls(
+    "\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c\x0d\x0e\x0f\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1a\x1b\x1c\x1d"
+    "\x1e\x1f\x7f");
+
 bool Convert(const std::vector<std::string>& words, std::size_t i, std::string& internal, std::string& problem) {
     std::vector<char*> argv;
     for (const std::string& word : words) argv.push_back(const_cast<char*>(word.c_str()));
@@ -54,7 +58,8 @@ Expected Expect(const std::vector<std::string>& words, std::size_t first, const 
         const std::string& word = words[i];
         std::string internal, problem;
         if (!LooksLikeOption(word)) {
-            if (!Convert(words, i, internal, problem)) {
+            const bool controls = word.find_first_of(kControls) != std::string::npos;
+            if (!Convert(words, i, internal, problem) || controls) {
                 e.outcome = ArgsOutcome::kUnreadable;
                 break;
             }
