@@ -46,11 +46,11 @@ std::string NotInCp932(const wchar_t* character, int length) {
     if (length == 2) code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<unsigned long>(character[1]) - 0xDC00);
     char hex[16];
     std::snprintf(hex, sizeof hex, "U+%04lX", code);
-    std::string shown;  // stays empty when the console cannot show it
-    FromWide(character, length, OutputCodePage(), shown);
-    return ToExternal("「") + shown + ToExternal(std::string("」(") + hex +
-                                                ")はシフトJIS（CP932）にない文字のため使えません。"
-                                                "CP932にある字体で入力してください。");
+    std::string shown;
+    const std::string named = FromWide(character, length, OutputCodePage(), shown)
+                                  ? ToExternal("「") + shown + ToExternal("」") + "(" + hex + ")"
+                                  : std::string(hex);
+    return named + ToExternal("はシフトJIS（CP932）にない文字のため使えません。CP932にある字体で入力してください。");
 }
 
 // The wide argument as CP932, character by character so that the first

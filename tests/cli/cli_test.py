@@ -45,7 +45,7 @@ class LostOutput(unittest.TestCase):
 class Refusals(unittest.TestCase):
     def test_every_refusal_says_something_and_prints_nothing(self):
         cases = [
-            ("judge", "", ""), ("judge", "　 "), ("judge", "山田太郎"), ("judge", "山田", "a"),
+            ("judge", "", ""), ("judge", "　 "), ("judge", "山田太郎"), ("judge", "山田", "a"), ("judge", "山田", "太\n郎"),
             ("judge", "山田山田山田", "太郎"), ("kanji", "山田", "翔太"), ("kanji", "山田", "翔" * 40),
             ("patterns", " "), ("reading", "山田"), ("surnames", "　"),
             ("judge", "山田", "太郎", "次郎"), ("judge", "山田 太郎 次郎"), ("patterns", "山田", "太郎"),
