@@ -1,6 +1,5 @@
 #include <iconv.h>
 
-#include <cerrno>
 #include <cstdio>
 
 #include "sjis_text.h"
@@ -10,29 +9,21 @@ namespace hoshikura {
 
 namespace {
 
-// Length of the well-formed UTF-8 character at text[i], 0 when it is not one
-// (a stray continuation byte, an overlong form, a surrogate, beyond U+10FFFF
-// or cut off at the end).
-std::size_t Utf8Length(const std::string& text, std::size_t i) {
+// The well-formed UTF-8 character at text[i]: its length and code point.
+// False for a stray continuation byte, an overlong form, a surrogate, a
+// code beyond U+10FFFF or a character cut off at the end.
+bool DecodeUtf8(const std::string& text, std::size_t i, std::size_t& length, unsigned long& code) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c < 0x80) return 1;
-    const std::size_t length = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
-    if (length == 0 || i + length > text.size()) return 0;
-    unsigned long code = c & (0x7F >> length);
+    length = c < 0x80 ? 1 : c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    code = length == 1 ? c : c & (0x7F >> length);
     for (std::size_t k = 1; k < length; ++k) {
         const unsigned char t = static_cast<unsigned char>(text[i + k]);
-        if ((t & 0xC0) != 0x80) return 0;
+        if ((t & 0xC0) != 0x80) return false;
         code = code << 6 | (t & 0x3F);
     }
     const unsigned long least[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < least[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return 0;
-    return length;
-}
-
-unsigned long CodePoint(const std::string& text, std::size_t i, std::size_t length) {
-    unsigned long code = static_cast<unsigned char>(text[i]) & (length == 1 ? 0x7F : 0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) code = code << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    return code;
+    return code >= least[length] && (code < 0xD800 || code > 0xDFFF) && code <= 0x10FFFF;
 }
 
 // One character converted, or false when the target encoding lacks it.
@@ -71,12 +62,13 @@ bool ArgumentToInternal(char** argv, int index, std::string& internal, std::stri
     }
     bool ok = true;
     for (std::size_t i = 0; ok && i < text.size();) {
-        const std::size_t length = Utf8Length(text, i);
-        if (length == 0) {
+        std::size_t length = 0;
+        unsigned long code = 0;
+        if (!DecodeUtf8(text, i, length, code)) {
             problem = Unreadable(index, i);
             ok = false;
         } else if (!ConvertOne(cd, text.data() + i, length, internal)) {
-            problem = NotInCp932(text.substr(i, length), CodePoint(text, i, length));
+            problem = NotInCp932(text.substr(i, length), code);
             ok = false;
         }
         i += length;
