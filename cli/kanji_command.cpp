@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "commands.h"
-#include "name_words.h"
 #include "kanji_search.h"
+#include "name_words.h"
 #include "ranking_output.h"
 #include "sample_name.h"
 
