@@ -7,14 +7,30 @@
 
 namespace hoshikura {
 
+namespace {
+
+// No name holds a line break, tab or other control character (CP932 trail
+// bytes are never below 0x40, so a byte test finds them all).
+bool WithoutControls(int argument, const std::string& word, std::string& error) {
+    for (std::size_t i = 0; i < word.size(); ++i)
+        if (static_cast<unsigned char>(word[i]) < 0x20 || word[i] == 0x7F) {
+            error = ToExternal(std::to_string(argument) + "番目の引数に改行などの制御文字があります。"
+                               "名前は文字だけで入力してください。");
+            return false;
+        }
+    return true;
+}
+
+}  // namespace
+
 const std::string* CliArgs::Value(const std::string& name) const {
     for (const auto& entry : values)
         if (entry.first == name) return &entry.second;
     return nullptr;
 }
 
-bool ParseCliArgs(int argc, char** argv, int first, const std::set<std::string>& known,
-                  const std::set<std::string>& withValue, CliArgs& out, std::string& error) {
+ArgsOutcome ParseCliArgs(int argc, char** argv, int first, const std::set<std::string>& known,
+                         const std::set<std::string>& withValue, CliArgs& out, std::string& error) {
     for (int i = first; i < argc; ++i) {
         std::string word = argv[i];
         if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
@@ -23,18 +39,21 @@ bool ParseCliArgs(int argc, char** argv, int first, const std::set<std::string>&
             } else if (withValue.count(word)) {
                 if (i + 1 >= argc) {
                     error = word + " needs a value";
-                    return false;
+                    return ArgsOutcome::kUsageError;
                 }
                 out.values.emplace_back(word, argv[++i]);
             } else {
                 error = "unknown option " + word;
-                return false;
+                return ArgsOutcome::kUsageError;
             }
             continue;
         }
-        out.words.push_back(ToInternal(word));
+        std::string internal;
+        if (!ArgumentToInternal(argv, i, internal, error) || !WithoutControls(i, internal, error))
+            return ArgsOutcome::kUnreadable;
+        out.words.push_back(internal);
     }
-    return true;
+    return ArgsOutcome::kParsed;
 }
 
 bool ParseInt(const std::string& text, int& value) {

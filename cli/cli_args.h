@@ -11,7 +11,6 @@ namespace hoshikura {
 struct CliArgs {
     std::vector<std::string> words;          // positional, CP932
     std::set<std::string> flags;             // "--json" etc. without value
-    std::vector<std::string> valueOptions;   // names of options that take a value
     std::vector<std::pair<std::string, std::string>> values;
 
     bool Has(const std::string& flag) const { return flags.count(flag) != 0; }
@@ -19,10 +18,14 @@ struct CliArgs {
     const std::string* Value(const std::string& name) const;
 };
 
-// Parses argv[first..argc). Options not in `known` or `withValue` make it
-// fail (returns false, `error` says why).
-bool ParseCliArgs(int argc, char** argv, int first, const std::set<std::string>& known,
-                  const std::set<std::string>& withValue, CliArgs& out, std::string& error);
+enum class ArgsOutcome { kParsed, kUsageError, kUnreadable };
+
+// Parses argv[first..argc). An option not in `known` or `withValue`, or one
+// without its value, is a usage error; a positional word that is no valid
+// text, holds a character CP932 lacks or a control character is unreadable. Either way `error`
+// says why, in the terminal's encoding.
+ArgsOutcome ParseCliArgs(int argc, char** argv, int first, const std::set<std::string>& known,
+                         const std::set<std::string>& withValue, CliArgs& out, std::string& error);
 
 // Parses a whole decimal number; false for anything else.
 bool ParseInt(const std::string& text, int& value);

@@ -10,19 +10,47 @@ void WriteOut(const std::string& sjis) {
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
-void WriteErr(const std::string& sjis) {
-    const std::string text = ToExternal(sjis);
-    std::fwrite(text.data(), 1, text.size(), stderr);
+void WriteErr(const std::string& sjis) { WriteErrRaw(ToExternal(sjis)); }
+
+void WriteErrRaw(const std::string& external) {
+    std::fwrite(external.data(), 1, external.size(), stderr);
+    std::fflush(stderr);
+}
+
+bool OutputWritten() {
+    // A failed write sets the stream's error flag, which stays set.
+    return std::fflush(stdout) == 0 && !std::ferror(stdout);
 }
 
 int UsageError(const std::string& message) {
     WriteErr("hoshikura-cli: " + message + "\n");
     WriteErr("usage: hoshikura-cli judge [--json] [--texts] SURNAME GIVEN\n"
+             "       hoshikura-cli texts [--kind person|earth|outer|total] [--json] [N]\n"
              "       hoshikura-cli samples [--surnames | --key FIRST REST]\n"
              "       hoshikura-cli patterns [--worst] [--limit N] [--json] SURNAME\n"
              "       hoshikura-cli reading [--limit N] [--json] SURNAME READING\n"
              "       hoshikura-cli kanji [--limit N] [--json] SURNAME CHARACTER\n"
              "       hoshikura-cli surnames [--worst] [--limit N] [--json] GIVEN\n");
+    return kExitUsage;
+}
+
+int Refuse(const std::string& message) {
+    WriteErr("hoshikura-cli: " + message + "\n");
+    return kExitRefused;
+}
+
+int ReadCommandArgs(int argc, char** argv, const std::set<std::string>& known,
+                    const std::set<std::string>& withValue, CliArgs& out) {
+    std::string error;
+    switch (ParseCliArgs(argc, argv, 2, known, withValue, out, error)) {
+        case ArgsOutcome::kParsed:
+            return kExitDone;
+        case ArgsOutcome::kUsageError:
+            return UsageError(error);
+        case ArgsOutcome::kUnreadable:
+            WriteErrRaw(ToExternal("hoshikura-cli: ") + error + "\n");
+            return kExitRefused;
+    }
     return kExitUsage;
 }
 

@@ -6,16 +6,33 @@
 
 namespace hoshikura {
 
-int RunCommand(int argc, char** argv) {
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(int argc, char** argv);
+};
+
+const Command kCommands[] = {
+    {"judge", RunJudgeCommand},       {"texts", RunTextsCommand},     {"samples", RunSamplesCommand},
+    {"patterns", RunPatternsCommand}, {"reading", RunReadingCommand}, {"kanji", RunKanjiCommand},
+    {"surnames", RunSurnamesCommand},
+};
+
+int Dispatch(int argc, char** argv) {
     if (argc < 2) return UsageError("no command");
-    const char* command = argv[1];
-    if (std::strcmp(command, "judge") == 0) return RunJudgeCommand(argc, argv);
-    if (std::strcmp(command, "samples") == 0) return RunSamplesCommand(argc, argv);
-    if (std::strcmp(command, "patterns") == 0) return RunPatternsCommand(argc, argv);
-    if (std::strcmp(command, "reading") == 0) return RunReadingCommand(argc, argv);
-    if (std::strcmp(command, "kanji") == 0) return RunKanjiCommand(argc, argv);
-    if (std::strcmp(command, "surnames") == 0) return RunSurnamesCommand(argc, argv);
-    return UsageError(std::string("unknown command ") + command);
+    for (const Command& command : kCommands)
+        if (std::strcmp(argv[1], command.name) == 0) return command.run(argc, argv);
+    return UsageError(std::string("unknown command ") + argv[1]);
+}
+
+}  // namespace
+
+int RunCommand(int argc, char** argv) {
+    const int exitCode = Dispatch(argc, argv);
+    if (OutputWritten()) return exitCode;
+    WriteErr("hoshikura-cli: 結果を標準出力に書き出せませんでした（書き込み先の空き容量や接続を確かめてください）。\n");
+    return kExitRefused;
 }
 
 }  // namespace hoshikura

@@ -1,8 +1,11 @@
 // The subcommands of hoshikura-cli. Each returns the process exit code:
-// 0 done, 1 refused input, 2 usage error.
+// 0 done, 1 refused input or output that could not be written, 2 usage error.
 #pragma once
 
+#include <set>
 #include <string>
+
+#include "cli_args.h"
 
 namespace hoshikura {
 
@@ -10,10 +13,12 @@ constexpr int kExitDone = 0;
 constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
-// Runs the subcommand named by argv[1] on the words after it.
+// Runs the subcommand named by argv[1] on the words after it, then makes
+// sure everything it printed reached standard output.
 int RunCommand(int argc, char** argv);
 
 int RunJudgeCommand(int argc, char** argv);
+int RunTextsCommand(int argc, char** argv);
 int RunSamplesCommand(int argc, char** argv);
 int RunPatternsCommand(int argc, char** argv);
 int RunReadingCommand(int argc, char** argv);
@@ -32,7 +37,19 @@ SampleText ReadSample(const CSampleName& store, int firstStrokes, int restStroke
 // Writes CP932 text to stdout or stderr in the terminal's encoding.
 void WriteOut(const std::string& sjis);
 void WriteErr(const std::string& sjis);
+// Writes text already in the terminal's encoding to stderr.
+void WriteErrRaw(const std::string& external);
+// Flushes stdout; false when any write to it failed.
+bool OutputWritten();
+
 // Reports a usage error and returns kExitUsage.
 int UsageError(const std::string& message);
+// Prints "hoshikura-cli: " and the CP932 message on stderr; returns kExitRefused.
+int Refuse(const std::string& message);
+
+// Parses the words after the command name (see ParseCliArgs). Returns
+// kExitDone, or the exit code after printing why not.
+int ReadCommandArgs(int argc, char** argv, const std::set<std::string>& known,
+                    const std::set<std::string>& withValue, CliArgs& out);
 
 }  // namespace hoshikura

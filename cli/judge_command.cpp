@@ -3,13 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "cli_args.h"
 #include "commands.h"
 #include "fortune_table.h"
+#include "fortune_topics.h"
 #include "judge.h"
 #include "json_writer.h"
 #include "name_record.h"
 #include "name_split.h"
+#include "name_words.h"
 #include "rating.h"
 #include "sjis_text.h"
 
@@ -17,18 +18,11 @@ namespace hoshikura {
 
 namespace {
 
-const char* const kGridNames[kGridCount] = {"天格", "人格", "地格", "外格", "総格"};
 const char* const kMethodNames[kMethodCount] = {"画数", "五行", "陰陽", "同画"};
 
-// The texts explained per grid: person, earth, outer and total, with their grids.
-struct FortuneTopic {
-    FortuneKind kind;
-    GridIndex grid;
-    const char* jsonKey;
-};
-const FortuneTopic kFortuneTopics[kFortuneKinds] = {
-    {kPersonText, kPerson, "person"}, {kEarthText, kEarth, "earth"},
-    {kOuterText, kOuter, "outer"},    {kTotalText, kTotal, "total"}};
+// The four relations of the five-element score, each named with the person
+// grid first, in the order of elementPoints.
+const GridIndex kRelatedGrids[4] = {kHeaven, kEarth, kOuter, kTotal};
 
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 std::string Format(const char* format, ...) {
@@ -49,15 +43,9 @@ int TotalLevel(const CNameRecord& r) {
     return RatingLevel(r.totalScore, kTotalRatingBounds.lower, kTotalRatingBounds.upper);
 }
 
-// "人格が[9画]（大凶数）の人は", as the explanation view heads its texts.
-std::string FortuneHeading(const CNameRecord& r, const FortuneTopic& topic) {
-    const int32_t grid = r.grids[topic.grid];
-    return Format("%sが[%d画]（%s）の人は", kGridNames[topic.grid], grid,
-                  LuckWord(TheJudge().LuckClass(grid)));
-}
-
+// "一字ごとの画数: 山3 田5 / 太4 郎9", named apart from the stroke score 画数.
 std::string StrokeLine(const CNameRecord& r) {
-    std::string line = "画数:";
+    std::string line = "一字ごとの画数:";
     for (int i = 0; i < r.surnameLength + r.givenLength; ++i) {
         const char* text = i < r.surnameLength ? r.surname + 2 * i : r.givenName + 2 * (i - r.surnameLength);
         if (i == r.surnameLength) line += " /";
@@ -66,26 +54,39 @@ std::string StrokeLine(const CNameRecord& r) {
     return line + "\n";
 }
 
+std::string ElementLine(const CNameRecord& r) {
+    std::string line = "五行の関係点（各25点満点、高いほど相性が良い）:";
+    for (int i = 0; i < 4; ++i)
+        line += Format("%s人格と%s %d点", i ? "、" : " ", GridName(kRelatedGrids[i]), r.elementPoints[i]);
+    return line + "\n";
+}
+
 std::string HumanReport(const CNameRecord& r, const CFortuneTable& fortunes, bool withTexts) {
     const CJudge& judge = TheJudge();
     std::string out = Format("姓名: %s %s\n", r.surname, r.givenName) + StrokeLine(r);
     for (int g = 0; g < kGridCount; ++g)
-        out += Format("%s [%d画] %s（%s）\n", kGridNames[g], r.grids[g],
-                      LuckWord(judge.LuckClass(r.grids[g])), ElementWord(ElementOf(r.grids[g])));
-    out += Format("五行の関係点: 人格-天格 %d  人格-地格 %d  外格-人格 %d  人格-総格 %d\n",
-                  r.elementPoints[0], r.elementPoints[1], r.elementPoints[2], r.elementPoints[3]);
+        out += Format("%s %d画 %s（%s）\n", GridName(g), r.grids[g], LuckWord(judge.LuckClass(r.grids[g])),
+                      ElementWord(ElementOf(r.grids[g])));
+    out += ElementLine(r);
     for (int m = 0; m < kMethodCount; ++m)
-        out += Format("%s %3d点 (%s)\n", kMethodNames[m], r.scores[m], RatingWord(MethodLevel(r, m)));
+        out += Format("%s %3d点（%s）\n", kMethodNames[m], r.scores[m], RatingWord(MethodLevel(r, m)));
     out += Format("総合得点 %d点 %s\n", r.totalScore, RatingSentence(TotalLevel(r)));
     if (withTexts) {
         for (const FortuneTopic& topic : kFortuneTopics)
-            out += "\n" + FortuneHeading(r, topic) + "\n" +
+            out += "\n" + FortuneHeading(topic, r.grids[topic.grid]) + "\n" +
                    fortunes.FortuneText(topic.kind, r.grids[topic.grid]) + "\n";
     }
     return out;
 }
 
-std::string JsonReport(const CNameRecord& r, const CFortuneTable& fortunes) {
+std::string JsonTextArray(const std::vector<std::string>& texts) {
+    std::string out;
+    for (const std::string& text : texts) out += (out.empty() ? "" : ",") + JsonQuote(text);
+    return "[" + out + "]";
+}
+
+std::string JsonReport(const CNameRecord& r, const CFortuneTable& fortunes,
+                       const std::vector<std::string>& unknown) {
     const CJudge& judge = TheJudge();
     std::vector<int> luck, ratings;
     for (int32_t grid : r.grids) luck.push_back(judge.LuckClass(grid));
@@ -93,11 +94,12 @@ std::string JsonReport(const CNameRecord& r, const CFortuneTable& fortunes) {
     ratings.push_back(TotalLevel(r));
     JsonObject texts;
     for (const FortuneTopic& topic : kFortuneTopics)
-        texts.Text(topic.jsonKey, fortunes.FortuneText(topic.kind, r.grids[topic.grid]));
+        texts.Text(topic.key, fortunes.FortuneText(topic.kind, r.grids[topic.grid]));
     return JsonObject()
                .Text("surname", r.surname)
                .Text("given", r.givenName)
                .Raw("strokes", JsonIntArray(r.strokes, r.surnameLength + r.givenLength))
+               .Raw("unknownCharacters", JsonTextArray(unknown))
                .Raw("grids", JsonIntArray(r.grids, kGridCount))
                .Raw("luck", JsonIntArray(luck))
                .Raw("scores", JsonIntArray(r.scores, kMethodCount))
@@ -109,27 +111,31 @@ std::string JsonReport(const CNameRecord& r, const CFortuneTable& fortunes) {
            "\n";
 }
 
+const NameWordsRule kFullName = {
+    2, "姓と名を空白で区切って入力してください。例: hoshikura-cli judge 山田 太郎",
+    "judge takes one surname and one given name"};
+
 }  // namespace
 
 int RunJudgeCommand(int argc, char** argv) {
     CliArgs args;
-    std::string error;
-    if (!ParseCliArgs(argc, argv, 2, {"--json", "--texts"}, {}, args, error)) return UsageError(error);
-    if (args.words.empty() || args.words.size() > 3) return UsageError("judge takes one full name");
+    if (const int refused = ReadCommandArgs(argc, argv, {"--json", "--texts"}, {}, args)) return refused;
+    std::vector<std::string> words;
+    if (const int refused = TakeNameWords(args, kFullName, words)) return refused;
 
-    // The words form one line, split exactly as the full-name dialog splits it.
-    std::string line;
-    for (const std::string& word : args.words) line += (line.empty() ? "" : " ") + word;
+    // The two words are checked exactly as the full-name dialog checks a line.
     char surname[kNameTextSize];
     char given[kNameTextSize];
-    if (!SplitFullName(line.c_str(), surname, sizeof surname, given, sizeof given, 0))
+    if (!SplitFullName((words[0] + " " + words[1]).c_str(), surname, sizeof surname, given, sizeof given, 0))
         return kExitRefused;
 
     CNameRecord record;
     record.Analyse(surname, given);
+    const std::vector<std::string> unknown = UnknownCharacters({record.surname, record.givenName});
+    NoteUnknownCharacters(unknown);
     CFortuneTable fortunes;
     fortunes.LoadBuiltIn();
-    WriteOut(args.Has("--json") ? JsonReport(record, fortunes)
+    WriteOut(args.Has("--json") ? JsonReport(record, fortunes, unknown)
                                 : HumanReport(record, fortunes, args.Has("--texts")));
     return kExitDone;
 }

@@ -2,24 +2,34 @@
 #include <string>
 #include <vector>
 
-#include "cli_args.h"
 #include "commands.h"
 #include "kanji_search.h"
+#include "name_words.h"
 #include "ranking_output.h"
 #include "sample_name.h"
 
 namespace hoshikura {
 
+namespace {
+
+const NameWordsRule kSurnameAndKanji = {
+    2, "姓と名前に使いたい漢字1文字を空白で区切って入力してください。例: hoshikura-cli kanji 山田 翔",
+    "kanji takes a surname and one character"};
+
+}  // namespace
+
 int RunKanjiCommand(int argc, char** argv) {
     CliArgs args;
-    std::string error;
-    if (!ParseCliArgs(argc, argv, 2, {"--json"}, {"--limit"}, args, error)) return UsageError(error);
-    if (args.words.empty() || args.words.size() > 3) return UsageError("kanji takes a surname and one character");
+    if (const int refused = ReadCommandArgs(argc, argv, {"--json"}, {"--limit"}, args)) return refused;
+    std::vector<std::string> words;
+    if (const int refused = TakeNameWords(args, kSurnameAndKanji, words)) return refused;
     int limit = 0;
     if (!RowLimit(args, limit)) return UsageError("--limit takes a number");
     std::string surname, character;
-    // As the dialog: anything but exactly one two-byte character is refused silently.
-    if (!SplitQueryLine(args.words, surname, character) || character.size() != 2) return kExitRefused;
+    if (!SplitQueryLine(words, surname, character)) return kExitRefused;
+    // As the dialog: the search is for exactly one two-byte character.
+    if (character.size() != 2) return Refuse(kSurnameAndKanji.hint);
+    NoteUnknownCharacters(UnknownCharacters({surname, character}));
 
     const CSampleName store;
     CKanjiSearch search;

@@ -1,10 +1,12 @@
 // hoshikura-cli patterns [--worst] [--limit N] [--json] SURNAME
 #include <string>
+#include <vector>
 
-#include "cli_args.h"
 #include "commands.h"
 #include "json_writer.h"
 #include "name_split.h"
+#include "name_words.h"
+#include "ranking_output.h"
 #include "sample_name.h"
 #include "stroke_pattern_search.h"
 
@@ -18,22 +20,24 @@ std::string PatternText(const StrokeResult& row) {
     return text;
 }
 
+const NameWordsRule kSurnameOnly = {1, "姓を入力してください。例: hoshikura-cli patterns 山田",
+                                    "patterns takes one surname"};
+
 }  // namespace
 
 int RunPatternsCommand(int argc, char** argv) {
     CliArgs args;
-    std::string error;
-    if (!ParseCliArgs(argc, argv, 2, {"--worst", "--json"}, {"--limit"}, args, error)) return UsageError(error);
-    if (args.words.size() != 1) return UsageError("patterns takes one surname");
-    int limit = kRankingRows;
-    if (const std::string* value = args.Value("--limit"))
-        if (!ParseInt(*value, limit) || limit < 0) return UsageError("--limit takes a number");
+    if (const int refused = ReadCommandArgs(argc, argv, {"--worst", "--json"}, {"--limit"}, args)) return refused;
+    std::vector<std::string> words;
+    if (const int refused = TakeNameWords(args, kSurnameOnly, words)) return refused;
+    int limit = 0;
+    if (!RowLimit(args, limit)) return UsageError("--limit takes a number");
     // The surname is checked as the surname dialog checks it.
     char surname[kSurnameFieldSize];
     char placeholder[kSurnameFieldSize];
-    if (!SplitFullName((args.words[0] + " 名前").c_str(), surname, sizeof surname, placeholder,
-                       sizeof placeholder, 0))
+    if (!SplitFullName((words[0] + " 名前").c_str(), surname, sizeof surname, placeholder, sizeof placeholder, 0))
         return kExitRefused;
+    NoteUnknownCharacters(UnknownCharacters({surname}));
 
     CStrokePatternSearch search;
     search.SetQuery(surname, args.Has("--worst") ? 0 : 1);

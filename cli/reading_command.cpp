@@ -2,23 +2,32 @@
 #include <string>
 #include <vector>
 
-#include "cli_args.h"
 #include "commands.h"
+#include "name_words.h"
 #include "ranking_output.h"
 #include "reading_search.h"
 #include "sample_name.h"
 
 namespace hoshikura {
 
+namespace {
+
+const NameWordsRule kSurnameAndReading = {
+    2, "姓と名前の読みを空白で区切って入力してください。例: hoshikura-cli reading 山田 ひろし",
+    "reading takes a surname and a reading"};
+
+}  // namespace
+
 int RunReadingCommand(int argc, char** argv) {
     CliArgs args;
-    std::string error;
-    if (!ParseCliArgs(argc, argv, 2, {"--json"}, {"--limit"}, args, error)) return UsageError(error);
-    if (args.words.empty() || args.words.size() > 3) return UsageError("reading takes a surname and a reading");
+    if (const int refused = ReadCommandArgs(argc, argv, {"--json"}, {"--limit"}, args)) return refused;
+    std::vector<std::string> words;
+    if (const int refused = TakeNameWords(args, kSurnameAndReading, words)) return refused;
     int limit = 0;
     if (!RowLimit(args, limit)) return UsageError("--limit takes a number");
     std::string surname, reading;
-    if (!SplitQueryLine(args.words, surname, reading)) return kExitRefused;
+    if (!SplitQueryLine(words, surname, reading)) return kExitRefused;
+    NoteUnknownCharacters(UnknownCharacters({surname}));
 
     const CSampleName store;
     CReadingSearch search;

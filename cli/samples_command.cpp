@@ -2,7 +2,6 @@
 #include <set>
 #include <string>
 
-#include "cli_args.h"
 #include "commands.h"
 #include "sample_name.h"
 #include "stroke_pattern_search.h"
@@ -69,8 +68,7 @@ SampleText ReadSample(const CSampleName& store, int firstStrokes, int restStroke
 
 int RunSamplesCommand(int argc, char** argv) {
     CliArgs args;
-    std::string error;
-    if (!ParseCliArgs(argc, argv, 2, {"--key", "--surnames"}, {}, args, error)) return UsageError(error);
+    if (const int refused = ReadCommandArgs(argc, argv, {"--key", "--surnames"}, {}, args)) return refused;
     const CSampleName store;
     if (args.Has("--key")) {
         int first = 0, rest = 0;

@@ -2,10 +2,10 @@
 #include <string>
 #include <vector>
 
-#include "cli_args.h"
 #include "commands.h"
 #include "json_writer.h"
 #include "name_split.h"
+#include "name_words.h"
 #include "ranking_output.h"
 #include "sample_name.h"
 #include "sjis_text.h"
@@ -23,22 +23,25 @@ RankingLine SurnameLine(const CSurnameSearch& search, int i) {
     return {text, JsonObject().Int("rank", rank).Int("score", row.score).Text("surname", row.surname).Str()};
 }
 
+const NameWordsRule kGivenOnly = {1, "名を入力してください。例: hoshikura-cli surnames 太郎",
+                                  "surnames takes one given name"};
+
 }  // namespace
 
 int RunSurnamesCommand(int argc, char** argv) {
     CliArgs args;
-    std::string error;
-    if (!ParseCliArgs(argc, argv, 2, {"--worst", "--json"}, {"--limit"}, args, error)) return UsageError(error);
-    if (args.words.size() != 1) return UsageError("surnames takes one given name");
+    if (const int refused = ReadCommandArgs(argc, argv, {"--worst", "--json"}, {"--limit"}, args)) return refused;
+    std::vector<std::string> words;
+    if (const int refused = TakeNameWords(args, kGivenOnly, words)) return refused;
     int limit = 0;
     if (!RowLimit(args, limit)) return UsageError("--limit takes a number");
     // The given name is checked as the given-name dialog checks it, behind a
     // placeholder surname.
     char placeholder[kSurnameFieldSize];
     char given[kGivenFieldSize];
-    if (!SplitFullName(("良名 " + args.words[0]).c_str(), placeholder, sizeof placeholder, given,
-                       sizeof given, 0))
+    if (!SplitFullName(("良名 " + words[0]).c_str(), placeholder, sizeof placeholder, given, sizeof given, 0))
         return kExitRefused;
+    NoteUnknownCharacters(UnknownCharacters({given}));
 
     const CSampleName store;
     CSurnameSearch search;

@@ -6,9 +6,12 @@
 
 namespace hoshikura {
 
-// Terminal text (UTF-8 on Linux, the console code page on Windows) to CP932.
-// Characters CP932 cannot hold become '?'.
-std::string ToInternal(const std::string& external);
+// Argument argv[index] (UTF-8 on Linux, the command line's own text on
+// Windows) as CP932. False when the argument is no valid text (`problem`
+// gives the byte offset) or holds a character CP932 cannot hold (`problem`
+// names it), in the terminal's encoding (the character may have no CP932
+// form), so it is written with WriteErrRaw.
+bool ArgumentToInternal(char** argv, int index, std::string& internal, std::string& problem);
 // CP932 to terminal text.
 std::string ToExternal(const std::string& internal);
 

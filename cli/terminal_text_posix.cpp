@@ -1,40 +1,93 @@
 #include <iconv.h>
 
-#include <cerrno>
+#include <cstdio>
 
+#include "sjis_text.h"
 #include "terminal_text.h"
 
 namespace hoshikura {
 
 namespace {
 
-std::string Convert(const std::string& text, const char* to, const char* from) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return text;
-    std::string out;
-    char buffer[256];
-    char* in = const_cast<char*>(text.data());
-    size_t inLeft = text.size();
-    while (inLeft > 0) {
-        char* outPtr = buffer;
-        size_t outLeft = sizeof buffer;
-        size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-        out.append(buffer, static_cast<size_t>(outPtr - buffer));
-        if (rc == static_cast<size_t>(-1) && errno != E2BIG) {
-            // An unconvertible or broken sequence: mark it and go on.
-            out.push_back('?');
-            ++in;
-            --inLeft;
-        }
+// The well-formed UTF-8 character at text[i]: its length and code point.
+// False for a stray continuation byte, an overlong form, a surrogate, a
+// code beyond U+10FFFF or a character cut off at the end.
+bool DecodeUtf8(const std::string& text, std::size_t i, std::size_t& length, unsigned long& code) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    length = c < 0x80 ? 1 : c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    code = length == 1 ? c : c & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const unsigned char t = static_cast<unsigned char>(text[i + k]);
+        if ((t & 0xC0) != 0x80) return false;
+        code = code << 6 | (t & 0x3F);
     }
-    iconv_close(cd);
-    return out;
+    const unsigned long least[] = {0, 0, 0x80, 0x800, 0x10000};
+    return code >= least[length] && (code < 0xD800 || code > 0xDFFF) && code <= 0x10FFFF;
+}
+
+// One character converted, or false when the target encoding lacks it.
+bool ConvertOne(iconv_t cd, const char* in, std::size_t length, std::string& out) {
+    char buffer[16];
+    char* from = const_cast<char*>(in);
+    char* to = buffer;
+    std::size_t inLeft = length, outLeft = sizeof buffer;
+    if (iconv(cd, &from, &inLeft, &to, &outLeft) == static_cast<std::size_t>(-1)) return false;
+    out.append(buffer, static_cast<std::size_t>(to - buffer));
+    return true;
+}
+
+std::string Unreadable(int argument, std::size_t offset) {
+    return ToExternal(std::to_string(argument) + "番目の引数の" + std::to_string(offset + 1) +
+                      "バイト目はUTF-8の文字として読めません。名前はUTF-8の文字で入力してください。");
+}
+
+std::string NotInCp932(const std::string& character, unsigned long code) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "U+%04lX", code);
+    return ToExternal("「") + character + ToExternal(std::string("」(") + hex +
+                                                    ")はシフトJIS（CP932）にない文字のため使えません。"
+                                                    "CP932にある字体で入力してください。");
 }
 
 }  // namespace
 
-std::string ToInternal(const std::string& external) { return Convert(external, "CP932", "UTF-8"); }
+bool ArgumentToInternal(char** argv, int index, std::string& internal, std::string& problem) {
+    const std::string text = argv[index];
+    internal.clear();
+    iconv_t cd = iconv_open("CP932", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        problem = ToExternal("文字コードを変換できません。");
+        return false;
+    }
+    bool ok = true;
+    for (std::size_t i = 0; ok && i < text.size();) {
+        std::size_t length = 0;
+        unsigned long code = 0;
+        if (!DecodeUtf8(text, i, length, code)) {
+            problem = Unreadable(index, i);
+            ok = false;
+        } else if (!ConvertOne(cd, text.data() + i, length, internal)) {
+            problem = NotInCp932(text.substr(i, length), code);
+            ok = false;
+        }
+        i += length;
+    }
+    iconv_close(cd);
+    return ok;
+}
 
-std::string ToExternal(const std::string& internal) { return Convert(internal, "UTF-8", "CP932"); }
+std::string ToExternal(const std::string& internal) {
+    iconv_t cd = iconv_open("UTF-8", "CP932");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return internal;
+    std::string out;
+    for (std::size_t i = 0; i < internal.size();) {
+        const std::size_t length = IsLeadByte(static_cast<unsigned char>(internal[i])) ? 2 : 1;
+        if (i + length > internal.size() || !ConvertOne(cd, internal.data() + i, length, out)) out += '?';
+        i += length;
+    }
+    iconv_close(cd);
+    return out;
+}
 
 }  // namespace hoshikura

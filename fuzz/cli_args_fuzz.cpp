@@ -1,5 +1,6 @@
 // The command-line words: options and positional words, numbers, and the
-// conversion of terminal text. Input: where parsing starts, which options
+// conversion of terminal text, which refuses what is no UTF-8 or has no
+// CP932 form. Input: where parsing starts, which options
 // are flags and which take a value (a bit mask each), then the words, each
 // up to a NUL.
 #include <cctype>
@@ -32,26 +33,43 @@ std::set<std::string> OptionSet(uint8_t mask) {
 bool LooksLikeOption(const std::string& word) { return word.size() > 2 && word.compare(0, 2, "--") == 0; }
 
 // What parsing must give: each word taken once, in order, as a flag, an
-// option with the word after it, or a positional word.
+// option with the word after it, or a positional word in CP932; it stops at
+// the first unknown option or positional word it cannot convert.
 struct Expected {
-    bool ok = true;
+    ArgsOutcome outcome = ArgsOutcome::kParsed;
     std::string offending;
     CliArgs args;
 };
+
+const std::string kControls(
+    "\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c\x0d\x0e\x0f\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1a\x1b\x1c\x1d"
+    "\x1e\x1f\x7f");
+
+bool Convert(const std::vector<std::string>& words, std::size_t i, std::string& internal, std::string& problem) {
+    std::vector<char*> argv;
+    for (const std::string& word : words) argv.push_back(const_cast<char*>(word.c_str()));
+    return ArgumentToInternal(argv.data(), static_cast<int>(i), internal, problem);
+}
 
 Expected Expect(const std::vector<std::string>& words, std::size_t first, const std::set<std::string>& known,
                 const std::set<std::string>& withValue) {
     Expected e;
     for (std::size_t i = first; i < words.size(); ++i) {
         const std::string& word = words[i];
+        std::string internal, problem;
         if (!LooksLikeOption(word)) {
-            e.args.words.push_back(ToInternal(word));
+            const bool controls = word.find_first_of(kControls) != std::string::npos;
+            if (!Convert(words, i, internal, problem) || controls) {
+                e.outcome = ArgsOutcome::kUnreadable;
+                break;
+            }
+            e.args.words.push_back(internal);
         } else if (known.count(word)) {
             e.args.flags.insert(word);
         } else if (withValue.count(word) && i + 1 < words.size()) {
             e.args.values.emplace_back(word, words[++i]);
         } else {
-            e.ok = false;
+            e.outcome = ArgsOutcome::kUsageError;
             e.offending = word;
             break;
         }
@@ -68,16 +86,17 @@ void CheckParse(const std::vector<std::string>& words, std::size_t first, uint8_
 
     CliArgs args;
     std::string error;
-    const bool ok = ParseCliArgs(static_cast<int>(words.size()), argv.data(), static_cast<int>(first), known,
-                                 withValue, args, error);
+    const ArgsOutcome outcome = ParseCliArgs(static_cast<int>(words.size()), argv.data(), static_cast<int>(first),
+                                             known, withValue, args, error);
     const Expected expected = Expect(words, first, known, withValue);
-    FUZZ_CHECK(ok == expected.ok);
-    if (!ok) {
+    FUZZ_CHECK(outcome == expected.outcome);
+    if (outcome == ArgsOutcome::kUnreadable) FUZZ_CHECK(!error.empty());
+    if (outcome == ArgsOutcome::kUsageError) {
         // The message names the word that stopped it.
         FUZZ_CHECK(error.compare(0, expected.offending.size(), expected.offending) == 0 ||
                    error.find(" " + expected.offending) != std::string::npos);
-        return;
     }
+    if (outcome != ArgsOutcome::kParsed) return;
     FUZZ_CHECK(args.words == expected.args.words);
     FUZZ_CHECK(args.flags == expected.args.flags);
     FUZZ_CHECK(args.values == expected.args.values);
@@ -108,13 +127,23 @@ void CheckNumber(const std::string& text) {
     if (parsed) FUZZ_CHECK(value == (negative ? -magnitude : magnitude));
 }
 
-void CheckConversion(const std::string& word) {
-    const std::string internal = ToInternal(word);
-    // Every character becomes at most as many bytes; ASCII stays as it is.
-    FUZZ_CHECK(internal.size() <= word.size());
+// Refused words say why; converted ones came from UTF-8, take at most as
+// many bytes, and convert back to a word that gives the same CP932 again.
+// ASCII stays as it is.
+void CheckConversion(const std::vector<std::string>& words, std::size_t i) {
+    const std::string& word = words[i];
+    std::string internal, problem;
+    const bool converted = Convert(words, i, internal, problem);
     bool ascii = true;
     for (unsigned char c : word) ascii = ascii && c < 0x80;
-    if (ascii) FUZZ_CHECK(internal == word);
+    if (ascii) FUZZ_CHECK(converted && internal == word);
+    if (!converted) {
+        FUZZ_CHECK(!problem.empty());
+        return;
+    }
+    FUZZ_CHECK(internal.size() <= word.size());
+    std::string again;
+    FUZZ_CHECK(Convert({ToExternal(internal)}, 0, again, problem) && again == internal);
 }
 
 }  // namespace
@@ -129,9 +158,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::size_t first = firstByte % (words.size() + 1);
 
     CheckParse(words, first, knownMask, valueMask);
-    for (const std::string& word : words) {
-        CheckNumber(word);
-        CheckConversion(word);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        CheckNumber(words[i]);
+        CheckConversion(words, i);
     }
     return 0;
 }

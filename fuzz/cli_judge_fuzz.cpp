@@ -174,13 +174,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     FUZZ_CHECK(ValidUtf8(run.out) && ValidUtf8(run.err));
     switch (run.exitCode) {
         case kExitDone:
-            FUZZ_CHECK(run.err.empty() && run.messages.empty());
+            // Only characters without a stroke count are named on stderr, on
+            // one line, and --json lists them too.
+            FUZZ_CHECK(run.messages.empty());
+            FUZZ_CHECK(run.err.empty() || run.err.find('\n') == run.err.size() - 1);
             FUZZ_CHECK(!run.out.empty() && run.out.back() == '\n');
-            if (json) FUZZ_CHECK(JsonReader(run.out.substr(0, run.out.size() - 1)).Document());
+            if (json) {
+                FUZZ_CHECK(JsonReader(run.out.substr(0, run.out.size() - 1)).Document());
+                FUZZ_CHECK(run.err.empty() == (run.out.find("\"unknownCharacters\":[]") != std::string::npos));
+            }
             break;
         case kExitRefused:
-            // Refused names: at most the engine's one message, nothing printed.
-            FUZZ_CHECK(run.out.empty() && run.err.empty() && run.messages.size() <= 1);
+            // Refused names: nothing printed, and one message that says why,
+            // the engine's or the tool's.
+            FUZZ_CHECK(run.out.empty());
+            FUZZ_CHECK(run.messages.size() + (run.err.empty() ? 0 : 1) == 1);
             break;
         case kExitUsage:
             FUZZ_CHECK(run.out.empty() && run.messages.empty());

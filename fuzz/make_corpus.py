@@ -168,7 +168,8 @@ def dialog_text():
 # (bits: --json --texts --worst --key --surnames --limit --x --), words.
 def cli_args():
     def seed(first, known, values, words):
-        return u8(first) + u8(known) + u8(values) + nul_joined(w.encode("utf-8") for w in words)
+        return u8(first) + u8(known) + u8(values) + nul_joined(
+            w.encode("utf-8") if isinstance(w, str) else w for w in words)
     return {
         "judge": seed(2, 0b11, 0, ["hoshikura-cli", "judge", "--json", "山田", "太郎"]),
         "patterns_limit": seed(2, 0b101, 0b100000, ["hoshikura-cli", "patterns", "--limit", "5", "山田"]),
@@ -176,6 +177,7 @@ def cli_args():
         "unknown_option": seed(2, 1, 0, ["hoshikura-cli", "judge", "--jsn", "山田", "太郎"]),
         "numbers": seed(2, 0, 0b100000, ["x", "y", "--limit", " +12", "--limit", "-2147483648", "2147483647",
                                          "99999999999", "", "--"]),
+        "not_in_cp932": seed(2, 1, 0, ["hoshikura-cli", "judge", "塡", b"\xed\xa0\x80", "😀"]),
     }
 
 
@@ -192,6 +194,9 @@ def cli_judge():
         "unknown_option": seed(["--limit", "3", "山田", "太郎"]),
         "five_and_five": seed(["--json", "長谷川田中", "寿限無寿限"]),
         "broken_utf8": seed([b"\xe5\xb1", b"\xff\xfe"]),
+        "not_in_cp932": seed(["山田", "太𠮟"]),
+        "no_stroke_count": seed(["--json", "侃", "ab"]),
+        "blanks_only": seed(["　", " "]),
     }
 
 

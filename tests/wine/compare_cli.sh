@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # compare_cli.sh WINDOWS_CLI NATIVE_CLI EMULATOR: the Windows tool under wine
 # must print exactly what the native tool prints, for names that exercise
-# every method, and refuse the same names with the same message and code.
+# every method, and refuse the same names with the same message and code
+# (characters CP932 lacks are named differently: a console may lack them too).
 set -uo pipefail
 win="$1" native="$2" emulator="$3"
 failures=0
@@ -57,6 +58,13 @@ compare kanji 山田 義男
 compare surnames 太郎 --limit 10
 compare surnames 太郎 --worst --json --limit 5
 compare surnames 寿限無寿限無
+compare texts 9
+compare texts --kind total --json 81
+compare texts --kind outer 75
+compare judge 山田 太郎 次郎
+compare judge "" ""
+compare kanji 山田 翔太
+compare patterns "　"
 
 echo "$((compared - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -1,0 +1,75 @@
+// hoshikura-cli texts [--kind person|earth|outer|total] [--json] [N]
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "fortune_table.h"
+#include "fortune_texts.h"
+#include "fortune_topics.h"
+#include "json_writer.h"
+
+namespace hoshikura {
+
+namespace {
+
+// The texts of the chosen kinds for the chosen numbers, one heading and
+// one paragraph each; the empty texts (person, earth and outer of 72..81)
+// are left out.
+std::string HumanTexts(const CFortuneTable& table, const std::vector<const FortuneTopic*>& topics, int first,
+                       int last) {
+    std::string out;
+    for (int n = first; n <= last; ++n)
+        for (const FortuneTopic* topic : topics) {
+            const std::string text = table.FortuneText(topic->kind, n);
+            if (text.empty()) continue;
+            out += (out.empty() ? "" : "\n") + FortuneHeading(*topic, n) + "\n" + text + "\n";
+        }
+    if (out.empty())
+        out = std::string(GridName(topics[0]->grid)) + "の" + std::to_string(first) + "には説明文がありません。\n";
+    return out;
+}
+
+// {"person": text or [texts of 1..81], ...}, one key per chosen kind.
+std::string JsonTexts(const CFortuneTable& table, const std::vector<const FortuneTopic*>& topics, int number) {
+    JsonObject object;
+    for (const FortuneTopic* topic : topics) {
+        if (number != 0) {
+            object.Text(topic->key, table.FortuneText(topic->kind, number));
+            continue;
+        }
+        std::string array;
+        for (int n = 1; n <= kFortuneNumbers; ++n)
+            array += (n == 1 ? "" : ",") + JsonQuote(table.FortuneText(topic->kind, n));
+        object.Raw(topic->key, "[" + array + "]");
+    }
+    return object.Str() + "\n";
+}
+
+}  // namespace
+
+int RunTextsCommand(int argc, char** argv) {
+    CliArgs args;
+    if (const int refused = ReadCommandArgs(argc, argv, {"--json"}, {"--kind"}, args)) return refused;
+    std::vector<const FortuneTopic*> topics;
+    if (const std::string* key = args.Value("--kind")) {
+        const FortuneTopic* topic = FindFortuneTopic(*key);
+        if (topic == nullptr) return UsageError("--kind takes person, earth, outer or total");
+        topics.push_back(topic);
+    } else {
+        for (const FortuneTopic& topic : kFortuneTopics) topics.push_back(&topic);
+    }
+    int number = 0;
+    if (args.words.size() > 1 ||
+        (args.words.size() == 1 && (!ParseInt(args.words[0], number) || number < 1 || number > kFortuneNumbers)))
+        return UsageError("texts takes one number from 1 to 81, or none for every number");
+
+    CFortuneTable table;
+    table.LoadBuiltIn();
+    if (args.Has("--json"))
+        WriteOut(JsonTexts(table, topics, number));
+    else
+        WriteOut(number != 0 ? HumanTexts(table, topics, number, number) : HumanTexts(table, topics, 1, kFortuneNumbers));
+    return kExitDone;
+}
+
+}  // namespace hoshikura
