@@ -195,7 +195,7 @@ def cli_judge():
         "five_and_five": seed(["--json", "長谷川田中", "寿限無寿限"]),
         "broken_utf8": seed([b"\xe5\xb1", b"\xff\xfe"]),
         "not_in_cp932": seed(["山田", "太𠮟"]),
-        "no_stroke_count": seed(["--json", "侃", "ab"]),
+        "no_stroke_count": seed(["--json", "ゐ", "ab"]),
         "blanks_only": seed(["　", " "]),
     }
 

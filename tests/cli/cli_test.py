@@ -79,10 +79,10 @@ class Refusals(unittest.TestCase):
 
 class UnknownCharacters(unittest.TestCase):
     def test_named_on_stderr_and_in_json(self):
-        code, out, err = run("judge", "--json", "侃", "侃太")
+        code, out, err = run("judge", "--json", "ゐ", "ゐ太")
         self.assertEqual(code, 0)
-        self.assertEqual(json.loads(out)["unknownCharacters"], ["侃"])
-        self.assertEqual(err.count("侃"), 1)
+        self.assertEqual(json.loads(out)["unknownCharacters"], ["ゐ"])
+        self.assertEqual(err.count("ゐ"), 1)
 
     def test_none_gives_an_empty_list_and_a_quiet_stderr(self):
         code, out, err = run("judge", "--json", "山田", "太郎")
