@@ -1,6 +1,7 @@
 #include "stored_settings.h"
 
 #include "app_state.h"
+#include "message_sink.h"
 #include "registry_store.h"
 #include "win32_registry_key.h"
 
@@ -13,7 +14,13 @@ void LoadStoredSettings() {
 
 void SaveStoredSettings() {
     CWin32RegistryHive hive;
-    SaveSettings(hive, App().recent, App().rankLists);
+    if (!SaveSettings(hive, App().recent, App().rankLists)) App().saveFailed = true;
+}
+
+void ReportFailedSave() {
+    if (!App().saveFailed) return;
+    App().saveFailed = false;
+    ShowMessage("%s", kSaveFailedText);
 }
 
 }  // namespace hoshikura
