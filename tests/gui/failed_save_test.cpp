@@ -52,10 +52,19 @@ std::string StoredBytes() {
            std::string(reinterpret_cast<const char*>(&ranks), sizeof ranks);
 }
 
-TEST(FailedSaveTest, ReadOnlyKeyKeepsEveryListAsStoredAndTellsTheUserOnce) {
+// Each test starts and leaves the user's registry without stored lists, and
+// with the key writable again.
+class FailedSaveTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::ForgetStoredLists(); }
+    void TearDown() override {
+        RestrictKey(kTop10, KEY_ALL_ACCESS);
+        test::ForgetStoredLists();
+    }
+};
+
+TEST_F(FailedSaveTest, ReadOnlyKeyKeepsEveryListAsStoredAndTellsTheUserOnce) {
     ASSERT_NE(test::EnsureFrame(), nullptr);
-    App().recent.Clear();
-    App().rankLists.Clear();
     ASSERT_EQ(JudgeFullName("伊藤 博"), 1);
     test::DestroyFrame();
     const std::string stored = StoredBytes();
@@ -81,7 +90,9 @@ TEST(FailedSaveTest, ReadOnlyKeyKeepsEveryListAsStoredAndTellsTheUserOnce) {
     EXPECT_NE(StoredBytes(), stored);
 }
 
-TEST(FailedSaveTest, ProgramSaysSoOnceAfterItsFrameHasGone) {
+TEST_F(FailedSaveTest, ProgramSaysSoOnceAfterItsFrameHasGone) {
+    ASSERT_NE(test::EnsureFrame(), nullptr);  // stores the keys
+    test::DestroyFrame();
     test::CProgram program;
     ASSERT_TRUE(program.Started());
     HWND frame = program.WaitForFrame();
@@ -96,7 +107,6 @@ TEST(FailedSaveTest, ProgramSaysSoOnceAfterItsFrameHasGone) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     ASSERT_TRUE(program.WaitForEnd());
     EXPECT_EQ(program.ExitCode(), 0u);
-    EXPECT_TRUE(RestrictKey(kTop10, KEY_ALL_ACCESS));
 }
 
 }  // namespace

@@ -31,11 +31,16 @@ void LoadStored(CRecentList& recent, CRankLists& ranks) {
     LoadSettings(hive, recent, ranks);
 }
 
-TEST(TwoCopiesTest, SecondStartRaisesTheRunningFrameAndLosesNoJudgement) {
+// Each test starts and leaves the user's registry without stored lists.
+class TwoCopiesTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::ForgetStoredLists(); }
+    void TearDown() override { test::ForgetStoredLists(); }
+};
+
+TEST_F(TwoCopiesTest, SecondStartRaisesTheRunningFrameAndLosesNoJudgement) {
     // Stored before either copy starts.
     ASSERT_NE(test::EnsureFrame(), nullptr);
-    App().recent.Clear();
-    App().rankLists.Clear();
     ASSERT_EQ(JudgeFullName("伊藤 博"), 1);
     test::DestroyFrame();
 
@@ -76,7 +81,7 @@ TEST(TwoCopiesTest, SecondStartRaisesTheRunningFrameAndLosesNoJudgement) {
     EXPECT_STREQ(ranks.best.surnames[1], "伊藤");
 }
 
-TEST(TwoCopiesTest, StartsAtTheSameMomentLeaveOneCopyRunning) {
+TEST_F(TwoCopiesTest, StartsAtTheSameMomentLeaveOneCopyRunning) {
     CProgram first;
     CProgram second;
     ASSERT_TRUE(first.Started() && second.Started());
