@@ -441,12 +441,14 @@ TEST_F(RegistryStoreTest, KeyThatCannotBeWrittenLeavesEveryStoredListAsItWas) {
             key.readOnly = key.failOpen = false;
         }
     }
-    // A key that is missing and cannot be created is no different.
+    // A parent that cannot be written, with a key missing below it, keeps
+    // everything as well.
     hive.At({"Software", "Hoshikura"}).subkeys.erase("Worst10");
     hive.At({"Software", "Hoshikura"}).readOnly = true;
     EXPECT_EQ(SaveSettings(hive, recent, ranks), 0);
     EXPECT_EQ(Stored(kTop10, "1 sei")->bytes, Sz("山田"));
     EXPECT_EQ(Stored(kNumber, "Value")->bytes, Dword(3));
+    EXPECT_EQ(hive.Find(kWorst10), nullptr);
 }
 
 TEST_F(RegistryStoreTest, FailedValueWritesAreReportedAndCostOnlyThemselves) {
