@@ -14,7 +14,8 @@ void LoadStoredSettings() {
 
 void SaveStoredSettings() {
     CWin32RegistryHive hive;
-    if (!SaveSettings(hive, App().recent, App().rankLists)) App().saveFailed = true;
+    // Only the last save counts: one that went through makes good a failed one.
+    App().saveFailed = !SaveSettings(hive, App().recent, App().rankLists);
 }
 
 void ReportFailedSave() {
