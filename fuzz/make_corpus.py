@@ -142,6 +142,9 @@ def registry_load():
         "score_binary": state + value(2, row_name(1, 2), 4, le32(585)),
         "answer_oversize": state + u8(3) + u8(2) + u8(row_name(1, 0)) + u8(0) + u8(0) + le32(4096) + u8(3) + b"abc",
         "answer_more_data": state + u8(3) + u8(0) + u8(0) + u8(3) + u8(1) + le32(4) + u8(4) + le32(5),
+        "count_missing": state[len(value(0, 0, 1, le32(3))):],
+        "rank_placeholder_name": state + value(2, row_name(2, 0), 0, sjis("---\0")),
+        "rank_score_zero": state + value(3, row_name(1, 2), 1, le32(0)),
         "empty_hive": b"",
     }
 

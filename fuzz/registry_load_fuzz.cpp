@@ -135,9 +135,22 @@ void CheckRecent(const CRecentList& recent) {
     }
 }
 
+// Every row is a judged name whole or an empty row, and the empty rows are
+// the bottom ones.
 void CheckRanks(const CRankList& list) {
-    for (int row = 0; row < kRankRows; ++row)
+    CRankList empty;
+    empty.Clear();
+    bool emptySeen = false;
+    for (int row = 0; row < kRankRows; ++row) {
         FUZZ_CHECK(WellFormed(list.surnames[row]) && WellFormed(list.givenNames[row]));
+        const bool filled = IsFilledRow(list.surnames[row], list.givenNames[row], list.scores[row]);
+        const bool isEmpty = std::memcmp(list.surnames[row], empty.surnames[row], kStoredNameSize) == 0 &&
+                             std::memcmp(list.givenNames[row], empty.givenNames[row], kStoredNameSize) == 0 &&
+                             list.scores[row] == 0;
+        FUZZ_CHECK(filled != isEmpty);
+        FUZZ_CHECK(!(filled && emptySeen));
+        emptySeen = emptySeen || isEmpty;
+    }
 }
 
 void CheckHiveLetGo(const FakeHive& hive) {

@@ -8,18 +8,35 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 bash scripts/install-deps.sh
 
+# Every configure asks for the tests (run.sh configures the same folders
+# without them), and a build whose tests are not all there fails the run
+# instead of passing with nothing tested.
+run_tests() {
+  local dir="$1"
+  shift
+  local listed
+  listed="$(ctest --test-dir "$dir" -N)"
+  for name in "$@"; do
+    if ! grep -qE "Test +#[0-9]+: $name\$" <<<"$listed"; then
+      echo "test.sh: $dir has no test $name" >&2
+      exit 1
+    fi
+  done
+  ctest --test-dir "$dir" --output-on-failure --no-tests=error
+}
+
 echo "== native"
-bash scripts/build.sh native -DCMAKE_BUILD_TYPE=Release
-ctest --test-dir build/native --output-on-failure
+bash scripts/build.sh native -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
+run_tests build/native core_tests
 
 echo "== native, sanitizers"
-bash scripts/build.sh asan -DCMAKE_BUILD_TYPE=Debug -DHOSHIKURA_SANITIZE=ON
-ctest --test-dir build/asan --output-on-failure
+bash scripts/build.sh asan -DCMAKE_BUILD_TYPE=Debug -DHOSHIKURA_SANITIZE=ON -DBUILD_TESTING=ON
+run_tests build/asan core_tests
 
 echo "== fuzz targets over their corpora (clang and libFuzzer)"
 bash scripts/build.sh fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release \
   -DHOSHIKURA_SANITIZE=ON -DHOSHIKURA_FUZZ=ON -DBUILD_TESTING=ON
-ctest --test-dir build/fuzz --output-on-failure
+run_tests build/fuzz core_tests fuzz_registry_load fuzz_cli_judge
 
 echo "== Windows i686 (shipped build)"
 bash scripts/build.sh win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DBUILD_TESTING=OFF
@@ -29,8 +46,9 @@ source scripts/xvfb-env.sh
 source scripts/wine-env.sh
 trap 'wine_env_stop; xvfb_stop' EXIT
 bash scripts/build.sh win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
-  -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
+  -DCMAKE_CROSSCOMPILING_EMULATOR=wine -DBUILD_TESTING=ON \
   -DHOSHIKURA_NATIVE_CLI="$root/build/native/cli/hoshikura-cli" \
   -DHOSHIKURA_SHIPPED_BUILD="$root/build/win32"
-ctest --test-dir build/win64 --output-on-failure
+run_tests build/win64 core_tests cli_matches_native gui_tests lists_found_by_second_run installer \
+  shipped_installer_contents
 echo "Screenshots: build/win64/tests/artefacts"

@@ -32,6 +32,9 @@ struct CAppState {
     // Set when this run has read the stored lists: only then may the exit
     // write them back, or a failed start would wipe them.
     bool settingsLoaded = false;
+    // Set when the last save of the stored lists failed; the user is told
+    // once the message loop has ended.
+    bool saveFailed = false;
 
     int32_t openViewCount = 0;   // cascade position of the next view window
 

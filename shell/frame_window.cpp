@@ -13,7 +13,6 @@ namespace hoshikura {
 
 namespace {
 
-constexpr char kFrameClass[] = "MyMDIApp";
 constexpr char kChildClass[] = "MDIChild";
 constexpr char kFrameTitle[] = "Hoshikura";
 constexpr int kWindowMenuPosition = 2;    // "ｳｨﾝﾄﾞｳ(&W)"
@@ -128,6 +127,7 @@ LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wparam, LPARAM lp
         return 0;
     case WM_NCDESTROY:
         DestroyAppObjects();
+        App().frame = nullptr;  // messages after this have no owner
         return 0;
     default:
         break;

@@ -8,6 +8,8 @@
 
 namespace hoshikura {
 
+constexpr char kFrameClass[] = "MyMDIApp";
+
 // Declares "MyMDIApp" and "MDIChild"; false when either fails.
 bool RegisterWindowClasses(HINSTANCE instance);
 // Creates the frame (and with it every application-wide object, the MDI

@@ -20,6 +20,11 @@ struct CRankList {
     void Clear();
 };
 
+// True when a row of these values can stand in a list as a judged name: both
+// names given (neither empty nor the "---" of an empty row) and a score
+// above 0, which only empty rows carry.
+bool IsFilledRow(const char* surname, const char* givenName, int32_t score);
+
 static_assert(std::is_standard_layout<CRankList>::value &&
                   std::is_trivially_copyable<CRankList>::value,
               "CRankList is stored byte for byte");

@@ -128,6 +128,17 @@ int32_t CRegistryKey::GetString(const char* name, char (&slot)[kStoredNameSize])
     return static_cast<int32_t>(length + 1);
 }
 
+bool CRegistryKey::HasValue(const char* name) {
+    if (!IsOpen()) return false;
+    // A one-byte buffer: a longer value answers "more data", which still
+    // tells that it is there.
+    unsigned char probe[1];
+    uint32_t size = sizeof probe;
+    RegistryValueType type = kRegNone;
+    const RegistryResult result = hive_.QueryValue(keys_[depth_ - 1], name, &type, probe, &size);
+    return result == kRegSuccess || result == kRegMoreData;
+}
+
 namespace {
 
 struct ValueName {
@@ -143,18 +154,30 @@ struct FieldText {
     char text[kStoredNameSize];
 };
 
+// A stored recent count that cannot be trusted: missing, of another type or
+// out of range.
+constexpr int32_t kUnknownCount = -1;
+
 int32_t StoredRecentCount(CRegistryKey& key) {
     int32_t count = 0;
-    if (!key.Open(kNumberPath, CRegistryKey::kReadOnly)) return 0;
-    key.GetDword(kCountValue, count);
-    if (count < 0) return 0;
-    return count > kRecentEntries ? kRecentEntries : count;
+    if (!key.Open(kNumberPath, CRegistryKey::kReadOnly) || !key.GetDword(kCountValue, count) ||
+        count < 0 || count > kRecentEntries)
+        return kUnknownCount;
+    return count;
+}
+
+// True when either value of recent entry k is stored, usable or not.
+bool RecentEntryStored(CRegistryKey& key, int k) {
+    return key.HasValue(ValueName(k, "sei").text) || key.HasValue(ValueName(k, "mei").text);
 }
 
 void LoadRecent(CRegistryKey& key, CRecentList& recent) {
     const int32_t count = StoredRecentCount(key);
     if (count == 0 || !key.Open(kSeiMeiPath, CRegistryKey::kReadOnly)) return;
-    for (int k = 1; k <= count; ++k) {
+    // Without a count to go by, the entries run up to the first one missing.
+    const bool counted = count != kUnknownCount;
+    for (int k = 1; k <= (counted ? count : kRecentEntries); ++k) {
+        if (!counted && !RecentEntryStored(key, k)) break;
         char surname[kStoredNameSize] = {};
         char givenName[kStoredNameSize] = {};
         key.GetString(ValueName(k, "sei").text, surname);
@@ -164,36 +187,71 @@ void LoadRecent(CRegistryKey& key, CRecentList& recent) {
     }
 }
 
+struct StoredRow {
+    char surname[kStoredNameSize] = {};
+    char givenName[kStoredNameSize] = {};
+    int32_t score = 0;
+};
+
+// Row k as stored, when all three of its values can be used together.
+bool ReadRankRow(CRegistryKey& key, int k, StoredRow& row) {
+    return key.GetString(ValueName(k, "sei").text, row.surname) > 0 &&
+           key.GetString(ValueName(k, "mei").text, row.givenName) > 0 &&
+           key.GetDword(ValueName(k, "Score").text, row.score) > 0 &&
+           IsFilledRow(row.surname, row.givenName, row.score);
+}
+
+// Fills the list from the top with the usable rows, in stored order; the
+// rows below stay empty, so no gap is left where a damaged row was.
 void LoadRankList(CRegistryKey& key, const char* path, CRankList& list) {
     if (!key.Open(path, CRegistryKey::kReadOnly)) return;
+    int filled = 0;
     for (int k = 1; k <= kRankRows; ++k) {
-        key.GetString(ValueName(k, "sei").text, list.surnames[k - 1]);
-        key.GetString(ValueName(k, "mei").text, list.givenNames[k - 1]);
-        key.GetDword(ValueName(k, "Score").text, list.scores[k - 1]);
+        StoredRow row;
+        if (!ReadRankRow(key, k, row)) continue;
+        std::memcpy(list.surnames[filled], row.surname, kStoredNameSize);
+        std::memcpy(list.givenNames[filled], row.givenName, kStoredNameSize);
+        list.scores[filled] = row.score;
+        ++filled;
     }
 }
+
+// The four keys of a save, opened for writing together.
+struct SaveKeys {
+    explicit SaveKeys(CRegistryHive& hive) : names(hive), count(hive), best(hive), worst(hive) {}
+    bool Open() {
+        return names.Open(kSeiMeiPath, CRegistryKey::kReadWrite) &&
+               count.Open(kNumberPath, CRegistryKey::kReadWrite) &&
+               best.Open(kTop10Path, CRegistryKey::kReadWrite) &&
+               worst.Open(kWorst10Path, CRegistryKey::kReadWrite);
+    }
+    CRegistryKey names;
+    CRegistryKey count;
+    CRegistryKey best;
+    CRegistryKey worst;
+};
 
 // Names first, count after: a count is never written for names that were not.
-bool SaveRecent(CRegistryKey& key, const CRecentList& recent) {
+bool SaveRecent(SaveKeys& keys, const CRecentList& recent) {
     const int32_t count = recent.Entries();
-    if (!key.Open(kSeiMeiPath, CRegistryKey::kReadWrite)) return false;
+    bool written = true;
     for (int k = 1; k <= count; ++k) {
-        key.SetString(ValueName(k, "sei").text, FieldText(recent.surnames[k - 1]).text);
-        key.SetString(ValueName(k, "mei").text, FieldText(recent.givenNames[k - 1]).text);
+        written = keys.names.SetString(ValueName(k, "sei").text, FieldText(recent.surnames[k - 1]).text) &&
+                  written;
+        written = keys.names.SetString(ValueName(k, "mei").text, FieldText(recent.givenNames[k - 1]).text) &&
+                  written;
     }
-    if (!key.Open(kNumberPath, CRegistryKey::kReadWrite)) return false;
-    key.SetDword(kCountValue, count);
-    return true;
+    return written && keys.count.SetDword(kCountValue, count) != 0;
 }
 
-bool SaveRankList(CRegistryKey& key, const char* path, const CRankList& list) {
-    if (!key.Open(path, CRegistryKey::kReadWrite)) return false;
+bool SaveRankList(CRegistryKey& key, const CRankList& list) {
+    bool written = true;
     for (int k = 1; k <= kRankRows; ++k) {
-        key.SetString(ValueName(k, "sei").text, FieldText(list.surnames[k - 1]).text);
-        key.SetString(ValueName(k, "mei").text, FieldText(list.givenNames[k - 1]).text);
-        key.SetDword(ValueName(k, "Score").text, list.scores[k - 1]);
+        written = key.SetString(ValueName(k, "sei").text, FieldText(list.surnames[k - 1]).text) && written;
+        written = key.SetString(ValueName(k, "mei").text, FieldText(list.givenNames[k - 1]).text) && written;
+        written = key.SetDword(ValueName(k, "Score").text, list.scores[k - 1]) && written;
     }
-    return true;
+    return written;
 }
 
 }  // namespace
@@ -208,11 +266,12 @@ void LoadSettings(CRegistryHive& hive, CRecentList& recent, CRankLists& ranks) {
 }
 
 int32_t SaveSettings(CRegistryHive& hive, const CRecentList& recent, const CRankLists& ranks) {
-    CRegistryKey key(hive);
-    // Each key on its own: one that cannot be written does not cost the others.
-    const bool recentSaved = SaveRecent(key, recent);
-    const bool bestSaved = SaveRankList(key, kTop10Path, ranks.best);
-    const bool worstSaved = SaveRankList(key, kWorst10Path, ranks.worst);
+    SaveKeys keys(hive);
+    if (!keys.Open()) return 0;
+    // Past this point a failing value costs only itself.
+    const bool recentSaved = SaveRecent(keys, recent);
+    const bool bestSaved = SaveRankList(keys.best, ranks.best);
+    const bool worstSaved = SaveRankList(keys.worst, ranks.worst);
     return recentSaved && bestSaved && worstSaved ? 1 : 0;
 }
 

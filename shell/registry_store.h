@@ -63,6 +63,8 @@ public:
     // the end is dropped. Returns the bytes placed, NUL included. A missing
     // value, another type or a longer text gives 0 and leaves slot as it was.
     int32_t GetString(const char* name, char (&slot)[kStoredNameSize]);
+    // True when the value is stored, whatever its type, size or bytes.
+    bool HasValue(const char* name);
 
 private:
     RegistryResult OpenComponent(const char* name, Access access, RegistryHandle* key);
@@ -74,18 +76,25 @@ private:
 };
 
 // Empties the recent list and both rank lists, then fills them from the
-// hive. The recent count is clamped to 0..16; a recent entry missing either
-// name, or repeating an earlier one, is left out. A rank row keeps "---" for
-// a missing name and gets score 0 for a missing score; rows stay in their
-// stored order. Keys are only opened for reading, never created.
+// hive. With a stored recent count of 0..16 that many entries are read; when
+// the count is missing, of another type or out of range, entries 1..16 are
+// read up to the first one not stored at all. A recent entry missing either
+// name, or repeating an earlier one, is left out. A rank row is taken whole
+// (both names and a score above 0) or not at all; the rows taken keep their
+// stored order and the empty rows gather below them. Keys are only opened
+// for reading, never created.
 void LoadSettings(CRegistryHive& hive, CRecentList& recent, CRankLists& ranks);
 
 // Writes the recent names and then their count, and all ten rows of each
-// rank list, creating the keys. A key that cannot be opened is skipped
-// (with the recent names, the count too, so it never runs ahead of the
-// names); the others are still written. Failures of single values are
-// ignored. Returns 1 when every key could be opened. May be called more than
-// once, for example at the end of the session and again at exit.
+// rank list, creating the keys. Every key is opened for writing before any
+// value is written: when one cannot be, nothing is written and the stored
+// lists stay as they were, in agreement with each other. The count is only
+// written when every name was. Returns 1 when everything was written, 0 when
+// any part failed. May be called more than once, for example at the end of
+// the session and again at exit.
 int32_t SaveSettings(CRegistryHive& hive, const CRecentList& recent, const CRankLists& ranks);
+
+// What the user is told when saving the lists failed.
+constexpr char kSaveFailedText[] = "記録を保存できませんでした。";
 
 }  // namespace hoshikura

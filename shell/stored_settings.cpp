@@ -1,6 +1,7 @@
 #include "stored_settings.h"
 
 #include "app_state.h"
+#include "message_sink.h"
 #include "registry_store.h"
 #include "win32_registry_key.h"
 
@@ -13,7 +14,14 @@ void LoadStoredSettings() {
 
 void SaveStoredSettings() {
     CWin32RegistryHive hive;
-    SaveSettings(hive, App().recent, App().rankLists);
+    // Only the last save counts: one that went through makes good a failed one.
+    App().saveFailed = !SaveSettings(hive, App().recent, App().rankLists);
+}
+
+void ReportFailedSave() {
+    if (!App().saveFailed) return;
+    App().saveFailed = false;
+    ShowMessage("%s", kSaveFailedText);
 }
 
 }  // namespace hoshikura

@@ -5,7 +5,11 @@ namespace hoshikura {
 
 // Reads the stored lists over the emptied ones; missing values keep them.
 void LoadStoredSettings();
-// Writes the recent list, the best list and the worst list.
+// Writes the recent list, the best list and the worst list; a failure is
+// kept for ReportFailedSave.
 void SaveStoredSettings();
+// Tells the user, once, that a save failed. Called after the message loop:
+// a message box opened while the quit message waits would close at once.
+void ReportFailedSave();
 
 }  // namespace hoshikura

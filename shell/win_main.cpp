@@ -9,6 +9,8 @@
 #include "help_loader.h"
 #include "message_box_sink.h"
 #include "recent_people.h"
+#include "single_copy.h"
+#include "stored_settings.h"
 
 namespace {
 
@@ -36,6 +38,8 @@ int RunMessageLoop() {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     using namespace hoshikura;
+    CSingleCopy copy;
+    if (!copy.RunsHere()) return 0;
     CMessageBoxSink sink;
     SetMessageSink(&sink);
     if (!RegisterWindowClasses(instance)) return 0;
@@ -48,6 +52,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     RebuildRecentMenu();
     CallHtmlHelp(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<DWORD_PTR>(&App().helpCookie));
     int code = RunMessageLoop();
+    ReportFailedSave();
     SetMessageSink(nullptr);
     return code;
 }

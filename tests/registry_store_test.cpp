@@ -315,46 +315,44 @@ TEST_F(RegistryStoreTest, ShorterRecentListLeavesOlderRowsStoredButUnread) {
     EXPECT_EQ(Field(recent.surnames[2]), "上");
 }
 
-TEST_F(RegistryStoreTest, MissingScoreReadsAsZeroAndMissingNameKeepsThePlaceholder) {
-    SaveExample();
-    hive.At(kTop10).values.erase("3 Score");
-    hive.At(kTop10).values.erase("2 mei");
-    Load();
-    EXPECT_EQ(Field(ranks.best.surnames[2]), "田中");
-    EXPECT_EQ(Field(ranks.best.givenNames[2]), "花子");
-    EXPECT_EQ(ranks.best.scores[2], 0);
-    EXPECT_EQ(Field(ranks.best.surnames[1]), "鈴木");
-    EXPECT_EQ(Field(ranks.best.givenNames[1]), "---");
-    EXPECT_EQ(ranks.best.scores[1], 420);
-}
-
-TEST_F(RegistryStoreTest, RecentCountIsClampedToSixteen) {
-    for (int k = 1; k <= 20; ++k) {
-        Put(kSeiMei, std::to_string(k) + " sei", kRegSz, Sz("姓" + std::to_string(k)));
-        Put(kSeiMei, std::to_string(k) + " mei", kRegSz, Sz("名"));
-    }
+TEST_F(RegistryStoreTest, UntrustedRecentCountReadsTheEntriesUpToTheFirstMissing) {
+    CRecentList saved;
+    saved.Clear();
+    for (int k = 1; k <= kRecentEntries; ++k) saved.RememberPerson(("姓" + std::to_string(k)).c_str(), "名");
     const struct {
-        uint32_t stored;
+        RegistryValueType type;
+        std::string bytes;  // empty for a missing value
         int32_t loaded;
-    } cases[] = {{0, 0}, {5, 5}, {16, 16}, {17, 16}, {0x7FFFFFFF, 16}, {0x80000000, 0}, {0xFFFFFFFF, 0}};
+    } cases[] = {
+        {kRegDword, Dword(0), 0},           {kRegDword, Dword(5), 5},
+        {kRegDword, Dword(16), 16},         {kRegDword, Dword(17), 16},
+        {kRegDword, Dword(0x7FFFFFFF), 16}, {kRegDword, Dword(0x80000000), 16},
+        {kRegDword, Dword(0xFFFFFFFF), 16}, {kRegSz, Sz("16"), 16},
+        {kRegBinary, Dword(3), 16},         {kRegDword, "", 16},
+    };
     for (const auto& c : cases) {
-        Put(kNumber, "Value", kRegDword, Dword(c.stored));
+        ASSERT_EQ(SaveSettings(hive, saved, ranks), 1);
+        if (c.bytes.empty())
+            hive.At(kNumber).values.erase("Value");
+        else
+            Put(kNumber, "Value", c.type, c.bytes);
         Load();
-        EXPECT_EQ(recent.count, c.loaded) << c.stored;
-        if (c.loaded > 0) {
-            EXPECT_EQ(Field(recent.surnames[c.loaded - 1]), "姓" + std::to_string(c.loaded));
-        }
+        SCOPED_TRACE(c.bytes);
+        ASSERT_EQ(recent.count, c.loaded);
+        // The newest entries, in their order.
+        EXPECT_EQ(std::memcmp(recent.surnames, saved.surnames, c.loaded * sizeof recent.surnames[0]), 0);
     }
-}
-
-TEST_F(RegistryStoreTest, RecentCountOfAnotherTypeGivesAnEmptyList) {
-    SaveExample();
-    Put(kNumber, "Value", kRegSz, Sz("3"));
+    // A stored entry that cannot be used is passed over; the first entry not
+    // stored at all ends the reading.
+    Put(kSeiMei, "3 sei", kRegSz, Sz("一二三四五六七"));
+    hive.At(kSeiMei).values.erase("9 sei");
+    hive.At(kSeiMei).values.erase("9 mei");
     Load();
-    EXPECT_EQ(recent.count, 0);
-    Put(kNumber, "Value", kRegBinary, Dword(3));
+    ASSERT_EQ(recent.count, 7);
+    EXPECT_EQ(Field(recent.surnames[6]), Field(saved.surnames[7]));
+    hive.At({"Software", "Hoshikura", "Recent"}).subkeys.erase("Number");
     Load();
-    EXPECT_EQ(recent.count, 0);
+    EXPECT_EQ(recent.count, 7);
 }
 
 TEST_F(RegistryStoreTest, RecentEntriesThatCannotBeJudgedOrRepeatAreLeftOut) {
@@ -374,20 +372,43 @@ TEST_F(RegistryStoreTest, RecentEntriesThatCannotBeJudgedOrRepeatAreLeftOut) {
     EXPECT_EQ(Field(recent.givenNames[1]), "次郎");
 }
 
-TEST_F(RegistryStoreTest, BadRankValuesCountAsMissingAndStayInTheirSlot) {
-    SaveExample();
-    Put(kTop10, "1 sei", kRegSz, std::string(40, 'x'));
-    Put(kTop10, "1 mei", kRegSz, "abcdefghijkl");  // 12 bytes, unterminated
-    Put(kTop10, "1 Score", kRegSz, Sz("585"));
-    Put(kTop10, "2 Score", kRegBinary, Dword(420));
-    Load();
-    EXPECT_EQ(Field(ranks.best.surnames[0]), "---");
-    EXPECT_EQ(Field(ranks.best.givenNames[0]), "---");
-    EXPECT_EQ(ranks.best.scores[0], 0);
-    EXPECT_EQ(ranks.best.scores[1], 0);
-    EXPECT_EQ(Field(ranks.best.surnames[1]), "鈴木");
-    EXPECT_EQ(Field(ranks.best.givenNames[1]), "一郎");
-    EXPECT_EQ(ranks.best.scores[2], 300);
+TEST_F(RegistryStoreTest, RankRowIsTakenWholeOrNotAtAll) {
+    // Row 2 of the best list (鈴木 一郎 420) damaged in one value at a time.
+    const struct {
+        const char* name;
+        RegistryValueType type;
+        std::string bytes;  // empty: the value is missing
+    } cases[] = {
+        {"2 sei", kRegSz, ""},
+        {"2 mei", kRegSz, ""},
+        {"2 Score", kRegDword, ""},
+        {"2 sei", kRegSz, Sz(std::string(40, 'x'))},
+        {"2 mei", kRegSz, "abcdefghijkl"},  // 12 bytes, unterminated
+        {"2 sei", kRegSz, Sz("---")},
+        {"2 mei", kRegSz, Sz("")},
+        {"2 Score", kRegSz, Sz("420")},
+        {"2 Score", kRegBinary, Dword(420)},
+        {"2 Score", kRegDword, Dword(0)},
+        {"2 Score", kRegDword, Dword(0xFFFFFFFF)},
+    };
+    for (const auto& c : cases) {
+        SaveExample();
+        if (c.bytes.empty())
+            hive.At(kTop10).values.erase(c.name);
+        else
+            Put(kTop10, c.name, c.type, c.bytes);
+        Load();
+        SCOPED_TRACE(std::string(c.name) + " " + c.bytes);
+        // The rows below move up; the emptied row gathers with the others.
+        EXPECT_EQ(Field(ranks.best.surnames[0]), "山田");
+        EXPECT_EQ(Field(ranks.best.givenNames[1]), "花子");
+        EXPECT_EQ(ranks.best.scores[1], 300);
+        for (int row = 2; row < kRankRows; ++row) {
+            EXPECT_EQ(Field(ranks.best.surnames[row]), "---") << row;
+            EXPECT_EQ(Field(ranks.best.givenNames[row]), "---") << row;
+            EXPECT_EQ(ranks.best.scores[row], 0) << row;
+        }
+    }
 }
 
 TEST_F(RegistryStoreTest, MissingKeyLeavesOnlyItsListEmpty) {
@@ -403,47 +424,50 @@ TEST_F(RegistryStoreTest, MissingKeyLeavesOnlyItsListEmpty) {
     EXPECT_EQ(recent.count, 0);  // a count without names
 }
 
-TEST_F(RegistryStoreTest, ReadOnlyKeyIsLoadedAndSkippedBySaving) {
+TEST_F(RegistryStoreTest, KeyThatCannotBeWrittenLeavesEveryStoredListAsItWas) {
     SaveExample();
-    hive.At(kTop10).readOnly = true;
-    const std::string top10 = Dump(*hive.Find(kTop10));
+    const std::string stored = Dump(hive.root);
     Load();
-    EXPECT_EQ(Field(ranks.best.surnames[0]), "山田");
-
     ranks.OfferName("佐藤", "次郎", 900);
     recent.RememberPerson("佐藤", "次郎");
+    const std::vector<std::string> paths[] = {kNumber, kSeiMei, kTop10, kWorst10,
+                                              {"Software", "Hoshikura", "Recent"}};
+    for (const auto& path : paths) {
+        for (bool readOnly : {true, false}) {
+            FakeKey& key = hive.At(path);
+            (readOnly ? key.readOnly : key.failOpen) = true;
+            EXPECT_EQ(SaveSettings(hive, recent, ranks), 0) << path.back();
+            EXPECT_EQ(Dump(hive.root), stored) << path.back();
+            key.readOnly = key.failOpen = false;
+        }
+    }
+    // A parent that cannot be written, with a key missing below it, keeps
+    // everything as well.
+    hive.At({"Software", "Hoshikura"}).subkeys.erase("Worst10");
+    hive.At({"Software", "Hoshikura"}).readOnly = true;
     EXPECT_EQ(SaveSettings(hive, recent, ranks), 0);
-    EXPECT_EQ(Dump(*hive.Find(kTop10)), top10);
-    EXPECT_EQ(Stored(kWorst10, "4 sei")->bytes, Sz("佐藤"));
-    EXPECT_EQ(Stored(kNumber, "Value")->bytes, Dword(4));
+    EXPECT_EQ(Stored(kTop10, "1 sei")->bytes, Sz("山田"));
+    EXPECT_EQ(Stored(kNumber, "Value")->bytes, Dword(3));
+    EXPECT_EQ(hive.Find(kWorst10), nullptr);
 }
 
-TEST_F(RegistryStoreTest, KeyThatCannotBeOpenedCostsOnlyItsOwnValues) {
-    hive.At({"Software", "Hoshikura", "Recent"}).failOpen = true;
+TEST_F(RegistryStoreTest, FailedValueWritesAreReportedAndCostOnlyThemselves) {
+    hive.At(kTop10).failWrites = true;
     recent.Clear();
     ranks.Clear();
     recent.RememberPerson("山田", "太郎");
     ranks.OfferName("山田", "太郎", 585);
     EXPECT_EQ(SaveSettings(hive, recent, ranks), 0);
-    EXPECT_EQ(Stored(kTop10, "1 sei")->bytes, Sz("山田"));
-    EXPECT_EQ(Stored(kWorst10, "1 Score")->bytes, Dword(585));
-
-    // Names saved but their count not: the stored count stays the old one.
-    hive.At({"Software", "Hoshikura", "Recent"}).failOpen = false;
-    hive.At(kNumber).failOpen = true;
-    EXPECT_EQ(SaveSettings(hive, recent, ranks), 0);
-    EXPECT_EQ(Stored(kSeiMei, "1 sei")->bytes, Sz("山田"));
-    EXPECT_EQ(Stored(kNumber, "Value"), nullptr);
-}
-
-TEST_F(RegistryStoreTest, FailedValueWritesDoNotStopTheSaving) {
-    hive.At(kTop10).failWrites = true;
-    recent.Clear();
-    ranks.Clear();
-    ranks.OfferName("山田", "太郎", 585);
-    EXPECT_EQ(SaveSettings(hive, recent, ranks), 1);
     EXPECT_TRUE(hive.Find(kTop10)->values.empty());
     EXPECT_EQ(Stored(kWorst10, "1 sei")->bytes, Sz("山田"));
+    EXPECT_EQ(Stored(kNumber, "Value")->bytes, Dword(1));
+
+    // Names not written: the count is not written either.
+    hive.At(kTop10).failWrites = false;
+    hive.At(kSeiMei).failWrites = true;
+    recent.RememberPerson("佐藤", "花子");
+    EXPECT_EQ(SaveSettings(hive, recent, ranks), 0);
+    EXPECT_EQ(Stored(kNumber, "Value")->bytes, Dword(1));
 }
 
 TEST_F(RegistryStoreTest, SavingBoundsDamagedListsInMemory) {

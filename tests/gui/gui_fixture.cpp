@@ -127,6 +127,8 @@ int ViewCountOfKind(int kind) {
     return count;
 }
 
+void ForgetStoredLists() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Hoshikura"); }
+
 std::vector<std::string> TakeMessages() {
     std::vector<std::string> shown;
     shown.swap(Sink().shown);

@@ -26,6 +26,9 @@ void CloseAllViews();
 int ViewCount();
 int ViewCountOfKind(int kind);
 
+// Removes the stored lists from the user's registry, as before a first run.
+void ForgetStoredLists();
+
 // The texts ShowMessage was asked to show since the last call.
 std::vector<std::string> TakeMessages();
 

@@ -119,29 +119,27 @@ TEST_F(RegistryRoundTrip, SavedListsLoadIntoFreshObjectsByteForByte) {
     EXPECT_EQ(Read(kWorst10, "1 mei", &type), std::string("太郎") + '\0');
 }
 
-TEST_F(RegistryRoundTrip, BadValuesLoadWithoutHarmAsMissing) {
-    SaveExample();
+TEST_F(RegistryRoundTrip, BadValuesLoadWithoutHarm) {
+    SaveExample();  // best list: 山田 太郎 585, 田中 花子 300
     const std::string longName(40, 'x');
     Write(kTop10, "1 sei", REG_SZ, longName.c_str(), static_cast<DWORD>(longName.size() + 1));
     Write(kTop10, "1 mei", REG_SZ, "abcdefghijkl", 12);  // no room for a NUL
-    Write(kTop10, "1 Score", REG_SZ, "585", 4);
-    Write(kTop10, "2 Score", REG_BINARY, "\x2C\x01\0\0", 4);
+    Write(kWorst10, "1 Score", REG_SZ, "300", 4);
     Write(kSeiMei, "2 sei", REG_SZ, longName.c_str(), static_cast<DWORD>(longName.size() + 1));
     LoadSettings(*hive_, recent_, ranks_);
-    EXPECT_STREQ(ranks_.best.surnames[0], "---");
-    EXPECT_STREQ(ranks_.best.givenNames[0], "---");
-    EXPECT_EQ(ranks_.best.scores[0], 0);
-    EXPECT_STREQ(ranks_.best.surnames[1], "田中");
-    EXPECT_EQ(ranks_.best.scores[1], 0);
+    // A damaged row is left out whole; the rows below it move up.
+    EXPECT_STREQ(ranks_.best.surnames[0], "田中");
+    EXPECT_EQ(ranks_.best.scores[0], 300);
+    EXPECT_STREQ(ranks_.best.surnames[1], "---");
+    EXPECT_STREQ(ranks_.worst.surnames[0], "山田");
+    EXPECT_EQ(ranks_.worst.scores[1], 0);
     ASSERT_EQ(recent_.count, 2);  // the entry with the long surname is left out
     EXPECT_STREQ(recent_.surnames[1], "鈴木");
 
-    WriteDword(kNumber, "Value", 0x80000000u);
-    LoadSettings(*hive_, recent_, ranks_);
-    EXPECT_EQ(recent_.count, 0);
-
-    WriteDword(kNumber, "Value", 0x7FFFFFFFu);
+    // A count that cannot be used: the entries stored are read all the same,
+    // up to the first one missing.
     for (int k = 4; k <= 20; ++k) {
+        if (k == 12) continue;
         char name[16];
         std::snprintf(name, sizeof name, "%d sei", k);
         Write(kSeiMei, name, REG_SZ, "佐藤", 5);
@@ -150,13 +148,16 @@ TEST_F(RegistryRoundTrip, BadValuesLoadWithoutHarmAsMissing) {
         std::snprintf(given, sizeof given, "名%d", k);
         Write(kSeiMei, name, REG_SZ, given, static_cast<DWORD>(std::strlen(given) + 1));
     }
+    WriteDword(kNumber, "Value", 0xFFFFFFFFu);
     LoadSettings(*hive_, recent_, ranks_);
-    ASSERT_EQ(recent_.count, 15);  // rows 1..16 read; row 2 is left out
-    EXPECT_STREQ(recent_.givenNames[14], "名16");
-
-    Write(kNumber, "Value", REG_SZ, "3", 2);
+    ASSERT_EQ(recent_.count, 10);  // rows 1..11 without row 2
+    EXPECT_STREQ(recent_.givenNames[9], "名11");
+    Write(kNumber, "Value", REG_SZ, "16", 3);
     LoadSettings(*hive_, recent_, ranks_);
-    EXPECT_EQ(recent_.count, 0);
+    EXPECT_EQ(recent_.count, 10);
+    WriteDword(kNumber, "Value", 3);
+    LoadSettings(*hive_, recent_, ranks_);
+    EXPECT_EQ(recent_.count, 2);
 }
 
 TEST_F(RegistryRoundTrip, MissingKeyLeavesOnlyItsListEmpty) {
