@@ -15,6 +15,7 @@ int RunCommand(int argc, char** argv) {
     if (std::strcmp(command, "reading") == 0) return RunReadingCommand(argc, argv);
     if (std::strcmp(command, "kanji") == 0) return RunKanjiCommand(argc, argv);
     if (std::strcmp(command, "surnames") == 0) return RunSurnamesCommand(argc, argv);
+    if (std::strcmp(command, "compose") == 0) return RunComposeCommand(argc, argv);
     return UsageError(std::string("unknown command ") + command);
 }
 
