@@ -55,6 +55,10 @@ compare kanji 山田 義男
 compare surnames 太郎 --limit 10
 compare surnames 太郎 --worst --json --limit 5
 compare surnames 寿限無寿限無
+compare compose 佐藤 はると --limit 10
+compare compose "山田　ゆいな" --sex girl --json --limit 5
+compare compose 山田 ひろし --sex boy
+compare compose 山田 ｈｉｒｏ
 
 echo "$((compared - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
