@@ -154,12 +154,7 @@ void CComposeSearch::Offer(const Walk& walk, int count) {
 
 // A row is known when a sample given name has its written form and reading.
 void CComposeSearch::MarkKnown(const CSampleName& samples, const char* hiragana) {
-    WalkSampleNames(samples, [&](int32_t first, int32_t rest, int32_t k) {
-        char sampleReading[kMaxReadingBytes + 1] = "";
-        samples.GetSampleYomi(first, rest, k, sampleReading);
-        if (std::strcmp(sampleReading, hiragana) != 0) return;
-        char written[kMaxWrittenBytes + 1] = "";
-        samples.GetSampleKj(first, rest, k, written);
+    WalkSamplesRead(samples, hiragana, [&](const char* written) {
         for (int32_t i = 0; i < resultCount; ++i)
             if (std::strcmp(results[i].written, written) == 0) results[i].known = true;
     });
