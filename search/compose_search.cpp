@@ -47,14 +47,50 @@ PairRange PairsReading(const char* piece, std::size_t length) {
     return {static_cast<int32_t>(low - begin), static_cast<int32_t>(high - begin)};
 }
 
+// Names counted per place, and the shares of names by length: one-character
+// names are the names counted alone, names of three or more characters those
+// with a middle character, and the rest have two.
+struct PlaceTotals {
+    double names[kPairPlaces];
+    double byLength[kMaxComposedCharacters];
+};
+
+const PlaceTotals& Totals() {
+    static const PlaceTotals totals = [] {
+        PlaceTotals t{};
+        for (int32_t p = 0; p < kNameReadingPairCount; ++p)
+            for (int place = 0; place < kPairPlaces; ++place)
+                t.names[place] += kNameReadingPairs[p].count[place];
+        const double all = t.names[kWholeName] + t.names[kFirstCharacter];
+        if (all > 0) {
+            t.byLength[0] = t.names[kWholeName] / all;
+            t.byLength[1] = (t.names[kFirstCharacter] - t.names[kMiddleCharacter]) / all;
+            t.byLength[2] = t.names[kMiddleCharacter] / all;
+        }
+        return t;
+    }();
+    return totals;
+}
+
 }  // namespace
+
+double SpellingLikelihood(const int32_t* pairs, int count) {
+    if (count < 1 || count > kMaxComposedCharacters) return 0;
+    const PlaceTotals& totals = Totals();
+    double likelihood = totals.byLength[count - 1];
+    for (int c = 0; c < count; ++c) {
+        const PairPlace place = PlaceInName(c == 0, c + 1 == count);
+        if (pairs[c] < 0 || pairs[c] >= kNameReadingPairCount || totals.names[place] <= 0) return 0;
+        likelihood *= kNameReadingPairs[pairs[c]].count[place] / totals.names[place];
+    }
+    return likelihood;
+}
 
 struct CComposeSearch::Walk {
     char hiragana[kReadingFieldSize];
     std::size_t length;
     CNameRecord record;
     int32_t pairs[kMaxComposedCharacters];
-    int64_t commonness[kMaxComposedCharacters + 1];
 };
 
 CComposeSearch::CComposeSearch()
@@ -74,37 +110,49 @@ void CComposeSearch::ClearResults() {
     for (ComposeResult& row : results) row = ComposeResult{};
 }
 
+// Every reading of one more character that starts at byte `at`, taken by
+// the characters that have it in real names in the same place (first,
+// middle, last or alone); the third character takes the rest.
+template <typename Visit>
+void CComposeSearch::Compose(Walk& walk, std::size_t at, int depth, Visit&& visit) {
+    if (depth < 0 || depth >= kMaxComposedCharacters) return;
+    const std::size_t rest = walk.length - at;
+    const std::size_t shortest = depth + 1 == kMaxComposedCharacters ? rest : kKanaBytes;
+    const std::size_t longest = std::min(rest, static_cast<std::size_t>(kPairReadingSize - 1));
+    for (std::size_t length = shortest; length <= longest; length += kKanaBytes) {
+        const bool last = at + length == walk.length;
+        const PairPlace place = PlaceInName(depth == 0, last);
+        const PairRange range = PairsReading(walk.hiragana + at, length);
+        for (int32_t p = range.first; p < range.last; ++p) {
+            const NameReadingPair& pair = kNameReadingPairs[p];
+            if (pair.count[place] == 0 || !Allowed(pair)) continue;
+            walk.pairs[depth] = p;
+            if (last)
+                visit(walk, depth + 1);
+            else
+                Compose(walk, at + length, depth + 1, visit);
+        }
+    }
+}
+
+// Two walks over the spellings: the first finds the likeliest, the second
+// judges those likely enough.
 void CComposeSearch::RunSearch(const CSampleName& samples) {
     ClearResults();
     Walk walk{};
     if (!HiraganaReading(reading, walk.hiragana, sizeof walk.hiragana)) return;
     walk.length = std::strlen(walk.hiragana);
     walk.record.Analyse(surname, "");
-    walk.commonness[0] = 1;
-    Compose(walk, 0, 0);
+    double likeliest = 0;
+    Compose(walk, 0, 0, [&](const Walk& w, int count) {
+        likeliest = std::max(likeliest, SpellingLikelihood(w.pairs, count));
+    });
+    const double floor = likeliest * kLikelihoodFloor;
+    Compose(walk, 0, 0, [&](const Walk& w, int count) {
+        const double likelihood = SpellingLikelihood(w.pairs, count);
+        if (likelihood >= floor) Offer(w, count, likelihood);
+    });
     MarkKnown(samples, walk.hiragana);
-}
-
-// Every reading of one more character that starts at byte `at`: the last
-// character takes the rest of the reading.
-void CComposeSearch::Compose(Walk& walk, std::size_t at, int depth) {
-    if (depth < 0 || depth >= kMaxComposedCharacters) return;
-    const std::size_t rest = walk.length - at;
-    const std::size_t shortest = depth + 1 == kMaxComposedCharacters ? rest : kKanaBytes;
-    const std::size_t longest = std::min(rest, static_cast<std::size_t>(kPairReadingSize - 1));
-    for (std::size_t length = shortest; length <= longest; length += kKanaBytes) {
-        const PairRange range = PairsReading(walk.hiragana + at, length);
-        for (int32_t p = range.first; p < range.last; ++p) {
-            const NameReadingPair& pair = kNameReadingPairs[p];
-            if (!Allowed(pair)) continue;
-            walk.pairs[depth] = p;
-            walk.commonness[depth + 1] = walk.commonness[depth] * pair.count;
-            if (at + length == walk.length)
-                Offer(walk, depth + 1);
-            else
-                Compose(walk, at + length, depth + 1);
-        }
-    }
 }
 
 bool CComposeSearch::Allowed(const NameReadingPair& pair) const {
@@ -115,8 +163,8 @@ bool CComposeSearch::Allowed(const NameReadingPair& pair) const {
 }
 
 // Scores the spelling of walk.pairs[0..count) and ranks it: higher scores
-// first and, among equal scores, the spelling with more common pairs.
-void CComposeSearch::Offer(const Walk& walk, int count) {
+// first and, among equal scores, the likelier spelling.
+void CComposeSearch::Offer(const Walk& walk, int count, double likelihood) {
     CNameRecord record = walk.record;
     const int32_t first = record.surnameLength;
     char written[kResultTextSize] = "";
@@ -130,15 +178,14 @@ void CComposeSearch::Offer(const Walk& walk, int count) {
     ++spellingsJudged;
 
     const int32_t score = record.totalScore;
-    const int64_t commonness = walk.commonness[count];
     auto goesBefore = [&](const ComposeResult& row) {
-        return score > row.score || (score == row.score && commonness >= row.commonness);
+        return score > row.score || (score == row.score && likelihood >= row.likelihood);
     };
     if (!RankingTakesWhere(results, resultCount, goesBefore)) return;
-    // The same characters split another way: the more common split stays.
+    // The same characters split another way: the likelier split stays.
     for (int32_t i = 0; i < resultCount; ++i) {
         if (std::strcmp(results[i].written, written) != 0) continue;
-        if (results[i].commonness >= commonness) return;
+        if (results[i].likelihood >= likelihood) return;
         std::memmove(&results[i], &results[i + 1], sizeof(ComposeResult) * (resultCount - 1 - i));
         results[--resultCount] = ComposeResult{};
         break;
@@ -148,7 +195,7 @@ void CComposeSearch::Offer(const Walk& walk, int count) {
     row->characterCount = count;
     std::memcpy(row->written, written, sizeof written);
     std::copy(walk.pairs, walk.pairs + count, row->pairs);
-    row->commonness = commonness;
+    row->likelihood = likelihood;
     row->score = score;
 }
 

@@ -19,11 +19,22 @@ constexpr int kMaxComposedCharacters = 3;
 // Whose names the character readings are taken from.
 enum ComposeSex : int32_t { kComposeBoth = 0, kComposeBoys = 1, kComposeGirls = 2 };
 
+// A spelling composes only when it is at least this likely compared with the
+// likeliest spelling of the reading: rare combinations of rare readings (津武衣
+// read つむぎ) stay out.
+constexpr double kLikelihoodFloor = 0.001;
+
+// How likely a given name of real names is spelled with these pairs
+// (kNameReadingPairs indices, 1 to 3 of them): the share of names with that
+// many characters, times, for each character, the share of the names'
+// characters in its place (first, middle, last or alone) that are this pair.
+double SpellingLikelihood(const int32_t* pairs, int count);
+
 struct ComposeResult {
     int32_t characterCount;
     char written[kResultTextSize];               // empty in an empty row
     int32_t pairs[kMaxComposedCharacters];       // index into kNameReadingPairs per character
-    int64_t commonness;                          // product of the pairs' name counts
+    double likelihood;                           // SpellingLikelihood of its pairs
     int32_t score;                               // totalScore; 0 marks an empty row
     bool known;                                  // the sample store holds it with this reading
 };
@@ -57,8 +68,10 @@ public:
 
 private:
     struct Walk;
-    void Compose(Walk& walk, std::size_t at, int depth);
-    void Offer(const Walk& walk, int depth);
+    // Calls visit(walk, characters) for every spelling of walk.hiragana.
+    template <typename Visit>
+    void Compose(Walk& walk, std::size_t at, int depth, Visit&& visit);
+    void Offer(const Walk& walk, int count, double likelihood);
     bool Allowed(const NameReadingPair& pair) const;
     void MarkKnown(const CSampleName& samples, const char* hiragana);
 };

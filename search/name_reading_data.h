@@ -9,10 +9,20 @@ namespace hoshikura {
 // Longest reading of one character: six kana and the NUL.
 constexpr int kPairReadingSize = 13;
 
+// Where a character stands in a given name; a pair is counted per place.
+enum PairPlace : int32_t {
+    kWholeName = 0,        // the one character of the name
+    kFirstCharacter = 1,
+    kMiddleCharacter = 2,
+    kLastCharacter = 3,
+};
+constexpr int kPairPlaces = 4;
+
 struct NameReadingPair {
     char character[3];                // one CP932 character
     char reading[kPairReadingSize];   // hiragana, as written in the names
-    int32_t count;                    // real given names with this pair
+    int32_t count[kPairPlaces];       // real given names with the pair in each
+                                      // place; 0 where it does not compose
     int32_t boys;                     // of them, names the sources give to boys
     int32_t girls;                    // and to girls
 };
@@ -20,5 +30,11 @@ struct NameReadingPair {
 // Ordered by reading (byte order), most common first within a reading.
 extern const NameReadingPair kNameReadingPairs[];
 extern const int32_t kNameReadingPairCount;
+
+// The place of a character that begins and/or ends the name.
+inline PairPlace PlaceInName(bool first, bool last) {
+    if (first) return last ? kWholeName : kFirstCharacter;
+    return last ? kLastCharacter : kMiddleCharacter;
+}
 
 }  // namespace hoshikura
