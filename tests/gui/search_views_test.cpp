@@ -525,6 +525,7 @@ TEST_F(SearchViewTest, SavesEachResultWindow) {
         {"山田", "翔", kKanjiSearchView, "kanji_search_view.png"},
         {kBadFlag, "花子", kSurnameSearchView, "surname_search_view.png"},
         {"佐藤", "はると", kComposeSearchView, "compose_search_view.png"},
+        {"山田", "ひろし", kComposeSearchView, "compose_search_view_known.png"},
     };
     for (const auto& shot : shots) {
         ASSERT_EQ(OpenView(shot.first, shot.second, shot.kind), 1);
