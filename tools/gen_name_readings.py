@@ -66,6 +66,14 @@ def in_cp932(ch):
         return False
 
 
+def tagged_given_names(names, enamdict_path):
+    """The ENAMDICT names tagged as given names (g, m or f): a name tagged u
+    alone may as well be a surname or a place (小倉 さくら)."""
+    tagged = {(w, r) for w, r, tags in name_sources.read_enamdict(enamdict_path)
+              if tags & {"g", "m", "f"}}
+    return [name for name in names if (name.written, name.reading) in tagged]
+
+
 # ------------------------------------------------------------ alignment ---
 
 def with_one_character_names(readings, given):
@@ -115,7 +123,8 @@ def count_pairs(names, aligner, legal, weight):
             continue
         total += 1
         split = plainest_split(aligner, written, name.reading)
-        if split is None:
+        # A word read as a whole (大和 やまと) gives no reading per character.
+        if split is None or "" in split:
             continue
         aligned += 1
         placed = {(ch, piece, place_of(i, len(written)))
@@ -210,6 +219,7 @@ def main():
         with open(args.gimei, encoding="utf-8") as f:
             gimei_text = f.read()
     given, _ = name_sources.load_all(args.enamdict, args.ipadic, gimei_text)
+    given["enamdict"] = tagged_given_names(given["enamdict"], args.enamdict)
     aligner = reading_alignment.Aligner(
         with_one_character_names(reading_alignment.load_readings(), given))
     totals = collections.defaultdict(lambda: [0] * (PLACES + 2))
