@@ -1,7 +1,8 @@
-// The reading, kanji and surname searches end to end, against the one
-// sample store the program builds at start-up.
+// The reading, kanji and surname searches and the composition of spellings
+// end to end, against the one sample store the program builds at start-up.
 #include <benchmark/benchmark.h>
 
+#include "compose_search.h"
 #include "kanji_search.h"
 #include "reading_search.h"
 #include "surname_search.h"
@@ -57,3 +58,24 @@ static void BM_SurnameSearch(benchmark::State& state, const char* given, int goo
 BENCHMARK_CAPTURE(BM_SurnameSearch, best, "太郎", 1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SurnameSearch, worst, "太郎", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SurnameSearch, best_three, "健太郎", 1)->Unit(benchmark::kMillisecond);
+
+static void BM_Compose(benchmark::State& state, const char* surname, const char* reading,
+                       int32_t sex) {
+    const CSampleName& store = Store();
+    int64_t judged = 0;
+    for (auto _ : state) {
+        CComposeSearch search;
+        search.SetQuery(surname, reading, sex);
+        search.RunSearch(store);
+        judged = search.spellingsJudged;
+        benchmark::DoNotOptimize(search.results[0].score);
+    }
+    state.counters["spellings"] = static_cast<double>(judged);
+}
+// Long common readings: six kana with a three-kana piece; three short
+// pieces with many characters each; the commonest boys' reading.
+BENCHMARK_CAPTURE(BM_Compose, shoutarou, "佐藤", "しょうたろう", kComposeBoth)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Compose, yuina, "佐藤", "ゆいな", kComposeBoth)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Compose, haruto, "佐藤", "はると", kComposeBoth)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Compose, yuina_girls, "佐藤", "ゆいな", kComposeGirls)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Compose, haruto_boys, "佐藤", "はると", kComposeBoys)->Unit(benchmark::kMillisecond);

@@ -30,7 +30,8 @@ int UsageError(const std::string& message) {
              "       hoshikura-cli patterns [--worst] [--limit N] [--json] SURNAME\n"
              "       hoshikura-cli reading [--limit N] [--json] SURNAME READING\n"
              "       hoshikura-cli kanji [--limit N] [--json] SURNAME CHARACTER\n"
-             "       hoshikura-cli surnames [--worst] [--limit N] [--json] GIVEN\n");
+             "       hoshikura-cli surnames [--worst] [--limit N] [--json] GIVEN\n"
+             "       hoshikura-cli compose [--sex boy|girl] [--limit N] [--json] SURNAME READING\n");
     return kExitUsage;
 }
 

@@ -16,7 +16,7 @@ struct Command {
 const Command kCommands[] = {
     {"judge", RunJudgeCommand},       {"texts", RunTextsCommand},     {"samples", RunSamplesCommand},
     {"patterns", RunPatternsCommand}, {"reading", RunReadingCommand}, {"kanji", RunKanjiCommand},
-    {"surnames", RunSurnamesCommand},
+    {"surnames", RunSurnamesCommand}, {"compose", RunComposeCommand},
 };
 
 int Dispatch(int argc, char** argv) {

@@ -24,6 +24,7 @@ int RunPatternsCommand(int argc, char** argv);
 int RunReadingCommand(int argc, char** argv);
 int RunKanjiCommand(int argc, char** argv);
 int RunSurnamesCommand(int argc, char** argv);
+int RunComposeCommand(int argc, char** argv);
 
 class CSampleName;
 

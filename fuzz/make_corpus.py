@@ -203,9 +203,24 @@ def cli_judge():
     }
 
 
+# Composed spellings: sex choice, row capacity, surname, NUL, reading.
+def compose_reading():
+    def seed(sex, capacity, surname, reading):
+        return u8(sex) + u8(capacity) + sjis(surname) + b"\0" + reading
+    return {
+        "hiragana": seed(0, 160, "佐藤", sjis("はると")),
+        "katakana_girls": seed(2, 160, "山田", sjis("ユイナ")),
+        "long_reading_boys": seed(1, 40, "長谷川", sjis("しょうたろう")),
+        "not_kana": seed(0, 8, "林", sjis("浩ー")),
+        "odd_bytes": seed(3, 1, "", b"\x82\xcd\x82"),
+        "past_the_field": seed(0, 255, "佐藤", sjis("ひ") * 60),
+    }
+
+
 def main():
     targets = {"split_full_name": split_full_name, "sample_name": sample_name, "registry_load": registry_load,
-               "dialog_text": dialog_text, "cli_args": cli_args, "cli_judge": cli_judge}
+               "dialog_text": dialog_text, "cli_args": cli_args, "cli_judge": cli_judge,
+               "compose_reading": compose_reading}
     for target, make in targets.items():
         directory = os.path.join(HERE, "corpus", target)
         shutil.rmtree(directory, ignore_errors=True)

@@ -13,5 +13,6 @@
 #define IDC_QUERY_OK 1007
 #define IDC_KANJI_EDIT 1008
 #define IDC_GIVEN_NAME_EDIT 1009
+#define IDC_COMPOSE_EDIT 1010
 
 #endif

@@ -17,19 +17,16 @@ constexpr int kRowStrokes = 3;
 // Whether a query flag text asks for good results: it begins with 'G'.
 inline int32_t WantsGood(const char* flag) { return flag && flag[0] == 'G' ? 1 : 0; }
 
-// Ranked insertion into rows[0..count): the newcomer goes in front of the
-// first empty row (score 0) or of the first row it equals or beats (higher
-// scores are better when highFirst, lower ones otherwise), so among equal
-// scores the later one comes first. The rows behind move down and with 200
-// rows in use the last falls off. Returns the opened row, cleared, for the
-// caller to fill; null when every row is better and the newcomer is dropped.
-template <typename Row>
-Row* OpenRankedRow(Row (&rows)[kRankingRows], int32_t& count, int32_t score, bool highFirst) {
+// Insertion into rows[0..count) in front of the first empty row or the
+// first row the newcomer goes before (goesBefore(row) is true); the rows
+// behind move down and with 200 rows in use the last falls off. Returns the
+// opened row, cleared, for the caller to fill; null when the newcomer goes
+// before no row and is dropped.
+template <typename Row, typename GoesBefore>
+Row* OpenRowWhere(Row (&rows)[kRankingRows], int32_t& count, GoesBefore&& goesBefore) {
     int i = 0;
-    for (; i < kRankingRows; ++i) {
-        const int32_t e = rows[i].score;
-        if (e == 0 || (highFirst ? score >= e : score <= e)) break;
-    }
+    for (; i < kRankingRows; ++i)
+        if (rows[i].score == 0 || goesBefore(rows[i])) break;
     if (i == kRankingRows) return nullptr;
     const int used = count < 0 ? 0 : (count < kRankingRows ? count : kRankingRows - 1);
     if (used > i) std::memmove(&rows[i + 1], &rows[i], sizeof(Row) * static_cast<std::size_t>(used - i));
@@ -38,13 +35,32 @@ Row* OpenRankedRow(Row (&rows)[kRankingRows], int32_t& count, int32_t score, boo
     return &rows[i];
 }
 
-// Whether OpenRankedRow would find a row for the score: a ranking it filled
-// is sorted, so its last row is the one to equal or beat once all are used.
+// Whether OpenRowWhere would find a row: a ranking it filled is sorted, so
+// its last row is the one to go before once all are used.
+template <typename Row, typename GoesBefore>
+bool RankingTakesWhere(const Row (&rows)[kRankingRows], int32_t count, GoesBefore&& goesBefore) {
+    return count < kRankingRows || rows[kRankingRows - 1].score == 0 ||
+           goesBefore(rows[kRankingRows - 1]);
+}
+
+// The ranking rule of the searches: the newcomer goes in front of the first
+// row it equals or beats (higher scores are better when highFirst, lower
+// ones otherwise), so among equal scores the later one comes first.
+template <typename Row>
+auto EqualsOrBeats(int32_t score, bool highFirst) {
+    return [score, highFirst](const Row& row) {
+        return highFirst ? score >= row.score : score <= row.score;
+    };
+}
+
+template <typename Row>
+Row* OpenRankedRow(Row (&rows)[kRankingRows], int32_t& count, int32_t score, bool highFirst) {
+    return OpenRowWhere(rows, count, EqualsOrBeats<Row>(score, highFirst));
+}
+
 template <typename Row>
 bool RankingTakes(const Row (&rows)[kRankingRows], int32_t count, int32_t score, bool highFirst) {
-    if (count < kRankingRows) return true;
-    const int32_t last = rows[kRankingRows - 1].score;
-    return last == 0 || (highFirst ? score >= last : score <= last);
+    return RankingTakesWhere(rows, count, EqualsOrBeats<Row>(score, highFirst));
 }
 
 // The rank a result list shows for a row: its 1-based position, except that

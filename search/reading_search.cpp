@@ -1,7 +1,5 @@
 #include "reading_search.h"
 
-#include <cstring>
-
 #include "sample_walk.h"
 #include "sjis_text.h"
 
@@ -18,12 +16,7 @@ void CReadingSearch::ClearResults() { ClearNameResults(results, resultCount); }
 
 void CReadingSearch::RunSearch(const CSampleName& samples) {
     CNameRecord record;
-    WalkSampleNames(samples, [&](int32_t first, int32_t rest, int32_t k) {
-        char sampleReading[kMaxReadingBytes + 1] = "";
-        samples.GetSampleYomi(first, rest, k, sampleReading);
-        if (std::strcmp(sampleReading, reading) != 0) return;
-        char written[kMaxWrittenBytes + 1] = "";
-        samples.GetSampleKj(first, rest, k, written);
+    WalkSamplesRead(samples, reading, [&](const char* written) {
         // Scored by the stroke table, not by the key the sample is filed under.
         record.Analyse(surname, written);
         InsertResult(record, written);

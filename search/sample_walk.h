@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 #include "sample_name.h"
 
@@ -24,6 +25,20 @@ void WalkSampleNames(const CSampleName& samples, Visit&& visit) {
     for (int32_t a = 1; a <= kWalkFirstStrokes; ++a) visitKey(a, 0);
     for (int32_t a = 1; a <= kWalkFirstStrokes; ++a)
         for (int32_t b = 1; b <= kWalkRestStrokes; ++b) visitKey(a, b);
+}
+
+// Calls visit(written) for every entry whose reading equals `reading` byte
+// for byte, in walk order.
+template <typename Visit>
+void WalkSamplesRead(const CSampleName& samples, const char* reading, Visit&& visit) {
+    WalkSampleNames(samples, [&](int32_t first, int32_t rest, int32_t k) {
+        char sampleReading[kMaxReadingBytes + 1] = "";
+        samples.GetSampleYomi(first, rest, k, sampleReading);
+        if (std::strcmp(sampleReading, reading) != 0) return;
+        char written[kMaxWrittenBytes + 1] = "";
+        samples.GetSampleKj(first, rest, k, written);
+        visit(static_cast<const char*>(written));
+    });
 }
 
 }  // namespace hoshikura

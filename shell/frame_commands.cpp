@@ -58,6 +58,9 @@ bool OnFrameCommand(HWND frame, int id) {
     case kCmdGivenNameSearch:
         RunDialog(frame, "DLGBOX5", GivenNameDlgProc);
         return true;
+    case kCmdComposeSearch:
+        RunDialog(frame, "DLGBOX6", ComposeDlgProc);
+        return true;
     case kCmdRanking:
         OpenSingle(&CViewList::rankingOpen, kRankView, "良い", "悪い");
         return true;

@@ -40,6 +40,7 @@ enum FrameCommand {
     kCmdReadingSearch = IDM_READING_SEARCH,
     kCmdKanjiSearch = IDM_KANJI_SEARCH,
     kCmdGivenNameSearch = IDM_GIVEN_NAME_SEARCH,
+    kCmdComposeSearch = IDM_COMPOSE_SEARCH,
     kCmdFeatures = IDM_FEATURES,
     kCmdHelp = IDM_HELP,
     kCmdFirstRecent = IDM_FIRST_RECENT,

@@ -54,6 +54,11 @@ bool SearchByReading(int, const char* typed) {
     return RequestSearch(ReadingSearchWords(typed, words), words, kReadingSearchView);
 }
 
+bool ComposeFromReading(int, const char* typed) {
+    SearchWords words;
+    return RequestSearch(ReadingSearchWords(typed, words), words, kComposeSearchView);
+}
+
 bool SearchByKanji(int, const char* typed) {
     SearchWords words;
     return RequestSearch(KanjiSearchWords(typed, words), words, kKanjiSearchView);
@@ -72,6 +77,8 @@ const InputDialog kSurnameDialog = {
     {IDC_GOOD_SEARCH, IDC_BAD_SEARCH}, SearchGivenNamePatterns};
 const InputDialog kReadingDialog = {
     IDC_READING_EDIT, "(姓)  (ひらがな)", kFieldReadLimit, true, {IDC_QUERY_OK, 0}, SearchByReading};
+const InputDialog kComposeDialog = {
+    IDC_COMPOSE_EDIT, "(姓)  (ひらがな)", kFieldReadLimit, true, {IDC_QUERY_OK, 0}, ComposeFromReading};
 const InputDialog kKanjiDialog = {
     IDC_KANJI_EDIT, "(姓)  (漢字１文字)", kFieldReadLimit, true, {IDC_QUERY_OK, 0}, SearchByKanji};
 const InputDialog kGivenNameDialog = {
@@ -167,6 +174,10 @@ INT_PTR CALLBACK KanjiDlgProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) 
 
 INT_PTR CALLBACK GivenNameDlgProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
     return RunInputDialog(kGivenNameDialog, dialog, message, wparam);
+}
+
+INT_PTR CALLBACK ComposeDlgProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+    return RunInputDialog(kComposeDialog, dialog, message, wparam);
 }
 
 }  // namespace hoshikura

@@ -29,6 +29,7 @@ constexpr ViewSize kViewSizes[kViewKindCount] = {
     {300, 400},  // surname search
     {320, 240},  // version
     {480, 340},  // features
+    {400, 400},  // spellings composed for a reading
 };
 
 }  // namespace

@@ -25,8 +25,9 @@ enum ViewKind : int32_t {
     kSurnameSearchView = 11,
     kVersionView = 12,
     kFeaturesView = 13,
+    kComposeSearchView = 14,
 };
-constexpr int kViewKindCount = 14;
+constexpr int kViewKindCount = 15;
 
 constexpr int kViewControlCount = 24;
 constexpr int kViewTitleSize = 128;

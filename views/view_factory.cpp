@@ -3,6 +3,7 @@
 #include <new>
 
 #include "explanation_view.h"
+#include "compose_search_view.h"
 #include "info_views.h"
 #include "judgement_view.h"
 #include "method_view.h"
@@ -58,6 +59,8 @@ CView* BuildView(int kind, const char* first, const char* second) {
         return new (std::nothrow) CVersionView;
     case kFeaturesView:
         return new (std::nothrow) CFeaturesView;
+    case kComposeSearchView:
+        return NewSearchView<CComposeSearchView>(first, second);
     default:
         return nullptr;
     }

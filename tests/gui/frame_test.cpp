@@ -83,6 +83,8 @@ TEST_F(FrameTest, MenuHasTheFourPopupsAndTheirItems) {
     HMENU search = GetSubMenu(bar, 1);
     EXPECT_EQ(MenuText(search, 2), "名前を検索（姓と使用する一文字を入力）(&C)");
     EXPECT_EQ(GetMenuItemID(search, 4), static_cast<UINT>(kCmdGivenNameSearch));
+    EXPECT_EQ(MenuText(search, 5), "読みから漢字を組み立てる(&E)");
+    EXPECT_EQ(GetMenuItemID(search, 5), static_cast<UINT>(kCmdComposeSearch));
     HMENU other = GetSubMenu(bar, 3);
     EXPECT_EQ(MenuText(other, 1), "Hoshikuraのﾊﾞｰｼﾞｮﾝ(&V)");
     EXPECT_EQ(GetMenuItemID(other, 2), static_cast<UINT>(kCmdFeatures));
@@ -98,7 +100,7 @@ TEST_F(FrameTest, WindowMenuListsTheOpenViews) {
 
 TEST_F(FrameTest, DialogCommandsOpenTheirDialogs) {
     const int dialogs[] = {kCmdJudge, kCmdSurnameSearch, kCmdReadingSearch, kCmdKanjiSearch,
-                           kCmdGivenNameSearch};
+                           kCmdGivenNameSearch, kCmdComposeSearch};
     for (int command : dialogs) {
         std::string shown = "none";
         test::AnswerNextMessageBox(IDCANCEL, &shown);  // any dialog box of the thread

@@ -49,7 +49,11 @@ const DialogCase kKanji = {"DLGBOX4", KanjiDlgProc, IDC_KANJI_EDIT, "１文字�
 const DialogCase kGivenName = {"DLGBOX5", GivenNameDlgProc, IDC_GIVEN_NAME_EDIT,
                                "名前を入力して姓を検索", "名前を入力", kGivenNameReadLimit,
                                IDC_GOOD_SEARCH, false};
-const DialogCase* const kAllDialogs[] = {&kFullName, &kSurname, &kReading, &kKanji, &kGivenName};
+const DialogCase kCompose = {"DLGBOX6", ComposeDlgProc, IDC_COMPOSE_EDIT,
+                             "読みから漢字を組み立てる", "(姓)  (ひらがな)", kFieldReadLimit,
+                             IDC_QUERY_OK, false};
+const DialogCase* const kAllDialogs[] = {&kFullName, &kSurname, &kReading,
+                                         &kKanji,    &kGivenName, &kCompose};
 
 // What one modal run saw.
 struct DialogRun {
@@ -315,6 +319,15 @@ TEST_F(InputDialogTest, ReadingSearchesEvenTheUntouchedPrompt) {
     ExpectStayedOpen(Press(kReading, IDC_QUERY_OK, "鈴木"), {});
 }
 
+TEST_F(InputDialogTest, ComposeTakesAReadingInEitherKana) {
+    ExpectSearchOpened(Press(kCompose, IDC_QUERY_OK, "佐藤　はると"), kComposeSearchView);
+    test::CloseAllViews();
+    ExpectSearchOpened(Press(kCompose, IDC_QUERY_OK, "佐藤　ハルト"), kComposeSearchView);
+    test::CloseAllViews();
+    ExpectStayedOpen(Press(kCompose, IDC_QUERY_OK, "佐藤"), {});
+    ExpectStayedOpen(Press(kCompose, IDC_QUERY_OK, "佐藤 a"), {kHalfWidth});
+}
+
 TEST_F(InputDialogTest, KanjiTakesExactlyOneCharacter) {
     ExpectSearchOpened(Press(kKanji, IDC_QUERY_OK, "鈴木　義"), kKanjiSearchView);
     test::CloseAllViews();
@@ -342,8 +355,10 @@ TEST_F(InputDialogTest, OtherCommandsLeaveTheDialogOpen) {
 
 TEST_F(InputDialogTest, SavesEveryDialogAsItComesUp) {
     const char* const files[] = {"dialog_full_name.png", "dialog_surname.png", "dialog_reading.png",
-                                 "dialog_kanji.png", "dialog_given_name.png"};
-    for (int d = 0; d < 5; ++d) {
+                                 "dialog_kanji.png", "dialog_given_name.png", "dialog_compose.png"};
+    static_assert(sizeof files / sizeof files[0] == sizeof kAllDialogs / sizeof kAllDialogs[0],
+                  "one file per dialog");
+    for (int d = 0; d < static_cast<int>(sizeof files / sizeof files[0]); ++d) {
         DialogScript script;
         script.dialog = kAllDialogs[d];
         script.snapFile = files[d];

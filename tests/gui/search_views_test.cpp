@@ -10,6 +10,7 @@
 
 #include "app_state.h"
 #include "child_window.h"
+#include "compose_search_view.h"
 #include "dialog_text.h"
 #include "dispatch.h"
 #include "gdi_counter.h"
@@ -111,6 +112,11 @@ protected:
         EXPECT_TRUE(GivenNameSearchWords(typed, good, words)) << typed;
         return Open<CSurnameSearchView>(words, kSurnameSearchView);
     }
+    static CComposeSearchView* OpenCompose(const char* typed) {
+        SearchWords words;
+        EXPECT_TRUE(ReadingSearchWords(typed, words)) << typed;
+        return Open<CComposeSearchView>(words, kComposeSearchView);
+    }
     static CStrokeSearchView* OpenPatterns(const char* typed, bool good) {
         SearchWords words;
         EXPECT_TRUE(SurnameSearchWords(typed, good, words)) << typed;
@@ -192,6 +198,37 @@ TEST_F(SearchViewTest, ReadingListShowsTheCoreRankingAndJudgesADoubleClickedName
     Notify(view, list, 6, LBN_SELCHANGE);
     EXPECT_EQ(test::ViewCountOfKind(kJudgementView), judgements + 1) << "a click only selects";
     ExpectStrayDoubleClicksIgnored(view, list, core.resultCount);
+}
+
+TEST_F(SearchViewTest, ComposeListShowsEverySpellingWithItsSplitAndJudgesADoubleClickedOne) {
+    CComposeSearchView* view = OpenCompose("佐藤　ハルト");
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(WindowTitle(view->window), "[佐藤] + [ハルト]さんの組み立て結果");
+    CComposeSearch core;
+    core.SetQuery("佐藤", "はると");
+    core.RunSearch(*App().samples);
+    ASSERT_GT(core.resultCount, 6);
+    HWND list = view->controls[CRankedSearchView::kResultList];
+    ExpectListPlaced(view, list, 24, 336);
+    ASSERT_EQ(RowCount(list), core.resultCount);
+    for (int i = 0; i < core.resultCount; ++i) {
+        const ComposeResult& row = core.results[i];
+        const std::string text = RowText(list, i);
+        const std::string split = std::string(" (") + core.PieceReading(i, 0);
+        EXPECT_EQ(text.rfind(RankedRow(RankOf(core.results, i), row.score, row.written) + split, 0), 0u)
+            << text;
+    }
+    const int judgements = test::ViewCountOfKind(kJudgementView);
+    Notify(view, list, 5, LBN_DBLCLK);
+    ExpectJudgementOpened(judgements, "佐藤", core.results[5].written);
+    ExpectStrayDoubleClicksIgnored(view, list, core.resultCount);
+    EXPECT_GT(HeadingPixels(view, {200, 32, 330, 52}, 0x00FFFF), 40);
+
+    CComposeSearchView* none = OpenCompose("佐藤 浩");
+    ASSERT_NE(none, nullptr);
+    HWND noneList = none->controls[CRankedSearchView::kResultList];
+    ASSERT_EQ(RowCount(noneList), 1);
+    EXPECT_EQ(RowText(noneList, 0), kNoResultRow);
 }
 
 TEST_F(SearchViewTest, ReadingWithoutSamplesShowsNoneAndItsDoubleClickOpensNothing) {
@@ -311,7 +348,8 @@ TEST_F(SearchViewTest, HeadingsAreDrawnInTheirKindsColours) {
 
 TEST_F(SearchViewTest, PaintingLeavesNoDrawingObjectBehind) {
     CView* views[] = {OpenPatterns("鈴木", true), OpenReading("山田 ひろし"),
-                      OpenKanji("山田 翔"), OpenSurnames("花子", false)};
+                      OpenKanji("山田 翔"), OpenSurnames("花子", false),
+                      OpenCompose("佐藤 はると")};
     test::CGdiCounter counter;
     ASSERT_TRUE(counter.Installed());
     for (CView* view : views) {
@@ -486,6 +524,8 @@ TEST_F(SearchViewTest, SavesEachResultWindow) {
         {"山田", "ひろし", kReadingSearchView, "reading_search_view.png"},
         {"山田", "翔", kKanjiSearchView, "kanji_search_view.png"},
         {kBadFlag, "花子", kSurnameSearchView, "surname_search_view.png"},
+        {"佐藤", "はると", kComposeSearchView, "compose_search_view.png"},
+        {"山田", "ひろし", kComposeSearchView, "compose_search_view_known.png"},
     };
     for (const auto& shot : shots) {
         ASSERT_EQ(OpenView(shot.first, shot.second, shot.kind), 1);

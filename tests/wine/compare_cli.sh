@@ -65,6 +65,10 @@ compare judge 山田 太郎 次郎
 compare judge "" ""
 compare kanji 山田 翔太
 compare patterns "　"
+compare compose 佐藤 はると --limit 10
+compare compose "山田　ゆいな" --sex girl --json --limit 5
+compare compose 山田 ひろし --sex boy
+compare compose 山田 ｈｉｒｏ
 
 echo "$((compared - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -1,0 +1,71 @@
+// hoshikura-cli compose [--sex boy|girl] [--limit N] [--json] SURNAME READING
+#include <string>
+#include <vector>
+
+#include "cli_args.h"
+#include "commands.h"
+#include "compose_search.h"
+#include "json_writer.h"
+#include "ranking_output.h"
+#include "name_words.h"
+#include "sample_name.h"
+
+namespace hoshikura {
+
+namespace {
+
+const NameWordsRule kSurnameAndReading = {
+    2, "姓と名前の読みを空白で区切って入力してください。例: hoshikura-cli compose 佐藤 はると",
+    "compose takes a surname and a reading"};
+
+bool SexChoice(const CliArgs& args, int32_t& sex) {
+    const std::string* value = args.Value("--sex");
+    sex = kComposeBoth;
+    if (!value) return true;
+    if (*value == "boy") sex = kComposeBoys;
+    if (*value == "girl") sex = kComposeGirls;
+    return sex != kComposeBoth;
+}
+
+RankingLine ComposeLine(const CComposeSearch& search, int i) {
+    const ComposeResult& row = search.results[i];
+    char text[160];
+    search.FormatRow(i, text, sizeof text);
+    std::string split;
+    for (int c = 0; c < row.characterCount; ++c)
+        split += (c > 0 ? "," : "") + JsonQuote(search.PieceReading(i, c));
+    JsonObject json;
+    json.Int("rank", ShownRank(search.results, i))
+        .Int("score", row.score)
+        .Text("written", row.written)
+        .Raw("split", "[" + split + "]")
+        .Raw("known", row.known ? "true" : "false");
+    return {text, json.Str()};
+}
+
+}  // namespace
+
+int RunComposeCommand(int argc, char** argv) {
+    CliArgs args;
+    if (const int refused = ReadCommandArgs(argc, argv, {"--json"}, {"--limit", "--sex"}, args)) return refused;
+    std::vector<std::string> words;
+    if (const int refused = TakeNameWords(args, kSurnameAndReading, words)) return refused;
+    int limit = 0;
+    if (!RowLimit(args, limit)) return UsageError("--limit takes a number");
+    int32_t sex = kComposeBoth;
+    if (!SexChoice(args, sex)) return UsageError("--sex takes boy or girl");
+    std::string surname, reading;
+    if (!SplitQueryLine(words, surname, reading)) return kExitRefused;
+    NoteUnknownCharacters(UnknownCharacters({surname}));
+
+    const CSampleName store;
+    CComposeSearch search;
+    search.SetQuery(surname.c_str(), reading.c_str(), sex);
+    search.RunSearch(store);
+    std::vector<RankingLine> lines;
+    for (int i = 0; i < limit && i < search.resultCount; ++i) lines.push_back(ComposeLine(search, i));
+    WriteRanking(lines, search.resultCount == 0, args.Has("--json"));
+    return kExitDone;
+}
+
+}  // namespace hoshikura

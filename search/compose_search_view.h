@@ -1,0 +1,35 @@
+// The window of the spellings composed for a surname and a reading (kind
+// 14): the ranked rows with the reading of each character, "★" on the
+// spellings the sample store holds; a double-click judges the full name.
+#pragma once
+
+#include <cstddef>
+
+#include "compose_search.h"
+#include "name_search_views.h"
+
+namespace hoshikura {
+
+class CComposeSearchView : public CRankedSearchView {
+public:
+    CComposeSearchView();
+
+    void SetQuery(const char* surname, const char* reading, int32_t sex = kComposeBoth) {
+        search.SetQuery(surname, reading, sex);
+    }
+    void RunSearch() override;
+    void Paint() override;
+    const char* Surname() const override { return search.surname; }
+    const char* GivenName() const override { return ""; }
+
+    int32_t RankedCount() const override { return search.resultCount; }
+    void FormatRow(int i, char* out, std::size_t capacity) const override;
+    void FormatFullName(int i, char* out, std::size_t capacity) const override;
+
+    CComposeSearch search;
+
+protected:
+    void FormatTitle(char* out, std::size_t capacity) const override;
+};
+
+}  // namespace hoshikura

