@@ -1,4 +1,4 @@
-// hoshikura-cli kanji [--limit N] [--json] SURNAME CHARACTER
+// hoshikura-cli kanji [--limit N] [--sex boy|girl] [--json] SURNAME CHARACTER
 #include <string>
 #include <vector>
 
@@ -13,10 +13,12 @@ namespace hoshikura {
 int RunKanjiCommand(int argc, char** argv) {
     CliArgs args;
     std::string error;
-    if (!ParseCliArgs(argc, argv, 2, {"--json"}, {"--limit"}, args, error)) return UsageError(error);
+    if (!ParseCliArgs(argc, argv, 2, {"--json"}, {"--limit", "--sex"}, args, error)) return UsageError(error);
     if (args.words.empty() || args.words.size() > 3) return UsageError("kanji takes a surname and one character");
     int limit = 0;
     if (!RowLimit(args, limit)) return UsageError("--limit takes a number");
+    int32_t sexChoice = 0;
+    if (!SexOption(args, sexChoice)) return UsageError("--sex takes boy or girl");
     std::string surname, character;
     // As the dialog: anything but exactly one two-byte character is refused silently.
     if (!SplitQueryLine(args.words, surname, character) || character.size() != 2) return kExitRefused;
@@ -24,6 +26,7 @@ int RunKanjiCommand(int argc, char** argv) {
     const CSampleName store;
     CKanjiSearch search;
     search.SetQuery(surname.c_str(), character.c_str());
+    search.sexChoice = sexChoice;
     search.RunSearch(store);
     std::vector<RankingLine> lines;
     for (int i = 0; i < limit && i < search.resultCount; ++i)

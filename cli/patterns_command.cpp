@@ -1,4 +1,4 @@
-// hoshikura-cli patterns [--worst] [--limit N] [--json] SURNAME
+// hoshikura-cli patterns [--worst] [--limit N] [--sex boy|girl] [--json] SURNAME
 #include <string>
 
 #include "cli_args.h"
@@ -6,6 +6,7 @@
 #include "json_writer.h"
 #include "name_split.h"
 #include "sample_name.h"
+#include "sex_filter.h"
 #include "stroke_pattern_search.h"
 
 namespace hoshikura {
@@ -23,11 +24,13 @@ std::string PatternText(const StrokeResult& row) {
 int RunPatternsCommand(int argc, char** argv) {
     CliArgs args;
     std::string error;
-    if (!ParseCliArgs(argc, argv, 2, {"--worst", "--json"}, {"--limit"}, args, error)) return UsageError(error);
+    if (!ParseCliArgs(argc, argv, 2, {"--worst", "--json"}, {"--limit", "--sex"}, args, error)) return UsageError(error);
     if (args.words.size() != 1) return UsageError("patterns takes one surname");
     int limit = kRankingRows;
     if (const std::string* value = args.Value("--limit"))
         if (!ParseInt(*value, limit) || limit < 0) return UsageError("--limit takes a number");
+    int32_t sexChoice = 0;
+    if (!SexOption(args, sexChoice)) return UsageError("--sex takes boy or girl");
     // The surname is checked as the surname dialog checks it.
     char surname[kSurnameFieldSize];
     char placeholder[kSurnameFieldSize];
@@ -47,6 +50,7 @@ int RunPatternsCommand(int argc, char** argv) {
         search.SampleKey(i, first, rest);
         std::string names, json;
         for (int k = 0; k < store.GetSampleCount(first, rest); ++k) {
+            if (!SexChoiceAdmits(sexChoice, store.GetSampleSex(first, rest, k))) continue;
             const SampleText sample = ReadSample(store, first, rest, k);
             names += " " + sample.written + "(" + sample.reading + ")";
             json += (json.empty() ? "" : ",") +

@@ -2,6 +2,7 @@
 
 #include "app_state.h"
 #include "registry_store.h"
+#include "sex_setting.h"
 #include "win32_registry_key.h"
 
 namespace hoshikura {
@@ -9,11 +10,13 @@ namespace hoshikura {
 void LoadStoredSettings() {
     CWin32RegistryHive hive;
     LoadSettings(hive, App().recent, App().rankLists);
+    App().sexChoice = LoadSexChoice(hive);
 }
 
 void SaveStoredSettings() {
     CWin32RegistryHive hive;
     SaveSettings(hive, App().recent, App().rankLists);
+    SaveSexChoice(hive, App().sexChoice);
 }
 
 }  // namespace hoshikura
