@@ -93,7 +93,8 @@ void CStrokeSearchView::ChoosePattern(int row) {
 // "該当なし", no selection or a row past the entries opens nothing.
 void CStrokeSearchView::JudgeSample(int row) const {
     const CSampleName* samples = App().samples;
-    const int32_t k = samples ? AdmittedSampleIndex(*samples, selectedFirst, selectedRest, sexChoice, row) : -1;
+    if (!samples) return;
+    const int32_t k = AdmittedSampleIndex(*samples, selectedFirst, selectedRest, sexChoice, row);
     if (k < 0) return;
     char written[kMaxWrittenBytes + 1] = "";
     samples->GetSampleKj(selectedFirst, selectedRest, k, written);
