@@ -24,6 +24,15 @@ struct SmallStore : EmptyStore {
 };
 
 template <typename Search>
+Search SearchedFor(const CSampleName& store, int32_t choice, const char* surname, const char* wanted) {
+    Search search;
+    search.SetQuery(surname, wanted);
+    search.sexChoice = choice;
+    search.RunSearch(store);
+    return search;
+}
+
+template <typename Search>
 std::string RankedForms(const Search& search) {
     std::string forms;
     for (int i = 0; i < search.resultCount; ++i)
@@ -47,17 +56,10 @@ TEST(SexFilter, EachChoiceListsItsOwnNamesAndThoseForEither) {
                  {kGirlsOnly, "一人 一八", "12"},      {3, "一人 一八 一二", "012"},
                  {-1, "一人 一八 一二", "012"}};
     for (const auto& c : cases) {
-        CReadingSearch reading;
-        reading.SetQuery("山田", "ひかる");
-        reading.sexChoice = c.choice;
-        reading.RunSearch(store);
-        CKanjiSearch kanji;
-        kanji.SetQuery("山田", "一");
-        kanji.sexChoice = c.choice;
-        kanji.RunSearch(store);
         // All three score alike with 山田, so the walk order alone decides.
-        EXPECT_EQ(RankedForms(reading), c.forms) << c.choice;
-        EXPECT_EQ(RankedForms(kanji), c.forms) << c.choice;
+        EXPECT_EQ(RankedForms(SearchedFor<CReadingSearch>(store, c.choice, "山田", "ひかる")), c.forms)
+            << c.choice;
+        EXPECT_EQ(RankedForms(SearchedFor<CKanjiSearch>(store, c.choice, "山田", "一")), c.forms) << c.choice;
 
         const int32_t listed = AdmittedSampleCount(store, 1, 2, c.choice);
         ASSERT_EQ(listed, static_cast<int32_t>(std::strlen(c.indices))) << c.choice;
@@ -84,10 +86,7 @@ TEST(SexFilter, RealRankingsHoldTheFilteredSamplesScoredAndSorted) {
     int narrowed = 0;
     for (const int32_t choice : {kBoysOnly, kGirlsOnly}) {
         for (const char* wanted : {"ひろみ", "かおる", "あきら"}) {
-            CReadingSearch s;
-            s.SetQuery("佐々木", wanted);
-            s.sexChoice = choice;
-            s.RunSearch(oracle::Store());
+            const auto s = SearchedFor<CReadingSearch>(oracle::Store(), choice, "佐々木", wanted);
             const auto all = oracle::NameRanking(
                 "佐々木", [&](const oracle::Sample& x) { return x.reading == wanted; }, false);
             const auto expected = oracle::NameRanking(
@@ -98,10 +97,7 @@ TEST(SexFilter, RealRankingsHoldTheFilteredSamplesScoredAndSorted) {
             narrowed += expected.size() < all.size();
         }
         for (const char* character : {"美", "太", "翔"}) {
-            CKanjiSearch s;
-            s.SetQuery("山田", character);
-            s.sexChoice = choice;
-            s.RunSearch(oracle::Store());
+            const auto s = SearchedFor<CKanjiSearch>(oracle::Store(), choice, "山田", character);
             const auto expected = oracle::NameRanking(
                 "山田",
                 [&](const oracle::Sample& x) {

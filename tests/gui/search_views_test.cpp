@@ -82,6 +82,16 @@ int PixelsNear(const test::CCanvas& canvas, RECT box, COLORREF colour) {
     return found;
 }
 
+// The core's ranking of a name search with a sex choice.
+template <typename Search>
+Search CoreSearch(int32_t sexChoice, const char* surname, const char* wanted) {
+    Search search;
+    search.SetQuery(surname, wanted);
+    search.sexChoice = sexChoice;
+    search.RunSearch(*App().samples);
+    return search;
+}
+
 class SearchViewTest : public test::ViewTest {
 protected:
     void TearDown() override {
@@ -469,10 +479,7 @@ TEST_F(SearchViewTest, TheMenusSexChoiceFiltersAndTitlesTheNameSearchesMadeWithI
     CReadingSearchView* reading = OpenReading("山田 ヒロミ");
     ASSERT_NE(reading, nullptr);
     EXPECT_EQ(WindowTitle(reading->window), "[山田] + [ヒロミ]さんの検索結果（男の子）");
-    CReadingSearch boys;
-    boys.SetQuery("山田", "ひろみ");
-    boys.sexChoice = kBoysOnly;
-    boys.RunSearch(store);
+    const auto boys = CoreSearch<CReadingSearch>(kBoysOnly, "山田", "ひろみ");
     ASSERT_GT(boys.resultCount, 0);
     HWND readingList = reading->controls[CRankedSearchView::kResultList];
     ASSERT_EQ(RowCount(readingList), boys.resultCount);
@@ -484,10 +491,7 @@ TEST_F(SearchViewTest, TheMenusSexChoiceFiltersAndTitlesTheNameSearchesMadeWithI
     CKanjiSearchView* kanji = OpenKanji("山田 翔");
     ASSERT_NE(kanji, nullptr);
     EXPECT_EQ(WindowTitle(kanji->window), "[翔] を使用した [山田]さんの良名検索結果（女の子）");
-    CKanjiSearch girls;
-    girls.SetQuery("山田", "翔");
-    girls.sexChoice = kGirlsOnly;
-    girls.RunSearch(store);
+    const auto girls = CoreSearch<CKanjiSearch>(kGirlsOnly, "山田", "翔");
     EXPECT_EQ(RowCount(kanji->controls[0]), girls.resultCount > 0 ? girls.resultCount : 1);
     EXPECT_EQ(WindowTitle(reading->window), "[山田] + [ヒロミ]さんの検索結果（男の子）")
         << "a view keeps the choice it was made with";
