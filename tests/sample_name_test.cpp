@@ -101,20 +101,16 @@ TEST(SampleStore, SexLettersFollowTheEntriesInTheirOrder) {
     EXPECT_EQ(s.GetSampleSex(22, 0, 0), 'e');
 }
 
-TEST(SampleStore, RealDataGivesEverySexAndOnlyKnownLetters) {
-    int perSex[256] = {};
+TEST(SampleStore, RealDataHoldsBoysAndGirlsNames) {
+    int boys = 0, girls = 0;
     for (int f = 0; f < kFirstStrokeKeys; ++f)
         for (int r = 0; r < kRestStrokeKeys; ++r)
-            for (int k = 0; k < Store().GetSampleCount(f, r); ++k)
-                ++perSex[static_cast<unsigned char>(Store().GetSampleSex(f, r, k))];
-    int known = 0;
-    for (const char sex : {'b', 'g', 'e'}) {
-        EXPECT_GT(perSex[static_cast<unsigned char>(sex)], 0) << sex;
-        known += perSex[static_cast<unsigned char>(sex)];
-    }
-    int all = 0;
-    for (const int n : perSex) all += n;
-    EXPECT_EQ(known, all);
+            for (int k = 0; k < Store().GetSampleCount(f, r); ++k) {
+                boys += Store().GetSampleSex(f, r, k) == 'b';
+                girls += Store().GetSampleSex(f, r, k) == 'g';
+            }
+    EXPECT_GT(boys, 0);
+    EXPECT_GT(girls, 0);
 }
 
 TEST(SampleStore, CountIsWhatWasStoredNotWhatWasCounted) {
