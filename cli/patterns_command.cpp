@@ -24,7 +24,8 @@ std::string PatternText(const StrokeResult& row) {
 int RunPatternsCommand(int argc, char** argv) {
     CliArgs args;
     std::string error;
-    if (!ParseCliArgs(argc, argv, 2, {"--worst", "--json"}, {"--limit", "--sex"}, args, error)) return UsageError(error);
+    if (!ParseCliArgs(argc, argv, 2, {"--worst", "--json"}, {"--limit", "--sex"}, args, error))
+        return UsageError(error);
     if (args.words.size() != 1) return UsageError("patterns takes one surname");
     int limit = kRankingRows;
     if (const std::string* value = args.Value("--limit"))
