@@ -5,6 +5,7 @@
 #include "compose_search.h"
 #include "kanji_search.h"
 #include "reading_search.h"
+#include "sex_filter.h"
 #include "surname_search.h"
 
 using namespace hoshikura;
@@ -18,33 +19,44 @@ const CSampleName& Store() {
 
 }  // namespace
 
-static void BM_ReadingSearch(benchmark::State& state, const char* surname, const char* reading) {
+static void BM_ReadingSearch(benchmark::State& state, const char* surname, const char* reading,
+                             int32_t sexChoice) {
     const CSampleName& store = Store();
     for (auto _ : state) {
         CReadingSearch search;
         search.SetQuery(surname, reading);
+        search.sexChoice = sexChoice;
         search.RunSearch(store);
         benchmark::DoNotOptimize(search.results[0].score);
     }
 }
-// The most common reading of the data (169 forms), a usual one, and none.
-BENCHMARK_CAPTURE(BM_ReadingSearch, miyuki, "山田", "みゆき")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ReadingSearch, hiroshi, "山田", "ひろし")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ReadingSearch, none, "山田", "ヒロシ")->Unit(benchmark::kMillisecond);
+// A common reading of the data, a usual one typed in either kana, one for
+// either sex with each choice, and none.
+BENCHMARK_CAPTURE(BM_ReadingSearch, miyuki, "山田", "みゆき", kBothSexes)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadingSearch, hiroshi, "山田", "ひろし", kBothSexes)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadingSearch, hiroshi_katakana, "山田", "ヒロシ", kBothSexes)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadingSearch, hiromi_boys, "山田", "ひろみ", kBoysOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadingSearch, hiromi_girls, "山田", "ひろみ", kGirlsOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadingSearch, none, "山田", "ぴぴぷ", kBothSexes)->Unit(benchmark::kMillisecond);
 
-static void BM_KanjiSearch(benchmark::State& state, const char* surname, const char* character) {
+static void BM_KanjiSearch(benchmark::State& state, const char* surname, const char* character,
+                           int32_t sexChoice) {
     const CSampleName& store = Store();
     for (auto _ : state) {
         CKanjiSearch search;
         search.SetQuery(surname, character);
+        search.sexChoice = sexChoice;
         search.RunSearch(store);
         benchmark::DoNotOptimize(search.results[0].score);
     }
 }
-// 子 is the commonest character of the data (7,457 forms), 美 second; 翔 has 82.
-BENCHMARK_CAPTURE(BM_KanjiSearch, ko, "山田", "子")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_KanjiSearch, mi, "山田", "美")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_KanjiSearch, sho, "山田", "翔")->Unit(benchmark::kMillisecond);
+// Characters held by many forms (子, 美) and by few (翔), each choice.
+BENCHMARK_CAPTURE(BM_KanjiSearch, ko, "山田", "子", kBothSexes)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_KanjiSearch, ko_girls, "山田", "子", kGirlsOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_KanjiSearch, mi, "山田", "美", kBothSexes)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_KanjiSearch, mi_boys, "山田", "美", kBoysOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_KanjiSearch, sho, "山田", "翔", kBothSexes)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_KanjiSearch, sho_boys, "山田", "翔", kBoysOnly)->Unit(benchmark::kMillisecond);
 
 static void BM_SurnameSearch(benchmark::State& state, const char* given, int good) {
     const CSampleName& store = Store();
@@ -74,8 +86,8 @@ static void BM_Compose(benchmark::State& state, const char* surname, const char*
 }
 // Long common readings: six kana with a three-kana piece; three short
 // pieces with many characters each; the commonest boys' reading.
-BENCHMARK_CAPTURE(BM_Compose, shoutarou, "佐藤", "しょうたろう", kComposeBoth)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Compose, yuina, "佐藤", "ゆいな", kComposeBoth)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Compose, haruto, "佐藤", "はると", kComposeBoth)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Compose, yuina_girls, "佐藤", "ゆいな", kComposeGirls)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Compose, haruto_boys, "佐藤", "はると", kComposeBoys)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Compose, shoutarou, "佐藤", "しょうたろう", kBothSexes)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Compose, yuina, "佐藤", "ゆいな", kBothSexes)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Compose, haruto, "佐藤", "はると", kBothSexes)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Compose, yuina_girls, "佐藤", "ゆいな", kGirlsOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Compose, haruto_boys, "佐藤", "はると", kBoysOnly)->Unit(benchmark::kMillisecond);

@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "sample_name.h"
+#include "sex_filter.h"
 
 using namespace hoshikura;
 
@@ -30,3 +31,20 @@ static void BM_SampleStoreWalk(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SampleStoreWalk)->Unit(benchmark::kMillisecond);
+
+// What the stroke-pattern view does per chosen pattern, for every key at
+// once: count the names the choice lists and find the entry of the last row.
+static void BM_SampleListsUnderChoice(benchmark::State& state) {
+    const CSampleName store;
+    const int32_t choice = static_cast<int32_t>(state.range(0));
+    for (auto _ : state) {
+        int32_t found = 0;
+        for (int f = 0; f < kFirstStrokeKeys; ++f)
+            for (int r = 0; r < kRestStrokeKeys; ++r) {
+                const int32_t listed = AdmittedSampleCount(store, f, r, choice);
+                found += AdmittedSampleIndex(store, f, r, choice, listed - 1);
+            }
+        benchmark::DoNotOptimize(found);
+    }
+}
+BENCHMARK(BM_SampleListsUnderChoice)->Arg(kBothSexes)->Arg(kBoysOnly)->Arg(kGirlsOnly)->Unit(benchmark::kMillisecond);

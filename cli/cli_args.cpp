@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "sex_filter.h"
 #include "terminal_text.h"
 
 namespace hoshikura {
@@ -64,6 +65,15 @@ bool ParseInt(const std::string& text, int& value) {
     if (errno != 0 || *end != '\0' || parsed < -2147483647L || parsed > 2147483647L) return false;
     value = static_cast<int>(parsed);
     return true;
+}
+
+bool SexOption(const CliArgs& args, int32_t& choice) {
+    choice = kBothSexes;
+    const std::string* value = args.Value("--sex");
+    if (!value) return true;
+    if (*value == "boy") choice = kBoysOnly;
+    else if (*value == "girl") choice = kGirlsOnly;
+    return choice != kBothSexes;
 }
 
 }  // namespace hoshikura

@@ -2,6 +2,7 @@
 // and positional words, converted to Shift-JIS.
 #pragma once
 
+#include <cstdint>
 #include <set>
 #include <string>
 #include <vector>
@@ -29,5 +30,9 @@ ArgsOutcome ParseCliArgs(int argc, char** argv, int first, const std::set<std::s
 
 // Parses a whole decimal number; false for anything else.
 bool ParseInt(const std::string& text, int& value);
+
+// --sex boy|girl as the names a search lists (sex_filter.h); both when the
+// option is absent, false for any other value.
+bool SexOption(const CliArgs& args, int32_t& choice);
 
 }  // namespace hoshikura

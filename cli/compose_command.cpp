@@ -18,15 +18,6 @@ const NameWordsRule kSurnameAndReading = {
     2, "姓と名前の読みを空白で区切って入力してください。例: hoshikura-cli compose 佐藤 はると",
     "compose takes a surname and a reading"};
 
-bool SexChoice(const CliArgs& args, int32_t& sex) {
-    const std::string* value = args.Value("--sex");
-    sex = kComposeBoth;
-    if (!value) return true;
-    if (*value == "boy") sex = kComposeBoys;
-    if (*value == "girl") sex = kComposeGirls;
-    return sex != kComposeBoth;
-}
-
 RankingLine ComposeLine(const CComposeSearch& search, int i) {
     const ComposeResult& row = search.results[i];
     char text[160];
@@ -52,8 +43,8 @@ int RunComposeCommand(int argc, char** argv) {
     if (const int refused = TakeNameWords(args, kSurnameAndReading, words)) return refused;
     int limit = 0;
     if (!RowLimit(args, limit)) return UsageError("--limit takes a number");
-    int32_t sex = kComposeBoth;
-    if (!SexChoice(args, sex)) return UsageError("--sex takes boy or girl");
+    int32_t sex = kBothSexes;
+    if (!SexOption(args, sex)) return UsageError("--sex takes boy or girl");
     std::string surname, reading;
     if (!SplitQueryLine(words, surname, reading)) return kExitRefused;
     NoteUnknownCharacters(UnknownCharacters({surname}));

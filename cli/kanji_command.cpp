@@ -1,4 +1,4 @@
-// hoshikura-cli kanji [--limit N] [--json] SURNAME CHARACTER
+// hoshikura-cli kanji [--limit N] [--sex boy|girl] [--json] SURNAME CHARACTER
 #include <string>
 #include <vector>
 
@@ -20,11 +20,13 @@ const NameWordsRule kSurnameAndKanji = {
 
 int RunKanjiCommand(int argc, char** argv) {
     CliArgs args;
-    if (const int refused = ReadCommandArgs(argc, argv, {"--json"}, {"--limit"}, args)) return refused;
+    if (const int refused = ReadCommandArgs(argc, argv, {"--json"}, {"--limit", "--sex"}, args)) return refused;
     std::vector<std::string> words;
     if (const int refused = TakeNameWords(args, kSurnameAndKanji, words)) return refused;
     int limit = 0;
     if (!RowLimit(args, limit)) return UsageError("--limit takes a number");
+    int32_t sexChoice = 0;
+    if (!SexOption(args, sexChoice)) return UsageError("--sex takes boy or girl");
     std::string surname, character;
     if (!SplitQueryLine(words, surname, character)) return kExitRefused;
     // As the dialog: the search is for exactly one two-byte character.
@@ -34,6 +36,7 @@ int RunKanjiCommand(int argc, char** argv) {
     const CSampleName store;
     CKanjiSearch search;
     search.SetQuery(surname.c_str(), character.c_str());
+    search.sexChoice = sexChoice;
     search.RunSearch(store);
     std::vector<RankingLine> lines;
     for (int i = 0; i < limit && i < search.resultCount; ++i)

@@ -1,4 +1,4 @@
-// hoshikura-cli patterns [--worst] [--limit N] [--json] SURNAME
+// hoshikura-cli patterns [--worst] [--limit N] [--sex boy|girl] [--json] SURNAME
 #include <string>
 #include <vector>
 
@@ -8,6 +8,7 @@
 #include "name_words.h"
 #include "ranking_output.h"
 #include "sample_name.h"
+#include "sex_filter.h"
 #include "stroke_pattern_search.h"
 
 namespace hoshikura {
@@ -27,11 +28,13 @@ const NameWordsRule kSurnameOnly = {1, "姓を入力してください。例: ho
 
 int RunPatternsCommand(int argc, char** argv) {
     CliArgs args;
-    if (const int refused = ReadCommandArgs(argc, argv, {"--worst", "--json"}, {"--limit"}, args)) return refused;
+    if (const int refused = ReadCommandArgs(argc, argv, {"--worst", "--json"}, {"--limit", "--sex"}, args)) return refused;
     std::vector<std::string> words;
     if (const int refused = TakeNameWords(args, kSurnameOnly, words)) return refused;
     int limit = 0;
     if (!RowLimit(args, limit)) return UsageError("--limit takes a number");
+    int32_t sexChoice = 0;
+    if (!SexOption(args, sexChoice)) return UsageError("--sex takes boy or girl");
     // The surname is checked as the surname dialog checks it.
     char surname[kSurnameFieldSize];
     char placeholder[kSurnameFieldSize];
@@ -51,6 +54,7 @@ int RunPatternsCommand(int argc, char** argv) {
         search.SampleKey(i, first, rest);
         std::string names, json;
         for (int k = 0; k < store.GetSampleCount(first, rest); ++k) {
+            if (!SexChoiceAdmits(sexChoice, store.GetSampleSex(first, rest, k))) continue;
             const SampleText sample = ReadSample(store, first, rest, k);
             names += " " + sample.written + "(" + sample.reading + ")";
             json += (json.empty() ? "" : ",") +

@@ -1,4 +1,4 @@
-// hoshikura-cli reading [--limit N] [--json] SURNAME READING
+// hoshikura-cli reading [--limit N] [--sex boy|girl] [--json] SURNAME READING
 #include <string>
 #include <vector>
 
@@ -20,11 +20,13 @@ const NameWordsRule kSurnameAndReading = {
 
 int RunReadingCommand(int argc, char** argv) {
     CliArgs args;
-    if (const int refused = ReadCommandArgs(argc, argv, {"--json"}, {"--limit"}, args)) return refused;
+    if (const int refused = ReadCommandArgs(argc, argv, {"--json"}, {"--limit", "--sex"}, args)) return refused;
     std::vector<std::string> words;
     if (const int refused = TakeNameWords(args, kSurnameAndReading, words)) return refused;
     int limit = 0;
     if (!RowLimit(args, limit)) return UsageError("--limit takes a number");
+    int32_t sexChoice = 0;
+    if (!SexOption(args, sexChoice)) return UsageError("--sex takes boy or girl");
     std::string surname, reading;
     if (!SplitQueryLine(words, surname, reading)) return kExitRefused;
     NoteUnknownCharacters(UnknownCharacters({surname}));
@@ -32,6 +34,7 @@ int RunReadingCommand(int argc, char** argv) {
     const CSampleName store;
     CReadingSearch search;
     search.SetQuery(surname.c_str(), reading.c_str());
+    search.sexChoice = sexChoice;
     search.RunSearch(store);
     std::vector<RankingLine> lines;
     for (int i = 0; i < limit && i < search.resultCount; ++i)

@@ -1,9 +1,11 @@
-// hoshikura-cli samples [--key FIRST REST] [--surnames]
+// hoshikura-cli samples [--key FIRST REST [--json]] [--surnames]
 #include <set>
 #include <string>
 
 #include "commands.h"
+#include "json_writer.h"
 #include "sample_name.h"
+#include "sex_filter.h"
 #include "stroke_pattern_search.h"
 
 namespace hoshikura {
@@ -18,6 +20,25 @@ std::string KeyListing(const CSampleName& store, int first, int rest) {
         out += sample.written + " (" + sample.reading + ")\n";
     }
     return out;
+}
+
+const char* SexWord(char sex) {
+    if (sex == kSexBoy) return "boy";
+    return sex == kSexGirl ? "girl" : "either";
+}
+
+// The key's entries as one JSON array of {"written", "reading", "sex"}.
+std::string KeyJson(const CSampleName& store, int first, int rest) {
+    std::string out;
+    for (int k = 0; k < store.GetSampleCount(first, rest); ++k) {
+        const SampleText sample = ReadSample(store, first, rest, k);
+        out += (k ? "," : "") + JsonObject()
+                                    .Text("written", sample.written)
+                                    .Text("reading", sample.reading)
+                                    .Text("sex", SexWord(store.GetSampleSex(first, rest, k)))
+                                    .Str();
+    }
+    return "[" + out + "]\n";
 }
 
 std::string SurnameListing(const CSampleName& store) {
@@ -68,15 +89,16 @@ SampleText ReadSample(const CSampleName& store, int firstStrokes, int restStroke
 
 int RunSamplesCommand(int argc, char** argv) {
     CliArgs args;
-    if (const int refused = ReadCommandArgs(argc, argv, {"--key", "--surnames"}, {}, args)) return refused;
+    if (const int refused = ReadCommandArgs(argc, argv, {"--key", "--surnames", "--json"}, {}, args)) return refused;
     const CSampleName store;
     if (args.Has("--key")) {
         int first = 0, rest = 0;
         if (args.words.size() != 2 || !ParseInt(args.words[0], first) || !ParseInt(args.words[1], rest))
             return UsageError("--key takes FIRST REST");
-        WriteOut(KeyListing(store, first, rest));
+        WriteOut(args.Has("--json") ? KeyJson(store, first, rest) : KeyListing(store, first, rest));
         return kExitDone;
     }
+    if (args.Has("--json")) return UsageError("--json goes with --key");
     if (!args.words.empty()) return UsageError("samples takes no names");
     WriteOut(args.Has("--surnames") ? SurnameListing(store) : Counts(store));
     return kExitDone;

@@ -9,7 +9,7 @@
 
 #include "compose_search.h"
 #include "fuzz_support.h"
-#include "kana_reading.h"
+#include "kana_fold.h"
 #include "name_record.h"
 
 using namespace hoshikura;

@@ -103,8 +103,8 @@ def sample_name():
 # Registry: records. Value: kind 0, path, name, type, length, bytes.
 # Key flags: kind 2, path, flags. Answer: kind 3, path, name, result, type,
 # size (4 bytes), length, bytes. Paths: 0 Number 1 SeiMei 2 Top10 3 Worst10
-# 4 Recent 5 Hoshikura 6 Software 7 root. Names: 0 "Value", 1 + 3k + w for
-# "k sei", "k mei", "k Score". Types: 0 SZ 1 DWORD 2 NONE 3 EXPAND_SZ
+# 4 Recent 5 Hoshikura 6 Software 7 root 8 Settings. Names: 0 "Value", 1 + 3k
+# + w for "k sei", "k mei", "k Score", 0xEF "Sex". Types: 0 SZ 1 DWORD 2 NONE 3 EXPAND_SZ
 # 4 BINARY 5 DWORD_BIG_ENDIAN 6 MULTI_SZ 7 QWORD.
 def value(path, name, vtype, data):
     return u8(0) + u8(path) + u8(name) + u8(vtype) + u8(len(data)) + data
@@ -146,6 +146,8 @@ def registry_load():
         "rank_placeholder_name": state + value(2, row_name(2, 0), 0, sjis("---\0")),
         "rank_score_zero": state + value(3, row_name(1, 2), 1, le32(0)),
         "empty_hive": b"",
+        "sex_girls": state + value(8, 0xEF, 1, le32(2)),
+        "sex_out_of_range": state + value(8, 0xEF, 1, le32(7)),
     }
 
 

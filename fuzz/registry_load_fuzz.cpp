@@ -1,7 +1,8 @@
-// The registry store's loading over a hive filled with anything: values of
-// any type, size and bytes under the store's keys and around them, keys that
-// fail to open, and values whose query reports anything at all. Input: a
-// list of records, each a kind byte and its fields (see ReadRecord).
+// The registry store's loading (the lists and the sex choice) over a hive
+// filled with anything: values of any type, size and bytes under the store's
+// keys and around them, keys that fail to open, and values whose query
+// reports anything at all. Input: a list of records, each a kind byte and its
+// fields (see ReadRecord).
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +14,7 @@
 #include "fake_registry_hive.h"
 #include "fuzz_support.h"
 #include "registry_store.h"
+#include "sex_setting.h"
 #include "sjis_text.h"
 
 using namespace hoshikura;
@@ -28,6 +30,7 @@ const std::vector<std::string> kPaths[] = {
     {"Software", "Hoshikura"},
     {"Software"},
     {},
+    {"Software", "Hoshikura", "Settings"},
 };
 constexpr int kPathChoices = sizeof kPaths / sizeof kPaths[0];
 
@@ -36,10 +39,11 @@ const RegistryValueType kTypes[] = {kRegSz, kRegDword, kRegNone, kRegExpandSz, k
 const RegistryResult kResults[] = {kRegSuccess, kRegNotFound, kRegAccessDenied, kRegMoreData, kRegFailed};
 
 // Names the store reads ("Value", "k sei", "k mei", "k Score" around its
-// rows), or any text.
+// rows, "Sex"), or any text.
 std::string ValueName(FuzzBytes& input) {
     const uint8_t b = input.Byte();
     if (b >= 0xF0) return input.Text();
+    if (b == 0xEF) return "Sex";
     if (b % 55 == 0) return "Value";
     static const char* const kWords[] = {"sei", "mei", "Score"};
     return std::to_string((b % 55 - 1) / 3) + " " + kWords[(b % 55 - 1) % 3];
@@ -172,8 +176,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     std::memset(&recent, 0x55, sizeof recent);
     std::memset(&ranks, 0x55, sizeof ranks);
     LoadSettings(hive, recent, ranks);
+    const int32_t sexChoice = LoadSexChoice(hive);
     CheckHiveLetGo(hive);
     FUZZ_CHECK(Dump(hive.root) == stored);  // loading reads, never writes
+    FUZZ_CHECK(sexChoice >= 0 && sexChoice <= 2);
     CheckRecent(recent);
     CheckRanks(ranks.best);
     CheckRanks(ranks.worst);
@@ -189,5 +195,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     CheckHiveLetGo(copy);
     FUZZ_CHECK(std::memcmp(&recentAgain, &recent, sizeof recent) == 0);
     FUZZ_CHECK(std::memcmp(&ranksAgain, &ranks, sizeof ranks) == 0);
+    FUZZ_CHECK(SaveSexChoice(copy, sexChoice) == 1 && LoadSexChoice(copy) == sexChoice);
+    CheckHiveLetGo(copy);
     return 0;
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "kana_reading.h"
+#include "kana_fold.h"
 #include "sample_walk.h"
 #include "sjis_text.h"
 #include "stroke_table.h"
@@ -94,7 +94,7 @@ struct CComposeSearch::Walk {
 };
 
 CComposeSearch::CComposeSearch()
-    : surname{}, reading{}, sex(kComposeBoth), resultCount(0), spellingsJudged(0), results{} {
+    : surname{}, reading{}, sex(kBothSexes), resultCount(0), spellingsJudged(0), results{} {
     ClearResults();
 }
 
@@ -157,8 +157,8 @@ void CComposeSearch::RunSearch(const CSampleName& samples) {
 
 bool CComposeSearch::Allowed(const NameReadingPair& pair) const {
     const int32_t sexed = pair.boys + pair.girls;
-    if (sex == kComposeBoth || sexed == 0) return true;
-    const int32_t chosen = sex == kComposeBoys ? pair.boys : pair.girls;
+    if (sex == kBothSexes || sexed == 0) return true;
+    const int32_t chosen = sex == kBoysOnly ? pair.boys : pair.girls;
     return chosen * kSexShareTenths >= sexed;
 }
 
@@ -201,7 +201,7 @@ void CComposeSearch::Offer(const Walk& walk, int count, double likelihood) {
 
 // A row is known when a sample given name has its written form and reading.
 void CComposeSearch::MarkKnown(const CSampleName& samples, const char* hiragana) {
-    WalkSamplesRead(samples, hiragana, [&](const char* written) {
+    WalkSamplesRead(samples, kBothSexes, hiragana, [&](const char* written) {
         for (int32_t i = 0; i < resultCount; ++i)
             if (std::strcmp(results[i].written, written) == 0) results[i].known = true;
     });

@@ -11,13 +11,11 @@
 #include "ranking.h"
 #include "reading_search.h"
 #include "sample_name.h"
+#include "sex_filter.h"
 
 namespace hoshikura {
 
 constexpr int kMaxComposedCharacters = 3;
-
-// Whose names the character readings are taken from.
-enum ComposeSex : int32_t { kComposeBoth = 0, kComposeBoys = 1, kComposeGirls = 2 };
 
 // A spelling composes only when it is at least this likely compared with the
 // likeliest spelling of the reading: rare combinations of rare readings (津武衣
@@ -45,7 +43,7 @@ public:
 
     // Copies both texts (the reading as typed) and the sex choice; texts
     // longer than their fields are cut on a character boundary.
-    void SetQuery(const char* surnameText, const char* readingText, int32_t sexChoice = kComposeBoth);
+    void SetQuery(const char* surnameText, const char* readingText, int32_t sexChoice = kBothSexes);
     void ClearResults();
     // Composes, scores and ranks every spelling, then marks the ones the
     // store holds. A reading with any character other than kana composes

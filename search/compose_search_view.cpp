@@ -1,6 +1,7 @@
 #include "compose_search_view.h"
 
 #include "app_state.h"
+#include "sex_filter.h"
 #include "sjis_text.h"
 
 namespace hoshikura {
@@ -22,7 +23,8 @@ void CComposeSearchView::RunSearch() {
 }
 
 void CComposeSearchView::FormatTitle(char* out, std::size_t capacity) const {
-    FormatText(out, capacity, "[%s] + [%s]さんの組み立て結果", search.surname, search.reading);
+    FormatText(out, capacity, "[%s] + [%s]さんの組み立て結果%s", search.surname, search.reading,
+               SexChoiceTitleSuffix(search.sex));
 }
 
 void CComposeSearchView::Paint() {

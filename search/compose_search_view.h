@@ -14,7 +14,7 @@ class CComposeSearchView : public CRankedSearchView {
 public:
     CComposeSearchView();
 
-    void SetQuery(const char* surname, const char* reading, int32_t sex = kComposeBoth) {
+    void SetQuery(const char* surname, const char* reading, int32_t sex = kBothSexes) {
         search.SetQuery(surname, reading, sex);
     }
     void RunSearch() override;

@@ -1,11 +1,15 @@
 #include "kanji_search.h"
 
 #include "sample_walk.h"
+#include "sex_filter.h"
 #include "sjis_text.h"
 
 namespace hoshikura {
 
-CKanjiSearch::CKanjiSearch() : surname{}, resultCount(0), results{}, character{} { ClearResults(); }
+CKanjiSearch::CKanjiSearch()
+    : surname{}, resultCount(0), results{}, character{}, sexChoice(kBothSexes) {
+    ClearResults();
+}
 
 void CKanjiSearch::SetQuery(const char* surnameText, const char* characterText) {
     CopyText(surname, sizeof surname, surnameText ? surnameText : "");
@@ -25,7 +29,7 @@ int32_t CKanjiSearch::Occurrences(const char* written) const {
 
 void CKanjiSearch::RunSearch(const CSampleName& samples) {
     CNameRecord record;
-    WalkSampleNames(samples, [&](int32_t first, int32_t rest, int32_t k) {
+    WalkSampleNames(samples, sexChoice, [&](int32_t first, int32_t rest, int32_t k) {
         char written[kMaxWrittenBytes + 1] = "";
         char sampleReading[kMaxReadingBytes + 1] = "";
         samples.GetSampleYomi(first, rest, k, sampleReading);

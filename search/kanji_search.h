@@ -20,7 +20,8 @@ public:
     // Copies both texts; the character is one two-byte character.
     void SetQuery(const char* surnameText, const char* characterText);
     void ClearResults();
-    // Scores every sample that holds the character at a character position.
+    // Scores every sample the sex choice lists that holds the character at a
+    // character position.
     void RunSearch(const CSampleName& samples);
     // Ranked insertion with the duplicate check, keeping the reading.
     void InsertResult(const CNameRecord& record, const char* writtenForm, const char* readingText);
@@ -29,6 +30,7 @@ public:
     int32_t resultCount;
     NameResult results[kRankingRows];
     char character[kCharacterFieldSize];
+    int32_t sexChoice;  // the names listed (sex_filter.h); both after construction
 
 private:
     // Times the character stands in the written form, compared two bytes at

@@ -2,6 +2,7 @@
 
 #include "app_state.h"
 #include "dispatch.h"
+#include "sex_filter.h"
 #include "sjis_text.h"
 
 namespace hoshikura {
@@ -68,7 +69,8 @@ CReadingSearchView::CReadingSearchView()
     : CNameResultView(kReadingSearchView, kReadingPlace, false) {}
 
 void CReadingSearchView::FormatTitle(char* out, std::size_t capacity) const {
-    FormatText(out, capacity, "[%s] + [%s]さんの検索結果", search.surname, search.reading);
+    FormatText(out, capacity, "[%s] + [%s]さんの検索結果%s", search.surname, search.reading,
+               SexChoiceTitleSuffix(search.sexChoice));
 }
 
 void CReadingSearchView::Paint() {
@@ -80,8 +82,8 @@ void CReadingSearchView::Paint() {
 CKanjiSearchView::CKanjiSearchView() : CNameResultView(kKanjiSearchView, kKanjiPlace, true) {}
 
 void CKanjiSearchView::FormatTitle(char* out, std::size_t capacity) const {
-    FormatText(out, capacity, "[%s] を使用した [%s]さんの良名検索結果", search.character,
-               search.surname);
+    FormatText(out, capacity, "[%s] を使用した [%s]さんの良名検索結果%s", search.character,
+               search.surname, SexChoiceTitleSuffix(search.sexChoice));
 }
 
 void CKanjiSearchView::Paint() {

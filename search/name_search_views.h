@@ -42,6 +42,7 @@ public:
         : CRankedSearchView(viewKind, place), withReading_(withReading) {}
 
     void SetQuery(const char* surname, const char* wanted) { search.SetQuery(surname, wanted); }
+    void SetSexChoice(int32_t choice) { search.sexChoice = choice; }
     void RunSearch() override;
     const char* Surname() const override { return search.surname; }
     const char* GivenName() const override { return ""; }

@@ -1,22 +1,29 @@
 #include "reading_search.h"
 
+#include "kana_fold.h"
 #include "sample_walk.h"
+#include "sex_filter.h"
 #include "sjis_text.h"
 
 namespace hoshikura {
 
-CReadingSearch::CReadingSearch() : surname{}, reading{}, resultCount(0), results{} { ClearResults(); }
+CReadingSearch::CReadingSearch()
+    : surname{}, reading{}, resultCount(0), results{}, sexChoice(kBothSexes), wanted_{} {
+    ClearResults();
+}
 
 void CReadingSearch::SetQuery(const char* surnameText, const char* readingText) {
     CopyText(surname, sizeof surname, surnameText ? surnameText : "");
     CopyText(reading, sizeof reading, readingText ? readingText : "");
+    CopyText(wanted_, sizeof wanted_, reading);
+    FoldKatakana(wanted_);
 }
 
 void CReadingSearch::ClearResults() { ClearNameResults(results, resultCount); }
 
 void CReadingSearch::RunSearch(const CSampleName& samples) {
     CNameRecord record;
-    WalkSamplesRead(samples, reading, [&](const char* written) {
+    WalkSamplesRead(samples, sexChoice, wanted_, [&](const char* written) {
         // Scored by the stroke table, not by the key the sample is filed under.
         record.Analyse(surname, written);
         InsertResult(record, written);

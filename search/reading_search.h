@@ -19,9 +19,12 @@ public:
 
     // Copies both texts; a reading longer than its field is cut on a
     // character boundary (it is then longer than any sample reading anyway).
+    // The reading is kept as typed and looked up with its katakana read as
+    // hiragana.
     void SetQuery(const char* surnameText, const char* readingText);
     void ClearResults();
-    // Scores every sample whose reading equals the query byte for byte.
+    // Scores every sample the sex choice lists whose reading equals the
+    // looked-up one byte for byte.
     void RunSearch(const CSampleName& samples);
     // Ranked insertion with the duplicate check of the name ranking.
     void InsertResult(const CNameRecord& record, const char* writtenForm, const char* readingText = "");
@@ -30,6 +33,10 @@ public:
     char reading[kReadingFieldSize];
     int32_t resultCount;
     NameResult results[kRankingRows];
+    int32_t sexChoice;  // the names listed (sex_filter.h); both after construction
+
+private:
+    char wanted_[kReadingFieldSize];  // the reading as it is looked up
 };
 
 }  // namespace hoshikura

@@ -5,6 +5,7 @@
 
 #include "message_sink.h"
 #include "sample_name_data.h"
+#include "sex_filter.h"
 #include "sjis_text.h"
 
 namespace hoshikura {
@@ -41,6 +42,13 @@ std::ptrdiff_t FindSeparator(const char* text, std::size_t from) {
     return -1;
 }
 
+// The sex of the next entry: the letter under the cursor, which moves on,
+// or either once the letters have run out.
+char NextSex(const char*& sexes) {
+    if (!sexes || *sexes == '\0') return kSexEither;
+    return SampleSexFromLetter(*sexes++);
+}
+
 int32_t CountSeparators(const char* text) {
     int32_t count = 0;
     for (std::ptrdiff_t at = FindSeparator(text, 0); at >= 0; at = FindSeparator(text, at + 1)) ++count;
@@ -60,7 +68,7 @@ CSampleName::CSampleName() : nameTable_{}, surnames_{}, nameCounts_{}, surnameCo
                 kSampleNameKeys[next].restStrokes == rest)
                 key = &kSampleNameKeys[next++];
             if (key)
-                SetSampleName(first, rest, key->texts, key->textCount);
+                SetSampleName(first, rest, key->texts, key->textCount, key->sexes);
             else
                 SetSampleName(first, rest, nullptr, 0);
         }
@@ -123,8 +131,10 @@ void CSampleName::ClearSlot(int32_t firstStrokes, int32_t restStrokes) {
 
 // Parses up to ten entries of one text into entries[0..room); returns how
 // many were stored. An entry with an empty written form or reading is
-// skipped; an over-long field is cut on a character boundary.
-int32_t CSampleName::ParseEntries(const char* text, SampleEntry* entries, int32_t room) {
+// skipped (its sex letter with it); an over-long field is cut on a
+// character boundary.
+int32_t CSampleName::ParseEntries(const char* text, SampleEntry* entries, int32_t room,
+                                  const char*& sexes) {
     int32_t stored = 0;
     std::size_t pos = 0;
     for (int taken = 0; taken < kEntriesPerText && stored < room && text[pos] != '\0'; ++taken) {
@@ -142,11 +152,13 @@ int32_t CSampleName::ParseEntries(const char* text, SampleEntry* entries, int32_
         // The blank after the reading is consumed; the end of the text ends it.
         pos = static_cast<std::size_t>(reading - text) + readingBytes;
         if (text[pos] == ' ') ++pos;
+        const char sex = NextSex(sexes);
         if (writtenLength == 0 || readingLength == 0) continue;
 
         SampleEntry& entry = entries[stored];
         entry.written = CopyField(written, writtenLength);
         entry.reading = CopyField(reading, readingLength);
+        entry.sex = sex;
         if (!entry.written || !entry.reading) {
             ShowMessage("%s", kNameAllocFailed);
             delete[] entry.written;
@@ -160,7 +172,7 @@ int32_t CSampleName::ParseEntries(const char* text, SampleEntry* entries, int32_
 }
 
 int32_t CSampleName::SetSampleName(int32_t firstStrokes, int32_t restStrokes,
-                                   const char* const* texts, int32_t count) {
+                                   const char* const* texts, int32_t count, const char* sexes) {
     if (!InTable(firstStrokes, restStrokes) || count < 0) return 0;
     if (count == 0 || !texts) {
         ClearSlot(firstStrokes, restStrokes);
@@ -179,7 +191,7 @@ int32_t CSampleName::SetSampleName(int32_t firstStrokes, int32_t restStrokes,
     }
     int32_t stored = 0;
     for (int32_t t = 0; t < count; ++t)
-        if (texts[t]) stored += ParseEntries(texts[t], entries + stored, separators - stored);
+        if (texts[t]) stored += ParseEntries(texts[t], entries + stored, separators - stored, sexes);
     nameTable_[firstStrokes][restStrokes] = entries;
     nameCounts_[firstStrokes][restStrokes] = stored;
     return stored;
@@ -212,6 +224,11 @@ void CSampleName::GetSampleKj(int32_t firstStrokes, int32_t restStrokes, int32_t
 void CSampleName::GetSampleYomi(int32_t firstStrokes, int32_t restStrokes, int32_t k, char* out) const {
     if (const SampleEntry* entry = Entry(firstStrokes, restStrokes, k))
         CopyText(out, kMaxReadingBytes + 1, entry->reading);
+}
+
+char CSampleName::GetSampleSex(int32_t firstStrokes, int32_t restStrokes, int32_t k) const {
+    const SampleEntry* entry = Entry(firstStrokes, restStrokes, k);
+    return entry ? entry->sex : kSexEither;
 }
 
 }  // namespace hoshikura

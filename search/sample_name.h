@@ -18,6 +18,7 @@ constexpr int kMaxSampleSurnameChars = 5;
 struct SampleEntry {
     char* written;
     char* reading;
+    char sex;  // kSexBoy, kSexGirl or kSexEither (sex_filter.h)
 };
 
 class CSampleName {
@@ -32,9 +33,11 @@ public:
     // texts; returns how many were stored.
     int32_t SetSampleSei(const char* const* texts);
     // Replaces the slot of a key with the entries of `count` texts; returns
-    // how many were stored. A key outside the table stores nothing.
+    // how many were stored. A key outside the table stores nothing. `sexes`
+    // gives the entries their sex, one letter each in the order of the
+    // texts; entries past its end, or all when it is null, are for either.
     int32_t SetSampleName(int32_t firstStrokes, int32_t restStrokes, const char* const* texts,
-                          int32_t count);
+                          int32_t count, const char* sexes = nullptr);
 
     // Copies surname `index` into out (at least 12 bytes); out is unchanged
     // for an index outside the list.
@@ -46,12 +49,14 @@ public:
     // least 21 bytes) of entry k; out is unchanged for a key or k outside.
     void GetSampleKj(int32_t firstStrokes, int32_t restStrokes, int32_t k, char* out) const;
     void GetSampleYomi(int32_t firstStrokes, int32_t restStrokes, int32_t k, char* out) const;
+    // The sex letter of entry k; kSexEither for a key or k outside.
+    char GetSampleSex(int32_t firstStrokes, int32_t restStrokes, int32_t k) const;
 
 private:
     static bool InTable(int32_t firstStrokes, int32_t restStrokes);
     const SampleEntry* Entry(int32_t firstStrokes, int32_t restStrokes, int32_t k) const;
     void ClearSlot(int32_t firstStrokes, int32_t restStrokes);
-    int32_t ParseEntries(const char* text, SampleEntry* entries, int32_t room);
+    int32_t ParseEntries(const char* text, SampleEntry* entries, int32_t room, const char*& sexes);
 
     SampleEntry* nameTable_[kFirstStrokeKeys][kRestStrokeKeys];
     char* surnames_[kMaxSampleSurnames];

@@ -10,12 +10,16 @@ extern const char* const* const kSurnameGroups[kSurnameGroupCount];
 
 // Given names under one stroke key (strokes of the first character, sum of
 // the strokes of the others). Each text holds up to 10 entries
-// "written__reading" separated by single ASCII blanks.
+// "written__reading" separated by single ASCII blanks. `sexes` holds one
+// letter per entry in the order of the texts ('b' boy, 'g' girl, 'e'
+// either); entries past its end, or all of them when it is null, are names
+// for either sex.
 struct SampleNameKey {
     int firstStrokes;
     int restStrokes;
     int textCount;
     const char* const* texts;
+    const char* sexes;
 };
 
 // Every key that holds names, ordered by firstStrokes, then restStrokes.

@@ -2,36 +2,40 @@
 // names: the one-character keys (a, 0) for a = 1..29, then the keys (a, b)
 // for a = 1..29 and b = 1..45, each key's entries in stored order. The
 // ranges are those of the stroke patterns; keys beyond the name table hold
-// no entries, so every filled key is met exactly once.
+// no entries, so every filled key is met exactly once. Entries the sex
+// choice does not list are passed over.
 #pragma once
 
 #include <cstdint>
 #include <cstring>
 
 #include "sample_name.h"
+#include "sex_filter.h"
 
 namespace hoshikura {
 
 constexpr int32_t kWalkFirstStrokes = 29;
 constexpr int32_t kWalkRestStrokes = 45;
 
-// Calls visit(firstStrokes, restStrokes, k) for every entry, in walk order.
+// Calls visit(firstStrokes, restStrokes, k) for every entry the choice
+// lists, in walk order.
 template <typename Visit>
-void WalkSampleNames(const CSampleName& samples, Visit&& visit) {
+void WalkSampleNames(const CSampleName& samples, int32_t sexChoice, Visit&& visit) {
     auto visitKey = [&](int32_t first, int32_t rest) {
         const int32_t count = samples.GetSampleCount(first, rest);
-        for (int32_t k = 0; k < count; ++k) visit(first, rest, k);
+        for (int32_t k = 0; k < count; ++k)
+            if (SexChoiceAdmits(sexChoice, samples.GetSampleSex(first, rest, k))) visit(first, rest, k);
     };
     for (int32_t a = 1; a <= kWalkFirstStrokes; ++a) visitKey(a, 0);
     for (int32_t a = 1; a <= kWalkFirstStrokes; ++a)
         for (int32_t b = 1; b <= kWalkRestStrokes; ++b) visitKey(a, b);
 }
 
-// Calls visit(written) for every entry whose reading equals `reading` byte
-// for byte, in walk order.
+// Calls visit(written) for every entry the choice lists whose reading equals
+// `reading` byte for byte, in walk order.
 template <typename Visit>
-void WalkSamplesRead(const CSampleName& samples, const char* reading, Visit&& visit) {
-    WalkSampleNames(samples, [&](int32_t first, int32_t rest, int32_t k) {
+void WalkSamplesRead(const CSampleName& samples, int32_t sexChoice, const char* reading, Visit&& visit) {
+    WalkSampleNames(samples, sexChoice, [&](int32_t first, int32_t rest, int32_t k) {
         char sampleReading[kMaxReadingBytes + 1] = "";
         samples.GetSampleYomi(first, rest, k, sampleReading);
         if (std::strcmp(sampleReading, reading) != 0) return;

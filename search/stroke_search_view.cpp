@@ -4,6 +4,7 @@
 #include "dispatch.h"
 #include "draw_context.h"
 #include "sample_name.h"
+#include "sex_filter.h"
 #include "sjis_text.h"
 
 namespace hoshikura {
@@ -31,10 +32,11 @@ CStrokeSearchView::CStrokeSearchView()
     : CSearchView(kStrokeSearchView, kPatternPlace, kSamplePlace) {}
 
 void CStrokeSearchView::FormatTitle(char* out, std::size_t capacity) const {
+    const char* suffix = SexChoiceTitleSuffix(sexChoice);
     if (search.wantGood)
-        FormatText(out, capacity, "[%s]さんの良名検索結果", search.surname);
+        FormatText(out, capacity, "[%s]さんの良名検索結果%s", search.surname, suffix);
     else
-        FormatText(out, capacity, "[%s]さんの悪名検索結果", search.surname);
+        FormatText(out, capacity, "[%s]さんの悪名検索結果%s", search.surname, suffix);
 }
 
 void CStrokeSearchView::FillLists() {
@@ -47,7 +49,7 @@ void CStrokeSearchView::FillLists() {
 
 int32_t CStrokeSearchView::SelectedSampleCount() const {
     const CSampleName* samples = App().samples;
-    return samples ? samples->GetSampleCount(selectedFirst, selectedRest) : 0;
+    return samples ? AdmittedSampleCount(*samples, selectedFirst, selectedRest, sexChoice) : 0;
 }
 
 void CStrokeSearchView::ShowSampleNames(int32_t firstStrokes, int32_t restStrokes) {
@@ -55,12 +57,11 @@ void CStrokeSearchView::ShowSampleNames(int32_t firstStrokes, int32_t restStroke
     const CSampleName* samples = App().samples;
     // The count is 0 for a key beyond the name table.
     const int32_t count = samples ? samples->GetSampleCount(firstStrokes, restStrokes) : 0;
-    if (count <= 0) {
-        AddRow(kSampleList, kNoResultRow);
-        return;
-    }
     char row[kSearchTextSize];
+    int32_t listed = 0;
     for (int32_t k = 0; k < count; ++k) {
+        if (!SexChoiceAdmits(sexChoice, samples->GetSampleSex(firstStrokes, restStrokes, k))) continue;
+        ++listed;
         char written[kMaxWrittenBytes + 1] = "";
         char reading[kMaxReadingBytes + 1] = "";
         samples->GetSampleKj(firstStrokes, restStrokes, k, written);
@@ -68,6 +69,7 @@ void CStrokeSearchView::ShowSampleNames(int32_t firstStrokes, int32_t restStroke
         FormatText(row, sizeof row, " %s  (%s)", written, reading);
         AddRow(kSampleList, row);
     }
+    if (listed == 0) AddRow(kSampleList, kNoResultRow);
 }
 
 void CStrokeSearchView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -87,12 +89,15 @@ void CStrokeSearchView::ChoosePattern(int row) {
     InvalidateRect(window, nullptr, TRUE);
 }
 
-// The sample list's rows are the key's entries in stored order; "該当なし",
-// no selection or a row past the entries opens nothing.
+// The sample list's rows are the key's listed entries in stored order;
+// "該当なし", no selection or a row past the entries opens nothing.
 void CStrokeSearchView::JudgeSample(int row) const {
-    if (row < 0 || row >= SelectedSampleCount()) return;
+    const CSampleName* samples = App().samples;
+    if (!samples) return;
+    const int32_t k = AdmittedSampleIndex(*samples, selectedFirst, selectedRest, sexChoice, row);
+    if (k < 0) return;
     char written[kMaxWrittenBytes + 1] = "";
-    App().samples->GetSampleKj(selectedFirst, selectedRest, row, written);
+    samples->GetSampleKj(selectedFirst, selectedRest, k, written);
     char fullName[kSearchTextSize];
     FormatText(fullName, sizeof fullName, "%s %s", search.surname, written);
     JudgeFullName(fullName);

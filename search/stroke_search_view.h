@@ -17,6 +17,7 @@ public:
     CStrokeSearchView();
 
     void SetQuery(const char* surname, int32_t wantGood) { search.SetQuery(surname, wantGood); }
+    void SetSexChoice(int32_t choice) { sexChoice = choice; }
     void RunSearch() override { search.RunSearch(); }
     void Paint() override;
     // A pattern chosen in the left list, a sample name double-clicked in
@@ -25,8 +26,8 @@ public:
     const char* Surname() const override { return search.surname; }
     const char* GivenName() const override { return ""; }
 
-    // Fills the right list with the sample names under the key, or with
-    // "該当なし" when the key holds none.
+    // Fills the right list with the sample names under the key that the sex
+    // choice lists, or with "該当なし" when there are none.
     void ShowSampleNames(int32_t firstStrokes, int32_t restStrokes);
     // The text above the sample list, with the double-click hint when the
     // chosen pattern has sample names.
@@ -35,6 +36,7 @@ public:
     CStrokePatternSearch search;
     int32_t selectedFirst = 0;
     int32_t selectedRest = 0;
+    int32_t sexChoice = 0;  // the sample names listed (sex_filter.h)
 
 protected:
     void FormatTitle(char* out, std::size_t capacity) const override;

@@ -29,6 +29,8 @@ struct CAppState {
 
     CRankLists rankLists;
     CRecentList recent{};
+    // Which sample given names the searches list (sex_filter.h).
+    int32_t sexChoice = 0;
     // Set when this run has read the stored lists: only then may the exit
     // write them back, or a failed start would wipe them.
     bool settingsLoaded = false;

@@ -6,6 +6,7 @@
 #include "help_loader.h"
 #include "input_dialogs.h"
 #include "recent_menu_win32.h"
+#include "sex_menu_win32.h"
 #include "view.h"
 #include "view_list.h"
 
@@ -91,6 +92,11 @@ bool OnFrameCommand(HWND frame, int id) {
         return true;
     case kCmdQuit:
         DestroyWindow(frame);
+        return true;
+    case kCmdSexBoys:
+    case kCmdSexGirls:
+    case kCmdSexBoth:
+        ChooseSexByCommand(frame, id);
         return true;
     default:
         break;

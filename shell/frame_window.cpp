@@ -5,6 +5,7 @@
 #include "child_window.h"
 #include "dispatch.h"
 #include "help_loader.h"
+#include "sex_menu_win32.h"
 #include "stored_settings.h"
 #include "view.h"
 #include "view_list.h"
@@ -60,6 +61,7 @@ HWND CreateClient(HWND frame) {
 // Frame creation: objects, size, client, splash. -1 fails the creation.
 LRESULT OnCreate(HWND frame) {
     if (!CreateAppObjects()) return -1;
+    ShowSexChoice(frame);
     CentreFrame(frame);
     CAppState& app = App();
     app.client = CreateClient(frame);

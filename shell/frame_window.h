@@ -43,6 +43,9 @@ enum FrameCommand {
     kCmdComposeSearch = IDM_COMPOSE_SEARCH,
     kCmdFeatures = IDM_FEATURES,
     kCmdHelp = IDM_HELP,
+    kCmdSexBoys = IDM_SEX_BOYS,
+    kCmdSexGirls = IDM_SEX_GIRLS,
+    kCmdSexBoth = IDM_SEX_BOTH,
     kCmdFirstRecent = IDM_FIRST_RECENT,
     kCmdLastRecent = IDM_LAST_RECENT,
 };

@@ -16,7 +16,7 @@ using oracle::Store;
 
 namespace {
 
-CComposeSearch Composed(const char* surname, const char* reading, int32_t sex = kComposeBoth) {
+CComposeSearch Composed(const char* surname, const char* reading, int32_t sex = kBothSexes) {
     CComposeSearch s;
     s.SetQuery(surname, reading, sex);
     s.RunSearch(Store());
@@ -164,13 +164,13 @@ TEST(ComposeSearch, AChosenSexLeavesOutReadingsOnlyTheOtherSexIsGiven) {
     int changed = 0;
     for (const char* reading : {"ゆうき", "ひかる", "たろう", "けんた", "はなこ", "ゆいな"}) {
         const CComposeSearch both = Composed("佐藤", reading);
-        for (int32_t sex : {kComposeBoys, kComposeGirls}) {
+        for (int32_t sex : {kBoysOnly, kGirlsOnly}) {
             const CComposeSearch one = Composed("佐藤", reading, sex);
             changed += one.spellingsJudged != both.spellingsJudged;
             for (int i = 0; i < one.resultCount; ++i)
                 for (int c = 0; c < one.results[i].characterCount; ++c) {
                     const NameReadingPair& pair = kNameReadingPairs[one.results[i].pairs[c]];
-                    const int32_t chosen = sex == kComposeBoys ? pair.boys : pair.girls;
+                    const int32_t chosen = sex == kBoysOnly ? pair.boys : pair.girls;
                     EXPECT_TRUE(chosen > 0 || pair.boys + pair.girls == 0)
                         << one.results[i].written << " " << reading;
                 }

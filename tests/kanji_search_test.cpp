@@ -11,6 +11,7 @@
 #include "sjis_text.h"
 
 using namespace hoshikura;
+using oracle::HoldsCharacter;
 using oracle::Store;
 
 namespace {
@@ -20,14 +21,6 @@ CKanjiSearch Searched(const char* surname, const std::string& character) {
     s.SetQuery(surname, character.c_str());
     s.RunSearch(Store());
     return s;
-}
-
-// Whether the written form holds the character as one of its characters,
-// walking it character by character by lead bytes.
-bool HoldsCharacter(const std::string& written, const std::string& character) {
-    for (size_t i = 0; i < written.size(); i += IsLeadByte(static_cast<unsigned char>(written[i])) ? 2 : 1)
-        if (written.compare(i, 2, character) == 0) return true;
-    return false;
 }
 
 std::vector<oracle::Ranked> Expected(const std::string& surname, const std::string& character) {

@@ -12,6 +12,7 @@
 #include "name_ranking.h"
 #include "name_record.h"
 #include "sample_name.h"
+#include "sjis_text.h"
 
 namespace oracle {
 
@@ -24,6 +25,7 @@ inline const hoshikura::CSampleName& Store() {
 struct Sample {
     std::string written;
     std::string reading;
+    char sex;  // 'b', 'g' or 'e'
 };
 
 // Every sample given name in the order the searches meet them: the
@@ -37,7 +39,7 @@ inline const std::vector<Sample>& SamplesInSearchOrder() {
                 char reading[hoshikura::kMaxReadingBytes + 1] = "";
                 Store().GetSampleKj(first, rest, k, written);
                 Store().GetSampleYomi(first, rest, k, reading);
-                all.push_back({written, reading});
+                all.push_back({written, reading, Store().GetSampleSex(first, rest, k)});
             }
         };
         for (int first = 1; first < hoshikura::kFirstStrokeKeys; ++first) add(first, 0);
@@ -46,6 +48,15 @@ inline const std::vector<Sample>& SamplesInSearchOrder() {
         return all;
     }();
     return samples;
+}
+
+// Whether the written form holds the character as one of its characters,
+// walking it character by character by lead bytes.
+inline bool HoldsCharacter(const std::string& written, const std::string& character) {
+    for (size_t i = 0; i < written.size();
+         i += hoshikura::IsLeadByte(static_cast<unsigned char>(written[i])) ? 2 : 1)
+        if (written.compare(i, 2, character) == 0) return true;
+    return false;
 }
 
 struct Ranked {

@@ -69,7 +69,7 @@ TEST(ReadingSearch, ReadingsThatMatchNothing) {
     const std::string longer = std::string("ひろし") + "ひろしひろしひろしひろし";  // past any sample reading
     std::string huge;
     while (huge.size() < 150) huge += "ひろし";
-    for (const std::string& reading : {std::string("ヒロシ"), std::string("hiroshi"), std::string(""),
+    for (const std::string& reading : {std::string("ﾋﾛｼ"), std::string("hiroshi"), std::string(""),
                                        std::string("ひろしあ"), longer, huge}) {
         const CReadingSearch s = Searched("山田", reading.c_str());
         EXPECT_EQ(s.resultCount, 0) << reading;
@@ -83,6 +83,22 @@ TEST(ReadingSearch, ReadingsThatMatchNothing) {
         if (sample.reading.size() > longest.size()) longest = sample.reading;
     EXPECT_GT(Searched("山田", longest.c_str()).resultCount, 0);
     EXPECT_EQ(Searched("山田", (longest + "あ").c_str()).resultCount, 0);
+}
+
+TEST(ReadingSearch, KatakanaFindsWhatHiraganaFinds) {
+    const char* const pairs[][2] = {{"ヒロシ", "ひろし"}, {"ミユキ", "みゆき"}, {"ムツミ", "むつみ"},
+                                    {"ショウ", "しょう"}, {"ケンタ", "けんた"}, {"ヒろし", "ひろし"}};
+    for (const auto& pair : pairs) {
+        const CReadingSearch typed = Searched("山田", pair[0]);
+        const CReadingSearch hiragana = Searched("山田", pair[1]);
+        ASSERT_GT(hiragana.resultCount, 0) << pair[1];
+        EXPECT_STREQ(typed.reading, pair[0]);  // the title shows it as typed
+        ASSERT_EQ(typed.resultCount, hiragana.resultCount) << pair[0];
+        for (int i = 0; i < typed.resultCount; ++i) {
+            EXPECT_STREQ(typed.results[i].written, hiragana.results[i].written);
+            EXPECT_EQ(typed.results[i].score, hiragana.results[i].score);
+        }
+    }
 }
 
 TEST(ReadingSearch, AReadingOfTheFullTwentyBytesIsComparedWhole) {

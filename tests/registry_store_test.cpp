@@ -7,6 +7,7 @@
 
 #include "fake_registry_hive.h"
 #include "registry_store.h"
+#include "sex_setting.h"
 
 using namespace hoshikura;
 
@@ -16,6 +17,7 @@ const std::vector<std::string> kNumber{"Software", "Hoshikura", "Recent", "Numbe
 const std::vector<std::string> kSeiMei{"Software", "Hoshikura", "Recent", "SeiMei"};
 const std::vector<std::string> kTop10{"Software", "Hoshikura", "Top10"};
 const std::vector<std::string> kWorst10{"Software", "Hoshikura", "Worst10"};
+const std::vector<std::string> kSettings{"Software", "Hoshikura", "Settings"};
 
 std::string Sz(const std::string& text) { return text + std::string(1, '\0'); }
 
@@ -482,4 +484,32 @@ TEST_F(RegistryStoreTest, SavingBoundsDamagedListsInMemory) {
     EXPECT_EQ(hive.Find(kSeiMei)->values.size(), 32u);
     EXPECT_EQ(Stored(kSeiMei, "1 sei")->bytes, Sz("一二三四五"));
     EXPECT_EQ(Stored(kTop10, "1 sei")->bytes, Sz("xxxxxxxxxxx"));
+}
+
+// ---- The sex choice ------------------------------------------------------------
+
+TEST_F(RegistryStoreTest, SexChoiceRoundTripsAndReadsAnythingElseAsBoth) {
+    EXPECT_EQ(LoadSexChoice(hive), 0);
+    EXPECT_EQ(hive.Find(kSettings), nullptr) << "loading creates nothing";
+    for (const int32_t choice : {1, 2, 0}) {
+        ASSERT_EQ(SaveSexChoice(hive, choice), 1);
+        EXPECT_EQ(Stored(kSettings, "Sex")->bytes, Dword(static_cast<uint32_t>(choice)));
+        EXPECT_EQ(LoadSexChoice(hive), choice);
+    }
+    ASSERT_EQ(SaveSexChoice(hive, 7), 1);
+    EXPECT_EQ(Stored(kSettings, "Sex")->bytes, Dword(0));
+
+    const struct {
+        RegistryValueType type;
+        std::string bytes;
+    } stored[] = {{kRegDword, Dword(3)},       {kRegDword, Dword(0xFFFFFFFF)}, {kRegSz, Sz("1")},
+                  {kRegBinary, Dword(2)},      {kRegDword, std::string("\x01", 1)}};
+    for (const auto& value : stored) {
+        Put(kSettings, "Sex", value.type, value.bytes);
+        EXPECT_EQ(LoadSexChoice(hive), 0) << value.type << " " << value.bytes.size();
+    }
+    Put(kSettings, "Sex", kRegDword, Dword(2));
+    hive.At(kSettings).failOpen = true;
+    EXPECT_EQ(SaveSexChoice(hive, 1), 0);
+    EXPECT_EQ(LoadSexChoice(hive), 0);
 }

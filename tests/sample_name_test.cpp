@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "empty_sample_store.h"
 #include "recording_sink.h"
 #include "sample_name.h"
 
@@ -33,14 +34,6 @@ int CountOf(const CSampleName& s, int f, int r, const std::string& written, cons
         n += Written(s, f, r, k) == written && Reading(s, f, r, k) == reading;
     return n;
 }
-
-// A store emptied of its built-in data, for parse tests.
-struct EmptyStore : CSampleName {
-    EmptyStore() {
-        for (int f = 0; f < kFirstStrokeKeys; ++f)
-            for (int r = 0; r < kRestStrokeKeys; ++r) SetSampleName(f, r, nullptr, 0);
-    }
-};
 
 }  // namespace
 
@@ -91,6 +84,33 @@ TEST(SampleStore, SeparatorTakesTheLastTwoOfThreeUnderscores) {
     EXPECT_EQ(Reading(s, 10, 0, 0), "ひろし");
     EXPECT_EQ(Written(s, 10, 0, 1), "一一");
     EXPECT_EQ(Reading(s, 10, 0, 2), "しの");
+}
+
+TEST(SampleStore, SexLettersFollowTheEntriesInTheirOrder) {
+    EmptyStore s;
+    // The skipped entry without a written form takes its letter with it; an
+    // unknown letter and the entries past the letters are for either sex.
+    const char* texts[] = {"一__はじめ 二__じ", "三__さぶろう __から 四__しろう", "五__いつき"};
+    ASSERT_EQ(s.SetSampleName(1, 0, texts, 3, "bgxg"), 5);
+    std::string letters;
+    for (int k = 0; k < 5; ++k) letters += s.GetSampleSex(1, 0, k);
+    EXPECT_EQ(letters, "bgeee");
+    ASSERT_EQ(s.SetSampleName(2, 0, texts, 1), 2);
+    EXPECT_EQ(s.GetSampleSex(2, 0, 1), 'e');
+    EXPECT_EQ(s.GetSampleSex(2, 0, 2), 'e');
+    EXPECT_EQ(s.GetSampleSex(22, 0, 0), 'e');
+}
+
+TEST(SampleStore, RealDataHoldsBoysAndGirlsNames) {
+    int boys = 0, girls = 0;
+    for (int f = 0; f < kFirstStrokeKeys; ++f)
+        for (int r = 0; r < kRestStrokeKeys; ++r)
+            for (int k = 0; k < Store().GetSampleCount(f, r); ++k) {
+                boys += Store().GetSampleSex(f, r, k) == 'b';
+                girls += Store().GetSampleSex(f, r, k) == 'g';
+            }
+    EXPECT_GT(boys, 0);
+    EXPECT_GT(girls, 0);
 }
 
 TEST(SampleStore, CountIsWhatWasStoredNotWhatWasCounted) {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
+#include "kana_fold.h"
 #include "sjis_text.h"
 
 using namespace hoshikura;
@@ -31,4 +33,20 @@ TEST(SjisText, FormatIsBoundedAndNeverSplitsACharacter) {
     FormatText(out, sizeof out, "x%s", "表示表示");
     EXPECT_STREQ(out, "x表示表");
     EXPECT_EQ(std::strlen(out), 7u);
+}
+
+TEST(SjisText, KatakanaFoldsToTheMatchingHiragana) {
+    std::string text = "ァアィイゥウェエォオカガキギクグケゲコゴサザシジスズセゼソゾタダチヂッツヅテデトド"
+                       "ナニヌネノハバパヒビピフブプヘベペホボポマミムメモャヤュユョヨラリルレロヮワヰヱヲン";
+    FoldKatakana(&text[0]);
+    EXPECT_EQ(text, "ぁあぃいぅうぇえぉおかがきぎくぐけげこごさざしじすずせぜそぞただちぢっつづてでとど"
+                    "なにぬねのはばぱひびぴふぶぷへべぺほぼぽまみむめもゃやゅゆょよらりるれろゎわゐゑをん");
+    // No hiragana twin in the code page, or not katakana at all.
+    text = "ヴヵヶー漢かなABCｱ";
+    FoldKatakana(&text[0]);
+    EXPECT_EQ(text, "ヴヵヶー漢かなABCｱ");
+    // 0x83 as a trail byte (宴, 潟) does not start a character with the next byte.
+    text = "宴A潟@\x83";
+    FoldKatakana(&text[0]);
+    EXPECT_EQ(text, "宴A潟@\x83");
 }

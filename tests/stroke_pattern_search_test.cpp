@@ -58,7 +58,7 @@ TEST(StrokePatternSearch, EverySampleIsFiledByTheTableAndScoresItsPattern) {
     const std::vector<int> patternScores = AllScores(surname);
     const CSampleName samples;
     int judged = 0;
-    WalkSampleNames(samples, [&](int32_t first, int32_t rest, int32_t k) {
+    WalkSampleNames(samples, kBothSexes, [&](int32_t first, int32_t rest, int32_t k) {
         char written[kMaxWrittenBytes + 1];
         samples.GetSampleKj(first, rest, k, written);
         const size_t length = std::strlen(written) / 2;

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "app_state.h"
 #include "explanation_view.h"
 #include "compose_search_view.h"
 #include "info_views.h"
@@ -26,9 +27,16 @@ CView* NewPersonView(int kind, const char* surname, const char* givenName) {
 // Search views: the query is stored before the window exists; the search
 // runs inside Create.
 template <typename View, typename... Query>
-CView* NewSearchView(Query... query) {
+View* NewSearchView(Query... query) {
     auto* view = new (std::nothrow) View;
     if (view) view->SetQuery(query...);
+    return view;
+}
+
+// Searches of sample given names list those of the choice made now.
+template <typename View>
+CView* WithSexChoice(View* view) {
+    if (view) view->SetSexChoice(App().sexChoice);
     return view;
 }
 
@@ -48,11 +56,11 @@ CView* BuildView(int kind, const char* first, const char* second) {
     case kRankView:
         return new (std::nothrow) CRankView;
     case kStrokeSearchView:
-        return NewSearchView<CStrokeSearchView>(first, WantsGood(second));
+        return WithSexChoice(NewSearchView<CStrokeSearchView>(first, WantsGood(second)));
     case kReadingSearchView:
-        return NewSearchView<CReadingSearchView>(first, second);
+        return WithSexChoice(NewSearchView<CReadingSearchView>(first, second));
     case kKanjiSearchView:
-        return NewSearchView<CKanjiSearchView>(first, second);
+        return WithSexChoice(NewSearchView<CKanjiSearchView>(first, second));
     case kSurnameSearchView:
         return NewSearchView<CSurnameSearchView>(WantsGood(first), second);
     case kVersionView:
@@ -60,7 +68,7 @@ CView* BuildView(int kind, const char* first, const char* second) {
     case kFeaturesView:
         return new (std::nothrow) CFeaturesView;
     case kComposeSearchView:
-        return NewSearchView<CComposeSearchView>(first, second);
+        return NewSearchView<CComposeSearchView>(first, second, App().sexChoice);
     default:
         return nullptr;
     }

@@ -1,5 +1,6 @@
-// The stored lists survive from one run of the program to the next: the
-// first process judges names and exits, the second starts and finds them.
+// The stored lists and the sex choice survive from one run of the program to
+// the next: the first process judges names, chooses girls' names and exits,
+// the second starts and finds them.
 // CTest runs the two as separate processes, in order.
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 
 #include "app_state.h"
 #include "dispatch.h"
+#include "frame_window.h"
 #include "gui_fixture.h"
 
 namespace hoshikura {
@@ -27,11 +29,16 @@ TEST(AcrossRunsTest, FirstRunJudgesAndExits) {
         std::strcat(line, person[1]);
         ASSERT_EQ(JudgeFullName(line), 1) << line;
     }
+    test::ChooseSex(kCmdSexGirls);
     test::DestroyFrame();
 }
 
 TEST(AcrossRunsTest, SecondRunFindsTheListsAsTheyWere) {
     ASSERT_NE(test::EnsureFrame(), nullptr);
+    EXPECT_EQ(App().sexChoice, 2);
+    EXPECT_EQ(test::MarkedSexItem(), kCmdSexGirls);
+    // Both again, as later runs of the tests expect to start.
+    test::ChooseSex(kCmdSexBoth);
     const CRecentList& recent = App().recent;
     ASSERT_EQ(recent.Entries(), 5);
     // Newest first.

@@ -85,6 +85,28 @@ TEST_F(FrameTest, MenuHasTheFourPopupsAndTheirItems) {
     EXPECT_EQ(GetMenuItemID(search, 4), static_cast<UINT>(kCmdGivenNameSearch));
     EXPECT_EQ(MenuText(search, 5), "読みから漢字を組み立てる(&E)");
     EXPECT_EQ(GetMenuItemID(search, 5), static_cast<UINT>(kCmdComposeSearch));
+    // Last, after a separator, the three sex items; the loaded choice is marked.
+    const int items = GetMenuItemCount(search);
+    ASSERT_GE(items, 9);
+    EXPECT_TRUE(GetMenuState(search, items - 4, MF_BYPOSITION) & MF_SEPARATOR);
+    const struct {
+        const char* text;
+        int command;
+        int32_t choice;
+    } sexItems[] = {{"男の子の名前", kCmdSexBoys, 1}, {"女の子の名前", kCmdSexGirls, 2},
+                    {"男女とも", kCmdSexBoth, 0}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(MenuText(search, items - 3 + i), sexItems[i].text);
+        EXPECT_EQ(GetMenuItemID(search, items - 3 + i), static_cast<UINT>(sexItems[i].command));
+        if (sexItems[i].choice == App().sexChoice) {
+            EXPECT_EQ(test::MarkedSexItem(), sexItems[i].command);
+        }
+    }
+    for (const auto& item : sexItems) {
+        test::ChooseSex(item.command);
+        EXPECT_EQ(App().sexChoice, item.choice);
+        EXPECT_EQ(test::MarkedSexItem(), item.command);
+    }
     HMENU other = GetSubMenu(bar, 3);
     EXPECT_EQ(MenuText(other, 1), "Hoshikuraのﾊﾞｰｼﾞｮﾝ(&V)");
     EXPECT_EQ(GetMenuItemID(other, 2), static_cast<UINT>(kCmdFeatures));

@@ -142,6 +142,22 @@ void AnswerNextMessageBox(int button, std::string* text) {
     answer.timer = SetTimer(nullptr, 0, 50, AnswerTimer);
 }
 
+void ChooseSex(int command) { SendMessageA(App().frame, WM_COMMAND, MAKEWPARAM(command, 0), 0); }
+
+int MarkedSexItem() {
+    int marked = 0;
+    for (const int command : {kCmdSexBoys, kCmdSexGirls, kCmdSexBoth}) {
+        MENUITEMINFOA item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE | MIIM_STATE;
+        if (!GetMenuItemInfoA(GetMenu(App().frame), command, FALSE, &item)) return 0;
+        if (!(item.fState & MFS_CHECKED)) continue;
+        if (marked || !(item.fType & MFT_RADIOCHECK)) return 0;
+        marked = command;
+    }
+    return marked;
+}
+
 std::string ArtefactPath(const char* fileName) {
     _mkdir("artefacts");
     return std::string("artefacts\\") + fileName;

@@ -36,6 +36,12 @@ std::vector<std::string> TakeMessages();
 // IDCANCEL) as soon as it appears; returns its text through `text`.
 void AnswerNextMessageBox(int button, std::string* text = nullptr);
 
+// Chooses a sex item of the menu "名前検索" as a click on it does.
+void ChooseSex(int command);
+// The command of the sex item that bears the radio mark, or 0 unless
+// exactly one of the three does, drawn as a radio mark.
+int MarkedSexItem();
+
 // Where screenshots and other artefacts go (created on demand).
 std::string ArtefactPath(const char* fileName);
 

@@ -7,17 +7,20 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app_state.h"
 #include "child_window.h"
 #include "compose_search_view.h"
 #include "dialog_text.h"
 #include "dispatch.h"
+#include "frame_window.h"
 #include "gdi_counter.h"
 #include "gui_fixture.h"
 #include "name_search_views.h"
 #include "sample_name.h"
 #include "screenshot.h"
+#include "sex_filter.h"
 #include "sjis_text.h"
 #include "stroke_search_view.h"
 #include "view_list.h"
@@ -78,6 +81,16 @@ int PixelsNear(const test::CCanvas& canvas, RECT box, COLORREF colour) {
                 ++found;
         }
     return found;
+}
+
+// The core's ranking of a name search with a sex choice.
+template <typename Search>
+Search CoreSearch(int32_t sexChoice, const char* surname, const char* wanted) {
+    Search search;
+    search.SetQuery(surname, wanted);
+    search.sexChoice = sexChoice;
+    search.RunSearch(*App().samples);
+    return search;
 }
 
 class SearchViewTest : public test::ViewTest {
@@ -232,7 +245,7 @@ TEST_F(SearchViewTest, ComposeListShowsEverySpellingWithItsSplitAndJudgesADouble
 }
 
 TEST_F(SearchViewTest, ReadingWithoutSamplesShowsNoneAndItsDoubleClickOpensNothing) {
-    for (const char* typed : {"山田 ぴぴぷ", "山田 ヒロシ"}) {
+    for (const char* typed : {"山田 ぴぴぷ", "山田 ピピプ"}) {
         CReadingSearchView* view = OpenReading(typed);
         ASSERT_NE(view, nullptr);
         HWND list = view->controls[CRankedSearchView::kResultList];
@@ -491,6 +504,77 @@ TEST_F(SearchViewTest, SampleRowOfAKeyJudgesThatNameWithTheSurname) {
     const int judgements = test::ViewCountOfKind(kJudgementView);
     Notify(view, samples, row, LBN_DBLCLK);
     ExpectJudgementOpened(judgements, "鈴木", "千里");
+}
+
+TEST_F(SearchViewTest, TheMenusSexChoiceFiltersAndTitlesTheNameSearchesMadeWithIt) {
+    struct BothAgain {
+        ~BothAgain() { test::ChooseSex(kCmdSexBoth); }
+    } bothAgain;
+    const CSampleName& store = *App().samples;
+
+    // Boys, and a reading typed in katakana: found as hiragana, titled as typed.
+    test::ChooseSex(kCmdSexBoys);
+    CReadingSearchView* reading = OpenReading("山田 ヒロミ");
+    ASSERT_NE(reading, nullptr);
+    EXPECT_EQ(WindowTitle(reading->window), "[山田] + [ヒロミ]さんの検索結果（男の子）");
+    const auto boys = CoreSearch<CReadingSearch>(kBoysOnly, "山田", "ひろみ");
+    ASSERT_GT(boys.resultCount, 0);
+    HWND readingList = reading->controls[CRankedSearchView::kResultList];
+    ASSERT_EQ(RowCount(readingList), boys.resultCount);
+    for (int i = 0; i < boys.resultCount; ++i)
+        EXPECT_EQ(RowText(readingList, i),
+                  RankedRow(RankOf(boys.results, i), boys.results[i].score, boys.results[i].written));
+
+    test::ChooseSex(kCmdSexGirls);
+    CKanjiSearchView* kanji = OpenKanji("山田 翔");
+    ASSERT_NE(kanji, nullptr);
+    EXPECT_EQ(WindowTitle(kanji->window), "[翔] を使用した [山田]さんの良名検索結果（女の子）");
+    const auto girls = CoreSearch<CKanjiSearch>(kGirlsOnly, "山田", "翔");
+    EXPECT_EQ(RowCount(kanji->controls[0]), girls.resultCount > 0 ? girls.resultCount : 1);
+    EXPECT_EQ(WindowTitle(reading->window), "[山田] + [ヒロミ]さんの検索結果（男の子）")
+        << "a view keeps the choice it was made with";
+
+    // A key with names of both sexes lists the girls' and those for either;
+    // a double-click judges the name of its row.
+    CStrokeSearchView* patterns = OpenPatterns("鈴木", true);
+    ASSERT_NE(patterns, nullptr);
+    EXPECT_EQ(WindowTitle(patterns->window), "[鈴木]さんの良名検索結果（女の子）");
+    std::vector<std::string> listed;
+    for (int32_t rest = 1; rest < kRestStrokeKeys && listed.empty(); ++rest) {
+        std::vector<std::string> notBoys;
+        bool boysToo = false;
+        for (int32_t k = 0; k < store.GetSampleCount(5, rest); ++k) {
+            char written[16] = {}, reading[32] = {};
+            store.GetSampleKj(5, rest, k, written);
+            store.GetSampleYomi(5, rest, k, reading);
+            if (store.GetSampleSex(5, rest, k) == 'b')
+                boysToo = true;
+            else
+                notBoys.push_back(" " + std::string(written) + "  (" + reading + ")");
+        }
+        if (!boysToo || notBoys.empty()) continue;
+        patterns->selectedFirst = 5;
+        patterns->selectedRest = rest;
+        patterns->ShowSampleNames(5, rest);
+        listed = notBoys;
+    }
+    ASSERT_FALSE(listed.empty()) << "a key of 5 strokes first holds names of both sexes";
+    HWND samples = patterns->controls[CStrokeSearchView::kSampleList];
+    ASSERT_EQ(RowCount(samples), static_cast<int>(listed.size()));
+    for (size_t row = 0; row < listed.size(); ++row)
+        EXPECT_EQ(RowText(samples, static_cast<int>(row)), listed[row]);
+    const int last = static_cast<int>(listed.size()) - 1;
+    const std::string lastName = listed[last].substr(1, listed[last].find("  ") - 1);
+    const int judgements = test::ViewCountOfKind(kJudgementView);
+    Notify(patterns, samples, last, LBN_DBLCLK);
+    ExpectJudgementOpened(judgements, "鈴木", lastName.c_str());
+    ExpectStrayDoubleClicksIgnored(patterns, samples, last + 1);
+
+    test::ChooseSex(kCmdSexBoth);
+    CReadingSearchView* both = OpenReading("山田 ひろみ");
+    ASSERT_NE(both, nullptr);
+    EXPECT_EQ(WindowTitle(both->window), "[山田] + [ひろみ]さんの検索結果");
+    EXPECT_GT(both->search.resultCount, boys.resultCount);
 }
 
 TEST_F(SearchViewTest, TwoViewsOfAKindKeepTheirOwnRowsAndCascade) {

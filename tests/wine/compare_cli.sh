@@ -47,12 +47,17 @@ done <<'NAMES'
 NAMES
 compare samples
 compare samples --key 10 0
+compare samples --key 3 7 --json
 compare patterns 山田 --limit 5
+compare patterns 山田 --limit 3 --sex girl --json
 compare patterns 佐々木 --worst --json
 compare reading 山田 ひろし --limit 10
 compare reading "山田　たろう" --json
 compare reading 山田 ヒロシ
+compare reading 山田 ひろみ --sex boy
+compare reading 山田 ひろみ --sex woman
 compare kanji 山田 翔 --limit 10
+compare kanji 山田 翔 --sex girl --json
 compare kanji 佐々木 美 --json --limit 5
 compare kanji 山田 義男
 compare surnames 太郎 --limit 10
