@@ -28,6 +28,15 @@ void OnEscape(HWND window) {
     }
 }
 
+// A moved view takes no pixels along: its old place may hold what other
+// windows drew or a caption painted there, and an erase done there before
+// the move is not done again. So it is drawn anew, frame and controls too.
+void OnMoved(HWND window, const WINDOWPOS& position) {
+    if (position.flags & SWP_NOMOVE) return;
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void OnDestroy(HWND window) {
     CViewList* list = App().viewList;
     // A window whose view never reached the list was not counted either.
@@ -71,6 +80,9 @@ LRESULT CALLBACK ChildWndProc(HWND window, UINT message, WPARAM wparam, LPARAM l
             OnEscape(window);
             return 0;
         }
+        break;
+    case WM_WINDOWPOSCHANGED:
+        OnMoved(window, *reinterpret_cast<const WINDOWPOS*>(lparam));
         break;
     case WM_DESTROY:
         OnDestroy(window);

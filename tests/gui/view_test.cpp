@@ -39,10 +39,9 @@ CShownFrame::~CShownFrame() { ShowWindow(frame_, SW_HIDE); }
 
 bool CShownFrame::Snap(HWND window, const std::string& fileName) const {
     SetForegroundWindow(frame_);
-    // A window closed just before may take a moment to leave the screen.
+    // What the messages leave on the screen, nothing forced; a window
+    // closed just before may take a moment to leave it.
     PumpFor(400);
-    RedrawWindow(frame_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PumpFor(150);
     return SaveWindowPng(window, ArtefactPath(fileName.c_str()));
 }
 

@@ -33,8 +33,8 @@ public:
     ~CShownFrame();
     CShownFrame(const CShownFrame&) = delete;
     CShownFrame& operator=(const CShownFrame&) = delete;
-    // Brings the frame forward, repaints it with its children once what was
-    // closed before has left the screen, and saves `window` as an artefact.
+    // Brings the frame forward, lets the messages settle and saves `window`
+    // as the screen shows it, as an artefact.
     bool Snap(HWND window, const std::string& fileName) const;
 
 private:
