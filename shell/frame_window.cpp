@@ -8,6 +8,7 @@
 #include "stored_settings.h"
 #include "view.h"
 #include "view_list.h"
+#include "window_placement.h"
 
 namespace hoshikura {
 
@@ -73,7 +74,7 @@ LRESULT OnCreate(HWND frame) {
 }
 
 void OnEscape(HWND frame) {
-    if (MessageBoxA(frame, "\n終了しますか？\n\n", "EXIT?", MB_ICONQUESTION | MB_OKCANCEL) !=
+    if (MessageBoxOver(frame, "\n終了しますか？\n\n", "EXIT?", MB_ICONQUESTION | MB_OKCANCEL) !=
         IDCANCEL)
         DestroyWindow(frame);
 }

@@ -4,6 +4,7 @@
 #include "draw_context.h"
 #include "view.h"
 #include "view_list.h"
+#include "window_placement.h"
 
 namespace hoshikura {
 
@@ -22,7 +23,7 @@ void OnPaint(HWND window, CView* paintedView) {
 }
 
 void OnEscape(HWND window) {
-    if (MessageBoxA(window, kCloseQuestion, kCloseCaption, MB_ICONQUESTION | MB_OKCANCEL) !=
+    if (MessageBoxOver(window, kCloseQuestion, kCloseCaption, MB_ICONQUESTION | MB_OKCANCEL) !=
         IDCANCEL) {
         SendMessageA(App().client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
     }

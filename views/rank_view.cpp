@@ -8,6 +8,7 @@
 #include "sjis_text.h"
 #include "view_buttons.h"
 #include "view_list.h"
+#include "window_placement.h"
 
 namespace hoshikura {
 
@@ -107,7 +108,7 @@ void CRankView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
     if (button == kRefreshButton) {
         RedrawWindow(owner->rankingWindow, nullptr, nullptr, RDW_INVALIDATE);
     } else if (button == kClearButton) {
-        if (MessageBoxA(window, kClearQuestion, kClearCaption, MB_ICONQUESTION | MB_YESNO) !=
+        if (MessageBoxOver(window, kClearQuestion, kClearCaption, MB_ICONQUESTION | MB_YESNO) !=
             IDYES)
             return;
         App().rankLists.Clear();

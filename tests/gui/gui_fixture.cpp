@@ -6,6 +6,7 @@
 
 #include "app_state.h"
 #include "frame_window.h"
+#include "message_box_sink.h"
 #include "message_sink.h"
 #include "view.h"
 #include "view_list.h"
@@ -126,6 +127,13 @@ int ViewCountOfKind(int kind) {
         if (view->kind == kind) ++count;
     return count;
 }
+
+void ShowMessageBoxes() {
+    static CMessageBoxSink boxes;
+    SetMessageSink(&boxes);
+}
+
+void RecordMessages() { SetMessageSink(&Sink()); }
 
 std::vector<std::string> TakeMessages() {
     std::vector<std::string> shown;

@@ -26,6 +26,11 @@ void CloseAllViews();
 int ViewCount();
 int ViewCountOfKind(int kind);
 
+// Shows ShowMessage's texts in real message boxes, as the program does,
+// until RecordMessages binds the recorder again.
+void ShowMessageBoxes();
+void RecordMessages();
+
 // The texts ShowMessage was asked to show since the last call.
 std::vector<std::string> TakeMessages();
 
