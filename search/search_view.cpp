@@ -1,6 +1,7 @@
 #include "search_view.h"
 
 #include "app_state.h"
+#include "child_window.h"
 #include "draw_context.h"
 #include "sjis_text.h"
 
@@ -45,7 +46,9 @@ bool CSearchView::CreateList(int slot, ListPlace place, int captionHeight) {
                                      height - captionHeight - kListBottomRoom, window,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)),
                                      App().instance, nullptr);
-    return controls[slot] != nullptr;
+    if (!controls[slot]) return false;
+    SubclassControl(controls[slot], EscapeToParentProc);
+    return true;
 }
 
 void CSearchView::PrepareWindow() {

@@ -55,7 +55,11 @@ HWND CreateClient(HWND frame) {
         WS_EX_CLIENTEDGE, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | MDIS_ALLCHILDSTYLES,
         0, 0, area.right, area.bottom, frame,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMdiClientId)), App().instance, &create);
-    if (client) ShowWindow(client, SW_SHOW);
+    if (!client) return nullptr;
+    // With no view, or none active, the client has the focus: Escape goes
+    // on to the frame.
+    SubclassControl(client, EscapeToParentProc);
+    ShowWindow(client, SW_SHOW);
     return client;
 }
 
@@ -100,6 +104,10 @@ HWND CreateFrameWindow(HINSTANCE instance) {
                                  0, 640, 480, nullptr, nullptr, instance, nullptr);
     App().frame = frame;
     return frame;
+}
+
+bool TranslateViewKeys(MSG* message) {
+    return App().client && TranslateMDISysAccel(App().client, message);
 }
 
 SIZE FrameSizeFor(int screenHeight) {

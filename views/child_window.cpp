@@ -38,6 +38,18 @@ void OnMoved(HWND window, const WINDOWPOS& position) {
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
+// Hands a message on to the procedure the control had before it was
+// subclassed, and puts that procedure back as the control goes.
+LRESULT CallSavedProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto saved = reinterpret_cast<WNDPROC>(GetPropA(window, kSavedProcProperty));
+    if (!saved) return DefWindowProcA(window, message, wparam, lparam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(saved));
+        RemovePropA(window, kSavedProcProperty);
+    }
+    return CallWindowProcA(saved, window, message, wparam, lparam);
+}
+
 void OnDestroy(HWND window) {
     CViewList* list = App().viewList;
     // A window whose view never reached the list was not counted either.
@@ -99,14 +111,26 @@ LRESULT CALLBACK PageWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lp
         OnPaint(window, FindView(GetParent(window)));
         return 0;
     }
-    auto saved = reinterpret_cast<WNDPROC>(GetPropA(window, kSavedProcProperty));
-    if (!saved) return DefWindowProcA(window, message, wparam, lparam);
-    if (message == WM_NCDESTROY) {
-        // Put the original procedure back before the window goes.
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(saved));
-        RemovePropA(window, kSavedProcProperty);
+    return EscapeToParentProc(window, message, wparam, lparam);
+}
+
+LRESULT CALLBACK EscapeToParentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_KEYDOWN && wparam == VK_ESCAPE) {
+        SendMessageA(GetParent(window), message, wparam, lparam);
+        return 0;
     }
-    return CallWindowProcA(saved, window, message, wparam, lparam);
+    return CallSavedProc(window, message, wparam, lparam);
+}
+
+void SubclassControl(HWND control, WNDPROC procedure) {
+    // The property first: the new procedure hands it every message it does
+    // not handle itself, from the first one on. A second subclassing keeps
+    // the control's own procedure.
+    if (!GetPropA(control, kSavedProcProperty)) {
+        auto own = reinterpret_cast<HANDLE>(GetWindowLongPtrA(control, GWLP_WNDPROC));
+        SetPropA(control, kSavedProcProperty, own);
+    }
+    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
 }
 
 }  // namespace hoshikura

@@ -136,14 +136,6 @@ TEST_F(FrameTest, RecentEntriesJudgeAgain) {
     EXPECT_TRUE(test::TakeMessages().empty());
 }
 
-TEST_F(FrameTest, EscapeAsksBeforeQuitting) {
-    std::string question;
-    test::AnswerNextMessageBox(IDCANCEL, &question);
-    SendMessageA(App().frame, WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_EQ(question, "\n終了しますか？\n\n");
-    EXPECT_TRUE(IsWindow(App().frame));
-}
-
 TEST(FrameLifetimeTest, SplashClosesOnItsTimerAfterMoreThanTwoSeconds) {
     test::DestroyFrame();
     ASSERT_NE(test::EnsureFrame(), nullptr);

@@ -18,28 +18,8 @@
 namespace hoshikura {
 namespace {
 
-struct Request {
-    int kind;
-    const char* first;
-    const char* second;
-};
-
-// Every kind with the texts its menu or button sends.
-const Request kEveryKind[] = {
-    {kJudgementView, "山田", "太郎"},
-    {kExplanationView, "山田", "太郎"},
-    {kStrokeMethodView, "山田", "太郎"},
-    {kElementMethodView, "山田", "太郎"},
-    {kYinYangMethodView, "山田", "太郎"},
-    {kSameStrokeMethodView, "山田", "太郎"},
-    {kRankView, "良い", "悪い"},
-    {kStrokeSearchView, "山田", "良い"},
-    {kReadingSearchView, "山田", "たろう"},
-    {kKanjiSearchView, "山田", "太"},
-    {kSurnameSearchView, "良い", "太郎"},
-    {kVersionView, "ばー", "じょん"},
-    {kFeaturesView, "説明", "特徴"},
-};
+using test::kEveryViewRequest;
+using test::ViewRequest;
 
 class ScreenConsistencyTest : public test::ViewTest {
 protected:
@@ -90,14 +70,14 @@ protected:
         EXPECT_EQ(differing, 0u) << what;
     }
 
-    static void Open(const Request& request) {
+    static void Open(const ViewRequest& request) {
         test::PumpMessages();
         ASSERT_TRUE(OpenView(request.first, request.second, request.kind)) << request.kind;
     }
 
     static void OpenEveryKind() {
         test::CloseAllViews();
-        for (const Request& request : kEveryKind) {
+        for (const ViewRequest& request : kEveryViewRequest) {
             CViewList* list = App().viewList;
             list->versionOpen = list->rankingOpen = list->featuresOpen = 0;
             Open(request);
@@ -108,9 +88,9 @@ protected:
 };
 
 TEST_F(ScreenConsistencyTest, EveryKindOpenedOverAJudgement) {
-    for (const Request& request : kEveryKind) {
+    for (const ViewRequest& request : kEveryViewRequest) {
         test::CloseAllViews();
-        Open(kEveryKind[0]);
+        Open(kEveryViewRequest[0]);
         Settle();
         Open(request);
         ExpectScreenSettled("kind" + std::to_string(request.kind));
@@ -118,9 +98,9 @@ TEST_F(ScreenConsistencyTest, EveryKindOpenedOverAJudgement) {
 }
 
 TEST_F(ScreenConsistencyTest, VersionOverFeatures) {
-    Open(kEveryKind[12]);
+    Open(kEveryViewRequest[12]);
     Settle();
-    Open(kEveryKind[11]);
+    Open(kEveryViewRequest[11]);
     ExpectScreenSettled("version_over_features");
 }
 

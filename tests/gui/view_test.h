@@ -23,6 +23,14 @@ protected:
     static CView* NewestView();
 };
 
+// A request for every view kind, with the texts its menu or button sends.
+struct ViewRequest {
+    int kind;
+    const char* first;
+    const char* second;
+};
+extern const ViewRequest kEveryViewRequest[13];
+
 // The first `count` pieces joined: names of every length from a pool.
 std::string JoinFirst(const char* const* pool, int count);
 
