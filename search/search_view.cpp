@@ -82,6 +82,19 @@ int CSearchView::SelectedRow(int slot) const {
     return row < 0 ? -1 : static_cast<int>(row);
 }
 
+int CSearchView::DoubleClickedRow(int slot) const {
+    const DWORD position = GetMessagePos();
+    POINT at = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    ScreenToClient(controls[slot], &at);
+    RECT client;
+    GetClientRect(controls[slot], &client);
+    if (!PtInRect(&client, at)) return -1;
+    const LRESULT hit = SendMessageA(controls[slot], LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
+    // The high word is set for a point below the last row.
+    if (hit < 0 || HIWORD(hit) != 0) return -1;
+    return LOWORD(hit);
+}
+
 void CSearchView::AddRow(int slot, const char* text) const {
     SendMessageA(controls[slot], LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
 }
