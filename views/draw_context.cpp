@@ -162,7 +162,10 @@ void CDrawContext::DrawCircle(int cx, int cy, int r) {
     if (!dc_) return;
     CTemporary<HPEN> pen(NewPen());
     CSelection selected(dc_, pen.Get());
-    Arc(dc_, cx - r, cy - r, cx + r, cy + r, cx, cy - r, cx, cy - r);
+    // An ellipse with no fill: an arc whose start and end meet is a full
+    // circle on the screen but a lone dot on some printers.
+    CSelection hollow(dc_, GetStockObject(NULL_BRUSH));
+    Ellipse(dc_, cx - r, cy - r, cx + r, cy + r);
 }
 
 void CDrawContext::DrawString(int x, int y, const char* text) {
@@ -178,6 +181,27 @@ void CDrawContext::DrawStringOn(int x, int y, const char* text, COLORREF backgro
     COLORREF previous = SetBkColor(dc_, background);
     DrawString(x, y, text);
     SetBkColor(dc_, previous);
+}
+
+void CDrawContext::DrawStringWithin(const RECT& box, const char* text, COLORREF background) {
+    if (!dc_ || !text) return;
+    const int length = static_cast<int>(std::strlen(text));
+    LOGFONTA fitted = font_;
+    const LONG smallest = font_.lfHeight / 2;
+    for (;;) {
+        CTemporary<HFONT> font(CreateFontIndirectA(&fitted));
+        CSelection selected(dc_, font.Get());
+        SIZE extent = {};
+        GetTextExtentPoint32A(dc_, text, length, &extent);
+        if (extent.cx <= box.right - box.left || fitted.lfHeight <= smallest) {
+            SetTextColor(dc_, colour);
+            COLORREF previous = SetBkColor(dc_, background);
+            ExtTextOutA(dc_, box.left, box.top, ETO_CLIPPED, &box, text, length, nullptr);
+            SetBkColor(dc_, previous);
+            return;
+        }
+        --fitted.lfHeight;
+    }
 }
 
 void CDrawContext::DrawTextBox(RECT* rect, const char* text, COLORREF background) {

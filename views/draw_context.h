@@ -36,6 +36,10 @@ public:
     void DrawString(int x, int y, const char* text);
     void DrawStringOn(int x, int y, const char* text, COLORREF background);
     void DrawTextBox(RECT* rect, const char* text, COLORREF background);
+    // One line at the box's top left that stays inside the box: the font is
+    // made smaller (down to half its height) until the line fits, and what
+    // still does not fit is cut off at the box's edge.
+    void DrawStringWithin(const RECT& box, const char* text, COLORREF background);
     void DrawEtchedLine(int x, int y, int length);
     void DrawPanel(int left, int top, int right, int bottom, int depth);
     // Face pictogram of a rating level 0..6 (printed page), in page units.
