@@ -35,7 +35,12 @@ public:
     void DrawCircle(int cx, int cy, int r);
     void DrawString(int x, int y, const char* text);
     void DrawStringOn(int x, int y, const char* text, COLORREF background);
+    // Text wrapped to the box's width by the Japanese line-break rules,
+    // line under line from its top, cut off at its edges.
     void DrawTextBox(RECT* rect, const char* text, COLORREF background);
+    // Height that DrawTextBox gives `text` at `width` with the font selected
+    // into `dc`.
+    static int WrappedHeight(HDC dc, const char* text, int width);
     // One line at the box's top left that stays inside the box: the font is
     // made smaller (down to half its height) until the line fits, and what
     // still does not fit is cut off at the box's edge.
