@@ -181,10 +181,7 @@ void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR, DWORD) {
     ++s.ticks;
     if (s.answerBox && !AnswerBox(s)) return;
     if (!s.snapFile.empty()) {
-        // The picture once wine has put the painted dialog on the screen.
-        if (s.ticks == 1)
-            RedrawWindow(s.window, nullptr, nullptr,
-                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        // The picture once the dialog's own messages have put it on the screen.
         if (s.ticks < kSnapTick) return;
         if (s.ticks == kSnapTick)
             s.run.snapped = test::SaveWindowPng(s.window, test::ArtefactPath(s.snapFile.c_str()));
