@@ -39,7 +39,8 @@ void ShowHelp(HWND frame) {
     const DWORD length = GetModuleFileNameA(nullptr, program, sizeof program);
     if (length == 0 || length >= sizeof program) program[0] = '\0';
     char topic[MAX_PATH + sizeof kHelpFileName + sizeof kHelpTopic];
-    if (HelpTopicBeside(program, topic, sizeof topic)) CallHtmlHelp(frame, topic, HH_DISPLAY_TOC, 0);
+    if (HelpTopicBeside(program, topic, sizeof topic))
+        CallHtmlHelp(frame, topic, HH_DISPLAY_TOC, 0);
 }
 
 void JudgeRecentEntry(HWND frame, int id) {

@@ -78,8 +78,8 @@ LRESULT OnCreate(HWND frame) {
 }
 
 void OnEscape(HWND frame) {
-    if (MessageBoxOver(frame, "\n終了しますか？\n\n", "EXIT?", MB_ICONQUESTION | MB_OKCANCEL) !=
-        IDCANCEL)
+    if (MessageBoxOver(frame, "\n終了しますか？\n\n", "EXIT?",
+                       MB_ICONQUESTION | MB_OKCANCEL) != IDCANCEL)
         DestroyWindow(frame);
 }
 

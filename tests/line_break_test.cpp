@@ -28,7 +28,8 @@ bool EndsWith(const std::string& text, const char* piece) {
 std::vector<std::string> Wrap(const char* text, std::size_t width) {
     std::vector<std::string> lines;
     while (*text) {
-        const std::size_t bytes = NextLineBytes(text, [width](std::size_t n) { return n <= width; });
+        auto fits = [width](std::size_t n) { return n <= width; };
+        const std::size_t bytes = NextLineBytes(text, fits);
         if (bytes == 0) break;
         lines.emplace_back(text, bytes);
         text += bytes;
