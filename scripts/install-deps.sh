@@ -7,7 +7,7 @@ packages=(
   cmake make g++ python3 googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine wine64 xvfb locales fonts-ipafont imagemagick x11-apps
-  fp-utils-3.2.2
+  fp-utils-3.2.2 fonts-wine
   clang libclang-rt-14-dev
   cups printer-driver-cups-pdf poppler-utils
   nsis p7zip-full

@@ -33,12 +33,12 @@ void CRankedSearchView::FillLists() {
     }
 }
 
-// The list's rows are the ranking's rows in order. The index is checked
-// against the ranking itself: LB_GETCURSEL answers -1 without a selection,
-// and the one row of an empty ranking is "該当なし".
+// The list's rows are the ranking's rows in order. Only a double-click on a
+// row acts, and its index is checked against the ranking itself: the one
+// row of an empty ranking is "該当なし".
 void CRankedSearchView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
     if (!FromList(message, wparam, lparam, kResultList, LBN_DBLCLK)) return;
-    const int row = SelectedRow(kResultList);
+    const int row = DoubleClickedRow(kResultList);
     if (row < 0 || row >= RankedCount() || row >= kRankingRows) return;
     char fullName[kSearchTextSize];
     FormatFullName(row, fullName, sizeof fullName);

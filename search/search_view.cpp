@@ -1,6 +1,7 @@
 #include "search_view.h"
 
 #include "app_state.h"
+#include "child_window.h"
 #include "draw_context.h"
 #include "sjis_text.h"
 
@@ -45,7 +46,9 @@ bool CSearchView::CreateList(int slot, ListPlace place, int captionHeight) {
                                      height - captionHeight - kListBottomRoom, window,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)),
                                      App().instance, nullptr);
-    return controls[slot] != nullptr;
+    if (!controls[slot]) return false;
+    SubclassControl(controls[slot], EscapeToParentProc);
+    return true;
 }
 
 void CSearchView::PrepareWindow() {
@@ -77,6 +80,19 @@ bool CSearchView::FromList(UINT message, WPARAM wparam, LPARAM lparam, int slot,
 int CSearchView::SelectedRow(int slot) const {
     const LRESULT row = SendMessageA(controls[slot], LB_GETCURSEL, 0, 0);
     return row < 0 ? -1 : static_cast<int>(row);
+}
+
+int CSearchView::DoubleClickedRow(int slot) const {
+    const DWORD position = GetMessagePos();
+    POINT at = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    ScreenToClient(controls[slot], &at);
+    RECT client;
+    GetClientRect(controls[slot], &client);
+    if (!PtInRect(&client, at)) return -1;
+    const LRESULT hit = SendMessageA(controls[slot], LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
+    // The high word is set for a point below the last row.
+    if (hit < 0 || HIWORD(hit) != 0) return -1;
+    return LOWORD(hit);
 }
 
 void CSearchView::AddRow(int slot, const char* text) const {

@@ -56,6 +56,9 @@ protected:
     bool FromList(UINT message, WPARAM wparam, LPARAM lparam, int slot, WORD code) const;
     // The selected row of list `slot`, or -1 when none is selected.
     int SelectedRow(int slot) const;
+    // The row of list `slot` under the double-click being handled, or -1
+    // when it fell beside the rows (below the last one, say).
+    int DoubleClickedRow(int slot) const;
     void AddRow(int slot, const char* text) const;
     void ClearRows(int slot) const;
 

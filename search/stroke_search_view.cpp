@@ -76,7 +76,7 @@ void CStrokeSearchView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
     if (FromList(message, wparam, lparam, kPatternList, LBN_SELCHANGE))
         ChoosePattern(SelectedRow(kPatternList));
     else if (FromList(message, wparam, lparam, kSampleList, LBN_DBLCLK))
-        JudgeSample(SelectedRow(kSampleList));
+        JudgeSample(DoubleClickedRow(kSampleList));
 }
 
 // The pattern list's rows are the ranking's rows in order, so the chosen
@@ -90,7 +90,8 @@ void CStrokeSearchView::ChoosePattern(int row) {
 }
 
 // The sample list's rows are the key's listed entries in stored order;
-// "該当なし", no selection or a row past the entries opens nothing.
+// "該当なし", a double-click beside the rows or a row past the entries opens
+// nothing.
 void CStrokeSearchView::JudgeSample(int row) const {
     const CSampleName* samples = App().samples;
     if (!samples) return;

@@ -4,6 +4,7 @@
 #include "dispatch.h"
 #include "frame_window.h"
 #include "help_loader.h"
+#include "help_topic.h"
 #include "input_dialogs.h"
 #include "recent_menu_win32.h"
 #include "sex_menu_win32.h"
@@ -31,6 +32,16 @@ void CloseActiveView() {
     HWND client = App().client;
     auto active = reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
     if (active) SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(active), 0);
+}
+
+// The help file beside the program, wherever the program was started from.
+void ShowHelp(HWND frame) {
+    char program[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, program, sizeof program);
+    if (length == 0 || length >= sizeof program) program[0] = '\0';
+    char topic[MAX_PATH + sizeof kHelpFileName + sizeof kHelpTopic];
+    if (HelpTopicBeside(program, topic, sizeof topic))
+        CallHtmlHelp(frame, topic, HH_DISPLAY_TOC, 0);
 }
 
 void JudgeRecentEntry(HWND frame, int id) {
@@ -72,7 +83,7 @@ bool OnFrameCommand(HWND frame, int id) {
         OpenSingle(&CViewList::featuresOpen, kFeaturesView, "説明", "特徴");
         return true;
     case kCmdHelp:
-        CallHtmlHelp(frame, "Hoshikura.chm::./top.html", HH_DISPLAY_TOC, 0);
+        ShowHelp(frame);
         return true;
     case kCmdCloseWindow:
         CloseActiveView();

@@ -9,6 +9,7 @@
 #include "stored_settings.h"
 #include "view.h"
 #include "view_list.h"
+#include "window_placement.h"
 
 namespace hoshikura {
 
@@ -54,7 +55,11 @@ HWND CreateClient(HWND frame) {
         WS_EX_CLIENTEDGE, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | MDIS_ALLCHILDSTYLES,
         0, 0, area.right, area.bottom, frame,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMdiClientId)), App().instance, &create);
-    if (client) ShowWindow(client, SW_SHOW);
+    if (!client) return nullptr;
+    // With no view, or none active, the client has the focus: Escape goes
+    // on to the frame.
+    SubclassControl(client, EscapeToParentProc);
+    ShowWindow(client, SW_SHOW);
     return client;
 }
 
@@ -74,8 +79,8 @@ LRESULT OnCreate(HWND frame) {
 }
 
 void OnEscape(HWND frame) {
-    if (MessageBoxA(frame, "\n終了しますか？\n\n", "EXIT?", MB_ICONQUESTION | MB_OKCANCEL) !=
-        IDCANCEL)
+    if (MessageBoxOver(frame, "\n終了しますか？\n\n", "EXIT?",
+                       MB_ICONQUESTION | MB_OKCANCEL) != IDCANCEL)
         DestroyWindow(frame);
 }
 
@@ -100,6 +105,10 @@ HWND CreateFrameWindow(HINSTANCE instance) {
                                  0, 640, 480, nullptr, nullptr, instance, nullptr);
     App().frame = frame;
     return frame;
+}
+
+bool TranslateViewKeys(MSG* message) {
+    return App().client && TranslateMDISysAccel(App().client, message);
 }
 
 SIZE FrameSizeFor(int screenHeight) {

@@ -23,6 +23,11 @@ bool OnFrameCommand(HWND frame, int id);
 // Frame size for a screen height: 800 × 600 above 600 pixels, else 640 × 480.
 SIZE FrameSizeFor(int screenHeight);
 
+// The keys every MDI program knows (Ctrl+F4 closes the active view,
+// Ctrl+F6 moves to the next one): true when `message` was one and was turned
+// into its command, so the message loop passes it on no further.
+bool TranslateViewKeys(MSG* message);
+
 void CALLBACK SplashTimerProc(HWND frame, UINT message, UINT_PTR id, DWORD tick);
 
 // Menu command ids.

@@ -7,6 +7,7 @@
 #include "resource_ids.h"
 #include "sjis_text.h"
 #include "view.h"
+#include "window_placement.h"
 
 namespace hoshikura {
 
@@ -142,6 +143,8 @@ INT_PTR OnCommand(HWND dialog, const InputDialog& d, int id) {
 INT_PTR RunInputDialog(const InputDialog& d, HWND dialog, UINT message, WPARAM wparam) {
     switch (message) {
     case WM_INITDIALOG:
+        // No template gives a position: the dialog comes up over the frame.
+        CentreOver(dialog, GetWindow(dialog, GW_OWNER));
         InitEditField(dialog, d);
         return TRUE;
     case WM_SIZE:

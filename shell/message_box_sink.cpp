@@ -2,13 +2,14 @@
 
 #include <windows.h>
 
-#include "app_state.h"
+#include "window_placement.h"
 
 namespace hoshikura {
 
 void CMessageBoxSink::Show(const char* text) {
-    // Before the frame's creation has returned the box has no owner.
-    MessageBoxA(App().frame, text, "メッセージ", MB_ICONINFORMATION);
+    // Owned by the dialog that caused it, so that dialog stays in front and
+    // the frame stays disabled; before the frame exists it has no owner.
+    MessageBoxOver(MessageOwner(), text, "メッセージ", MB_ICONINFORMATION);
 }
 
 void CMessageBoxSink::Debug(const char* text) { OutputDebugStringA(text); }

@@ -1,4 +1,5 @@
-// Binds the engine's messages to a message box over the frame and its
+// Binds the engine's messages to a message box over the window they belong
+// to (the frame, or the dialog that is up) and its
 // debugger lines to the debugger output.
 #pragma once
 

@@ -27,6 +27,7 @@ void LoadTabControl() {
 int RunMessageLoop() {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (hoshikura::TranslateViewKeys(&message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
         Sleep(1);

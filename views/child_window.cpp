@@ -4,6 +4,7 @@
 #include "draw_context.h"
 #include "view.h"
 #include "view_list.h"
+#include "window_placement.h"
 
 namespace hoshikura {
 
@@ -22,10 +23,31 @@ void OnPaint(HWND window, CView* paintedView) {
 }
 
 void OnEscape(HWND window) {
-    if (MessageBoxA(window, kCloseQuestion, kCloseCaption, MB_ICONQUESTION | MB_OKCANCEL) !=
+    if (MessageBoxOver(window, kCloseQuestion, kCloseCaption, MB_ICONQUESTION | MB_OKCANCEL) !=
         IDCANCEL) {
         SendMessageA(App().client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
     }
+}
+
+// A moved view takes no pixels along: its old place may hold what other
+// windows drew or a caption painted there, and an erase done there before
+// the move is not done again. So it is drawn anew, frame and controls too.
+void OnMoved(HWND window, const WINDOWPOS& position) {
+    if (position.flags & SWP_NOMOVE) return;
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// Hands a message on to the procedure the control had before it was
+// subclassed, and puts that procedure back as the control goes.
+LRESULT CallSavedProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto saved = reinterpret_cast<WNDPROC>(GetPropA(window, kSavedProcProperty));
+    if (!saved) return DefWindowProcA(window, message, wparam, lparam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(saved));
+        RemovePropA(window, kSavedProcProperty);
+    }
+    return CallWindowProcA(saved, window, message, wparam, lparam);
 }
 
 void OnDestroy(HWND window) {
@@ -72,6 +94,9 @@ LRESULT CALLBACK ChildWndProc(HWND window, UINT message, WPARAM wparam, LPARAM l
             return 0;
         }
         break;
+    case WM_WINDOWPOSCHANGED:
+        OnMoved(window, *reinterpret_cast<const WINDOWPOS*>(lparam));
+        break;
     case WM_DESTROY:
         OnDestroy(window);
         return 0;
@@ -86,14 +111,26 @@ LRESULT CALLBACK PageWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lp
         OnPaint(window, FindView(GetParent(window)));
         return 0;
     }
-    auto saved = reinterpret_cast<WNDPROC>(GetPropA(window, kSavedProcProperty));
-    if (!saved) return DefWindowProcA(window, message, wparam, lparam);
-    if (message == WM_NCDESTROY) {
-        // Put the original procedure back before the window goes.
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(saved));
-        RemovePropA(window, kSavedProcProperty);
+    return EscapeToParentProc(window, message, wparam, lparam);
+}
+
+LRESULT CALLBACK EscapeToParentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_KEYDOWN && wparam == VK_ESCAPE) {
+        SendMessageA(GetParent(window), message, wparam, lparam);
+        return 0;
     }
-    return CallWindowProcA(saved, window, message, wparam, lparam);
+    return CallSavedProc(window, message, wparam, lparam);
+}
+
+void SubclassControl(HWND control, WNDPROC procedure) {
+    // The property first: the new procedure hands it every message it does
+    // not handle itself, from the first one on. A second subclassing keeps
+    // the control's own procedure.
+    if (!GetPropA(control, kSavedProcProperty)) {
+        auto own = reinterpret_cast<HANDLE>(GetWindowLongPtrA(control, GWLP_WNDPROC));
+        SetPropA(control, kSavedProcProperty, own);
+    }
+    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
 }
 
 }  // namespace hoshikura

@@ -11,6 +11,13 @@ class CView;
 LRESULT CALLBACK ChildWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 // For a control that a view paints itself (its parent is the view's window).
 LRESULT CALLBACK PageWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+// For a control that may hold the focus: Escape goes on to its parent, so it
+// reaches the view (or, from the MDI client, the frame) wherever the focus is.
+LRESULT CALLBACK EscapeToParentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+// Gives a control one of the procedures above; it keeps the control's own
+// procedure for every message the new one does not handle.
+void SubclassControl(HWND control, WNDPROC procedure);
 
 // Paints the view on a device context through the shared drawing context.
 void PaintView(CView* view, HWND window, HDC dc);
@@ -18,8 +25,7 @@ void PaintView(CView* view, HWND window, HDC dc);
 // The view of a window, or null (also when no list exists).
 CView* FindView(HWND window);
 
-// Where a control whose procedure was replaced by PageWndProc keeps the
-// procedure it had, for every message PageWndProc does not handle.
+// Where a subclassed control keeps the procedure it had.
 constexpr char kSavedProcProperty[] = "HoshikuraSavedProc";
 
 }  // namespace hoshikura

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "line_break.h"
 #include "message_sink.h"
 #include "sjis_text.h"
 
@@ -162,7 +163,10 @@ void CDrawContext::DrawCircle(int cx, int cy, int r) {
     if (!dc_) return;
     CTemporary<HPEN> pen(NewPen());
     CSelection selected(dc_, pen.Get());
-    Arc(dc_, cx - r, cy - r, cx + r, cy + r, cx, cy - r, cx, cy - r);
+    // An ellipse with no fill: an arc whose start and end meet is a full
+    // circle on the screen but a lone dot on some printers.
+    CSelection hollow(dc_, GetStockObject(NULL_BRUSH));
+    Ellipse(dc_, cx - r, cy - r, cx + r, cy + r);
 }
 
 void CDrawContext::DrawString(int x, int y, const char* text) {
@@ -180,14 +184,73 @@ void CDrawContext::DrawStringOn(int x, int y, const char* text, COLORREF backgro
     SetBkColor(dc_, previous);
 }
 
+void CDrawContext::DrawStringWithin(const RECT& box, const char* text, COLORREF background) {
+    if (!dc_ || !text) return;
+    const int length = static_cast<int>(std::strlen(text));
+    LOGFONTA fitted = font_;
+    const LONG smallest = font_.lfHeight / 2;
+    for (;;) {
+        CTemporary<HFONT> font(CreateFontIndirectA(&fitted));
+        CSelection selected(dc_, font.Get());
+        SIZE extent = {};
+        GetTextExtentPoint32A(dc_, text, length, &extent);
+        if (extent.cx <= box.right - box.left || fitted.lfHeight <= smallest) {
+            SetTextColor(dc_, colour);
+            COLORREF previous = SetBkColor(dc_, background);
+            ExtTextOutA(dc_, box.left, box.top, ETO_CLIPPED, &box, text, length, nullptr);
+            SetBkColor(dc_, previous);
+            return;
+        }
+        --fitted.lfHeight;
+    }
+}
+
+namespace {
+
+// Calls `line` with each wrapped line's text, length (without its line
+// feed) and top; returns the height of all lines.
+template <typename Line>
+int ForEachWrappedLine(HDC dc, const char* text, int width, Line line) {
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    auto fits = [dc, text, width](std::size_t bytes) {
+        SIZE extent = {};
+        GetTextExtentPoint32A(dc, text, static_cast<int>(bytes), &extent);
+        return extent.cx <= width;
+    };
+    int top = 0;
+    while (*text) {
+        std::size_t bytes = NextLineBytes(text, fits);
+        std::size_t shown = bytes;
+        if (shown && text[shown - 1] == '\n') --shown;
+        line(text, static_cast<int>(shown), top);
+        top += metrics.tmHeight;
+        text += bytes;
+    }
+    return top;
+}
+
+}  // namespace
+
 void CDrawContext::DrawTextBox(RECT* rect, const char* text, COLORREF background) {
     if (!dc_ || !rect || !text) return;
     CTemporary<HFONT> font(CreateFontIndirectA(&font_));
     CSelection selected(dc_, font.Get());
     SetTextColor(dc_, colour);
     COLORREF previous = SetBkColor(dc_, background);
-    DrawTextA(dc_, text, -1, rect, DT_WORDBREAK);
+    const RECT box = *rect;
+    ForEachWrappedLine(dc_, text, box.right - box.left,
+                       [this, &box](const char* line, int length, int top) {
+                           if (box.top + top < box.bottom)
+                               ExtTextOutA(dc_, box.left, box.top + top, ETO_CLIPPED, &box, line,
+                                           length, nullptr);
+                       });
     SetBkColor(dc_, previous);
+}
+
+int CDrawContext::WrappedHeight(HDC dc, const char* text, int width) {
+    if (!dc || !text) return 0;
+    return ForEachWrappedLine(dc, text, width, [](const char*, int, int) {});
 }
 
 void CDrawContext::DrawEtchedLine(int x, int y, int length) {

@@ -35,7 +35,16 @@ public:
     void DrawCircle(int cx, int cy, int r);
     void DrawString(int x, int y, const char* text);
     void DrawStringOn(int x, int y, const char* text, COLORREF background);
+    // Text wrapped to the box's width by the Japanese line-break rules,
+    // line under line from its top, cut off at its edges.
     void DrawTextBox(RECT* rect, const char* text, COLORREF background);
+    // Height that DrawTextBox gives `text` at `width` with the font selected
+    // into `dc`.
+    static int WrappedHeight(HDC dc, const char* text, int width);
+    // One line at the box's top left that stays inside the box: the font is
+    // made smaller (down to half its height) until the line fits, and what
+    // still does not fit is cut off at the box's edge.
+    void DrawStringWithin(const RECT& box, const char* text, COLORREF background);
     void DrawEtchedLine(int x, int y, int length);
     void DrawPanel(int left, int top, int right, int bottom, int depth);
     // Face pictogram of a rating level 0..6 (printed page), in page units.

@@ -52,11 +52,15 @@ void CDrawContext::DrawFaceMouth(int cx, int cy, int size, int level) {
         ArcScaled(dc_, cx - e, y - e, cx + e, y + e, cx - Part(spread, e), y + e,
                   cx + Part(spread, e), y + e);
     } else if (level == 6) {
+        // The open mouth is filled in the drawing colour: a fill in the page's
+        // own colour would print as a bare outline.
         int l = u(80);
-        HGDIOBJ previous = SelectObject(dc_, GetSysColorBrush(COLOR_BTNFACE));
+        HBRUSH fill = CreateSolidBrush(colour);
+        HGDIOBJ previous = SelectObject(dc_, fill);
         ChordScaled(dc_, cx - l, cy - l, cx + l, cy + l, cx - l, cy + Part(0.4, l), cx + l,
                     cy + Part(0.4, l));
         SelectObject(dc_, previous);
+        DeleteObject(fill);
     }
 }
 

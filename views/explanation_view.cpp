@@ -161,11 +161,7 @@ bool CExplanationView::CreateRepaintStatic() {
     repaintStatic = AddControl(kRepaintSlot, "STATIC", "", 0, 0, 0, kRepaintStaticSize,
                                kRepaintStaticSize, 0);
     if (!repaintStatic) return false;
-    // The property first: PageWndProc hands it every message it does not
-    // paint itself, from the first one on.
-    staticProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(repaintStatic, GWLP_WNDPROC));
-    SetPropA(repaintStatic, kSavedProcProperty, reinterpret_cast<HANDLE>(staticProc));
-    SetWindowLongPtrA(repaintStatic, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PageWndProc));
+    SubclassControl(repaintStatic, PageWndProc);
     return true;
 }
 
@@ -180,6 +176,7 @@ bool CExplanationView::CreatePage() {
                            nullptr);
     controls[kPageSlot] = page;
     if (!page) return false;
+    SubclassControl(page, EscapeToParentProc);
     // Lines break within the client area, left of the scroll bar that the
     // control always shows (some rich-edit versions break them at the
     // window's full width instead and the line ends vanish under the bar).

@@ -34,7 +34,6 @@ public:
     HWND tabControl = nullptr;
     HWND page = nullptr;           // the rich-edit control, a child of the tab control
     HWND repaintStatic = nullptr;  // paints this view through PageWndProc
-    WNDPROC staticProc = nullptr;  // the static's own procedure
     RECT pageArea = {};            // the tab page in the view's client coordinates
     int32_t currentTab = 0;
 

@@ -8,6 +8,7 @@
 #include "sjis_text.h"
 #include "view_buttons.h"
 #include "view_list.h"
+#include "window_placement.h"
 
 namespace hoshikura {
 
@@ -53,13 +54,16 @@ void DrawSide(CDrawContext& dc, const CRankList& list, int left, int row, COLORR
     dc.colour = 0;
     dc.DrawStringOn(left + 8, y, place, background);
     dc.colour = shade;
-    dc.DrawPanel(left + 52, y - 4, left + 280, y + 21, 1);
+    const RECT panel = {left + 52, y - 4, left + 280, y + 21};
+    dc.DrawPanel(panel.left, panel.top, panel.right, panel.bottom, 1);
     char text[64];
     FormatRankRow(list, row, text, sizeof text);
     dc.SetFontStyle(0, 0);
     dc.SetFontHeight(16);
     dc.colour = kRowText;
-    dc.DrawStringOn(left + 58, y, text, shade);
+    // Long names and extreme stored scores shrink rather than run past
+    // the panel's inner edge.
+    dc.DrawStringWithin({left + 58, y, panel.right - 3, panel.bottom - 2}, text, shade);
 }
 
 }  // namespace
@@ -85,6 +89,7 @@ void FormatRankRow(const CRankList& list, int row, char* out, std::size_t size) 
 }
 
 void CRankView::PrepareWindow() {
+    shown = App().rankLists;
     CopyText(title, sizeof title, "Best10 & Worst10");
     const ViewSize size = ViewSizeOf(kind);
     width = size.width;
@@ -105,12 +110,14 @@ void CRankView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
     if (!owner || owner->rankingWindow != window || !owner->rankingOpen) return;
     const int button = ClickedButton(*this, message, wparam, lparam, kRankButtonCount);
     if (button == kRefreshButton) {
+        shown = App().rankLists;
         RedrawWindow(owner->rankingWindow, nullptr, nullptr, RDW_INVALIDATE);
     } else if (button == kClearButton) {
-        if (MessageBoxA(window, kClearQuestion, kClearCaption, MB_ICONQUESTION | MB_YESNO) !=
+        if (MessageBoxOver(window, kClearQuestion, kClearCaption, MB_ICONQUESTION | MB_YESNO) !=
             IDYES)
             return;
         App().rankLists.Clear();
+        shown = App().rankLists;
         RedrawWindow(owner->rankingWindow, nullptr, nullptr, RDW_INVALIDATE);
     }
 }
@@ -129,7 +136,7 @@ void CRankView::Paint() {
     dc.colour = kRed;
     dc.DrawStringOn(400, 8, "WORST 10", background);
     dc.SetFontFace("ゴシック");
-    const CRankLists& lists = App().rankLists;
+    const CRankLists& lists = shown;
     for (int row = 0; row < kRankRows; ++row) {
         // Shades fade from 255 at the top to 30 at the tenth place.
         const COLORREF g = static_cast<COLORREF>(255 - kShadeStep * row);

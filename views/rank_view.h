@@ -1,5 +1,6 @@
-// The Best10 & Worst10 window: the two rank lists side by side, read afresh
-// on every paint, with buttons to repaint and to clear both lists.
+// The Best10 & Worst10 window: the two rank lists side by side as they were
+// when it opened or at its last refresh, with buttons to refresh and to
+// clear both lists.
 #pragma once
 
 #include <cstddef>
@@ -21,6 +22,10 @@ public:
     bool CreateControls() override;
     const char* Surname() const override { return ""; }
     const char* GivenName() const override { return ""; }
+
+    // What every paint shows: one consistent state of the lists, never a
+    // mixture of an old paint and a judgement made since.
+    CRankLists shown{};
 };
 
 // " 1st", " 2nd", " 3rd", " 4th" … "10th" for the places 1 to 10.

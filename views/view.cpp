@@ -1,6 +1,7 @@
 #include "view.h"
 
 #include "app_state.h"
+#include "child_window.h"
 #include "view_list.h"
 
 namespace hoshikura {
@@ -82,6 +83,7 @@ HWND CView::AddControl(int slot, const char* className, const char* text, DWORD 
                                    window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    App().instance, nullptr);
     if (slot >= 0 && slot < kViewControlCount) controls[slot] = control;
+    if (control) SubclassControl(control, EscapeToParentProc);
     return control;
 }
 

@@ -204,7 +204,7 @@ TEST(DrawFaceTest, LaughingFaceOfSizeFifteen) {
     EXPECT_EQ(canvas.Pixel(30, 15), RGB(0, 0, 0)) << "circle of radius 15 at the top";
     EXPECT_EQ(canvas.Pixel(30, 14), kWhite);
     EXPECT_EQ(canvas.Pixel(36, 28), RGB(0, 0, 0)) << "right eye at (cx+6, cy-1)";
-    EXPECT_EQ(canvas.Pixel(30, 36), GetSysColor(COLOR_BTNFACE)) << "open mouth filled";
+    EXPECT_EQ(canvas.Pixel(30, 36), RGB(0, 0, 0)) << "open mouth filled in the drawing colour";
 }
 
 // A page with every operation and the seven faces, kept as an artefact.

@@ -6,6 +6,7 @@
 
 #include "app_state.h"
 #include "frame_window.h"
+#include "message_box_sink.h"
 #include "message_sink.h"
 #include "view.h"
 #include "view_list.h"
@@ -128,6 +129,12 @@ int ViewCountOfKind(int kind) {
 }
 
 void ForgetStoredLists() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Hoshikura"); }
+void ShowMessageBoxes() {
+    static CMessageBoxSink boxes;
+    SetMessageSink(&boxes);
+}
+
+void RecordMessages() { SetMessageSink(&Sink()); }
 
 std::vector<std::string> TakeMessages() {
     std::vector<std::string> shown;

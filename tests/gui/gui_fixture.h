@@ -28,6 +28,10 @@ int ViewCountOfKind(int kind);
 
 // Removes the stored lists from the user's registry, as before a first run.
 void ForgetStoredLists();
+// Shows ShowMessage's texts in real message boxes, as the program does,
+// until RecordMessages binds the recorder again.
+void ShowMessageBoxes();
+void RecordMessages();
 
 // The texts ShowMessage was asked to show since the last call.
 std::vector<std::string> TakeMessages();

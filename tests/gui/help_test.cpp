@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "app_state.h"
 #include "frame_window.h"
@@ -41,22 +42,46 @@ TEST_F(HelpTest, ControlPathIsTerminatedAndExpanded) {
     EXPECT_FALSE(HelpControlPath(tiny, 1));
 }
 
-TEST_F(HelpTest, HelpCommandOpensTheViewerOnTheFile) {
-    // The file is built beside the program, one folder up from the tests.
-    ASSERT_TRUE(SetCurrentDirectoryA(".."));
-    ASSERT_NE(GetFileAttributesA("Hoshikura.chm"), INVALID_FILE_ATTRIBUTES);
+// The help file as the build leaves it: beside the program, which is one
+// folder up from the tests.
+std::string BuiltHelpFile() {
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, program, sizeof program);
+    std::string folder(program, std::strrchr(program, '\\') - program);
+    return folder.substr(0, folder.rfind('\\') + 1) + "Hoshikura.chm";
+}
+
+// The test program's own folder, with a closing backslash.
+std::string ProgramFolder() {
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, program, sizeof program);
+    return std::string(program, std::strrchr(program, '\\') + 1 - program);
+}
+
+void AskForHelp() {
     SendMessageA(App().frame, WM_COMMAND, kCmdHelp, 0);
     test::PumpFor(500);
+}
+
+TEST_F(HelpTest, HelpOpensTheFileBesideTheProgramFromAnyFolder) {
+    const std::string beside = ProgramFolder() + "Hoshikura.chm";
+    ASSERT_TRUE(CopyFileA(BuiltHelpFile().c_str(), beside.c_str(), FALSE));
+    char elsewhere[MAX_PATH];
+    GetTempPathA(sizeof elsewhere, elsewhere);
+    ASSERT_TRUE(SetCurrentDirectoryA(elsewhere));
+    AskForHelp();
     EXPECT_NE(FindHelpViewer(), nullptr);
+    CallHtmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
+    test::PumpFor(200);
+    DeleteFileA(beside.c_str());
     EXPECT_TRUE(test::TakeMessages().empty());
 }
 
-TEST_F(HelpTest, MissingFileShowsNothingOfOurs) {
-    char folder[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    ASSERT_TRUE(SetCurrentDirectoryA(folder));
-    SendMessageA(App().frame, WM_COMMAND, kCmdHelp, 0);
-    test::PumpFor(300);
+TEST_F(HelpTest, AFileOnlyInTheCurrentFolderIsNotOpened) {
+    const std::string built = BuiltHelpFile();
+    ASSERT_TRUE(SetCurrentDirectoryA(built.substr(0, built.rfind('\\')).c_str()));
+    ASSERT_NE(GetFileAttributesA("Hoshikura.chm"), INVALID_FILE_ATTRIBUTES);
+    AskForHelp();
     EXPECT_EQ(FindHelpViewer(), nullptr);
     EXPECT_TRUE(test::TakeMessages().empty());
 }

@@ -5,6 +5,7 @@
 
 #include <richedit.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -60,11 +61,18 @@ struct DialogRun {
     INT_PTR result = 0;
     bool shown = false;           // the script found the dialog
     std::string shownText;        // the field's text as the dialog came up
+    bool centredOverFrame = false;
     bool fieldFocused = false;
     bool promptSelected = false;
     int viewsAfterAction = -1;    // counted while the dialog was still up
     bool endedByAction = false;   // false: it stayed open and was cancelled
     bool snapped = false;         // its picture was saved
+    // A message box the action caused, as it stood and after its OK.
+    HWND boxOwner = nullptr;
+    bool boxOverDialog = false;
+    bool frameEnabledUnderBox = true;
+    bool dialogActiveAfterBox = false;
+    bool frameEnabledAfterBox = true;
 };
 
 // What the script does once the dialog is up.
@@ -75,8 +83,10 @@ struct DialogScript {
     int button = 0;             // pressed when not 0
     bool pressEnter = false;    // Return in the field instead of a button
     std::string snapFile;       // saved as an artefact before it is cancelled
+    bool answerBox = false;     // a message box comes up and is answered OK
     int ticks = 0;
     HWND window = nullptr;
+    HWND box = nullptr;
     DialogRun run;
 };
 
@@ -91,6 +101,12 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
     return FALSE;
 }
 
+POINT Centre(HWND window) {
+    RECT area;
+    GetWindowRect(window, &area);
+    return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+}
+
 std::string FieldText(HWND dialog, int id) {
     char text[kFieldBufferSize] = {};
     GetDlgItemTextA(dialog, id, text, sizeof text);
@@ -101,6 +117,9 @@ void LookAndAct(DialogScript& s) {
     HWND edit = GetDlgItem(s.window, s.dialog->editId);
     s.run.shown = true;
     s.run.shownText = FieldText(s.window, s.dialog->editId);
+    // Centred to the pixel, give or take the halving of odd sizes.
+    s.run.centredOverFrame = std::abs(Centre(s.window).x - Centre(App().frame).x) <= 1 &&
+                             std::abs(Centre(s.window).y - Centre(App().frame).y) <= 1;
     s.run.fieldFocused = GetFocus() == edit;
     CHARRANGE selection = {};
     SendMessageA(edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
@@ -109,9 +128,9 @@ void LookAndAct(DialogScript& s) {
     s.run.promptSelected = characters > 0 && selection.cpMin == 0 && selection.cpMax >= characters;
     if (s.typeText) SetDlgItemTextA(s.window, s.dialog->editId, s.text.c_str());
     if (s.pressEnter) {
-        SetFocus(edit);
-        PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
-        PostMessageA(edit, WM_KEYUP, VK_RETURN, 0);
+        // The key goes where the user's key goes: to the focused window.
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+        PostMessageA(GetFocus(), WM_KEYUP, VK_RETURN, 0);
     } else if (s.button) {
         SendMessageA(s.window, WM_COMMAND, MAKEWPARAM(s.button, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(s.window, s.button)));
@@ -120,6 +139,38 @@ void LookAndAct(DialogScript& s) {
 }
 
 constexpr int kSnapTick = 15;  // 300 ms after the dialog came up
+
+BOOL CALLBACK FindOtherDialog(HWND window, LPARAM found) {
+    if (!IsWindowVisible(window) || !test::IsDialogWindow(window) || window == Script().window)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+bool CentreInside(HWND window, HWND area) {
+    RECT outer;
+    GetWindowRect(area, &outer);
+    return PtInRect(&outer, Centre(window)) != 0;
+}
+
+// Notes how the message box stands, answers it, and on a later tick how the
+// dialog stands after it. False while the box is still to be dealt with.
+bool AnswerBox(DialogScript& s) {
+    if (!s.box) {
+        EnumThreadWindows(GetCurrentThreadId(), FindOtherDialog, reinterpret_cast<LPARAM>(&s.box));
+        if (!s.box) return false;
+        s.run.boxOwner = GetWindow(s.box, GW_OWNER);
+        s.run.boxOverDialog = CentreInside(s.box, s.window);
+        s.run.frameEnabledUnderBox = IsWindowEnabled(App().frame) != 0;
+        PostMessageA(s.box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return false;
+    }
+    if (IsWindow(s.box)) return false;
+    s.run.dialogActiveAfterBox = GetActiveWindow() == s.window;
+    s.run.frameEnabledAfterBox = IsWindowEnabled(App().frame) != 0;
+    s.answerBox = false;
+    return true;
+}
 
 // Runs inside the dialog's modal loop: the first tick acts, a later one
 // finds the dialog still up and cancels it.
@@ -132,11 +183,9 @@ void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR, DWORD) {
         return;
     }
     ++s.ticks;
+    if (s.answerBox && !AnswerBox(s)) return;
     if (!s.snapFile.empty()) {
-        // The picture once wine has put the painted dialog on the screen.
-        if (s.ticks == 1)
-            RedrawWindow(s.window, nullptr, nullptr,
-                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        // The picture once the dialog's own messages have put it on the screen.
         if (s.ticks < kSnapTick) return;
         if (s.ticks == kSnapTick)
             s.run.snapped = test::SaveWindowPng(s.window, test::ArtefactPath(s.snapFile.c_str()));
@@ -256,6 +305,7 @@ TEST_F(InputDialogTest, EveryDialogComesUpWithThePromptSelectedInAFocusedField) 
         EXPECT_TRUE(run.shown);
         EXPECT_EQ(run.shownText, d->initialText);
         EXPECT_TRUE(run.fieldFocused);
+        EXPECT_TRUE(run.centredOverFrame);
         EXPECT_TRUE(run.promptSelected);
         EXPECT_TRUE(run.endedByAction) << "Cancel ends the dialog";
         EXPECT_EQ(test::ViewCount(), 0);
@@ -281,6 +331,32 @@ TEST_F(InputDialogTest, FullNameStaysOpenForWhatDoesNotSplit) {
     ExpectStayedOpen(Press(kFullName, IDOK, "山田 a"), {kHalfWidth});
     // Far beyond the field's limit: read up to it, refused as one word.
     ExpectStayedOpen(Press(kFullName, IDOK, Repeat("山", 600)), {});
+}
+
+TEST_F(InputDialogTest, AMessageKeepsItsDialogInFrontOfTheDisabledFrame) {
+    test::CShownFrame shown;
+    test::ShowMessageBoxes();
+    DialogScript byEnter;
+    byEnter.dialog = &kFullName;
+    byEnter.text = "abcdefghijk cd";
+    byEnter.pressEnter = true;
+    DialogScript byButton;
+    byButton.dialog = &kGivenName;
+    byButton.text = "一二三四五六";
+    byButton.button = IDC_GOOD_SEARCH;
+    for (DialogScript* script : {&byEnter, &byButton}) {
+        SCOPED_TRACE(script->dialog->templateName);
+        script->typeText = true;
+        script->answerBox = true;
+        const DialogRun run = RunDialog(*script);
+        EXPECT_EQ(run.boxOwner, Script().window);
+        EXPECT_TRUE(run.boxOverDialog);
+        EXPECT_FALSE(run.frameEnabledUnderBox);
+        EXPECT_TRUE(run.dialogActiveAfterBox);
+        EXPECT_FALSE(run.frameEnabledAfterBox);
+        EXPECT_FALSE(run.endedByAction);
+    }
+    test::RecordMessages();
 }
 
 TEST_F(InputDialogTest, EnterPressesTheDefaultButton) {

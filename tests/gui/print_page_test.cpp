@@ -214,10 +214,9 @@ TEST_F(PrintPageTest, EveryFortuneTextAndHeadingFitsItsBox) {
         HGDIOBJ previous = SelectObject(dc, textFont);
         for (int kind = 0; kind < kFortuneKinds; ++kind)
             for (int n = 0; n <= 82; ++n) {
-                RECT box = {0, 0, boxWidth, 0};
-                DrawTextA(dc, fortunes.FortuneText(kind, n), -1, &box, DT_WORDBREAK | DT_CALCRECT);
-                EXPECT_LE(box.bottom, boxHeight) << "kind " << kind << " number " << n;
-                EXPECT_LE(box.right, boxWidth) << "kind " << kind << " number " << n;
+                EXPECT_LE(CDrawContext::WrappedHeight(dc, fortunes.FortuneText(kind, n), boxWidth),
+                          boxHeight)
+                    << "kind " << kind << " number " << n;
             }
         SelectObject(dc, headingFont);
         const int headingRoom = Scaled(470, scale) - Scaled(254, scale);

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app_state.h"
 #include "child_window.h"
@@ -177,6 +179,55 @@ TEST_F(RankViewTest, PaintsTenBestAndTenWorstInFadingShades) {
         EXPECT_GT(count({288, y, 328, y + 18}, 0), 5) << "worst place " << r;
     }
     EXPECT_EQ(canvas.Pixel(55, 36 + 28 * 9 - 1), 30u << 16) << "the tenth shade is 30";
+}
+
+std::vector<COLORREF> Painted(CView* view) {
+    RECT client;
+    GetClientRect(view->window, &client);
+    test::CCanvas canvas(client.right, client.bottom);
+    PaintView(view, view->window, canvas.Dc());
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < canvas.Height(); ++y)
+        for (int x = 0; x < canvas.Width(); ++x) pixels.push_back(canvas.Pixel(x, y));
+    return pixels;
+}
+
+// A judgement made while the view is open shows only after a refresh, so a
+// part uncovered in between is painted from the same state as the rest.
+TEST_F(RankViewTest, PaintsTheListsAsTheyWereAtOpeningUntilARefresh) {
+    OfferNames();
+    CRankView* view = OpenFromMenu();
+    ASSERT_NE(view, nullptr);
+    const std::vector<COLORREF> opened = Painted(view);
+    ASSERT_TRUE(OpenView("佐々木", "健太郎", kJudgementView));
+    App().rankLists.OfferName("新人", "一番", 999);
+    EXPECT_EQ(Painted(view), opened);
+    Click(view, kRefreshButton);
+    EXPECT_NE(Painted(view), opened);
+}
+
+// Stored rows may hold any score: every row's text stays inside its panel.
+TEST_F(RankViewTest, ExtremeScoresAndLongNamesStayInsideTheirPanels) {
+    for (CRankList* list : {&App().rankLists.best, &App().rankLists.worst})
+        for (int row = 0; row < kRankRows; ++row)
+            SetRow(*list, row, "東西南北中", "春夏秋冬雪", row % 2 ? INT32_MIN : INT32_MAX);
+    CRankView* view = OpenFromMenu();
+    ASSERT_NE(view, nullptr);
+    RECT client;
+    GetClientRect(view->window, &client);
+    test::CCanvas canvas(client.right, client.bottom);
+    PaintView(view, view->window, canvas.Dc());
+    int inside = 0, outside = 0;
+    for (int y = 0; y < canvas.Height(); ++y)
+        for (int x = 0; x < canvas.Width(); ++x) {
+            if (canvas.Pixel(x, y) != kRowText) continue;
+            const int row = (y - 32) / 28, side = x < 280 ? 0 : 280;
+            const bool inPanel = y >= 32 && row < kRankRows && y - 32 - row * 28 < 25 &&
+                                 x >= side + 54 && x < side + 278;
+            ++(inPanel ? inside : outside);
+        }
+    EXPECT_GT(inside, 1000);
+    EXPECT_EQ(outside, 0);
 }
 
 // Refresh marks the ranking window for repainting from the lists, but only

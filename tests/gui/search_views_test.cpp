@@ -52,6 +52,46 @@ void Notify(CView* view, HWND list, int row, WORD code) {
     SendMessageA(view->window, WM_COMMAND, MAKEWPARAM(0, code), reinterpret_cast<LPARAM>(list));
 }
 
+// A double-click at a point of the list's client area, with the cursor
+// there, handled by the list itself.
+void DoubleClickAt(HWND list, POINT at) {
+    POINT onScreen = at;
+    ClientToScreen(list, &onScreen);
+    SetCursorPos(onScreen.x, onScreen.y);
+    const LPARAM where = MAKELPARAM(at.x, at.y);
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        PostMessageA(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, where);
+    test::PumpMessages();
+}
+
+// The list's client area and the area of its last row, that row in sight.
+void LastRowAndClient(HWND list, RECT& row, RECT& client) {
+    const int last = RowCount(list) - 1;
+    SendMessageA(list, LB_SETTOPINDEX, last, 0);
+    SendMessageA(list, LB_GETITEMRECT, last, reinterpret_cast<LPARAM>(&row));
+    GetClientRect(list, &client);
+}
+
+bool HasRoomBelowTheRows(HWND list) {
+    RECT row, client;
+    LastRowAndClient(list, row, client);
+    return row.bottom + 4 < client.bottom;
+}
+
+void DoubleClickBelowTheRows(HWND list) {
+    RECT row, client;
+    LastRowAndClient(list, row, client);
+    DoubleClickAt(list, {client.right / 2, (row.bottom + client.bottom) / 2});
+}
+
+// A double-click in the middle of a row, scrolled into sight first.
+void DoubleClickRow(HWND list, int row) {
+    SendMessageA(list, LB_SETTOPINDEX, row, 0);
+    RECT area;
+    SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&area));
+    DoubleClickAt(list, {(area.left + area.right) / 2, (area.top + area.bottom) / 2});
+}
+
 // The rank of each row counted afresh: a row that scores like the row
 // before it shares that row's rank.
 template <typename Row>
@@ -146,15 +186,19 @@ protected:
         EXPECT_STREQ(judged->GivenName(), givenName);
     }
 
-    // Double-clicks that must open nothing: no selection, a row past the
-    // ranking, and a double-click that another window claims to send.
-    static void ExpectStrayDoubleClicksIgnored(CView* view, HWND list, int rowsOfRanking) {
+    // Double-clicks that must open nothing: below the last row (where the
+    // list leaves room for it), a row past the ranking, and a double-click
+    // that another window claims to send. True when below was tried.
+    static bool ExpectStrayDoubleClicksIgnored(CView* view, HWND list, int rowsOfRanking) {
         const int views = test::ViewCount();
-        Notify(view, list, -1, LBN_DBLCLK);
-        ASSERT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), LB_ERR);
-        EXPECT_EQ(test::ViewCount(), views) << "no selection";
+        const bool room = HasRoomBelowTheRows(list);
+        if (room) {
+            SendMessageA(list, LB_SETCURSEL, 0, 0);
+            DoubleClickBelowTheRows(list);
+            EXPECT_EQ(test::ViewCount(), views) << "below the last row, row 1 selected";
+        }
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("余分な行"));
-        Notify(view, list, rowsOfRanking, LBN_DBLCLK);
+        DoubleClickRow(list, rowsOfRanking);
         EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), rowsOfRanking);
         EXPECT_EQ(test::ViewCount(), views) << "a row past the ranking";
         SendMessageA(list, LB_SETCURSEL, 0, 0);
@@ -162,6 +206,7 @@ protected:
                      reinterpret_cast<LPARAM>(App().client));
         EXPECT_EQ(test::ViewCount(), views) << "not from the result list";
         SendMessageA(list, LB_DELETESTRING, rowsOfRanking, 0);
+        return room;
     }
 
     static void ExpectListPlaced(CView* view, HWND list, int x, int width) {
@@ -206,7 +251,7 @@ TEST_F(SearchViewTest, ReadingListShowsTheCoreRankingAndJudgesADoubleClickedName
             << i;
 
     const int judgements = test::ViewCountOfKind(kJudgementView);
-    Notify(view, list, 5, LBN_DBLCLK);
+    DoubleClickRow(list, 5);
     ExpectJudgementOpened(judgements, "山田", core.results[5].written);
     Notify(view, list, 6, LBN_SELCHANGE);
     EXPECT_EQ(test::ViewCountOfKind(kJudgementView), judgements + 1) << "a click only selects";
@@ -252,7 +297,7 @@ TEST_F(SearchViewTest, ReadingWithoutSamplesShowsNoneAndItsDoubleClickOpensNothi
         ASSERT_EQ(RowCount(list), 1) << typed;
         EXPECT_EQ(RowText(list, 0), "該当なし");
         const int views = test::ViewCount();
-        Notify(view, list, 0, LBN_DBLCLK);
+        DoubleClickRow(list, 0);
         EXPECT_EQ(test::ViewCount(), views) << typed;
     }
 }
@@ -298,7 +343,7 @@ TEST_F(SearchViewTest, KanjiListShowsReadingsAndJudgesADoubleClickedName) {
     }
     const int last = core.resultCount - 1;
     const int judgements = test::ViewCountOfKind(kJudgementView);
-    Notify(view, list, last, LBN_DBLCLK);
+    DoubleClickRow(list, last);
     ExpectJudgementOpened(judgements, "山田", core.results[last].written);
     ExpectStrayDoubleClicksIgnored(view, list, core.resultCount);
 }
@@ -314,7 +359,7 @@ TEST_F(SearchViewTest, KanjiThatNoSampleHoldsShowsNone) {
     ASSERT_EQ(RowCount(list), 1);
     EXPECT_EQ(RowText(list, 0), "該当なし");
     const int views = test::ViewCount();
-    Notify(view, list, 0, LBN_DBLCLK);
+    DoubleClickRow(list, 0);
     EXPECT_EQ(test::ViewCount(), views);
 }
 
@@ -339,7 +384,7 @@ TEST_F(SearchViewTest, SurnameListsRankBestOrWorstFirstAndJudgeTheChosenSurname)
         EXPECT_EQ(good, core.results[0].score >= core.results[kRankingRows - 1].score);
 
         const int judgements = test::ViewCountOfKind(kJudgementView);
-        Notify(view, list, kRankingRows - 1, LBN_DBLCLK);
+        DoubleClickRow(list, kRankingRows - 1);
         ExpectJudgementOpened(judgements, core.results[kRankingRows - 1].surname, "太郎");
         ExpectStrayDoubleClicksIgnored(view, list, kRankingRows);
         EXPECT_GT(HeadingPixels(view, {2, 8, 280, 52}, good ? 0xFF0000 : 0x0000FF), 40);
@@ -415,7 +460,7 @@ TEST_F(SearchViewTest, ChoosingAPatternListsItsSampleNamesAndADoubleClickJudgesO
     HWND samples = view->controls[CStrokeSearchView::kSampleList];
     const CSampleName& store = *App().samples;
     char label[128];
-    bool choseTwo = false, choseOne = false;
+    bool choseTwo = false, choseOne = false, triedBelow = false;
     for (int row = 0; row < view->search.resultCount && !(choseTwo && choseOne); ++row) {
         const StrokeResult& pattern = view->search.results[row];
         const int32_t rest = pattern.characterCount == 2 ? pattern.strokes[1] : 0;
@@ -444,12 +489,13 @@ TEST_F(SearchViewTest, ChoosingAPatternListsItsSampleNamesAndADoubleClickJudgesO
         const int judgements = test::ViewCountOfKind(kJudgementView);
         char written[16] = {};
         store.GetSampleKj(pattern.strokes[0], rest, count - 1, written);
-        Notify(view, samples, count - 1, LBN_DBLCLK);
+        DoubleClickRow(samples, count - 1);
         ExpectJudgementOpened(judgements, "鈴木", written);
-        ExpectStrayDoubleClicksIgnored(view, samples, count);
+        triedBelow |= ExpectStrayDoubleClicksIgnored(view, samples, count);
         (rest ? choseTwo : choseOne) = true;
     }
     EXPECT_TRUE(choseTwo && choseOne) << "the ranking holds patterns of one and two characters";
+    EXPECT_TRUE(triedBelow) << "a short sample list leaves room below its rows";
 
     // Clearing the selection keeps the chosen pattern and its names.
     const int32_t first = view->selectedFirst, rest = view->selectedRest;
@@ -479,7 +525,7 @@ TEST_F(SearchViewTest, PatternWithoutSampleNamesShowsNoneAndNoHint) {
     view->FormatSampleLabel(label, sizeof label);
     EXPECT_EQ(std::strstr(label, "ﾀﾞﾌﾞﾙｸﾘｯｸ"), nullptr) << label;
     const int views = test::ViewCount();
-    Notify(view, samples, 0, LBN_DBLCLK);
+    DoubleClickRow(samples, 0);
     EXPECT_EQ(test::ViewCount(), views);
 
     // A one-character pattern of 25 strokes lies beyond the table too.
@@ -502,7 +548,7 @@ TEST_F(SearchViewTest, SampleRowOfAKeyJudgesThatNameWithTheSurname) {
         if (RowText(samples, i) == " 千里  (せんり)") row = i;
     ASSERT_GE(row, 0);
     const int judgements = test::ViewCountOfKind(kJudgementView);
-    Notify(view, samples, row, LBN_DBLCLK);
+    DoubleClickRow(samples, row);
     ExpectJudgementOpened(judgements, "鈴木", "千里");
 }
 

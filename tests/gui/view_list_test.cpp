@@ -129,20 +129,6 @@ TEST_F(ViewListTest, RankingWindowIsKnownWhileOpen) {
     EXPECT_EQ(List().rankingWindow, List().head->window);
 }
 
-TEST_F(ViewListTest, EscapeAsksAndCancelKeepsTheWindow) {
-    OpenView("山田", "太郎", kJudgementView);
-    HWND window = List().head->window;
-    std::string question;
-    test::AnswerNextMessageBox(IDCANCEL, &question);
-    SendMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_EQ(question, "\n終了しますか？\n\n");
-    EXPECT_TRUE(IsWindow(window));
-    test::AnswerNextMessageBox(IDOK);
-    SendMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(test::ViewCount(), 0);
-}
-
 TEST_F(ViewListTest, PaintOfAWindowWithoutAViewIsValidated) {
     // A child of the view class that no view owns, as during a view's creation.
     HWND stray = CreateMDIWindowA("MDIChild", "stray", WS_VISIBLE, 0, 0, 100, 100, App().client,

@@ -27,6 +27,22 @@ CView* ViewTest::NewestView() {
     return last;
 }
 
+const ViewRequest kEveryViewRequest[13] = {
+    {kJudgementView, "山田", "太郎"},
+    {kExplanationView, "山田", "太郎"},
+    {kStrokeMethodView, "山田", "太郎"},
+    {kElementMethodView, "山田", "太郎"},
+    {kYinYangMethodView, "山田", "太郎"},
+    {kSameStrokeMethodView, "山田", "太郎"},
+    {kRankView, "良い", "悪い"},
+    {kStrokeSearchView, "山田", "良い"},
+    {kReadingSearchView, "山田", "たろう"},
+    {kKanjiSearchView, "山田", "太"},
+    {kSurnameSearchView, "良い", "太郎"},
+    {kVersionView, "ばー", "じょん"},
+    {kFeaturesView, "説明", "特徴"},
+};
+
 std::string JoinFirst(const char* const* pool, int count) {
     std::string joined;
     for (int i = 0; i < count; ++i) joined += pool[i];
@@ -39,10 +55,9 @@ CShownFrame::~CShownFrame() { ShowWindow(frame_, SW_HIDE); }
 
 bool CShownFrame::Snap(HWND window, const std::string& fileName) const {
     SetForegroundWindow(frame_);
-    // A window closed just before may take a moment to leave the screen.
+    // What the messages leave on the screen, nothing forced; a window
+    // closed just before may take a moment to leave it.
     PumpFor(400);
-    RedrawWindow(frame_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PumpFor(150);
     return SaveWindowPng(window, ArtefactPath(fileName.c_str()));
 }
 

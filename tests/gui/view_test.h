@@ -23,6 +23,14 @@ protected:
     static CView* NewestView();
 };
 
+// A request for every view kind, with the texts its menu or button sends.
+struct ViewRequest {
+    int kind;
+    const char* first;
+    const char* second;
+};
+extern const ViewRequest kEveryViewRequest[13];
+
 // The first `count` pieces joined: names of every length from a pool.
 std::string JoinFirst(const char* const* pool, int count);
 
@@ -33,8 +41,8 @@ public:
     ~CShownFrame();
     CShownFrame(const CShownFrame&) = delete;
     CShownFrame& operator=(const CShownFrame&) = delete;
-    // Brings the frame forward, repaints it with its children once what was
-    // closed before has left the screen, and saves `window` as an artefact.
+    // Brings the frame forward, lets the messages settle and saves `window`
+    // as the screen shows it, as an artefact.
     bool Snap(HWND window, const std::string& fileName) const;
 
 private:

@@ -147,6 +147,8 @@ echo "$fonts" | tail -n +3 | awk '$(NF-4) == "yes"' | grep -Eiq 'IPA|Mincho|Goth
   || fail "no Japanese font is embedded"
 pdftoppm -r 60 -png -singlefile "$pdf" "$artefacts/print_judgement"
 [ -s "$artefacts/print_judgement.png" ] || fail "pdftoppm made no picture"
+pdftoppm -r 150 -gray -singlefile "$pdf" "$work/page"
+python3 "$here/printed_faces.py" "$work/page.pgm" || fail "the printed faces are wrong"
 
 # --- a queue that refuses jobs: printing must say it failed.
 cupsreject "$queue"
