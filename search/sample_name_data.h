@@ -10,12 +10,15 @@ extern const char* const* const kSurnameGroups[kSurnameGroupCount];
 
 // Given names under one stroke key (strokes of the first character, sum of
 // the strokes of the others). Each text holds up to 10 entries
-// "written__reading" separated by single ASCII blanks.
+// "written__reading" separated by single ASCII blanks. `sexes` holds one
+// letter per entry in entry order across the texts: 'b' a boy's name, 'g' a
+// girl's name, 'e' either.
 struct SampleNameKey {
     int firstStrokes;
     int restStrokes;
     int textCount;
     const char* const* texts;
+    const char* sexes;
 };
 
 // Every key that holds names, ordered by firstStrokes, then restStrokes.

@@ -13,8 +13,9 @@ Every loader yields `NameRecord`s:
 Sources (all free to ship derived data from; see tools/README.md):
 
 - ENAMDICT (Debian package enamdict, /usr/share/edict/enamdict, EUC-JP,
-  CC BY-SA 3.0): entries tagged m (male), f (female), g (given, either);
-  s for surnames. Its f/m tags are old and often one-sided. Weight: 1 plus
+  CC BY-SA 3.0): entries tagged m (male), f (female), g (given, either)
+  and u (a person's name, given or family; many names of today are only
+  there, e.g. 陽翔 はると); s for surnames. Its f/m tags are old and often one-sided. Weight: 1 plus
   the number of full-name entries (tag h) the name is part of.
 - IPA dictionary (Debian package mecab-ipadic, Noun.name.csv, EUC-JP,
   BSD-style licence): person names 人名,名 (given) and 人名,姓 (surname)
@@ -101,7 +102,7 @@ def _fame(entries, surnames, given):
 
 
 def enamdict_names(path=DEFAULT_ENAMDICT, entries=None):
-    """Given names (tags m, f, g) and surnames (tag s) of ENAMDICT.
+    """Given names (tags m, f, g, u) and surnames (tag s) of ENAMDICT.
 
     Returns (given, surnames), two lists of NameRecord. One record per
     (written, reading); sex from m/f (both or g only: None)."""
@@ -110,8 +111,8 @@ def enamdict_names(path=DEFAULT_ENAMDICT, entries=None):
     for written, reading, tags in entries:
         if "s" in tags:
             sur_tags[(written, reading)] = True
-        if tags & {"m", "f", "g"}:
-            giv_tags[(written, reading)] |= tags & {"m", "f", "g"}
+        if tags & {"m", "f", "g", "u"}:
+            giv_tags[(written, reading)] |= tags & {"m", "f", "g", "u"}
     sur_fame, giv_fame = _fame(entries, set(sur_tags), set(giv_tags))
     given = []
     for (written, reading), tags in giv_tags.items():

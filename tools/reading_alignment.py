@@ -15,7 +15,15 @@ that each piece is a reading the dictionary allows for its character:
 - before another character a reading ending in つ ち く き may end in a
   small っ instead (一平 いっぺい);
 - long vowels only as the dictionary writes them (no lengthening or
-  shortening).
+  shortening);
+- a name of one character may read as an adjective or verb of the
+  character in the old name form: stem + し for a kun reading in -い
+  (清 きよ.い -> きよし), stem + む for one in -める (治 おさ.める -> おさむ),
+  and a name reading + し (博 ひろ -> ひろし);
+- the few readings of names of today that KANJIDIC does not list
+  (`TODAY_READINGS`, e.g. 葵 まり in 陽葵 ひまり) and the words read as a whole
+  (`WHOLE_WORDS`, e.g. 大和 やまと; the word's reading goes to its first
+  character and each further character of the word gets '').
 
 `plausible(written, reading)` is True when at least one split exists.
 `readings_of(ch)` gives the set of base readings of one character.
@@ -39,6 +47,23 @@ HALF_VOICED = dict(zip("はひふへほ", "ぱぴぷぺぽ"))
 GEMINATING = set("つちくき")
 MAX_SPLITS = 64
 
+# Readings that names of today give characters beyond KANJIDIC's lists:
+# mostly the first syllables of a reading (夏 な from なつ, 凛 り from りん).
+TODAY_READINGS = {
+    "葵": "まり", "凛": "り", "心": "こ ここ", "夏": "な", "杏": "あ", "寧": "ね",
+    "鈴": "り", "叶": "か", "奏": "か", "来": "ら", "渚": "な", "颯": "さ はや",
+    "暖": "はる", "虹": "こ にじ", "星": "せ", "楓": "か", "風": "か", "彩": "あ",
+    "桜": "お", "麗": "れ", "月": "る つき", "音": "おん", "結": "ゆ", "咲": "さ",
+}
+
+# Words that names use and that read as a whole, not character by character.
+WHOLE_WORDS = {
+    "大和": "やまと", "日向": "ひなた ひゅうが", "和泉": "いずみ", "飛鳥": "あすか",
+    "息吹": "いぶき", "永遠": "とわ", "今日": "きょう", "明日": "あす", "五月": "さつき",
+    "弥生": "やよい", "紅葉": "もみじ", "百合": "ゆり", "時雨": "しぐれ", "胡桃": "くるみ",
+    "小豆": "あずき", "東風": "こち", "七夕": "たなばた", "神楽": "かぐら",
+}
+
 
 def kana_to_hiragana(text):
     """Katakana to hiragana; other characters unchanged."""
@@ -56,21 +81,40 @@ def _clean(reading):
     return {r}
 
 
+def _old_name_forms(reading):
+    """The old name forms a kun reading gives a one-character name."""
+    r = kana_to_hiragana(reading.replace("-", ""))
+    stem, dot, tail = r.partition(".")
+    if dot and tail.endswith("い"):
+        return {stem + "し"}
+    if dot and tail.startswith("め"):
+        return {stem + "む"}
+    return set()
+
+
 def load_readings(kanjidic2=DEFAULT_KANJIDIC2, kanjidic=DEFAULT_KANJIDIC):
-    """Map character -> set of hiragana readings (on, kun, nanori)."""
-    readings = {}
+    """Map character -> set of hiragana readings (on, kun, nanori, those of
+    TODAY_READINGS). The old name forms of one-character names are under
+    the key ('single', character)."""
+    readings = {ch: set(rs.split()) for ch, rs in TODAY_READINGS.items()}
+
+    def add(ch, raw_readings, nanori):
+        bucket = readings.setdefault(ch, set())
+        single = readings.setdefault(("single", ch), set())
+        for r in raw_readings:
+            bucket |= _clean(r)
+            single |= _old_name_forms(r)
+        single |= {kana_to_hiragana(n) + "し" for n in nanori}
+
     if kanjidic2 and os.path.exists(kanjidic2):
         with gzip.open(kanjidic2, "rt", encoding="utf-8") as f:
             text = f.read()
         for block in text.split("<character>")[1:]:
             lit = re.search(r"<literal>(.+?)</literal>", block)
-            if not lit:
-                continue
-            found = re.findall(r'<reading r_type="ja_(?:on|kun)">([^<]+)</reading>', block)
-            found += re.findall(r"<nanori>([^<]+)</nanori>", block)
-            bucket = readings.setdefault(lit.group(1), set())
-            for r in found:
-                bucket |= _clean(r)
+            if lit:
+                nanori = re.findall(r"<nanori>([^<]+)</nanori>", block)
+                add(lit.group(1), re.findall(r'<reading r_type="ja_(?:on|kun)">([^<]+)</reading>', block)
+                    + nanori, nanori)
     if kanjidic and os.path.exists(kanjidic):
         with open(kanjidic, "rb") as f:
             for raw in f:
@@ -78,14 +122,9 @@ def load_readings(kanjidic2=DEFAULT_KANJIDIC2, kanjidic=DEFAULT_KANJIDIC):
                 if not line or line.startswith("#"):
                     continue
                 fields = line.split(" ")
-                bucket = readings.setdefault(fields[0], set())
-                for field in fields[2:]:
-                    if field.startswith("{"):
-                        break
-                    if field in ("T1", "T2"):
-                        continue
-                    if re.fullmatch(r"[\u3041-\u30f6.\-]+", field):
-                        bucket |= _clean(field)
+                kana = [x for x in fields[2:] if re.fullmatch(r"[\u3041-\u30f6.\-]+|T1|T2", x)]
+                nanori = kana[kana.index("T1") + 1:] if "T1" in kana else []
+                add(fields[0], [x for x in kana if x not in ("T1", "T2")], nanori)
     for bucket in readings.values():
         bucket.discard("")
     return readings
@@ -110,6 +149,8 @@ class Aligner:
         base = self.readings_of(written[i - 1]) if ch == "々" and i > 0 else self.readings_of(ch)
         kana = ch != "々" and kana_to_hiragana(ch) in base and len(base) == 1
         forms = set(base)
+        if len(written) == 1:
+            forms |= self.readings.get(("single", ch), set())
         if i > 0 and not kana:
             for r in base:
                 if r[0] in VOICED:
@@ -119,6 +160,11 @@ class Aligner:
         if i + 1 < len(written) and not kana:
             forms |= {f[:-1] + "っ" for f in list(forms) if len(f) > 1 and f[-1] in GEMINATING}
         return forms
+
+    def _words(self, written, i):
+        """(length, reading) of the whole-read words starting at character i."""
+        return [(len(w), r) for w, rs in WHOLE_WORDS.items() if written.startswith(w, i)
+                for r in rs.split()]
 
     def align(self, written, reading):
         """Every split of reading into per-character readings of written, as
@@ -135,6 +181,10 @@ class Aligner:
                     out += [(form,) + tail for tail in rest(i + 1, pos + len(form))]
                     if len(out) >= MAX_SPLITS:
                         break
+            for length, word_reading in self._words(written, i):
+                if reading.startswith(word_reading, pos):
+                    out += [(word_reading,) + ("",) * (length - 1) + tail
+                            for tail in rest(i + length, pos + len(word_reading))]
             return out[:MAX_SPLITS]
         return sorted(rest(0, 0))
 
@@ -146,5 +196,6 @@ class Aligner:
 if __name__ == "__main__":
     aligner = Aligner()
     for w, r in [("陽翔", "はると"), ("一平", "いっぺい"), ("太郎", "たろう"), ("一一", "かずひと"),
-                 ("佐々木", "ささき"), ("さくら", "さくら"), ("翔子", "さちこ"), ("浴衣", "ゆい")]:
+                 ("佐々木", "ささき"), ("さくら", "さくら"), ("翔子", "さちこ"), ("浴衣", "ゆい"),
+                 ("清", "きよし"), ("治", "おさむ"), ("博", "ひろし"), ("大和", "やまと"), ("陽葵", "ひまり")]:
         print(w, r, aligner.align(w, r))
