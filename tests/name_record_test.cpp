@@ -58,12 +58,12 @@ TEST(NameRecord, GridsByShapeOfName) {
 }
 
 TEST(NameRecord, MissingCharactersCountZero) {
-    CNameRecord r = Judged("侃", "太郎");  // 侃 is not in the table
+    CNameRecord r = Judged("ゐ", "太郎");  // ゐ is not in the table
     EXPECT_EQ(r.strokes[0], 0);
     EXPECT_EQ(r.heaven, 0);
     EXPECT_EQ(r.scores[kStrokeMethod], -1);
 
-    r = Judged("山田", "侃侃");
+    r = Judged("山田", "ゐゐ");
     EXPECT_EQ(r.earth, 0);
     EXPECT_EQ(r.scores[kStrokeMethod], -1);
 }

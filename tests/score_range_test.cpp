@@ -18,7 +18,7 @@ namespace {
 std::vector<std::string> SampleCharacters() {
     std::vector<std::string> chars;
     for (int k = 1; k <= kMaxStrokes; ++k) chars.emplace_back(TheStrokeTable().Text(k), 2);
-    chars.push_back("侃");
+    chars.push_back("ゐ");
     return chars;
 }
 

@@ -1,28 +1,79 @@
 #!/usr/bin/env python3
 """Generate engine/stroke_table_data.cpp, the built-in stroke table.
 
-Kanji: every kanji of JIS X 0208 levels 1 and 2 (rows 16-84), except eight
-that the table leaves out, with the stroke count of KANJIDIC (first S field),
-corrected by a few fixed counts. Kana, digits and marks come from the fixed
-list below.
+Kanji: every kanji of JIS X 0208 levels 1 and 2 (rows 16-84) with the stroke
+count of KANJIDIC (first S field), corrected by a few fixed counts; and every
+vendor-extension kanji of code page 932 (NEC-selected IBM extensions, lead
+bytes 0xED/0xEE, and IBM extensions 0xFA40-0xFC4B), each under all of its
+codes, with the first stroke count of KANJIDIC2, else the Unicode database's
+kTotalStrokes, except the hand-checked counts below. Kana, digits and marks
+come from the fixed list below.
 
-Usage: python3 tools/gen_stroke_table.py [--kanjidic PATH] [--out PATH]
-Needs the Debian package kanjidic (/usr/share/edict/kanjidic, EUC-JP).
-The build does not need it: the output file is committed.
+Usage: python3 tools/gen_stroke_table.py [--kanjidic PATH] [--kanjidic2 PATH]
+                                         [--unihan PATH] [--out PATH]
+Needs the Debian packages kanjidic (/usr/share/edict/kanjidic, EUC-JP),
+kanjidic-xml (/usr/share/edict/kanjidic2.xml.gz) and unicode-data
+(/usr/share/unicode/Unihan_IRGSources.txt.bz2).
+The build does not need them: the output file is committed.
 """
 
 import argparse
+import bz2
+import gzip
 import os
 import re
 import sys
+import unicodedata
+import xml.etree.ElementTree as ET
 
 MAX_STROKES = 30
 DEFAULT_KANJIDIC = "/usr/share/edict/kanjidic"
+DEFAULT_KANJIDIC2 = "/usr/share/edict/kanjidic2.xml.gz"
+DEFAULT_UNIHAN = "/usr/share/unicode/Unihan_IRGSources.txt.bz2"
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 DEFAULT_OUT = os.path.join(ROOT, "engine", "stroke_table_data.cpp")
 
-# Kanji of JIS X 0208 that the table does not hold.
-EXCLUDED_KANJI = "侃桔堯槇遙瑤凜熙"
+# Lead bytes of the vendor extensions: NEC-selected IBM extensions (rows
+# 89-92) and IBM extensions.
+VENDOR_LEADS = (0xED, 0xEE, 0xFA, 0xFB, 0xFC)
+
+# Vendor-extension kanji whose dictionary count does not follow the table's
+# convention (modern form as drawn, radical forms counted as drawn, 艹 as 3,
+# 阝 as 3, 犭 as 3, 飠 as 8, 辶 as 3 unless drawn with two dots), checked
+# against the character as drawn: character -> (count, why).
+HAND_CHECKED = {
+    "曻": (10, "日 4 + 夕 3 + the three strokes under it"),
+    "偀": (10, "亻 2 + 英 8"),
+    "厲": (14, "厂 2 + 萬 12"),
+    "寬": (14, "宀 3 + 艹 3 + 見 7 + dot 1"),
+    "嵭": (13, "山 3 + 旁 10"),
+    "弴": (11, "弓 3 + 享 8"),
+    "德": (15, "彳 3 + 十 2 + 罒 5 + 一 1 + 心 4"),
+    "恝": (10, "丰 4 + 刀 2 + 心 4"),
+    "擎": (16, "敬 12 + 手 4"),
+    "暿": (16, "日 4 + 喜 12"),
+    "桒": (9, "十 2 + 卄 3 + 木 4"),
+    "﨓": (12, "木 4 + 苻 8"),
+    "泚": (9, "氵 3 + 此 6"),
+    "瀨": (19, "氵 3 + 賴 16"),
+    "燁": (14, "火 4 + 華 10"),
+    "猪": (12, "犭 3 + 者 with its dot 9"),
+    "璉": (14, "王 4 + 連 10"),
+    "荢": (9, "艹 3 + 宀 3 + 子 3"),
+    "荿": (9, "艹 3 + 成 6"),
+    "﨟": (16, "月 4 + 葛 12"),
+    "薰": (17, "艹 3 + 熏 14"),
+    "蘒": (24, "艹 3 + 穐 21"),
+    "逸": (12, "兔 8 + 辶 drawn with two dots 4, as 遙 counts"),
+    "郞": (10, "良 7 + 阝 3"),
+    "都": (12, "者 with its dot 9 + 阝 3"),
+    "鄕": (13, "乡 3 + 皀 7 + 阝 3"),
+    "隆": (12, "阝 3 + 夂 3 + 一 1 + 生 5: 隆 with its extra stroke"),
+    "霳": (19, "雨 8 + 隆 11"),
+    "靏": (29, "雨 8 + 鶴 21"),
+    "餧": (16, "飠 8 + 委 8"),
+    "馞": (16, "香 9 + 孛 7"),
+}
 
 # Counts that bind where dictionaries disagree or count differently.
 FIXED_COUNTS = {
@@ -48,18 +99,14 @@ NON_KANJI_ROWS = [
     (9, "", "", "９"),
 ]
 
-EXPECTED_KANJI = 6347
+EXPECTED_KANJI = 6355
+EXPECTED_VENDOR_KANJI = 360
 EXPECTED_HIRAGANA = 80
 EXPECTED_KATAKANA = 81
 EXPECTED_OTHER = 13
-EXPECTED_TOTAL = EXPECTED_KANJI + EXPECTED_HIRAGANA + EXPECTED_KATAKANA + EXPECTED_OTHER
-
-# Characters per stroke count aimed at (1..30); the dictionary decides, this
-# is only compared against in the summary.
-TARGET_PER_COUNT = [
-    18, 74, 115, 135, 169, 208, 317, 436, 466, 549, 575, 575, 537, 429, 429,
-    368, 301, 204, 173, 128, 113, 65, 52, 36, 19, 9, 9, 5, 5, 2,
-]
+# Every vendor kanji has two codes, one in each extension.
+EXPECTED_CODES = (EXPECTED_KANJI + 2 * EXPECTED_VENDOR_KANJI + EXPECTED_HIRAGANA
+                  + EXPECTED_KATAKANA + EXPECTED_OTHER)
 
 
 def jis_to_sjis(row, cell):
@@ -111,19 +158,82 @@ def kanjidic_strokes(fields):
     return None
 
 
-def build_table(kanjidic_path=DEFAULT_KANJIDIC, notes=None):
+def read_kanjidic2(path):
+    """Map character -> first stroke count of its KANJIDIC2 entry."""
+    with gzip.open(path) as f:
+        root = ET.parse(f).getroot()
+    return {c.findtext("literal"): int(c.find("misc").findtext("stroke_count"))
+            for c in root.iter("character")}
+
+
+def read_unihan_strokes(path):
+    """Map character -> first kTotalStrokes value of the Unicode database."""
+    counts = {}
+    with bz2.open(path, "rt", encoding="utf-8") as f:
+        for line in f:
+            if "\tkTotalStrokes\t" in line:
+                code, _, values = line.rstrip("\n").split("\t")
+                counts[chr(int(code[2:], 16))] = int(values.split()[0])
+    return counts
+
+
+def vendor_codes(lead):
+    """The assigned two-byte codes of one lead byte, in code order."""
+    for trail in range(0x40, 0xFD):
+        code = bytes((lead, trail))
+        if trail != 0x7F and decodes(code):
+            yield code
+
+
+def decodes(code):
+    try:
+        code.decode("cp932")
+        return True
+    except UnicodeDecodeError:
+        return False
+
+
+def vendor_kanji():
+    """Map character -> its codes (NEC-selected first) for every vendor kanji."""
+    result = {}
+    for lead in VENDOR_LEADS:
+        for code in vendor_codes(lead):
+            ch = code.decode("cp932")
+            if unicodedata.name(ch, "").startswith("CJK"):
+                result.setdefault(ch, []).append(code)
+    return result
+
+
+def vendor_count(ch, dic2, unihan, notes):
+    """Stroke count of one vendor kanji and the name of its source."""
+    if ch in HAND_CHECKED:
+        n, why = HAND_CHECKED[ch]
+        notes.append("hand-checked %s U+%04X: %d (KANJIDIC2 %s, Unihan %s): %s"
+                     % (ch, ord(ch), n, dic2.get(ch), unihan.get(ch), why))
+        return n, "hand"
+    if ch in dic2:
+        return dic2[ch], "KANJIDIC2"
+    if ch in unihan:
+        return unihan[ch], "Unihan"
+    raise SystemExit("no stroke count for U+%04X" % ord(ch))
+
+
+def build_table(kanjidic_path=DEFAULT_KANJIDIC, notes=None,
+                kanjidic2_path=DEFAULT_KANJIDIC2, unihan_path=DEFAULT_UNIHAN,
+                sources=None):
     """Return dict character -> stroke count (1..30) of the whole table.
 
-    notes, when a list, receives lines describing every correction made.
+    notes, when a list, receives lines describing every correction made;
+    sources, when a dict, receives source name -> number of vendor kanji
+    counted from it.
     """
     if notes is None:
         notes = []
+    if sources is None:
+        sources = {}
     dic = read_kanjidic(kanjidic_path)
     table = {}
-    kanji = jis0208_kanji()
-    for ch, code in kanji:
-        if ch in EXCLUDED_KANJI:
-            continue
+    for ch, code in jis0208_kanji():
         fields = dic.get(code)
         if fields is None or fields[0] != ch:
             notes.append("missing from KANJIDIC: %s (%s)" % (ch, code))
@@ -142,6 +252,17 @@ def build_table(kanjidic_path=DEFAULT_KANJIDIC, notes=None):
     for ch in FIXED_COUNTS:
         if ch not in table:
             raise SystemExit("fixed character not in the kanji set: " + ch)
+    vendor = vendor_kanji()
+    for ch in HAND_CHECKED:
+        if ch not in vendor:
+            raise SystemExit("hand-checked character is no vendor kanji: U+%04X" % ord(ch))
+    dic2 = read_kanjidic2(kanjidic2_path)
+    unihan = read_unihan_strokes(unihan_path)
+    for ch in vendor:
+        if ch in table:
+            raise SystemExit("vendor kanji also in JIS X 0208: " + ch)
+        table[ch], source = vendor_count(ch, dic2, unihan, notes)
+        sources[source] = sources.get(source, 0) + 1
     for strokes, hira, kata, other in NON_KANJI_ROWS:
         for ch in hira + kata + other:
             if ch in table:
@@ -150,59 +271,83 @@ def build_table(kanjidic_path=DEFAULT_KANJIDIC, notes=None):
     return table
 
 
+def codes_of(ch, vendor):
+    """Every two-byte code of a character: all vendor codes, else its one code."""
+    return vendor.get(ch) or [ch.encode("cp932")]
+
+
 def texts_by_count(table):
-    """List of 30 strings; entry k-1 holds the characters of k strokes in code order."""
+    """List of 30 code lists; entry k-1 holds the codes of k strokes in code order."""
+    vendor = vendor_kanji()
     buckets = [[] for _ in range(MAX_STROKES)]
     for ch, n in table.items():
         if not 1 <= n <= MAX_STROKES:
             raise SystemExit("stroke count out of range: %s %d" % (ch, n))
-        buckets[n - 1].append(ch)
-    return ["".join(sorted(b, key=lambda c: c.encode("cp932"))) for b in buckets]
+        buckets[n - 1].extend(codes_of(ch, vendor))
+    return [sorted(b) for b in buckets]
 
 
 def check(table, texts):
+    vendor = vendor_kanji()
     hira = sum(len(r[1]) for r in NON_KANJI_ROWS)
     kata = sum(len(r[2]) for r in NON_KANJI_ROWS)
     other = sum(len(r[3]) for r in NON_KANJI_ROWS)
-    kanji = len(table) - hira - kata - other
+    kanji = len(table) - hira - kata - other - len(vendor)
     errors = []
-    if (kanji, hira, kata, other) != (EXPECTED_KANJI, EXPECTED_HIRAGANA,
-                                      EXPECTED_KATAKANA, EXPECTED_OTHER):
-        errors.append("counts kanji/hiragana/katakana/other = %d/%d/%d/%d"
-                      % (kanji, hira, kata, other))
-    joined = "".join(texts)
-    if len(joined) != EXPECTED_TOTAL or len(set(joined)) != EXPECTED_TOTAL:
-        errors.append("total %d characters, %d distinct" % (len(joined), len(set(joined))))
+    if (kanji, len(vendor), hira, kata, other) != (
+            EXPECTED_KANJI, EXPECTED_VENDOR_KANJI, EXPECTED_HIRAGANA,
+            EXPECTED_KATAKANA, EXPECTED_OTHER):
+        errors.append("counts kanji/vendor/hiragana/katakana/other = %d/%d/%d/%d/%d"
+                      % (kanji, len(vendor), hira, kata, other))
+    joined = [code for text in texts for code in text]
+    if len(joined) != EXPECTED_CODES or len(set(joined)) != EXPECTED_CODES:
+        errors.append("total %d codes, %d distinct" % (len(joined), len(set(joined))))
+    where = {}
     for k, text in enumerate(texts, 1):
-        for ch in text:
-            if table[ch] != k:
-                errors.append("%s in text %d" % (ch, k))
-            b = ch.encode("cp932")
-            if len(b) != 2 or b[0] < 0x81:
-                errors.append("not a two-byte code: " + ch)
-    for ch in EXCLUDED_KANJI + "　":
-        if ch in joined:
-            errors.append("excluded character present: " + ch)
-    where = {ch: k for k, text in enumerate(texts, 1) for ch in text}
+        for code in text:
+            where[code] = k
+            if len(code) != 2 or code[0] < 0x81:
+                errors.append("not a two-byte code: %r" % code)
+    for ch, n in table.items():
+        for code in codes_of(ch, vendor):
+            if where.get(code) != n:
+                errors.append("%s (%s) in text %s, not %d" % (ch, code.hex(), where.get(code), n))
+    if "　".encode("cp932") in where:
+        errors.append("the full-width space is present")
     for ch, n in FIXED_COUNTS.items():
-        if where.get(ch) != n:
-            errors.append("fixed count %s is %s" % (ch, where.get(ch)))
+        if where.get(ch.encode("cp932")) != n:
+            errors.append("fixed count %s is %s" % (ch, where.get(ch.encode("cp932"))))
     for strokes, h, k_, o in NON_KANJI_ROWS:
         for ch in h + k_ + o:
-            if where.get(ch) != strokes:
-                errors.append("non-kanji %s is %s" % (ch, where.get(ch)))
+            if where.get(ch.encode("cp932")) != strokes:
+                errors.append("non-kanji %s is %s" % (ch, where.get(ch.encode("cp932"))))
     if errors:
         raise SystemExit("check failed:\n  " + "\n  ".join(errors))
 
 
-def cpp_literal_lines(text, per_line=40):
-    return ['"%s"' % text[i:i + per_line] for i in range(0, len(text), per_line)] or ['""']
+def literal_pieces(codes):
+    """C++ literal text of codes: a standard code as its character (the
+    compiler encodes it back), a vendor code as hex escapes, since the
+    compiler would give a vendor kanji only one of its codes."""
+    for code in codes:
+        if code[0] in VENDOR_LEADS:
+            yield "\\x%02X\\x%02X" % (code[0], code[1])
+        else:
+            yield code.decode("cp932")
+
+
+def cpp_literal_lines(codes, per_line=40):
+    pieces = list(literal_pieces(codes))
+    return ['"%s"' % "".join(pieces[i:i + per_line])
+            for i in range(0, len(pieces), per_line)] or ['""']
 
 
 def write_cpp(texts, path):
     out = [
-        "// generated by tools/gen_stroke_table.py from KANJIDIC; do not edit",
-        "// KANJIDIC: Electronic Dictionary Research and Development Group, CC BY-SA.",
+        "// generated by tools/gen_stroke_table.py from KANJIDIC, KANJIDIC2 and the",
+        "// Unicode database; do not edit",
+        "// KANJIDIC, KANJIDIC2: Electronic Dictionary Research and Development Group, CC BY-SA.",
+        "// Unihan kTotalStrokes: Unicode, Inc., Unicode licence.",
         '#include "stroke_table_data.h"',
         "",
         "namespace hoshikura {",
@@ -210,7 +355,7 @@ def write_cpp(texts, path):
         "const char* const kStrokeTexts[kMaxStrokes] = {",
     ]
     for k, text in enumerate(texts, 1):
-        out.append("    // %d strokes: %d characters, %d bytes" % (k, len(text), 2 * len(text)))
+        out.append("    // %d strokes: %d codes, %d bytes" % (k, len(text), 2 * len(text)))
         lines = cpp_literal_lines(text)
         for i, lit in enumerate(lines):
             out.append("    " + lit + ("," if i == len(lines) - 1 else ""))
@@ -222,24 +367,27 @@ def write_cpp(texts, path):
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--kanjidic", default=DEFAULT_KANJIDIC)
+    ap.add_argument("--kanjidic2", default=DEFAULT_KANJIDIC2)
+    ap.add_argument("--unihan", default=DEFAULT_UNIHAN)
     ap.add_argument("--out", default=DEFAULT_OUT)
     args = ap.parse_args()
 
     notes = []
-    table = build_table(args.kanjidic, notes)
+    sources = {}
+    table = build_table(args.kanjidic, notes, args.kanjidic2, args.unihan, sources)
     texts = texts_by_count(table)
     check(table, texts)
     write_cpp(texts, args.out)
 
     for line in notes:
         print(line)
-    diffs = [len(t) - want for t, want in zip(texts, TARGET_PER_COUNT)]
-    print("strokes  chars  target  diff")
-    for k, (t, want, d) in enumerate(zip(texts, TARGET_PER_COUNT, diffs), 1):
-        print("%7d  %5d  %6d  %+4d" % (k, len(t), want, d))
-    print("total %d characters; sum of |diff| = %d; longest text %d bytes"
-          % (sum(len(t) for t in texts), sum(abs(d) for d in diffs),
-             max(2 * len(t) for t in texts)))
+    print("vendor kanji by source: " + ", ".join(
+        "%s %d" % item for item in sorted(sources.items())))
+    print("strokes  codes")
+    for k, text in enumerate(texts, 1):
+        print("%7d  %5d" % (k, len(text)))
+    print("total %d characters, %d codes; longest text %d bytes"
+          % (len(table), sum(len(t) for t in texts), max(2 * len(t) for t in texts)))
     print("wrote " + os.path.relpath(args.out, ROOT))
 
 

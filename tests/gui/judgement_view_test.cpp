@@ -22,9 +22,9 @@ namespace hoshikura {
 namespace {
 
 // Characters for names of every length: kanji, 々, hiragana, katakana, and
-// 侃, which the stroke table does not hold.
-const char* const kSurnamePool[] = {"佐", "々", "木", "さ", "侃"};
-const char* const kGivenPool[] = {"健", "ハ", "な", "侃", "鬱"};
+// ゐ, which the stroke table does not hold.
+const char* const kSurnamePool[] = {"佐", "々", "木", "さ", "ゐ"};
+const char* const kGivenPool[] = {"健", "ハ", "な", "ゐ", "鬱"};
 
 struct Box {
     RECT area;
@@ -230,7 +230,7 @@ TEST_F(JudgementViewTest, DrawsEveryCharacterAndItsStrokeCount) {
     const struct {
         const char* surname;
         const char* givenName;
-    } names[] = {{"佐々木", "健太郎"}, {"さくら", "ハナコ"}, {"侃", "鬱"}};
+    } names[] = {{"佐々木", "健太郎"}, {"さくら", "ハナコ"}, {"ゐ", "鬱"}};
     for (const auto& name : names) {
         CJudgementView* view = Open(name.surname, name.givenName);
         ASSERT_NE(view, nullptr);
@@ -252,8 +252,8 @@ TEST_F(JudgementViewTest, DrawsEveryCharacterAndItsStrokeCount) {
                 EXPECT_GE(first, px + 8) << name.surname << " one digit " << i;
         }
     }
-    CJudgementView* missing = Open("侃", "鬱");
-    EXPECT_EQ(missing->record.strokes[0], 0) << "侃 is not in the table and shows 0";
+    CJudgementView* missing = Open("ゐ", "鬱");
+    EXPECT_EQ(missing->record.strokes[0], 0) << "ゐ is not in the table and shows 0";
 }
 
 // Luck classes: blue for lucky, red for unlucky, black for neutral.
@@ -268,7 +268,7 @@ TEST_F(JudgementViewTest, GridRowsAreColouredByLuckClass) {
         // Grids 8, 9, 1, 9, 9.
         {"林", "一", {kBlue, kRed, kBlue, kRed, kRed}},
         // Grids 0, 4, 13, 9, 13: heaven 0 (not in the table) is neutral.
-        {"侃", "太郎", {kBlack, kRed, kBlue, kRed, kBlue}},
+        {"ゐ", "太郎", {kBlack, kRed, kBlue, kRed, kBlue}},
     };
     for (const auto& c : cases) {
         CJudgementView* view = Open(c.surname, c.givenName);
@@ -296,7 +296,7 @@ TEST_F(JudgementViewTest, GridRowsAreColouredByLuckClass) {
 // its highlight after the paint, also for the longest and heaviest names.
 TEST_F(JudgementViewTest, TextStaysInsideItsPanels) {
     const COLORREF highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
-    const char* const names[][2] = {{"山田", "太郎"}, {"鬱鬱鬱鬱鬱", "鬱鬱鬱鬱鬱"}, {"侃", "侃"}};
+    const char* const names[][2] = {{"山田", "太郎"}, {"鬱鬱鬱鬱鬱", "鬱鬱鬱鬱鬱"}, {"ゐ", "ゐ"}};
     for (const auto& name : names) {
         CJudgementView* view = Open(name[0], name[1]);
         ASSERT_NE(view, nullptr);
@@ -440,8 +440,8 @@ TEST_F(JudgementViewTest, SavesJudgementsOfSeveralShapes) {
     const char* const names[][3] = {{"山田", "太郎", "judgement_yamada_taro.png"},
                                     {"林", "一", "judgement_hayashi_hajime.png"},
                                     {"東西南北中", "春夏秋冬雪", "judgement_five_five.png"},
-                                    // 1 + 5, kana, and 侃 missing from the table.
-                                    {"侃", "さくらハナ", "judgement_one_five.png"}};
+                                    // 1 + 5, kana, and ゐ missing from the table.
+                                    {"ゐ", "さくらハナ", "judgement_one_five.png"}};
     for (const auto& name : names) {
         ASSERT_EQ(OpenView(name[0], name[1], kJudgementView), 1);
         EXPECT_TRUE(shown.Snap(App().viewList->head->window, name[2]));

@@ -235,7 +235,7 @@ TEST_F(StrokeMethodTest, BarsAddUpToTheStrokeScore) {
 // A name whose characters are all missing has grids of 0: no bars, and the
 // sum shows the score of -1.
 TEST_F(StrokeMethodTest, MissingCharactersShowMinusOne) {
-    CMethodView* view = Open("侃侃", "侃", kStrokeMethodView);
+    CMethodView* view = Open("ゐゐ", "ゐ", kStrokeMethodView);
     ASSERT_NE(view, nullptr);
     ASSERT_EQ(view->record.scores[0], -1);
     Painted painted(view);
@@ -343,7 +343,7 @@ TEST_F(ElementMethodTest, BoxesTakeTheColourOfTheirElement) {
         // Grids 11, 20, 9, 20, 20.
         {"悪", "娃", {kWood, kWater, kWater, kWater, kWater}},
         // Grids of 0 count as wood.
-        {"侃侃", "侃", {kWood, kWood, kWood, kWood, kWood}},
+        {"ゐゐ", "ゐ", {kWood, kWood, kWood, kWood, kWood}},
     };
     for (const auto& c : cases) {
         CMethodView* view = Open(c.surname, c.givenName, kElementMethodView);
@@ -423,7 +423,7 @@ TEST_F(MethodViewTest, YinYangDiscsFollowTheStrokeParity) {
         std::vector<bool> yang;
     } cases[] = {
         {"山田", "太郎", {true, true, false, true}},  // 3, 5, 4, 9
-        {"侃", "一", {false, true}},                  // a missing character counts 0: yin
+        {"ゐ", "一", {false, true}},                  // a missing character counts 0: yin
         {"闇磯嬰襖臆", "霞嚇橿轄竃", std::vector<bool>(10, true)},
     };
     for (const auto& c : cases) {
@@ -520,8 +520,8 @@ TEST_F(SameStrokeMethodTest, LinksMarkThePatternsThatHold) {
 // Over names of every shape, the patterns drawn cost exactly the points the
 // same-stroke score lacks.
 TEST_F(SameStrokeMethodTest, DrawnLinksCostWhatTheScoreLacks) {
-    const char* const surnames[] = {"山田", "佐々木", "悪田", "侃", "闇磯嬰襖臆"};
-    const char* const givenNames[] = {"太郎", "一", "悪", "侃", "霞嚇橿轄竃"};
+    const char* const surnames[] = {"山田", "佐々木", "悪田", "ゐ", "闇磯嬰襖臆"};
+    const char* const givenNames[] = {"太郎", "一", "悪", "ゐ", "霞嚇橿轄竃"};
     for (const char* surname : surnames) {
         for (const char* givenName : givenNames) {
             CMethodView* view = Open(surname, givenName, kSameStrokeMethodView);
