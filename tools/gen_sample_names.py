@@ -59,6 +59,9 @@ MAX_SURNAME_CHARS = 4
 MIN_COMMONNESS = 4.5
 MAX_SPELLINGS_PER_READING = 40
 KANA_SHARE = 0.6
+# A reading enters only when its commonness is at most this far below the
+# most common reading of the same written form (裕子 ゆうこ, not ひろし).
+MAX_BELOW_USUAL_READING = 1.5
 MIN_GIMEI_SPELLINGS = 2
 MIN_ENDING_COUNT = 5
 
@@ -264,12 +267,22 @@ class SexGuess:
         return [("char", written[-1]), ("end2", reading[-2:]), ("end3", reading[-3:])]
 
     def guess(self, written, reading):
+        """'b', 'g', or 'e' when the classified names do not agree. The last
+        character decides alone when its names agree (一衛 かずえ is a boy's
+        name although names in -ずえ are girls' names)."""
+        char = self.counts[("char", written[-1])]
+        if char["b"] + char["g"] >= 10:
+            decided = self._decide(char["b"], char["g"])
+            if decided != "e":
+                return decided
         boys = girls = 0
         for feature in self._features(written, reading):
             c = self.counts[feature]
             boys, girls = boys + c["b"], girls + c["g"]
-        if boys + girls < 5:
-            return "e"
+        return self._decide(boys, girls) if boys + girls >= 5 else "e"
+
+    @staticmethod
+    def _decide(boys, girls):
         share = boys / (boys + girls)
         return "b" if share >= 0.8 else "g" if share <= 0.2 else "e"
 
@@ -329,8 +342,13 @@ def select_given(weights, votes, shares, name_filter):
         if score < MIN_COMMONNESS or name_filter.refusal(written, reading):
             continue
         by_reading[reading].append((score, written))
+    best_of_written = collections.defaultdict(float)
+    for reading, spellings in by_reading.items():
+        for score, written in spellings:
+            best_of_written[written] = max(best_of_written[written], score)
     chosen = []
     for reading, spellings in by_reading.items():
+        spellings = [s for s in spellings if s[0] >= best_of_written[s[1]] - MAX_BELOW_USUAL_READING]
         spellings.sort(key=lambda s: (-s[0], s[1].encode("cp932")))
         chosen += [(written, reading, score) for score, written in spellings[:MAX_SPELLINGS_PER_READING]]
     told = {(w, r): told_sex(votes.get((w, r), {})) for w, r, _ in chosen}
