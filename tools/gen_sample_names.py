@@ -257,8 +257,10 @@ class SexGuess:
 
     def __init__(self, told):
         self.counts = collections.defaultdict(collections.Counter)
+        self.totals = collections.Counter()
         for (written, reading), sex in told.items():
             if sex in ("b", "g"):
+                self.totals[sex] += 1
                 for feature in self._features(written, reading):
                     self.counts[feature][sex] += 1
 
@@ -281,9 +283,12 @@ class SexGuess:
             boys, girls = boys + c["b"], girls + c["g"]
         return self._decide(boys, girls) if boys + girls >= 5 else "e"
 
-    @staticmethod
-    def _decide(boys, girls):
-        share = boys / (boys + girls)
+    def _decide(self, boys, girls):
+        """By the rate among all boys' and all girls' names, since the
+        sources classify far more girls' names than boys'."""
+        boy_rate = boys / max(1, self.totals["b"])
+        girl_rate = girls / max(1, self.totals["g"])
+        share = boy_rate / (boy_rate + girl_rate)
         return "b" if share >= 0.8 else "g" if share <= 0.2 else "e"
 
 
