@@ -58,7 +58,7 @@ MAX_SURNAME_CHARS = 4
 # most this many spellings of one reading enter, the most common first.
 MIN_COMMONNESS = 4.5
 MAX_SPELLINGS_PER_READING = 50
-KANA_SHARE = 0.6
+KANA_SHARE = 0.4
 # A reading enters only when its commonness is at most this far below the
 # most common reading of the same written form (裕子 ゆうこ, not ひろし), and
 # only the most common readings of a written form enter.
@@ -317,7 +317,7 @@ class GivenFilter:
             return "character"
         if any(c not in HIRAGANA or c not in self.table or c in OLD_KANA for c in reading):
             return "reading kana"
-        if any(c in self.omens for c in written):
+        if reading in self.omens or any(c in self.omens for c in written):
             return "ill omen"
         first, rest = stroke_key(self.table, written)
         if first > MAX_FIRST_STROKES or rest > MAX_REST_STROKES:
@@ -581,7 +581,8 @@ def summarize(surname_groups, keys, aligner, omens, path, sample_count):
     print("  written wholly in kana: %d" % sum(1 for n in entries if all(c in HIRAGANA | KATAKANA for c in n[0])))
     print("  readings that do not split into the characters' readings: %d" % sum(
         1 for n in entries if not aligner.plausible(n[0], n[1])))
-    print("  entries with an ill-omened character: %d" % sum(1 for n in entries if any(c in omens for c in n[0])))
+    print("  entries with an ill-omened character or reading: %d" % sum(
+        1 for n in entries if n[1] in omens or any(c in omens for c in n[0])))
     spellings = collections.Counter(n[1] for n in entries)
     print("  most spellings of one reading: %s" % ", ".join("%s %d" % kv for kv in spellings.most_common(5)))
     have = {n[:2]: n[2] for n in entries}

@@ -192,8 +192,9 @@ def gimei_names(bundle_text=None):
 # ------------------------------------------------------------ ill omen ---
 
 def load_ill_omen(path=DEFAULT_ILL_OMEN):
-    """Characters never used in a given name (tools/ill_omen_characters.tsv):
-    dict character -> reason. Lines starting with # are comments."""
+    """Characters never used in a given name, and readings no given name may
+    have (tools/ill_omen_characters.tsv): dict character or reading ->
+    reason. Lines starting with # are comments."""
     omens = {}
     with open(path, encoding="utf-8") as f:
         for line in f:
