@@ -57,7 +57,7 @@ MAX_SURNAME_CHARS = 4
 # A name enters with at least this commonness (see `commonness`), and at
 # most this many spellings of one reading enter, the most common first.
 MIN_COMMONNESS = 4.5
-MAX_SPELLINGS_PER_READING = 50
+MAX_SPELLINGS_PER_READING = 30
 KANA_SHARE = 0.4
 # A reading enters only when its commonness is at most this far below the
 # most common reading of the same written form (裕子 ゆうこ, not ひろし), and
