@@ -53,8 +53,8 @@ int RunPatternsCommand(int argc, char** argv) {
         int32_t first = 0, rest = 0;
         search.SampleKey(i, first, rest);
         std::string names, json;
-        for (int k = 0; k < store.GetSampleCount(first, rest); ++k) {
-            if (!SexChoiceAdmits(sexChoice, store.GetSampleSex(first, rest, k))) continue;
+        for (int i = 0; i < AdmittedSampleCount(store, first, rest, sexChoice); ++i) {
+            const int k = AdmittedSampleIndex(store, first, rest, sexChoice, i);
             const SampleText sample = ReadSample(store, first, rest, k);
             names += " " + sample.written + "(" + sample.reading + ")";
             json += (json.empty() ? "" : ",") +

@@ -44,7 +44,7 @@ int32_t AdmittedSampleCount(const CSampleName& samples, int32_t firstStrokes, in
 int32_t AdmittedSampleIndex(const CSampleName& samples, int32_t firstStrokes, int32_t restStrokes,
                             int32_t choice, int32_t row) {
     const int32_t count = samples.GetSampleCount(firstStrokes, restStrokes);
-    for (int32_t k = 0, seen = 0; k < count && row >= 0; ++k) {
+    for (int32_t k = count - 1, seen = 0; k >= 0 && row >= 0; --k) {
         if (!SexChoiceAdmits(choice, samples.GetSampleSex(firstStrokes, restStrokes, k))) continue;
         if (seen++ == row) return k;
     }

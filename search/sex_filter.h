@@ -36,7 +36,9 @@ const char* SexChoiceTitleSuffix(int32_t choice);
 int32_t AdmittedSampleCount(const CSampleName& samples, int32_t firstStrokes, int32_t restStrokes,
                             int32_t choice);
 // The index k of the row-th entry under the key that the choice lists, or
-// -1 when there are not that many.
+// -1 when there are not that many. Lists show a key's entries the other way
+// round from the stored order, so the most common name comes first (the data
+// stores it last, for the rankings that put a newcomer before equal scores).
 int32_t AdmittedSampleIndex(const CSampleName& samples, int32_t firstStrokes, int32_t restStrokes,
                             int32_t choice, int32_t row);
 

@@ -56,12 +56,10 @@ void CStrokeSearchView::ShowSampleNames(int32_t firstStrokes, int32_t restStroke
     ClearRows(kSampleList);
     const CSampleName* samples = App().samples;
     // The count is 0 for a key beyond the name table.
-    const int32_t count = samples ? samples->GetSampleCount(firstStrokes, restStrokes) : 0;
+    const int32_t listed = samples ? AdmittedSampleCount(*samples, firstStrokes, restStrokes, sexChoice) : 0;
     char row[kSearchTextSize];
-    int32_t listed = 0;
-    for (int32_t k = 0; k < count; ++k) {
-        if (!SexChoiceAdmits(sexChoice, samples->GetSampleSex(firstStrokes, restStrokes, k))) continue;
-        ++listed;
+    for (int32_t i = 0; i < listed; ++i) {
+        const int32_t k = AdmittedSampleIndex(*samples, firstStrokes, restStrokes, sexChoice, i);
         char written[kMaxWrittenBytes + 1] = "";
         char reading[kMaxReadingBytes + 1] = "";
         samples->GetSampleKj(firstStrokes, restStrokes, k, written);
@@ -89,7 +87,7 @@ void CStrokeSearchView::ChoosePattern(int row) {
     InvalidateRect(window, nullptr, TRUE);
 }
 
-// The sample list's rows are the key's listed entries in stored order;
+// The sample list's rows are the key's listed entries, most common first;
 // "該当なし", a double-click beside the rows or a row past the entries opens
 // nothing.
 void CStrokeSearchView::JudgeSample(int row) const {

