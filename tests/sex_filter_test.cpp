@@ -51,10 +51,10 @@ TEST(SexFilter, EachChoiceListsItsOwnNamesAndThoseForEither) {
     const struct {
         int32_t choice;
         const char* forms;      // as the searches rank them: the later first among equals
-        const char* indices;    // k of each listed row under the key
-    } cases[] = {{kBothSexes, "一人 一八 一二", "012"}, {kBoysOnly, "一人 一二", "02"},
-                 {kGirlsOnly, "一人 一八", "12"},      {3, "一人 一八 一二", "012"},
-                 {-1, "一人 一八 一二", "012"}};
+        const char* indices;    // k of each listed row under the key, in the same order
+    } cases[] = {{kBothSexes, "一人 一八 一二", "210"}, {kBoysOnly, "一人 一二", "20"},
+                 {kGirlsOnly, "一人 一八", "21"},      {3, "一人 一八 一二", "210"},
+                 {-1, "一人 一八 一二", "210"}};
     for (const auto& c : cases) {
         // All three score alike with 山田, so the walk order alone decides.
         EXPECT_EQ(RankedForms(SearchedFor<CReadingSearch>(store, c.choice, "山田", "ひかる")), c.forms)
