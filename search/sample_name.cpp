@@ -206,6 +206,13 @@ int32_t CSampleName::GetSampleCount(int32_t firstStrokes, int32_t restStrokes) c
     return InTable(firstStrokes, restStrokes) ? nameCounts_[firstStrokes][restStrokes] : 0;
 }
 
+int32_t CSampleName::GetSampleTotal() const {
+    int32_t total = 0;
+    for (int32_t first = 0; first < kFirstStrokeKeys; ++first)
+        for (int32_t rest = 0; rest < kRestStrokeKeys; ++rest) total += nameCounts_[first][rest];
+    return total;
+}
+
 const SampleEntry* CSampleName::Entry(int32_t firstStrokes, int32_t restStrokes, int32_t k) const {
     if (!InTable(firstStrokes, restStrokes)) return nullptr;
     if (k < 0 || k >= nameCounts_[firstStrokes][restStrokes]) return nullptr;

@@ -45,6 +45,8 @@ public:
     int32_t GetSampleSeiCount() const { return surnameCount_; }
     // Entries under a key; 0 outside the table.
     int32_t GetSampleCount(int32_t firstStrokes, int32_t restStrokes) const;
+    // Entries under every key.
+    int32_t GetSampleTotal() const;
     // Copies the written form (out: at least 10 bytes) or the reading (at
     // least 21 bytes) of entry k; out is unchanged for a key or k outside.
     void GetSampleKj(int32_t firstStrokes, int32_t restStrokes, int32_t k, char* out) const;

@@ -3,6 +3,7 @@
 #include "app_state.h"
 #include "draw_context.h"
 #include "hoshikura_version.h"
+#include "sample_name.h"
 #include "sjis_text.h"
 
 namespace hoshikura {
@@ -32,7 +33,7 @@ constexpr FeatureLine kFeatureLines[] = {
     {118, "　　・名前の読み仮名を入力して検索 （例：「鈴木」＋「みゆき」）"},
     {138, "　　・名前に使いたい漢字一文字を入力して検索 （例：「鈴木」＋「義」）"},
     {158, "　　・検索した画数に対する名前のサンプルを表示する"},
-    {178, "　　・登録されている名前のサンプル数は、約 54,000個"},
+    {178, "　　・登録されている名前のサンプル数は、約 %d,000個"},
     {204, "(3) 名前を入力して、吉数または凶数となる苗字の検索が可能"},
     {224, "　　 女性が結婚相手を探すときの参考に・・・・"},
 };
@@ -77,7 +78,13 @@ void CFeaturesView::Paint() {
     dc.DrawStringOn(10, 12, "Hoshikuraの特徴", face);
     dc.colour = 0;
     dc.SetFontHeight(14);
-    for (const FeatureLine& line : kFeatureLines) dc.DrawStringOn(20, line.y, line.text, face);
+    // The sample count line counts the store, in thousands.
+    const int thousands = App().samples ? App().samples->GetSampleTotal() / 1000 : 0;
+    for (const FeatureLine& line : kFeatureLines) {
+        char text[128];
+        FormatText(text, sizeof text, line.text, thousands);
+        dc.DrawStringOn(20, line.y, text, face);
+    }
     dc.penWidth = 1;
     dc.DrawEtchedLine(24, 256, 432);
     dc.colour = 0xFF0000;
