@@ -12,10 +12,11 @@ first, middle, last), as written in that name (voiced or doubled forms as
 they occur), with the name's sex where the source tells it. Pairs are kept
 for characters legal in names (KANJIDIC grades G1-G10), in CP932, in the
 stroke table and not on tools/ill_omen_characters.tsv, in the places where
-enough names carry them.
+enough names carry them and the reading is not too rare a use of the
+character there; tools/refused_name_readings.tsv refuses a few more.
 
 Usage: python3 tools/gen_name_readings.py [--enamdict P] [--kanjidic P]
-       [--ipadic P] [--gimei P] [--ill-omen P] [--out P]
+       [--ipadic P] [--gimei P] [--ill-omen P] [--refused P] [--out P]
 """
 
 import argparse
