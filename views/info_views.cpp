@@ -78,8 +78,8 @@ void CFeaturesView::Paint() {
     dc.DrawStringOn(10, 12, "Hoshikuraの特徴", face);
     dc.colour = 0;
     dc.SetFontHeight(14);
-    // The sample count line counts the store, in thousands.
-    const int thousands = App().samples ? App().samples->GetSampleTotal() / 1000 : 0;
+    // The sample count line counts the store, to the nearest thousand.
+    const int thousands = App().samples ? (App().samples->GetSampleTotal() + 500) / 1000 : 0;
     for (const FeatureLine& line : kFeatureLines) {
         char text[128];
         FormatText(text, sizeof text, line.text, thousands);
