@@ -27,10 +27,6 @@ const Range kRanges[kFortuneKinds] = {{74, 394, 71}, {34, 306, 71}, {32, 322, 71
 constexpr int kMinCharacters = 40;
 constexpr int kMaxSentences = 6;
 
-bool StartsWith(const char* text, const char* prefix) {
-    return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
-}
-
 bool IsSentenceEnd(const char* p) {
     for (const char* mark : {"。", "！", "？"})
         if (std::strncmp(p, mark, 2) == 0) return true;
@@ -83,21 +79,6 @@ TEST(FortuneTable, EveryTextIsAParagraphOfWholeSentences) {
             EXPECT_TRUE(prose.endsWithSentence) << kind << "/" << n;
         }
     }
-}
-
-TEST(FortuneTable, TellingRows) {
-    EXPECT_TRUE(StartsWith(Table().FortuneText(3, 1), "この数を総画に持つ人は、順風満帆、名誉や財産、幸運に恵まれた"));
-    EXPECT_TRUE(StartsWith(Table().FortuneText(0, 10), "病弱で交通事故や災難に遭いやすく貧困に苦しみ、"));
-    EXPECT_TRUE(StartsWith(Table().FortuneText(3, 81), "健康で長生きする運です。"));
-    EXPECT_EQ(std::strlen(Table().FortuneText(3, 81)), 122u);
-    int personOpenings = 0;
-    int totalOpenings = 0;
-    for (int n = 1; n <= 81; ++n) {
-        personOpenings += StartsWith(Table().FortuneText(0, n), "この数を人格に持つ人は");
-        totalOpenings += StartsWith(Table().FortuneText(3, n), "この数を総画に持つ人は");
-    }
-    EXPECT_EQ(personOpenings, 6);
-    EXPECT_EQ(totalOpenings, 1);
 }
 
 TEST(FortuneTable, NoTextIsACopyOfAnother) {

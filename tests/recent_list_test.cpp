@@ -149,39 +149,6 @@ TEST_F(RecentListTest, AppendOldestKeepsStoredOrderAndRefusesLikeRemember) {
 
 // ---- Menu texts and ids -------------------------------------------------------
 
-TEST_F(RecentListTest, ThreeEntriesNumberedFromTheNewestWithIdsFromTheOldest) {
-    list.RememberPerson("鈴木", "一郎");
-    list.RememberPerson("田中", "花子");
-    list.RememberPerson("山田", "太郎");
-    EXPECT_EQ(Text(list, 0), "&1 山田 太郎");
-    EXPECT_EQ(Text(list, 2), "&3 鈴木 一郎");
-    EXPECT_EQ(list.CommandId(0), 40206);
-    EXPECT_EQ(list.CommandId(2), 40204);
-
-    list.RememberPerson("佐藤", "次郎");
-    EXPECT_EQ(Text(list, 0), "&1 佐藤 次郎");
-    EXPECT_EQ(list.CommandId(0), 40207);
-    EXPECT_EQ(Text(list, 1), "&2 山田 太郎");
-    EXPECT_EQ(list.CommandId(1), 40206);
-}
-
-TEST_F(RecentListTest, CommandIdAndEntryMapBothWays) {
-    RememberFirst(5);
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(list.EntryOfCommand(list.CommandId(k)), k);
-    EXPECT_EQ(list.EntryOfCommand(40203), -1);
-    EXPECT_EQ(list.EntryOfCommand(40209), -1);  // the sixth id is not in use yet
-    EXPECT_EQ(list.CommandId(5), 0);
-    EXPECT_EQ(list.CommandId(-1), 0);
-}
-
-TEST_F(RecentListTest, EntriesTenToSixteenLeaveABlankAfterTheSkippedPrefix) {
-    RememberFirst(16);
-    EXPECT_EQ(Text(list, 9), "&10 " + NthSurname(6) + " 太郎");
-    EXPECT_EQ(Text(list, 15), "&16 一 太郎");
-    EXPECT_STREQ(RecentItemPerson(Text(list, 0).c_str()), (NthSurname(15) + " 太郎").c_str());
-    EXPECT_STREQ(RecentItemPerson(Text(list, 9).c_str()), (" " + NthSurname(6) + " 太郎").c_str());
-}
-
 TEST_F(RecentListTest, ShortItemTextGivesAnEmptyPerson) {
     EXPECT_STREQ(RecentItemPerson("&1"), "");
     EXPECT_STREQ(RecentItemPerson(""), "");

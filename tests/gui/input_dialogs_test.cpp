@@ -261,42 +261,6 @@ protected:
     }
 };
 
-TEST_F(InputDialogTest, TemplatesHoldTheirCaptionFieldLimitAndDefaultButton) {
-    for (const DialogCase* d : kAllDialogs) {
-        SCOPED_TRACE(d->templateName);
-        HWND dialog = CreateDialogParamA(App().instance, d->templateName, App().frame, d->procedure, 0);
-        ASSERT_NE(dialog, nullptr);
-        char text[128] = {};
-        GetWindowTextA(dialog, text, sizeof text);
-        EXPECT_STREQ(text, d->caption);
-
-        HWND edit = GetDlgItem(dialog, d->editId);
-        ASSERT_NE(edit, nullptr);
-        GetClassNameA(edit, text, sizeof text);
-        EXPECT_STREQ(text, "RICHEDIT");
-        const LONG_PTR style = GetWindowLongPtrA(edit, GWL_STYLE);
-        EXPECT_EQ(style & (WS_TABSTOP | ES_AUTOHSCROLL), WS_TABSTOP | ES_AUTOHSCROLL);
-        // The rich-edit control turns its border into a client edge.
-        EXPECT_TRUE((style & WS_BORDER) || (GetWindowLongPtrA(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE));
-        EXPECT_EQ(FieldText(dialog, d->editId), d->initialText);
-        EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), d->readLimit);
-
-        const LRESULT defId = SendMessageA(dialog, DM_GETDEFID, 0, 0);
-        EXPECT_EQ(HIWORD(defId), DC_HASDEFID);
-        EXPECT_EQ(LOWORD(defId), d->defaultButton);
-        const LONG_PTR cancelStyle = GetWindowLongPtrA(GetDlgItem(dialog, IDCANCEL), GWL_STYLE);
-        EXPECT_EQ((cancelStyle & WS_TABSTOP) != 0, d->buttonsAreTabStops);
-
-        // The selected prompt is set in 28-point Mincho.
-        CHARFORMATA format = {};
-        format.cbSize = sizeof format;
-        SendMessageA(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-        EXPECT_EQ(format.yHeight, 560);
-        EXPECT_STREQ(format.szFaceName, "ＭＳ Ｐ明朝");
-        DestroyWindow(dialog);
-    }
-}
-
 TEST_F(InputDialogTest, EveryDialogComesUpWithThePromptSelectedInAFocusedField) {
     for (const DialogCase* d : kAllDialogs) {
         SCOPED_TRACE(d->templateName);
@@ -379,12 +343,6 @@ TEST_F(InputDialogTest, SurnameSearchesWithOrWithoutAGivenName) {
     ExpectSearchOpened(Press(kSurname, IDC_GOOD_SEARCH, full), kStrokeSearchView);
 }
 
-TEST_F(InputDialogTest, SurnameStaysOpenOnRefusals) {
-    ExpectStayedOpen(Press(kSurname, IDC_GOOD_SEARCH, ""), {});
-    ExpectStayedOpen(Press(kSurname, IDC_BAD_SEARCH, "一二三四五六"), {kSurnameTooLong});
-    ExpectStayedOpen(Press(kSurname, IDC_GOOD_SEARCH, Repeat("鈴", 600)), {kSurnameTooLong});
-}
-
 TEST_F(InputDialogTest, ReadingSearchesEvenTheUntouchedPrompt) {
     ExpectSearchOpened(Press(kReading, IDC_QUERY_OK, "鈴木　たろう"), kReadingSearchView);
     test::CloseAllViews();
@@ -404,14 +362,6 @@ TEST_F(InputDialogTest, ComposeTakesAReadingInEitherKana) {
     ExpectStayedOpen(Press(kCompose, IDC_QUERY_OK, "佐藤 a"), {kHalfWidth});
 }
 
-TEST_F(InputDialogTest, KanjiTakesExactlyOneCharacter) {
-    ExpectSearchOpened(Press(kKanji, IDC_QUERY_OK, "鈴木　義"), kKanjiSearchView);
-    test::CloseAllViews();
-    ExpectStayedOpen(Press(kKanji, IDC_QUERY_OK, "鈴木　義男"), {});
-    ExpectStayedOpen(PressUntouched(kKanji, IDC_QUERY_OK), {});
-    ExpectStayedOpen(Press(kKanji, IDC_QUERY_OK, "鈴木 a"), {kHalfWidth});
-}
-
 TEST_F(InputDialogTest, GivenNameSearchesSurnames) {
     ExpectSearchOpened(Press(kGivenName, IDC_BAD_SEARCH, "太郎"), kSurnameSearchView);
     test::CloseAllViews();
@@ -421,12 +371,6 @@ TEST_F(InputDialogTest, GivenNameSearchesSurnames) {
     ExpectStayedOpen(Press(kGivenName, IDC_GOOD_SEARCH, "一二三四五六"), {kGivenTooLong});
     // The field holds 255 bytes; what lies beyond is not read.
     ExpectStayedOpen(Press(kGivenName, IDC_BAD_SEARCH, Repeat("太", 600)), {kGivenTooLong});
-}
-
-TEST_F(InputDialogTest, OtherCommandsLeaveTheDialogOpen) {
-    // The prompt's id and the other dialogs' buttons are no actions here.
-    ExpectStayedOpen(Press(kFullName, IDC_GOOD_SEARCH, "山田 太郎"), {});
-    ExpectStayedOpen(Press(kGivenName, IDOK, "太郎"), {});
 }
 
 TEST_F(InputDialogTest, SavesEveryDialogAsItComesUp) {

@@ -289,41 +289,6 @@ TEST_F(SearchViewTest, ComposeListShowsEverySpellingWithItsSplitAndJudgesADouble
     EXPECT_EQ(RowText(noneList, 0), kNoResultRow);
 }
 
-TEST_F(SearchViewTest, ReadingWithoutSamplesShowsNoneAndItsDoubleClickOpensNothing) {
-    for (const char* typed : {"山田 ぴぴぷ", "山田 ピピプ"}) {
-        CReadingSearchView* view = OpenReading(typed);
-        ASSERT_NE(view, nullptr);
-        HWND list = view->controls[CRankedSearchView::kResultList];
-        ASSERT_EQ(RowCount(list), 1) << typed;
-        EXPECT_EQ(RowText(list, 0), "該当なし");
-        const int views = test::ViewCount();
-        DoubleClickRow(list, 0);
-        EXPECT_EQ(test::ViewCount(), views) << typed;
-    }
-}
-
-TEST_F(SearchViewTest, LongReadingIsCutToItsFieldAndTheTitleStaysWithinBounds) {
-    std::string reading;
-    for (int i = 0; i < 49; ++i) reading += "あ";
-    std::string longer = reading + reading + reading;
-    for (const std::string& wanted : {reading, longer}) {
-        std::string typed = "五文字苗字 " + wanted;
-        CReadingSearchView* view = OpenReading(typed.c_str());
-        ASSERT_NE(view, nullptr);
-        const size_t kept = std::strlen(view->search.reading);
-        EXPECT_LE(kept, 99u);
-        EXPECT_EQ(CharBoundaryPrefix(view->search.reading, kept), kept);
-        EXPECT_EQ(std::string(view->search.reading), wanted.substr(0, kept));
-        const size_t titled = std::strlen(view->title);
-        EXPECT_LE(titled, 127u);
-        EXPECT_EQ(CharBoundaryPrefix(view->title, titled), titled);
-        EXPECT_EQ(std::string(view->title).rfind("[五文字苗字] + [ああ", 0), 0u);
-        EXPECT_EQ(WindowTitle(view->window), view->title);
-        EXPECT_EQ(RowText(view->controls[0], 0), "該当なし");
-        EXPECT_GT(HeadingPixels(view, {2, 8, view->width - 8, 28}, 0x00FFFF), 20);
-    }
-}
-
 TEST_F(SearchViewTest, KanjiListShowsReadingsAndJudgesADoubleClickedName) {
     CKanjiSearchView* view = OpenKanji("山田 翔");
     ASSERT_NE(view, nullptr);
@@ -346,21 +311,6 @@ TEST_F(SearchViewTest, KanjiListShowsReadingsAndJudgesADoubleClickedName) {
     DoubleClickRow(list, last);
     ExpectJudgementOpened(judgements, "山田", core.results[last].written);
     ExpectStrayDoubleClicksIgnored(view, list, core.resultCount);
-}
-
-TEST_F(SearchViewTest, KanjiThatNoSampleHoldsShowsNone) {
-    CKanjiSearch core;
-    core.SetQuery("山田", "髑");
-    core.RunSearch(*App().samples);
-    ASSERT_EQ(core.resultCount, 0);
-    CKanjiSearchView* view = OpenKanji("山田 髑");
-    ASSERT_NE(view, nullptr);
-    HWND list = view->controls[0];
-    ASSERT_EQ(RowCount(list), 1);
-    EXPECT_EQ(RowText(list, 0), "該当なし");
-    const int views = test::ViewCount();
-    DoubleClickRow(list, 0);
-    EXPECT_EQ(test::ViewCount(), views);
 }
 
 TEST_F(SearchViewTest, SurnameListsRankBestOrWorstFirstAndJudgeTheChosenSurname) {
@@ -389,34 +339,6 @@ TEST_F(SearchViewTest, SurnameListsRankBestOrWorstFirstAndJudgeTheChosenSurname)
         ExpectStrayDoubleClicksIgnored(view, list, kRankingRows);
         EXPECT_GT(HeadingPixels(view, {2, 8, 280, 52}, good ? 0xFF0000 : 0x0000FF), 40);
     }
-}
-
-TEST_F(SearchViewTest, HeadingsAreDrawnInTheirKindsColours) {
-    CKanjiSearchView* kanji = OpenKanji("山田 翔");
-    ASSERT_NE(kanji, nullptr);
-    // Both heading lines: the first from x 2, the second from x 260.
-    EXPECT_GT(HeadingPixels(kanji, {2, 8, 200, 28}, 0x00C000), 40);
-    EXPECT_GT(HeadingPixels(kanji, {260, 32, 390, 52}, 0x00C000), 40);
-    EXPECT_EQ(HeadingPixels(kanji, {0, 56, kanji->width, kanji->height}, 0x00C000), 0)
-        << "nothing green below the heading";
-    CReadingSearchView* reading = OpenReading("山田 ひろし");
-    ASSERT_NE(reading, nullptr);
-    EXPECT_GT(HeadingPixels(reading, {200, 32, 300, 52}, 0x00FFFF), 40);
-}
-
-TEST_F(SearchViewTest, PaintingLeavesNoDrawingObjectBehind) {
-    CView* views[] = {OpenPatterns("鈴木", true), OpenReading("山田 ひろし"),
-                      OpenKanji("山田 翔"), OpenSurnames("花子", false),
-                      OpenCompose("佐藤 はると")};
-    test::CGdiCounter counter;
-    ASSERT_TRUE(counter.Installed());
-    for (CView* view : views) {
-        ASSERT_NE(view, nullptr);
-        test::CCanvas canvas(view->width, view->height);
-        PaintView(view, view->window, canvas.Dc());
-    }
-    EXPECT_GT(counter.Created(), 0);
-    EXPECT_EQ(counter.Alive(), 0);
 }
 
 TEST_F(SearchViewTest, PatternListShowsTheCoreRankingAndLabelsTheEmptySampleList) {
@@ -506,34 +428,6 @@ TEST_F(SearchViewTest, ChoosingAPatternListsItsSampleNamesAndADoubleClickJudgesO
     EXPECT_EQ(RowCount(samples), shown);
 }
 
-TEST_F(SearchViewTest, PatternWithoutSampleNamesShowsNoneAndNoHint) {
-    CStrokeSearchView* view = OpenPatterns("鈴木", false);
-    ASSERT_NE(view, nullptr);
-    HWND patterns = view->controls[CStrokeSearchView::kPatternList];
-    HWND samples = view->controls[CStrokeSearchView::kSampleList];
-    int empty = -1;
-    for (int row = 0; row < view->search.resultCount && empty < 0; ++row) {
-        int32_t first = 0, rest = 0;
-        view->search.SampleKey(row, first, rest);
-        if (App().samples->GetSampleCount(first, rest) == 0) empty = row;
-    }
-    ASSERT_GE(empty, 0) << "the bad ranking of 鈴木 holds patterns beyond the name table";
-    Notify(view, patterns, empty, LBN_SELCHANGE);
-    ASSERT_EQ(RowCount(samples), 1);
-    EXPECT_EQ(RowText(samples, 0), "該当なし");
-    char label[128];
-    view->FormatSampleLabel(label, sizeof label);
-    EXPECT_EQ(std::strstr(label, "ﾀﾞﾌﾞﾙｸﾘｯｸ"), nullptr) << label;
-    const int views = test::ViewCount();
-    DoubleClickRow(samples, 0);
-    EXPECT_EQ(test::ViewCount(), views);
-
-    // A one-character pattern of 25 strokes lies beyond the table too.
-    view->ShowSampleNames(25, 0);
-    EXPECT_EQ(RowText(samples, 0), "該当なし");
-    EXPECT_TRUE(test::TakeMessages().empty()) << "no out-of-range message";
-}
-
 TEST_F(SearchViewTest, SampleRowOfAKeyJudgesThatNameWithTheSurname) {
     CStrokeSearchView* view = OpenPatterns("鈴木", true);
     ASSERT_NE(view, nullptr);
@@ -621,25 +515,6 @@ TEST_F(SearchViewTest, TheMenusSexChoiceFiltersAndTitlesTheNameSearchesMadeWithI
     ASSERT_NE(both, nullptr);
     EXPECT_EQ(WindowTitle(both->window), "[山田] + [ひろみ]さんの検索結果");
     EXPECT_GT(both->search.resultCount, boys.resultCount);
-}
-
-TEST_F(SearchViewTest, TwoViewsOfAKindKeepTheirOwnRowsAndCascade) {
-    CReadingSearchView* first = OpenReading("山田 ひろし");
-    CReadingSearchView* second = OpenReading("林 たくみ");
-    ASSERT_NE(first, nullptr);
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(RowText(first->controls[0], 0), RankedRow(1, first->search.results[0].score,
-                                                        first->search.results[0].written));
-    EXPECT_EQ(RowText(second->controls[0], 0), RankedRow(1, second->search.results[0].score,
-                                                         second->search.results[0].written));
-    EXPECT_EQ(RowCount(first->controls[0]), first->search.resultCount);
-    EXPECT_EQ(RowCount(second->controls[0]), second->search.resultCount);
-    EXPECT_NE(first->search.resultCount, second->search.resultCount);
-    RECT a, b;
-    GetWindowRect(first->window, &a);
-    GetWindowRect(second->window, &b);
-    EXPECT_EQ(b.left - a.left, 16);
-    EXPECT_EQ(b.top - a.top, 16);
 }
 
 TEST_F(SearchViewTest, SavesEachResultWindow) {
