@@ -26,20 +26,6 @@ namespace {
 const char* const kSurnamePool[] = {"佐", "々", "木", "さ", "ゐ"};
 const char* const kGivenPool[] = {"健", "ハ", "な", "ゐ", "鬱"};
 
-struct Box {
-    RECT area;
-    std::string what;
-};
-
-bool Overlap(const RECT& a, const RECT& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-bool Inside(const RECT& inner, const RECT& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
-
 RECT At(int x, int y, int w, int h) { return {x, y, x + w, y + h}; }
 
 using test::CountColour;
@@ -71,67 +57,6 @@ protected:
         test::PumpMessages();
     }
 };
-
-// Every box, label, panel and button of every name shape from 1 + 1 to
-// 5 + 5 stays inside the client area and clear of every other; no bracket
-// line runs through one of them.
-TEST_F(JudgementViewTest, NoPartOverlapsAnotherOrLeavesTheWindow) {
-    for (int s = 1; s <= 5; ++s) {
-        for (int g = 1; g <= 5; ++g) {
-            CJudgementView* view = Open(test::JoinFirst(kSurnamePool, s), test::JoinFirst(kGivenPool, g));
-            ASSERT_NE(view, nullptr);
-            const RECT client = ClientOf(view);
-            CGridDiagramGeometry geometry;
-            LayOutGridDiagram(view->record, kJudgementColumnX, 0, &geometry);
-            ASSERT_EQ(geometry.characterCount, s + g);
-            std::vector<Box> boxes;
-            for (int i = 0; i < s + g; ++i) {
-                boxes.push_back({At(geometry.character[i].x, geometry.character[i].y, 40, 40),
-                                 "character " + std::to_string(i)});
-                boxes.push_back({At(geometry.strokeBox[i].x, geometry.strokeBox[i].y, 22, 22),
-                                 "strokes " + std::to_string(i)});
-            }
-            for (int q = 0; q < kGridCount; ++q) {
-                const DiagramPoint box = geometry.gridBox[q];
-                boxes.push_back({At(box.x, box.y, 22, 22), "grid " + std::to_string(q)});
-                // Two full-width characters of height 16 above the box.
-                const int left = box.x - (q == kOuter ? 6 : 2);
-                boxes.push_back({At(left, box.y - 18, 32, 16), "label " + std::to_string(q)});
-            }
-            for (int row = 0; row < kGridCount; ++row) {
-                boxes.push_back({At(208, 4 + 26 * row, 34, 17), "grid name"});
-                boxes.push_back({{244, 1 + 26 * row, 372, 25 + 26 * row}, "luck panel"});
-            }
-            for (int row = 0; row < 5; ++row) {
-                boxes.push_back({At(208, 170 + 25 * row, 34, 17), "method name"});
-                boxes.push_back({{244, 166 + 25 * row, 304, 190 + 25 * row}, "score panel"});
-            }
-            for (int id = 0; id < kJudgementButtonCount; ++id) {
-                RECT area;
-                GetWindowRect(view->controls[id], &area);
-                MapWindowPoints(nullptr, view->window, reinterpret_cast<POINT*>(&area), 2);
-                boxes.push_back({area, "button"});
-            }
-            const std::string shape = std::to_string(s) + "+" + std::to_string(g);
-            for (size_t i = 0; i < boxes.size(); ++i) {
-                EXPECT_TRUE(Inside(boxes[i].area, client)) << shape << " " << boxes[i].what;
-                for (size_t j = i + 1; j < boxes.size(); ++j)
-                    EXPECT_FALSE(Overlap(boxes[i].area, boxes[j].area))
-                        << shape << " " << boxes[i].what << " / " << boxes[j].what;
-            }
-            for (int k = 0; k < geometry.bracketCount; ++k) {
-                const DiagramLine& l = geometry.brackets[k];
-                // Pen width 3: one pixel either side of the line.
-                RECT line = {std::min(l.x1, l.x2) - 1, std::min(l.y1, l.y2) - 1,
-                             std::max(l.x1, l.x2) + 2, std::max(l.y1, l.y2) + 2};
-                for (const Box& box : boxes)
-                    EXPECT_FALSE(Overlap(line, box.area)) << shape << " line " << k << " / "
-                                                          << box.what;
-            }
-            test::CloseAllViews();
-        }
-    }
-}
 
 // No text runs over the edge of its panel: every panel's right edge keeps
 // its highlight after the paint, also for the longest and heaviest names.
