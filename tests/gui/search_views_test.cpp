@@ -230,7 +230,7 @@ TEST_F(SearchViewTest, ComposeListShowsEverySpellingWithItsSplitAndJudgesADouble
             << text;
     }
     const int judgements = test::ViewCountOfKind(kJudgementView);
-    Notify(view, list, 5, LBN_DBLCLK);
+    DoubleClickRow(list, 5);
     ExpectJudgementOpened(judgements, "佐藤", core.results[5].written);
     ExpectStrayDoubleClicksIgnored(view, list, core.resultCount);
 
@@ -354,7 +354,7 @@ TEST_F(SearchViewTest, TheMenusSexChoiceFiltersAndTitlesTheNameSearchesMadeWithI
     const int last = static_cast<int>(listed.size()) - 1;
     const std::string lastName = listed[last].substr(1, listed[last].find("  ") - 1);
     const int judgements = test::ViewCountOfKind(kJudgementView);
-    Notify(patterns, samples, last, LBN_DBLCLK);
+    DoubleClickRow(samples, last);
     ExpectJudgementOpened(judgements, "鈴木", lastName.c_str());
     ExpectStrayDoubleClicksIgnored(patterns, samples, last + 1);
 
