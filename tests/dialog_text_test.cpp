@@ -90,20 +90,6 @@ TEST(SealFieldText, TextCutByTheControlInsideACharacterLosesThatCharacter) {
     EXPECT_STREQ(text, "山田");
 }
 
-TEST(SurnameSearchWords, LoneSurnameOrFullNameSearchesTheSurname) {
-    for (const char* typed : {"鈴木", "鈴木　太郎", " 鈴木 太郎 様", "一二三四五"}) {
-        Outcome good = Surname(typed, true);
-        EXPECT_TRUE(good.passed) << typed;
-        EXPECT_EQ(good.second, "GOOD");
-        EXPECT_TRUE(good.shown.empty());
-        Outcome bad = Surname(typed, false);
-        EXPECT_EQ(bad.first, good.first);
-        EXPECT_EQ(bad.second, "BAD");
-    }
-    EXPECT_EQ(Surname("鈴木　太郎").first, "鈴木");
-    EXPECT_EQ(Surname("一二三四五").first, "一二三四五");
-}
-
 TEST(SurnameSearchWords, RefusalsKeepTheSplittersMessages) {
     for (const char* typed : {"", " ", "　　"}) ExpectSilentRefusal(Surname(typed), typed);
     ExpectRefusal(Surname("一二三四五六"), kSurnameTooLong);
@@ -134,16 +120,6 @@ TEST(KanjiSearchWords, SecondWordMustBeOneCharacter) {
     ExpectSilentRefusal(Kanji("鈴木 " + Repeat("義", 300)), "300 kanji");
     ExpectRefusal(Kanji("鈴木 a"), kHalfWidth);
     ExpectRefusal(Kanji("一二三四五六 義"), kSurnameTooLong);
-}
-
-TEST(GivenNameSearchWords, FirstTypedWordIsTheGivenName) {
-    Outcome o = GivenName("太郎", false);
-    EXPECT_TRUE(o.passed);
-    EXPECT_EQ(o.first, "BAD");
-    EXPECT_EQ(o.second, "太郎");
-    EXPECT_EQ(GivenName("太郎", true).first, "GOOD");
-    EXPECT_EQ(GivenName("　山田 太郎").second, "山田");
-    EXPECT_EQ(GivenName("一二三四五").second, "一二三四五");
 }
 
 TEST(GivenNameSearchWords, RefusalsAndTheReadLimit) {

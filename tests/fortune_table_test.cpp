@@ -92,17 +92,3 @@ TEST(FortuneTable, OutOfRangeNeverFails) {
     for (auto [kind, n] : {std::pair{4, 1}, {-1, 1}, {0, 0}, {0, 82}, {3, 82}, {3, -7}})
         EXPECT_STREQ(Table().FortuneText(kind, n), "エラー（out range of index）");
 }
-
-TEST(FortuneTable, SetFortuneCopiesAndReplaces) {
-    CFortuneTable table;
-    EXPECT_STREQ(table.FortuneText(0, 5), "");  // empty, never null, before loading
-    char text[] = "吉";
-    table.SetFortune(5, text, "", nullptr, "総");
-    text[0] = 'x';
-    EXPECT_STREQ(table.FortuneText(0, 5), "吉");
-    EXPECT_STREQ(table.FortuneText(2, 5), "");
-    table.SetFortune(5, "再", "", "", "");
-    EXPECT_STREQ(table.FortuneText(0, 5), "再");
-    table.SetFortune(82, "x", "x", "x", "x");  // ignored
-    EXPECT_STREQ(table.FortuneText(3, 5), "");
-}

@@ -66,12 +66,6 @@ TEST_F(RecentListTest, ClearLeavesNoEntriesAndZeroedFields) {
         }
 }
 
-TEST_F(RecentListTest, NewestStandsFirst) {
-    EXPECT_TRUE(list.RememberPerson("山田", "太郎"));
-    EXPECT_TRUE(list.RememberPerson("田中", "花子"));
-    EXPECT_EQ(Entries(list), (std::vector<Person>{{"田中", "花子"}, {"山田", "太郎"}}));
-}
-
 TEST_F(RecentListTest, ListedPersonKeepsItsPlace) {
     list.RememberPerson("山田", "太郎");
     list.RememberPerson("田中", "花子");
@@ -79,13 +73,6 @@ TEST_F(RecentListTest, ListedPersonKeepsItsPlace) {
     EXPECT_FALSE(list.RememberPerson("田中", "花子"));
     EXPECT_EQ(Entries(list),
               (std::vector<Person>{{"鈴木", "一郎"}, {"田中", "花子"}, {"山田", "太郎"}}));
-}
-
-TEST_F(RecentListTest, SameSurnameOtherGivenNameIsAnotherPerson) {
-    list.RememberPerson("山田", "太郎");
-    EXPECT_TRUE(list.RememberPerson("山田", "花子"));
-    EXPECT_TRUE(list.RememberPerson("田中", "太郎"));
-    EXPECT_EQ(list.count, 3);
 }
 
 TEST_F(RecentListTest, SeventeenthPersonPushesOutTheOldest) {
@@ -97,12 +84,6 @@ TEST_F(RecentListTest, SeventeenthPersonPushesOutTheOldest) {
     EXPECT_EQ(entries.back(), Person(NthSurname(1), "太郎"));  // "一" is gone
     EXPECT_EQ(list.CommandId(0), 40219);
     EXPECT_EQ(list.CommandId(15), 40204);
-}
-
-TEST_F(RecentListTest, PersonWithAnEmptyNameIsNotTaken) {
-    EXPECT_FALSE(list.RememberPerson("", "太郎"));
-    EXPECT_FALSE(list.RememberPerson("山田", ""));
-    EXPECT_EQ(list.count, 0);
 }
 
 TEST_F(RecentListTest, OverLongNamesAreCutOnACharacterBoundary) {
@@ -148,11 +129,6 @@ TEST_F(RecentListTest, AppendOldestKeepsStoredOrderAndRefusesLikeRemember) {
 }
 
 // ---- Menu texts and ids -------------------------------------------------------
-
-TEST_F(RecentListTest, ShortItemTextGivesAnEmptyPerson) {
-    EXPECT_STREQ(RecentItemPerson("&1"), "");
-    EXPECT_STREQ(RecentItemPerson(""), "");
-}
 
 TEST_F(RecentListTest, ItemTextOfUnterminatedFieldsStaysWithinEachField) {
     list.RememberPerson("山田", "太郎");

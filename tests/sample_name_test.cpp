@@ -96,16 +96,6 @@ TEST(SampleStore, RealDataHoldsBoysAndGirlsNames) {
     EXPECT_GT(girls, 0);
 }
 
-TEST(SampleStore, CountIsWhatWasStoredNotWhatWasCounted) {
-    EmptyStore s;
-    // Twelve separators in one text, of which only ten entries are read.
-    std::string text;
-    for (int i = 0; i < 12; ++i) text += std::string(i ? " " : "") + "一__いち";
-    const char* texts[] = {text.c_str(), "__から"};
-    EXPECT_EQ(s.SetSampleName(1, 0, texts, 2), 10);
-    EXPECT_EQ(s.GetSampleCount(1, 0), 10);
-}
-
 TEST(SampleStore, RefusedTextsChangeNothing) {
     EmptyStore s;
     const char* good[] = {"力__ちから"};

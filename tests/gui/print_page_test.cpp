@@ -134,16 +134,6 @@ TEST_F(PrintPageTest, DrawingThePageLeavesNoGdiObjectAlive) {
     EXPECT_EQ(counter.Alive(), 0);
 }
 
-// Screenshot of the whole page for 山田 太郎 at about 150 dpi on A4.
-TEST_F(PrintPageTest, PageScreenshot) {
-    test::CCanvas canvas(1240, 1754);
-    DrawPage(canvas, Judged("山田", "太郎"), 1240, 1754);
-    EXPECT_TRUE(canvas.SavePng(test::ArtefactPath("print_page_yamada_taro.png")));
-    test::CCanvas longName(1240, 1754);
-    DrawPage(longName, Judged("長谷川部田", "由美子さん"), 1240, 1754);
-    EXPECT_TRUE(longName.SavePng(test::ArtefactPath("print_page_5_5.png")));
-}
-
 // A device context that is no printer refuses the document: the job
 // reports failure, draws nothing and leaves the shared context free.
 TEST_F(PrintPageTest, SpoolingOnANonPrinterFailsAndLeavesNothingHeld) {
