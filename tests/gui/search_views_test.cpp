@@ -247,7 +247,6 @@ TEST_F(SearchViewTest, ChoosingAPatternListsItsSampleNamesAndADoubleClickJudgesO
     HWND patterns = view->controls[CStrokeSearchView::kPatternList];
     HWND samples = view->controls[CStrokeSearchView::kSampleList];
     const CSampleName& store = *App().samples;
-    char label[128];
     bool choseTwo = false, choseOne = false, triedBelow = false;
     for (int row = 0; row < view->search.resultCount && !(choseTwo && choseOne); ++row) {
         const StrokeResult& pattern = view->search.results[row];
@@ -264,15 +263,6 @@ TEST_F(SearchViewTest, ChoosingAPatternListsItsSampleNamesAndADoubleClickJudgesO
             store.GetSampleYomi(pattern.strokes[0], rest, k, reading);
             EXPECT_EQ(RowText(samples, k), " " + std::string(written) + "  (" + reading + ")");
         }
-        view->FormatSampleLabel(label, sizeof label);
-        char expected[128];
-        if (rest)
-            std::snprintf(expected, sizeof expected, "%d画-%d画(ﾀﾞﾌﾞﾙｸﾘｯｸで姓名判断)",
-                          pattern.strokes[0], rest);
-        else
-            std::snprintf(expected, sizeof expected, "%d画 の名前(ﾀﾞﾌﾞﾙｸﾘｯｸで姓名判断)",
-                          pattern.strokes[0]);
-        EXPECT_STREQ(label, expected);
 
         const int judgements = test::ViewCountOfKind(kJudgementView);
         char written[16] = {};
