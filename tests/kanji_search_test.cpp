@@ -83,3 +83,10 @@ TEST(KanjiSearch, KanaFindsTheNamesWrittenInKana) {
     for (int i = 0; i < s.resultCount; ++i) kanaNames += allHiragana(s.results[i].written);
     EXPECT_GT(kanaNames, 0);
 }
+
+TEST(KanjiSearch, QueryTextsAreBounded) {
+    CKanjiSearch s;
+    s.SetQuery("長谷川田中村", "翔翔翔翔翔");
+    EXPECT_STREQ(s.surname, "長谷川田中");
+    EXPECT_STREQ(s.character, "翔翔翔");  // 6 of at most 7 bytes
+}

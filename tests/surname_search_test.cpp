@@ -75,3 +75,11 @@ TEST(SurnameSearch, TheTwoHundredFirstRowFallsOffTheWorstRanking) {
     EXPECT_EQ(s.resultCount, 200);
     EXPECT_EQ(RowsOf(s, "山田"), 199);
 }
+
+TEST(SurnameSearch, QueryIsBoundedAndFlagged) {
+    CSurnameSearch s;
+    EXPECT_EQ(s.wantGood, 1);
+    s.SetQuery(WantsGood("BAD"), "寿限無寿限無");
+    EXPECT_EQ(s.wantGood, 0);
+    EXPECT_STREQ(s.givenName, "寿限無寿限");
+}
