@@ -130,22 +130,6 @@ TEST_F(FullBestList, TieAcrossRowsEightAndNinePushesOnlyRowNineOut) {
     EXPECT_EQ(Rows(lists.best), expected);
 }
 
-// ---- Worst list ------------------------------------------------------------
-
-class FullWorstList : public RankListsTest {
-protected:
-    void SetUp() override {
-        RankListsTest::SetUp();
-        // 4, 8, ..., 36, 40.
-        std::vector<Row> rows;
-        for (int i = 0; i < kRankRows; ++i)
-            rows.push_back({std::string(1, static_cast<char>('a' + i)), "x", 4 * (i + 1)});
-        Load(lists.worst, rows);
-        before = Rows(lists.worst);
-    }
-    std::vector<Row> before;
-};
-
 // ---- One person at most once per list ---------------------------------------
 
 TEST_F(RankListsTest, ReofferedNameBelowANewerEqualOneIsNotAddedAgain) {

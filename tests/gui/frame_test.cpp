@@ -1,4 +1,4 @@
-// The frame: its size, menu, commands, splash, start-up and shutdown.
+// The frame: its recent-person entries, splash, start-up and shutdown.
 #include <gtest/gtest.h>
 
 #include <cstring>

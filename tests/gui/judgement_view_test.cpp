@@ -1,6 +1,6 @@
-// The judgement window: its layout for every name length, what its paint
-// draws where and in which colour, its buttons, and the offer of the name to
-// the best and worst lists.
+// The judgement window: its text inside its panels for every name length,
+// grids of three digits, its buttons, and the offer of the name to the best
+// and worst lists.
 #include <gtest/gtest.h>
 
 #include <cstring>

@@ -1,6 +1,5 @@
-// The printed page drawn on off-screen canvases at printer scales (where
-// each part lands, truncation, nothing outside the page or its boxes, no GDI
-// object left), the spooler's failure path, and printing for real to the
+// The printed page drawn on off-screen canvases at printer scales (nothing
+// outside the page or its boxes, no GDI object left), the spooler's failure path, and printing for real to the
 // default printer when the run provides one (tests/wine/print_pdf.sh).
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-// The Best10 & Worst10 window: its rows as text, what its paint draws, and
-// its refresh and clear buttons, which act only for the frame's ranking view.
+// The Best10 & Worst10 window: rows of damaged fields, what its paint draws
+// until a refresh, text inside its panels and its clear button.
 #include <gtest/gtest.h>
 
 #include <cstring>

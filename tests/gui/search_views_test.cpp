@@ -1,6 +1,6 @@
 // The four search result windows opened through dispatch as their dialogs
-// request them: titles, list rows against the core's rankings, headings,
-// pattern choice and the double-clicks that open a judgement.
+// request them: list rows against the core's rankings, pattern choice, the
+// menu's sex choice and the double-clicks that open a judgement.
 #include <gtest/gtest.h>
 
 #include <cstdio>
