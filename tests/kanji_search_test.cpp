@@ -47,41 +47,6 @@ TEST(KanjiSearch, RankingsMatchEveryDistinctFormScoredAndSorted) {
     EXPECT_GT(ties, 0);
 }
 
-TEST(KanjiSearch, AFormHoldingTheCharacterTwiceIsListedOnce) {
-    // With 赤塚 the low-scoring 一一 still ranks among the 200 forms of 一.
-    const auto expected = Expected("赤塚", "一");
-    ASSERT_TRUE(std::any_of(expected.begin(), expected.end(),
-                            [](const oracle::Ranked& r) { return r.text == "一一"; }));
-    const CKanjiSearch s = Searched("赤塚", "一");
-    int found = 0;
-    for (int i = 0; i < s.resultCount; ++i)
-        if (std::strcmp(s.results[i].written, "一一") == 0) {
-            ++found;
-            EXPECT_STREQ(s.results[i].reading, "かずひと");
-        }
-    EXPECT_EQ(found, 1);
-}
-
-TEST(KanjiSearch, AFormWithSeveralReadingsShowsTheFirstMet) {
-    // Written forms of the samples that hold 翔 and were met with more than one reading.
-    std::map<std::string, std::string> firstReading;
-    std::set<std::string> several;
-    for (const oracle::Sample& sample : oracle::SamplesInSearchOrder()) {
-        if (!HoldsCharacter(sample.written, "翔")) continue;
-        auto found = firstReading.emplace(sample.written, sample.reading);
-        if (!found.second && found.first->second != sample.reading) several.insert(sample.written);
-    }
-    ASSERT_FALSE(several.empty());
-    const CKanjiSearch s = Searched("山田", "翔");
-    int checked = 0;
-    for (int i = 0; i < s.resultCount; ++i)
-        if (several.count(s.results[i].written)) {
-            EXPECT_EQ(s.results[i].reading, firstReading[s.results[i].written]);
-            ++checked;
-        }
-    EXPECT_EQ(checked, static_cast<int>(several.size()));
-}
-
 TEST(KanjiSearch, NoMatchAcrossACharacterBoundary) {
     // A character whose bytes stand in some written form only astride two
     // of its characters (a trail byte followed by a lead byte).
@@ -101,17 +66,6 @@ TEST(KanjiSearch, NoMatchAcrossACharacterBoundary) {
     const CKanjiSearch s = Searched("山田", character);
     for (int i = 0; i < s.resultCount; ++i) EXPECT_NE(s.results[i].written, form);
     oracle::ExpectNameRows(s.results, s.resultCount, Expected("山田", character), "山田");
-}
-
-TEST(KanjiSearch, CharactersNoSampleHolds) {
-    // 鬱 has strokes but no sample; ゐ is not even in the stroke table; the
-    // others are no single two-byte character.
-    for (const std::string character : {"鬱", "ゐ", "", "a", "ab", "　"}) {
-        ASSERT_TRUE(Expected("山田", character).empty()) << character;
-        const CKanjiSearch s = Searched("山田", character);
-        EXPECT_EQ(s.resultCount, 0) << character;
-        EXPECT_STREQ(s.results[0].written, "");
-    }
 }
 
 TEST(KanjiSearch, KanaFindsTheNamesWrittenInKana) {

@@ -48,15 +48,6 @@ TEST(NameRecord, CompleteJudgementsOfTheWorkedNames) {
     EXPECT_EQ(std::vector<int>(r.elementPoints, r.elementPoints + 4), (std::vector<int>{1, 1, 12, 25}));
 }
 
-TEST(NameRecord, GridsByShapeOfName) {
-    // a=山3 b=田5 c=川3 / d=一1 e=太4 f=郎9
-    EXPECT_EQ(Grids(Judged("山", "一")), (std::vector<int>{3, 4, 1, 4, 4}));
-    EXPECT_EQ(Grids(Judged("山", "一太")), (std::vector<int>{3, 4, 5, 7, 8}));
-    EXPECT_EQ(Grids(Judged("山田", "一")), (std::vector<int>{8, 6, 1, 4, 9}));
-    EXPECT_EQ(Grids(Judged("山田川", "一")), (std::vector<int>{11, 4, 1, 9, 12}));
-    EXPECT_EQ(Grids(Judged("山田川", "一太郎")), (std::vector<int>{11, 4, 14, 21, 25}));
-}
-
 TEST(NameRecord, MissingCharactersCountZero) {
     CNameRecord r = Judged("ゐ", "太郎");  // ゐ is not in the table
     EXPECT_EQ(r.strokes[0], 0);

@@ -29,23 +29,7 @@ std::string Reading(const CSampleName& s, int f, int r, int k) {
     return out;
 }
 
-int CountOf(const CSampleName& s, int f, int r, const std::string& written, const std::string& reading) {
-    int n = 0;
-    for (int k = 0; k < s.GetSampleCount(f, r); ++k)
-        n += Written(s, f, r, k) == written && Reading(s, f, r, k) == reading;
-    return n;
-}
-
 }  // namespace
-
-TEST(SampleStore, RealDataHoldsTheNamedSamples) {
-    EXPECT_EQ(CountOf(Store(), 10, 0, "浩", "ひろし"), 1);
-    EXPECT_EQ(CountOf(Store(), 5, 0, "巧", "たくみ"), 2);
-    EXPECT_EQ(CountOf(Store(), 1, 1, "一一", "かずひと"), 1);
-    EXPECT_EQ(CountOf(Store(), 1, 1, "しの", "しの"), 1);
-    EXPECT_EQ(CountOf(Store(), 4, 9, "太郎", "たろう"), 1);
-    EXPECT_EQ(CountOf(Store(), 3, 7, "千里", "せんり"), 1);
-}
 
 TEST(SampleStore, RealDataShapeAndLimits) {
     EXPECT_EQ(Store().GetSampleSeiCount(), 1760);
@@ -134,16 +118,6 @@ TEST(SampleStore, RealDataHoldsBoysAndGirlsNames) {
     EXPECT_GT(girls, 0);
 }
 
-TEST(SampleStore, CountIsWhatWasStoredNotWhatWasCounted) {
-    EmptyStore s;
-    // Twelve separators in one text, of which only ten entries are read.
-    std::string text;
-    for (int i = 0; i < 12; ++i) text += std::string(i ? " " : "") + "一__いち";
-    const char* texts[] = {text.c_str(), "__から"};
-    EXPECT_EQ(s.SetSampleName(1, 0, texts, 2), 10);
-    EXPECT_EQ(s.GetSampleCount(1, 0), 10);
-}
-
 TEST(SampleStore, RefusedTextsChangeNothing) {
     EmptyStore s;
     const char* good[] = {"力__ちから"};
@@ -182,29 +156,4 @@ TEST(SampleStore, ReadersRefuseOutsideKeysAndIndices) {
     Store().GetSampleSei(1760, out);
     Store().GetSampleSei(-1, out);
     EXPECT_STREQ(out, "?");
-}
-
-TEST(SampleStore, SurnameTexts) {
-    EmptyStore s;
-    const int before = s.GetSampleSeiCount();
-    const char* texts[] = {"横井　湯浅　若松　柳", "山田  田中", "長谷川田中村　林", "林\x98", ""};
-    EXPECT_EQ(s.SetSampleSei(texts), 4 + 2 + 2 + 1);
-    char out[12];
-    s.GetSampleSei(before + 3, out);
-    EXPECT_STREQ(out, "柳");
-    s.GetSampleSei(before + 5, out);
-    EXPECT_STREQ(out, "田中");
-    s.GetSampleSei(before + 6, out);
-    EXPECT_STREQ(out, "長谷川田中");  // five characters, the sixth dropped as separator
-    s.GetSampleSei(before + 7, out);
-    EXPECT_STREQ(out, "林");
-    s.GetSampleSei(before + 8, out);
-    EXPECT_STREQ(out, "林");  // a lone trailing byte is dropped
-}
-
-TEST(SampleStore, ConstructionReportsTheSurnameCount) {
-    RecordingSink sink;
-    CSampleName s;
-    ASSERT_EQ(sink.debug.size(), 1u);
-    EXPECT_EQ(sink.debug[0], "姓のサンプル数＝1760個\n");
 }

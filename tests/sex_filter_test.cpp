@@ -71,17 +71,6 @@ TEST(SexFilter, EachChoiceListsItsOwnNamesAndThoseForEither) {
     }
 }
 
-TEST(SexFilter, TitlesNameTheChoiceAndStoredValuesOutsideItReadAsBoth) {
-    EXPECT_STREQ(SexChoiceTitleSuffix(kBoysOnly), "（男の子）");
-    EXPECT_STREQ(SexChoiceTitleSuffix(kGirlsOnly), "（女の子）");
-    for (const int32_t stored : {0, 3, -1, 0x7FFFFFFF}) {
-        EXPECT_STREQ(SexChoiceTitleSuffix(stored), "") << stored;
-        EXPECT_EQ(SexChoiceFromStored(stored), kBothSexes) << stored;
-    }
-    EXPECT_EQ(SexChoiceFromStored(1), kBoysOnly);
-    EXPECT_EQ(SexChoiceFromStored(2), kGirlsOnly);
-}
-
 TEST(SexFilter, RealRankingsHoldTheFilteredSamplesScoredAndSorted) {
     int narrowed = 0;
     for (const int32_t choice : {kBoysOnly, kGirlsOnly}) {

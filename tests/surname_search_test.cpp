@@ -54,44 +54,6 @@ TEST(SurnameSearch, RankingsMatchEverySurnameScoredAndSorted) {
     }
 }
 
-TEST(SurnameSearch, ASurnameListedTwiceTakesTwoRows) {
-    // Find a given name with which 菅 ranks among the 200 best or worst.
-    for (const char* given : {"一", "二", "三", "力", "仁", "公", "太郎", "一郎", "健", "翔"}) {
-        for (int good : {1, 0}) {
-            const CSurnameSearch s = Searched(given, good);
-            if (RowsOf(s, "菅") == 0) continue;
-            EXPECT_EQ(RowsOf(s, "菅"), 2) << given;
-            int score = -1;
-            for (int i = 0; i < 200; ++i)
-                if (std::strcmp(s.results[i].surname, "菅") == 0) {
-                    if (score >= 0) {
-                        EXPECT_EQ(s.results[i].score, score);
-                    }
-                    score = s.results[i].score;
-                }
-            return;
-        }
-    }
-    FAIL() << "菅 never ranked";
-}
-
-TEST(SurnameSearch, ShownRanksAreSharedByEqualScores) {
-    const CSurnameSearch s = Searched("太郎", 1);
-    for (int i = 0; i < 200; ++i) {
-        int better = 0;
-        for (int j = 0; j < 200; ++j) better += s.results[j].score > s.results[i].score;
-        EXPECT_EQ(ShownRank(s.results, i), better + 1) << i;
-    }
-    SurnameResult rows[kRankingRows] = {};
-    const int scores[] = {90, 85, 85, 80};
-    for (int i = 0; i < 4; ++i) rows[i].score = scores[i];
-    EXPECT_EQ(ShownRank(rows, 0), 1);
-    EXPECT_EQ(ShownRank(rows, 1), 2);
-    EXPECT_EQ(ShownRank(rows, 2), 2);
-    EXPECT_EQ(ShownRank(rows, 3), 4);
-    EXPECT_EQ(ShownRank(rows, 200), 0);
-}
-
 TEST(SurnameSearch, TheTwoHundredFirstRowFallsOffTheWorstRanking) {
     CSurnameSearch s;
     s.SetQuery(0, "太郎");

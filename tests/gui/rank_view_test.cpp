@@ -1,5 +1,5 @@
-// The Best10 & Worst10 window: its rows as text, what its paint draws, and
-// its refresh and clear buttons, which act only for the frame's ranking view.
+// The Best10 & Worst10 window: rows of damaged fields, what its paint draws
+// until a refresh, text inside its panels and its clear button.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -24,12 +24,6 @@ namespace {
 constexpr COLORREF kRowText = 0xC4FFFF;
 constexpr char kClearQuestion[] = "BEST10、WORST10の記録を全て消去しますか？";
 
-std::string Place(int place) {
-    char text[8];
-    FormatPlace(place, text, sizeof text);
-    return text;
-}
-
 std::string Row(const CRankList& list, int row) {
     char text[64];
     FormatRankRow(list, row, text, sizeof text);
@@ -43,28 +37,6 @@ void SetRow(CRankList& list, int row, const char* surname, const char* givenName
     std::memcpy(list.givenNames[row], givenName,
                 std::min<size_t>(std::strlen(givenName), kRankNameSize));
     list.scores[row] = score;
-}
-
-TEST(RankRowTextTest, PlacesReadFirstToTenth) {
-    EXPECT_EQ(Place(1), " 1st");
-    EXPECT_EQ(Place(2), " 2nd");
-    EXPECT_EQ(Place(3), " 3rd");
-    EXPECT_EQ(Place(4), " 4th");
-    EXPECT_EQ(Place(9), " 9th");
-    EXPECT_EQ(Place(10), "10th");
-}
-
-TEST(RankRowTextTest, NamesArePaddedToTwentyBytesAndLongerOnesPushTheScore) {
-    CRankList list;
-    list.Clear();
-    SetRow(list, 0, "林", "一", 422);
-    SetRow(list, 1, "東西南北中", "春夏秋冬雪", 555);
-    SetRow(list, 2, "山田", "太郎", -1);
-    EXPECT_EQ(Row(list, 0), "林 一" + std::string(15, ' ') + " 422点");
-    EXPECT_EQ(Row(list, 1), "東西南北中 春夏秋冬雪 555点") << "21 bytes: nothing cut";
-    EXPECT_EQ(Row(list, 2), "山田 太郎" + std::string(11, ' ') + "  -1点");
-    EXPECT_EQ(Row(list, 3), "--- ---" + std::string(13, ' ') + "   0点");
-    EXPECT_EQ(Row(list, 10), "") << "no such row";
 }
 
 // Rows read from the registry may fill all twelve bytes without a NUL.
@@ -111,75 +83,6 @@ protected:
         for (const auto& name : names) lists.OfferName(name.surname, name.givenName, name.score);
     }
 };
-
-TEST_F(RankViewTest, OpensOnceFromTheMenuWithTitleSizeAndButtons) {
-    CRankView* view = OpenFromMenu();
-    ASSERT_NE(view, nullptr);
-    EXPECT_EQ(App().viewList->rankingOpen, 1);
-    EXPECT_EQ(App().viewList->rankingWindow, view->window);
-    OpenFromMenu();
-    EXPECT_EQ(test::ViewCountOfKind(kRankView), 1);
-    EXPECT_STREQ(view->title, "Best10 & Worst10");
-    RECT frame;
-    GetWindowRect(view->window, &frame);
-    EXPECT_EQ(frame.right - frame.left, 600);
-    EXPECT_EQ(frame.bottom - frame.top, 384);
-    const struct {
-        const char* text;
-        RECT area;
-    } buttons[] = {{"データ更新", {300, 320, 428, 350}}, {"記録初期化", {432, 320, 560, 350}}};
-    for (int id = 0; id < kRankButtonCount; ++id) {
-        char text[32] = {};
-        GetWindowTextA(view->controls[id], text, sizeof text);
-        EXPECT_STREQ(text, buttons[id].text);
-        EXPECT_EQ(GetDlgCtrlID(view->controls[id]), id);
-        RECT area;
-        GetWindowRect(view->controls[id], &area);
-        MapWindowPoints(nullptr, view->window, reinterpret_cast<POINT*>(&area), 2);
-        EXPECT_EQ(area.left, buttons[id].area.left);
-        EXPECT_EQ(area.top, buttons[id].area.top);
-        EXPECT_EQ(area.right, buttons[id].area.right);
-        EXPECT_EQ(area.bottom, buttons[id].area.bottom);
-    }
-    // Closing lets the menu open it again.
-    SendMessageA(App().client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(view->window), 0);
-    EXPECT_EQ(App().viewList->rankingOpen, 0);
-    EXPECT_NE(OpenFromMenu(), nullptr);
-}
-
-// Ten rows a side in shades from 255 down to 30, titles in blue and red,
-// every row's text in pale yellow on its shade.
-TEST_F(RankViewTest, PaintsTenBestAndTenWorstInFadingShades) {
-    OfferNames();
-    CRankView* view = OpenFromMenu();
-    ASSERT_NE(view, nullptr);
-    RECT client;
-    GetClientRect(view->window, &client);
-    test::CCanvas canvas(client.right, client.bottom);
-    test::CGdiCounter counter;
-    PaintView(view, view->window, canvas.Dc());
-    EXPECT_EQ(counter.Alive(), 0);
-    auto count = [&canvas](RECT area, COLORREF colour) {
-        int n = 0;
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x) n += canvas.Pixel(x, y) == colour;
-        return n;
-    };
-    EXPECT_EQ(canvas.Pixel(5, 5), GetSysColor(COLOR_BTNFACE)) << "the client is filled";
-    EXPECT_GT(count({120, 8, 240, 30}, kBlue), 20) << "BEST 10";
-    EXPECT_GT(count({400, 8, 540, 30}, kRed), 20) << "WORST 10";
-    for (int r = 0; r < 10; ++r) {
-        const int y = 36 + 28 * r;
-        const int g = 255 - 25 * r;
-        EXPECT_EQ(canvas.Pixel(55, y - 1), static_cast<COLORREF>(g) << 16) << "best shade " << r;
-        EXPECT_EQ(canvas.Pixel(335, y - 1), static_cast<COLORREF>(g)) << "worst shade " << r;
-        EXPECT_GT(count({56, y, 278, y + 17}, kRowText), 10) << "best text " << r;
-        EXPECT_GT(count({336, y, 558, y + 17}, kRowText), 10) << "worst text " << r;
-        EXPECT_GT(count({8, y, 48, y + 18}, 0), 5) << "best place " << r;
-        EXPECT_GT(count({288, y, 328, y + 18}, 0), 5) << "worst place " << r;
-    }
-    EXPECT_EQ(canvas.Pixel(55, 36 + 28 * 9 - 1), 30u << 16) << "the tenth shade is 30";
-}
 
 std::vector<COLORREF> Painted(CView* view) {
     RECT client;
@@ -228,32 +131,6 @@ TEST_F(RankViewTest, ExtremeScoresAndLongNamesStayInsideTheirPanels) {
         }
     EXPECT_GT(inside, 1000);
     EXPECT_EQ(outside, 0);
-}
-
-// Refresh marks the ranking window for repainting from the lists, but only
-// for the view the frame opened. (No message is pumped between a click and
-// the check, so the mark is still there to see.)
-TEST_F(RankViewTest, RefreshInvalidatesTheRankingWindow) {
-    const test::CShownFrame shown;
-    CRankView* view = OpenFromMenu();
-    ASSERT_NE(view, nullptr);
-    test::PumpFor(100);
-    UpdateWindow(view->window);
-    RECT dirty;
-    ASSERT_FALSE(GetUpdateRect(view->window, &dirty, FALSE));
-    HWND refresh = view->controls[kRefreshButton];
-    SendMessageA(refresh, BM_CLICK, 0, 0);
-    EXPECT_TRUE(GetUpdateRect(view->window, &dirty, FALSE));
-    UpdateWindow(view->window);
-    // Without the ranking-open flag the buttons do nothing.
-    App().viewList->rankingOpen = 0;
-    SendMessageA(refresh, BM_CLICK, 0, 0);
-    EXPECT_FALSE(GetUpdateRect(view->window, &dirty, FALSE));
-    App().viewList->rankingOpen = 1;
-    // Commands that are not clicks of its own buttons do nothing either.
-    SendMessageA(view->window, WM_COMMAND, kRefreshButton, 0);
-    EXPECT_FALSE(GetUpdateRect(view->window, &dirty, FALSE));
-    test::CloseAllViews();
 }
 
 TEST_F(RankViewTest, ClearAsksFirstAndEmptiesBothListsOnlyOnYes) {
