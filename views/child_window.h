@@ -19,8 +19,12 @@ LRESULT CALLBACK EscapeToParentProc(HWND window, UINT message, WPARAM wparam, LP
 // procedure for every message the new one does not handle.
 void SubclassControl(HWND control, WNDPROC procedure);
 
+// Asks over `owner` whether to close (Esc on a view or on the frame): true
+// unless the user cancels.
+bool ConfirmClose(HWND owner);
+
 // Paints the view on a device context through the shared drawing context.
-void PaintView(CView* view, HWND window, HDC dc);
+void PaintView(CView* view, HDC dc);
 
 // The view of a window, or null (also when no list exists).
 CView* FindView(HWND window);

@@ -4,6 +4,7 @@
 
 #include "app_state.h"
 #include "draw_context.h"
+#include "judge.h"
 #include "sjis_text.h"
 
 namespace hoshikura {
@@ -14,9 +15,6 @@ constexpr int kBoxStep = 44;          // from one character box to the next
 constexpr int kLabelRise = 18;        // grid label above its box
 constexpr int kShortWindowHeight = 320;
 constexpr int kTwoDigits = 10;
-constexpr int kBoxLimit = 100;        // a box shows two digits
-
-constexpr const char* kGridLabels[kGridCount] = {"天格", "人格", "地格", "外格", "総格"};
 
 int Clamp(int value, int low, int high) { return value < low ? low : value > high ? high : value; }
 
@@ -131,7 +129,7 @@ void DrawBrackets(CDiagramPen& pen, const CGridDiagramGeometry& geometry) {
     }
 }
 
-void DrawGridBoxes(CDiagramPen& pen, CNameRecord& record, const DiagramStyle& style,
+void DrawGridBoxes(CDiagramPen& pen, const CNameRecord& record, const DiagramStyle& style,
                    const CGridDiagramGeometry& geometry) {
     pen.Font(style.gridFace, style.gridHeight);
     pen.PenWidth(1);
@@ -139,18 +137,17 @@ void DrawGridBoxes(CDiagramPen& pen, CNameRecord& record, const DiagramStyle& st
         const DiagramPoint q = geometry.gridBox[g];
         pen.Colour(0xFFFFFF);
         pen.Panel(q.x, q.y, q.x + kDiagramBoxSize, q.y + kDiagramBoxSize);
-        // Two digits fit a box; the rows beside and printing see the same.
-        if (record.grids[g] >= kBoxLimit) record.SetGrid(g, record.grids[g] % kBoxLimit);
+        const int32_t shown = ShownGridNumber(record.grids[g]);
         char digits[12];
-        FormatText(digits, sizeof digits, "%d", static_cast<int>(record.grids[g]));
+        FormatText(digits, sizeof digits, "%d", static_cast<int>(shown));
         pen.Colour(0);
-        pen.Text(q.x + (record.grids[g] >= kTwoDigits ? 3 : 7), q.y + 3, digits);
+        pen.Text(q.x + (shown >= kTwoDigits ? 3 : 7), q.y + 3, digits);
     }
     const COLORREF background = GetSysColor(COLOR_BTNFACE);
     for (int g = 0; g < kGridCount; ++g) {
         const DiagramPoint q = geometry.gridBox[g];
         const int left = q.x - (g == kOuter ? 6 : 2);
-        pen.TextOn(left, q.y - kLabelRise, kGridLabels[g], background);
+        pen.TextOn(left, q.y - kLabelRise, GridName(g), background);
     }
 }
 
@@ -200,7 +197,7 @@ int32_t LayOutCharacters(CNameRecord& record, int captionHeight) {
     return height;
 }
 
-CGridDiagramGeometry DrawGridDiagram(CNameRecord& record, int mode, int x,
+CGridDiagramGeometry DrawGridDiagram(const CNameRecord& record, int mode, int x,
                                      const DiagramStyle& style, int yShift) {
     CGridDiagramGeometry geometry;
     LayOutGridDiagram(record, x, yShift, &geometry);

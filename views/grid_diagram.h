@@ -42,11 +42,11 @@ extern const DiagramStyle kScreenDiagramStyle;
 extern const DiagramStyle kPageDiagramStyle;
 
 // Draws the column at x with its characters at record.diagramY moved down by
-// yShift, through the application's drawing context. Grid values of 100 or
-// more are reduced below 100 in the record first: the boxes hold two digits.
+// yShift, through the application's drawing context. The grid boxes show
+// each grid's ShownGridNumber.
 // Returns where everything stands (the stroke boxes P(i) and grid boxes Q(g)
 // that the same-stroke view draws its links on).
-CGridDiagramGeometry DrawGridDiagram(CNameRecord& record, int mode, int x,
+CGridDiagramGeometry DrawGridDiagram(const CNameRecord& record, int mode, int x,
                                      const DiagramStyle& style = kScreenDiagramStyle,
                                      int yShift = 0);
 

@@ -22,8 +22,8 @@ void PaintStrokeMethod(const MethodCanvas& canvas, const CNameRecord& record);
 void PaintElementMethod(const MethodCanvas& canvas, const CNameRecord& record);
 // Each character yin or yang, and the word for the yin-yang score.
 // (The record's grids may be reduced for the diagram's boxes.)
-void PaintYinYangMethod(const MethodCanvas& canvas, CNameRecord& record);
+void PaintYinYangMethod(const MethodCanvas& canvas, const CNameRecord& record);
 // The diagram with a link for every same-stroke pattern, and the score.
-void PaintSameStrokeMethod(const MethodCanvas& canvas, CNameRecord& record);
+void PaintSameStrokeMethod(const MethodCanvas& canvas, const CNameRecord& record);
 
 }  // namespace hoshikura

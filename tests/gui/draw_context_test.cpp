@@ -16,7 +16,7 @@ namespace {
 
 class DrawContextTest : public ::testing::Test {
 protected:
-    DrawContextTest() : canvas(200, 120) { context.AttachDC(nullptr, canvas.Dc()); }
+    DrawContextTest() : canvas(200, 120) { context.AttachDC(canvas.Dc()); }
     ~DrawContextTest() override { context.ReleaseContext(); }
 
     test::CCanvas canvas;
@@ -182,15 +182,15 @@ TEST(DrawContextAttachTest, TakingASecondContextIsReportedAndHandled) {
     test::TakeMessages();
     test::CCanvas first(10, 10), second(10, 10);
     CDrawContext context;
-    context.AttachDC(nullptr, first.Dc());
-    context.AttachDC(nullptr, second.Dc());
+    context.AttachDC(first.Dc());
+    context.AttachDC(second.Dc());
     auto messages = test::TakeMessages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "DCを解放しないうちにDCを取得しようとしました。");
     EXPECT_EQ(context.Dc(), second.Dc());
     context.ReleaseContext();
     EXPECT_EQ(context.Dc(), nullptr);
-    // A memory DC was not the window's to give back: it still draws.
+    // A forgotten DC stays its owner's: it still draws.
     EXPECT_NE(SetPixel(first.Dc(), 1, 1, kRed), static_cast<COLORREF>(-1));
 }
 
@@ -198,7 +198,7 @@ TEST(DrawContextAttachTest, TakingASecondContextIsReportedAndHandled) {
 TEST(DrawFaceTest, LaughingFaceOfSizeFifteen) {
     test::CCanvas canvas(60, 60);
     CDrawContext context;
-    context.AttachDC(nullptr, canvas.Dc());
+    context.AttachDC(canvas.Dc());
     context.DrawFace(30, 30, 15, 6);
     context.ReleaseContext();
     EXPECT_EQ(canvas.Pixel(30, 15), RGB(0, 0, 0)) << "circle of radius 15 at the top";
@@ -211,7 +211,7 @@ TEST(DrawFaceTest, LaughingFaceOfSizeFifteen) {
 TEST(DrawContextPageTest, SavesTheToolkitPage) {
     test::CCanvas canvas(640, 400);
     CDrawContext dc;
-    dc.AttachDC(nullptr, canvas.Dc());
+    dc.AttachDC(canvas.Dc());
     dc.SetFont("ゴシック", 16, 0, 1, 0, 0);
     dc.DrawString(10, 8, "描画ツールキット試験ページ　Hoshikura");
     dc.colour = kBlue;

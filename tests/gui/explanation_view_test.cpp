@@ -25,8 +25,8 @@
 namespace hoshikura {
 namespace {
 
-constexpr COLORREF kLuckyBlue = 0xF50000;
-constexpr COLORREF kUnluckyRed = 0x0000F5;
+constexpr COLORREF kLuckyBlue = 0xFF0000;
+constexpr COLORREF kUnluckyRed = 0x0000FF;
 
 const char* const kLabels[kExplanationTabs] = {"人格", "地格", "外格", "総格"};
 

@@ -136,7 +136,7 @@ TEST_F(FrameTest, ArrangeCloseAndHelpCommandsRun) {
     OpenView("山田", "太郎", kJudgementView);
     OpenView("林", "一", kJudgementView);
     HWND frame = App().frame;
-    for (int command : {kCmdCascade, kCmdTileHorizontal, kCmdTileVertical, kCmdArrangeIcons})
+    for (int command : {kCmdCascade, kCmdTileHorizontal, kCmdTileVertical})
         SendMessageA(frame, WM_COMMAND, command, 0);
     EXPECT_EQ(test::ViewCount(), 2);
     SendMessageA(frame, WM_COMMAND, kCmdCloseWindow, 0);

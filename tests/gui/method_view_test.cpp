@@ -53,7 +53,7 @@ protected:
     // The view painted into an off-screen canvas of its window size.
     struct Painted {
         explicit Painted(CView* view) : canvas(view->width, view->height) {
-            PaintView(view, view->window, canvas.Dc());
+            PaintView(view, canvas.Dc());
         }
         test::CCanvas canvas;
     };
@@ -64,7 +64,7 @@ protected:
     static bool LooksLike(const test::CCanvas& painted, const RECT& area, Draw draw) {
         test::CCanvas reference(painted.Width(), painted.Height());
         CDrawContext& dc = *App().drawContext;
-        dc.AttachDC(nullptr, reference.Dc());
+        dc.AttachDC(reference.Dc());
         draw(dc);
         dc.ReleaseContext();
         for (int y = area.top; y < area.bottom; ++y)
@@ -171,7 +171,7 @@ TEST_F(MethodViewTest, PaintingLeavesNoDrawingObjectBehind) {
         test::CCanvas canvas(view->width, view->height);
         test::CGdiCounter counter;
         ASSERT_TRUE(counter.Installed());
-        PaintView(view, view->window, canvas.Dc());
+        PaintView(view, canvas.Dc());
         EXPECT_GT(counter.Created(), 0) << kind;
         EXPECT_EQ(counter.Alive(), 0) << kind;
     }

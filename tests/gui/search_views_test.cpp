@@ -229,7 +229,7 @@ protected:
     // Paints the view off-screen and counts the heading's pixels of colour.
     static int HeadingPixels(CView* view, RECT box, COLORREF colour) {
         test::CCanvas canvas(view->width, view->height);
-        PaintView(view, view->window, canvas.Dc());
+        PaintView(view, canvas.Dc());
         return PixelsNear(canvas, box, colour);
     }
 };
@@ -413,7 +413,7 @@ TEST_F(SearchViewTest, PaintingLeavesNoDrawingObjectBehind) {
     for (CView* view : views) {
         ASSERT_NE(view, nullptr);
         test::CCanvas canvas(view->width, view->height);
-        PaintView(view, view->window, canvas.Dc());
+        PaintView(view, canvas.Dc());
     }
     EXPECT_GT(counter.Created(), 0);
     EXPECT_EQ(counter.Alive(), 0);
