@@ -106,14 +106,6 @@ LRESULT CALLBACK ChildWndProc(HWND window, UINT message, WPARAM wparam, LPARAM l
     return DefMDIChildProcA(window, message, wparam, lparam);
 }
 
-LRESULT CALLBACK PageWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_PAINT) {
-        OnPaint(window, FindView(GetParent(window)));
-        return 0;
-    }
-    return EscapeToParentProc(window, message, wparam, lparam);
-}
-
 LRESULT CALLBACK EscapeToParentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_KEYDOWN && wparam == VK_ESCAPE) {
         SendMessageA(GetParent(window), message, wparam, lparam);

@@ -9,8 +9,6 @@ namespace hoshikura {
 class CView;
 
 LRESULT CALLBACK ChildWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-// For a control that a view paints itself (its parent is the view's window).
-LRESULT CALLBACK PageWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 // For a control that may hold the focus: Escape goes on to its parent, so it
 // reaches the view (or, from the MDI client, the frame) wherever the focus is.
 LRESULT CALLBACK EscapeToParentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

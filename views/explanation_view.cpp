@@ -17,7 +17,6 @@ static_assert(sizeof(CHARFORMATA) == 60, "the rich-edit character format of 60 b
 
 constexpr char kPageFace[] = "ＭＳ Ｐゴシック";
 constexpr LONG kPageTextHeight = 240;  // twips: 12 points
-constexpr int kRepaintStaticSize = 10;
 // A heading of some 40 bytes and the longest fortune text (446 bytes).
 constexpr int kPageTextSize = 1024;
 constexpr int kSpanSize = 96;
@@ -126,7 +125,10 @@ bool CExplanationView::Create(CViewList* list) {
     // The common sequence opens, cascades, shows and counts the window; the
     // controls follow in the window's client area.
     if (!CView::Create(list)) return false;
-    if (CreateTabControl() && CreateRepaintStatic() && CreatePage()) return true;
+    if (CreateTabControl() && CreatePage()) {
+        ShowTab(currentTab);
+        return true;
+    }
     DiscardWindow();
     return false;
 }
@@ -148,15 +150,8 @@ bool CExplanationView::CreateTabControl() {
     return true;
 }
 
-bool CExplanationView::CreateRepaintStatic() {
-    repaintStatic = AddControl(kRepaintSlot, "STATIC", "", 0, 0, 0, kRepaintStaticSize,
-                               kRepaintStaticSize, 0);
-    if (!repaintStatic) return false;
-    SubclassControl(repaintStatic, PageWndProc);
-    return true;
-}
-
 bool CExplanationView::CreatePage() {
+    RECT pageArea;
     GetClientRect(window, &pageArea);
     SendMessageA(tabControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&pageArea));
     page = CreateWindowExA(WS_EX_CLIENTEDGE, "RICHEDIT", "",
@@ -197,7 +192,8 @@ void CExplanationView::ShowTab(int32_t tab) {
     ShowWindow(page, SW_SHOWNA);
 }
 
-void CExplanationView::Paint() { ShowTab(currentTab); }
+// The page and the tab control draw themselves; the window has nothing else.
+void CExplanationView::Paint() {}
 
 void CExplanationView::OnCommand(UINT message, WPARAM, LPARAM lparam) {
     if (message != WM_NOTIFY || !lparam) return;

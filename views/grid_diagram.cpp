@@ -71,7 +71,7 @@ struct ColumnShape {
     int count;    // n
 };
 
-// As many characters as diagramY has rows, surname first (as the geometry
+// As many characters as the column has rows, surname first (as the geometry
 // counts them).
 ColumnShape ShapeOf(const CNameRecord& record) {
     const int surname = Clamp(record.surnameLength, 0, kDiagramRows);
@@ -156,7 +156,7 @@ void DrawGridBoxes(CDiagramPen& pen, const CNameRecord& record, const DiagramSty
 const DiagramStyle kScreenDiagramStyle = {false, "明朝", 32, 3, "ゴシック", 16, 12, "ゴシック", 16};
 const DiagramStyle kPageDiagramStyle = {true, "明朝", 30, 5, "明朝", 15, 13, "明朝", 16};
 
-int32_t LayOutCharacters(CNameRecord& record, int captionHeight) {
+int32_t LayOutCharacters(const CNameRecord& record, int captionHeight, CColumnLayout* column) {
     const ColumnShape shape = ShapeOf(record);
     const int n = shape.count;
     int base = 4;
@@ -179,28 +179,29 @@ int32_t LayOutCharacters(CNameRecord& record, int captionHeight) {
     } else {
         height = captionHeight + kBoxStep * n + 24;
     }
-    std::memset(record.diagramY, 0, sizeof record.diagramY);
+    int32_t* top = column->top;
+    std::memset(top, 0, sizeof column->top);
     for (int i = 0; i < n; ++i)
-        record.diagramY[i] = base + kBoxStep * i + (i < shape.surname ? surnameMove : givenMove);
+        top[i] = base + kBoxStep * i + (i < shape.surname ? surnameMove : givenMove);
 
     // A one-character surname before five given-name characters would put
     // the heaven label above the window: move the column down instead.
     if (shape.surname == 0 || shape.given == 0) return height;
     CGridDiagramGeometry geometry;
-    LayOutGridDiagram(record, 0, 0, &geometry);
-    int top = geometry.gridBox[kHeaven].y - kLabelRise;
-    if (record.diagramY[0] < top) top = record.diagramY[0];
-    if (top < 0) {
-        for (int i = 0; i < n; ++i) record.diagramY[i] -= top;
-        height -= top;
+    LayOutGridDiagram(record, *column, 0, 0, &geometry);
+    int highest = geometry.gridBox[kHeaven].y - kLabelRise;
+    if (top[0] < highest) highest = top[0];
+    if (highest < 0) {
+        for (int i = 0; i < n; ++i) top[i] -= highest;
+        height -= highest;
     }
     return height;
 }
 
-CGridDiagramGeometry DrawGridDiagram(const CNameRecord& record, int mode, int x,
-                                     const DiagramStyle& style, int yShift) {
+CGridDiagramGeometry DrawGridDiagram(const CNameRecord& record, const CColumnLayout& column,
+                                     int mode, int x, const DiagramStyle& style, int yShift) {
     CGridDiagramGeometry geometry;
-    LayOutGridDiagram(record, x, yShift, &geometry);
+    LayOutGridDiagram(record, column, x, yShift, &geometry);
     CDrawContext* dc = App().drawContext;
     const ColumnShape shape = ShapeOf(record);
     if (!dc || shape.count == 0) return geometry;

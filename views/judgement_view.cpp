@@ -79,7 +79,7 @@ void DrawMethodRows(CDrawContext& dc, const CNameRecord& record, COLORREF backgr
 void CJudgementView::PrepareWindow() {
     FormatText(title, sizeof title, "[ %s %s ]", record.surname, record.givenName);
     width = ViewSizeOf(kind).width;
-    height = LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION));
+    height = LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION), &column);
 }
 
 bool CJudgementView::Create(CViewList* list) {
@@ -112,7 +112,7 @@ void CJudgementView::Paint() {
     CDrawContext* dc = App().drawContext;
     if (!dc) return;
     const COLORREF background = GetSysColor(COLOR_BTNFACE);
-    DrawGridDiagram(record, kDiagramBrackets, kJudgementColumnX);
+    DrawGridDiagram(record, column, kDiagramBrackets, kJudgementColumnX);
     DrawGridRows(*dc, record, background);
     DrawMethodRows(*dc, record, background);
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "draw_context.h"
+#include "grid_diagram_geometry.h"
 #include "name_record.h"
 
 namespace hoshikura {
@@ -14,6 +15,7 @@ struct MethodCanvas {
     COLORREF background;  // the window's face colour, under text on the window
     int width;            // window size, for the parts placed relative to it
     int height;
+    const CColumnLayout& column;  // where the name's characters stand
 };
 
 // Grid by grid: number, points and a bar, and the sum, the stroke score.

@@ -35,9 +35,12 @@ void SetPageFont(CDrawContext& dc, int height) {
     dc.SetFontHeightScaled(height);
 }
 
+// The column as the judgement window lays it out, moved down the page.
 void DrawDiagram(const CNameRecord& record) {
+    CColumnLayout column;
+    LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION), &column);
     const int n = record.surnameLength + record.givenLength;
-    DrawGridDiagram(record, kDiagramBrackets, kDiagramX, kPageDiagramStyle,
+    DrawGridDiagram(record, column, kDiagramBrackets, kDiagramX, kPageDiagramStyle,
                     kDiagramDrop - kDiagramDropPerCharacter * n);
 }
 

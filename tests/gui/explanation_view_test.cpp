@@ -210,14 +210,6 @@ TEST_F(ExplanationViewTest, WindowHoldsTabsStaticAndPage) {
     EXPECT_EQ(view->currentTab, 0);
     EXPECT_EQ(SendMessageA(view->tabControl, TCM_GETCURSEL, 0, 0), 0);
 
-    // The repaint static paints through the view; its own procedure is kept.
-    ASSERT_TRUE(IsWindow(view->repaintStatic));
-    GetClassNameA(view->repaintStatic, text, sizeof text);
-    EXPECT_STREQ(text, "Static");
-    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(view->repaintStatic, GWLP_WNDPROC)),
-              PageWndProc);
-    EXPECT_NE(GetPropA(view->repaintStatic, kSavedProcProperty), nullptr);
-
     // The page: a read-only rich-edit control inside the tab page.
     ASSERT_TRUE(IsWindow(view->page));
     GetClassNameA(view->page, text, sizeof text);
@@ -229,7 +221,6 @@ TEST_F(ExplanationViewTest, WindowHoldsTabsStaticAndPage) {
     EXPECT_TRUE(GetWindowLongA(view->page, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     RECT adjusted = client;
     SendMessageA(view->tabControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&adjusted));
-    EXPECT_EQ(view->pageArea.top, adjusted.top);
     RECT pageArea;
     GetWindowRect(view->page, &pageArea);
     MapWindowPoints(nullptr, view->tabControl, reinterpret_cast<POINT*>(&pageArea), 2);
@@ -247,16 +238,15 @@ TEST_F(ExplanationViewTest, WindowHoldsTabsStaticAndPage) {
         << lines.left << ".." << lines.right;
 }
 
-// A paint of the window, or of the repaint static, fills the page with the
-// current tab's text (the frame is hidden here: paints are sent).
-TEST_F(ExplanationViewTest, PaintShowsTheCurrentTab) {
+// The page holds the first tab's text as soon as the window is open, and a
+// paint leaves it as it is (the frame is hidden here: paints are sent).
+TEST_F(ExplanationViewTest, OpeningShowsTheFirstTabAndPaintingKeepsIt) {
     CExplanationView* view = Open("山田", "太郎");
     ASSERT_NE(view, nullptr);
-    SendMessageA(view->window, WM_PAINT, 0, 0);
     EXPECT_EQ(PageText(view), ExpectedText(view->record, 0));
     SendMessageA(view->page, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-    SendMessageA(view->repaintStatic, WM_PAINT, 0, 0);
-    EXPECT_EQ(PageText(view), ExpectedText(view->record, 0));
+    SendMessageA(view->window, WM_PAINT, 0, 0);
+    EXPECT_EQ(PageText(view), "");
     EXPECT_TRUE(test::TakeMessages().empty()) << "no device context was taken twice";
 }
 
@@ -393,10 +383,9 @@ TEST_F(ExplanationViewTest, SavesEveryTabForTwoNames) {
             SendMessageA(view->window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
             SetForegroundWindow(App().frame);
             test::PumpFor(300);  // nothing forced: the screen as the messages leave it
-            // Painting put the text in the page and left nothing to repaint.
+            // The tab change put the text in the page; nothing is left to repaint.
             EXPECT_EQ(PageText(view), ExpectedText(view->record, tab));
             EXPECT_FALSE(GetUpdateRect(view->window, nullptr, FALSE));
-            EXPECT_FALSE(GetUpdateRect(view->repaintStatic, nullptr, FALSE));
             EXPECT_FALSE(GetUpdateRect(view->page, nullptr, FALSE));
             const auto shot = Capture(view->window);
             // The heading on the screen in its luck colour (none for a neutral class).

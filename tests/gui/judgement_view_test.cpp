@@ -141,8 +141,8 @@ TEST_F(JudgementViewTest, CharacterBoxesFollowTheNameLength) {
         CJudgementView* view = Open(c.surname, c.givenName);
         ASSERT_NE(view, nullptr) << c.surname;
         const int n = static_cast<int>(c.y.size());
-        for (int i = 0; i < n; ++i) EXPECT_EQ(view->record.diagramY[i], c.y[i]) << c.surname << i;
-        for (int i = n; i < 10; ++i) EXPECT_EQ(view->record.diagramY[i], 0) << c.surname << i;
+        for (int i = 0; i < n; ++i) EXPECT_EQ(view->column.top[i], c.y[i]) << c.surname << i;
+        for (int i = n; i < 10; ++i) EXPECT_EQ(view->column.top[i], 0) << c.surname << i;
         EXPECT_EQ(view->height, c.height) << c.surname;
         RECT frame;
         GetWindowRect(view->window, &frame);
@@ -151,13 +151,13 @@ TEST_F(JudgementViewTest, CharacterBoxesFollowTheNameLength) {
 }
 
 // Dispatch takes longer texts than the dialogs let through: the column
-// keeps to the ten rows diagramY has.
+// keeps to the ten rows it has.
 TEST_F(JudgementViewTest, NamesLongerThanTypedKeepToTenRows) {
     CJudgementView* view = Open("一二三四五六七", "春夏秋冬");
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->height, GetSystemMetrics(SM_CYCAPTION) + 44 * 10 + 24);
     // The tenth row is the given name's third character.
-    EXPECT_EQ(view->record.diagramY[9], 4 + 44 * 9 + 8);
+    EXPECT_EQ(view->column.top[9], 4 + 44 * 9 + 8);
     test::CCanvas canvas(ClientOf(view).right, ClientOf(view).bottom);
     PaintInto(view, canvas);
     EXPECT_GT(CountDark(canvas, {85, 4 + 44 * 9 + 11, 119, 4 + 44 * 9 + 45}), 10);
@@ -173,7 +173,7 @@ TEST_F(JudgementViewTest, NoPartOverlapsAnotherOrLeavesTheWindow) {
             ASSERT_NE(view, nullptr);
             const RECT client = ClientOf(view);
             CGridDiagramGeometry geometry;
-            LayOutGridDiagram(view->record, kJudgementColumnX, 0, &geometry);
+            LayOutGridDiagram(view->record, view->column, kJudgementColumnX, 0, &geometry);
             ASSERT_EQ(geometry.characterCount, s + g);
             std::vector<Box> boxes;
             for (int i = 0; i < s + g; ++i) {
@@ -239,7 +239,7 @@ TEST_F(JudgementViewTest, DrawsEveryCharacterAndItsStrokeCount) {
         PaintInto(view, canvas);
         const int n = view->record.surnameLength + view->record.givenLength;
         for (int i = 0; i < n; ++i) {
-            const int y = view->record.diagramY[i];
+            const int y = view->column.top[i];
             const RECT inside = {kJudgementColumnX + 3, y + 3, kJudgementColumnX + 37, y + 37};
             EXPECT_GT(CountDark(canvas, inside), 10) << name.surname << " character " << i;
             const int px = kJudgementColumnX + 44;
@@ -306,7 +306,7 @@ TEST_F(JudgementViewTest, TextStaysInsideItsPanels) {
         for (int row = 0; row < kGridCount; ++row)
             panels.push_back({244, 1 + 26 * row, 372, 25 + 26 * row});
         CGridDiagramGeometry geometry;
-        LayOutGridDiagram(view->record, kJudgementColumnX, 0, &geometry);
+        LayOutGridDiagram(view->record, view->column, kJudgementColumnX, 0, &geometry);
         for (int i = 0; i < geometry.characterCount; ++i) {
             panels.push_back(At(geometry.character[i].x, geometry.character[i].y, 40, 40));
             panels.push_back(At(geometry.strokeBox[i].x, geometry.strokeBox[i].y, 22, 22));

@@ -144,7 +144,7 @@ TEST_F(MethodViewTest, ColumnViewsGrowWithTheName) {
                 const RECT client = ClientOf(view);
                 const int x = kind == kYinYangMethodView ? 32 : 82;
                 CGridDiagramGeometry geometry;
-                LayOutGridDiagram(view->record, x, 0, &geometry);
+                LayOutGridDiagram(view->record, view->column, x, 0, &geometry);
                 ASSERT_EQ(geometry.characterCount, s + g);
                 for (int i = 0; i < s + g; ++i) {
                     EXPECT_GE(geometry.character[i].y, 0) << shape << " " << i;
@@ -431,7 +431,7 @@ TEST_F(MethodViewTest, YinYangDiscsFollowTheStrokeParity) {
         ASSERT_NE(view, nullptr);
         Painted painted(view);
         for (size_t i = 0; i < c.yang.size(); ++i) {
-            const int y = view->record.diagramY[i];
+            const int y = view->column.top[i];
             const COLORREF disc = c.yang[i] ? kWhite : kBlack;
             EXPECT_EQ(painted.canvas.Pixel(112, y + 19), disc) << c.surname << " " << i;
             EXPECT_EQ(painted.canvas.Pixel(128, y + 36), disc) << c.surname << " " << i;
@@ -544,7 +544,7 @@ TEST_F(SameStrokeMethodTest, LinksJoinTheBoxesTheyCompare) {
     ASSERT_NE(view, nullptr);
     Painted painted(view);
     CGridDiagramGeometry g;
-    LayOutGridDiagram(view->record, 82, 0, &g);
+    LayOutGridDiagram(view->record, view->column, 82, 0, &g);
     const DiagramPoint* P = g.strokeBox;
     const DiagramPoint* Q = g.gridBox;
     // One character on each side: 本同画 from P(0) + 8 down to P(1) + 12.

@@ -32,7 +32,6 @@ constexpr COLORREF kGreen = 0x00C000;
 CNameRecord Judged(const char* surname, const char* givenName) {
     CNameRecord record{};
     record.Analyse(surname, givenName);
-    LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION));
     return record;
 }
 
@@ -188,7 +187,9 @@ TEST_F(PrintPageTest, TheDiagramMovesDownLessForLongerNames) {
         // Below the header, which runs across the column.
         for (int y = Scaled(25, scale); y < canvas.Height() && top < 0; ++y)
             if (canvas.Pixel(Scaled(120, scale), y) != Face()) top = y;
-        EXPECT_EQ(top, Scaled(record.diagramY[0] + 230 - 15 * n, scale)) << n;
+        CColumnLayout column;
+        LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION), &column);
+        EXPECT_EQ(top, Scaled(column.top[0] + 230 - 15 * n, scale)) << n;
         if (n == 10) {
             EXPECT_EQ(top, Scaled(84, scale));
         }
