@@ -94,8 +94,8 @@ void LayOutOuterBracket(CGridDiagramGeometry* g, int x, int S, int G, CBracketPe
 
 }  // namespace
 
-void LayOutGridDiagram(const CNameRecord& record, const CColumnLayout& column, int32_t x, int32_t dy,
-                       CGridDiagramGeometry* geometry) {
+void LayOutGridDiagram(const CNameRecord& record, const CColumnLayout& column, int32_t x,
+                       int32_t dy, CGridDiagramGeometry* geometry) {
     CGridDiagramGeometry& g = *geometry;
     g = CGridDiagramGeometry{};
     const int S = Clamp(record.surnameLength, 0, kDiagramRows);

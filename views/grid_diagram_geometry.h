@@ -47,7 +47,7 @@ struct CGridDiagramGeometry {
 // `column` moved down by `dy`. The record's lengths are clamped to the
 // column's rows; without a surname and a given name character there are no grid
 // boxes and no lines (gridBox is then all zero).
-void LayOutGridDiagram(const CNameRecord& record, const CColumnLayout& column, int32_t x, int32_t dy,
-                       CGridDiagramGeometry* geometry);
+void LayOutGridDiagram(const CNameRecord& record, const CColumnLayout& column, int32_t x,
+                       int32_t dy, CGridDiagramGeometry* geometry);
 
 }  // namespace hoshikura

@@ -12,6 +12,8 @@
 
 namespace hoshikura {
 
+class CDrawContext;
+
 enum DiagramMode {
     kDiagramStrokes = 0,    // characters and stroke counts
     kDiagramGridBoxes = 1,  // and the five grid boxes with their labels
@@ -42,12 +44,12 @@ extern const DiagramStyle kScreenDiagramStyle;
 extern const DiagramStyle kPageDiagramStyle;
 
 // Draws the column at x with its characters at column's tops moved down by
-// yShift, through the application's drawing context. The grid boxes show
+// yShift, through the drawing context that holds the window's or page's DC. The grid boxes show
 // each grid's ShownGridNumber.
 // Returns where everything stands (the stroke boxes P(i) and grid boxes Q(g)
 // that the same-stroke view draws its links on).
-CGridDiagramGeometry DrawGridDiagram(const CNameRecord& record, const CColumnLayout& column,
-                                     int mode, int x,
+CGridDiagramGeometry DrawGridDiagram(CDrawContext& dc, const CNameRecord& record,
+                                     const CColumnLayout& column, int mode, int x,
                                      const DiagramStyle& style = kScreenDiagramStyle,
                                      int yShift = 0);
 

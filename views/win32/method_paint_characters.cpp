@@ -130,7 +130,8 @@ void DrawSameStrokeScore(const MethodCanvas& canvas, int32_t score) {
 
 void PaintYinYangMethod(const MethodCanvas& canvas, const CNameRecord& record) {
     CDrawContext& dc = canvas.dc;
-    const CGridDiagramGeometry geometry = DrawGridDiagram(record, canvas.column, kDiagramStrokes, kYinYangColumnX);
+    const CGridDiagramGeometry geometry =
+        DrawGridDiagram(dc, record, canvas.column, kDiagramStrokes, kYinYangColumnX);
     DrawParities(dc, record, geometry);
     dc.SetFont("明朝", 18, 0, 0, 0, 0);
     dc.colour = kBlack;
@@ -146,7 +147,7 @@ void PaintYinYangMethod(const MethodCanvas& canvas, const CNameRecord& record) {
 
 void PaintSameStrokeMethod(const MethodCanvas& canvas, const CNameRecord& record) {
     const CGridDiagramGeometry geometry =
-        DrawGridDiagram(record, canvas.column, kDiagramGridBoxes, kSameStrokeColumnX);
+        DrawGridDiagram(canvas.dc, record, canvas.column, kDiagramGridBoxes, kSameStrokeColumnX);
     DrawPatternLegend(canvas);
     DrawPatternLinks(canvas.dc, record, geometry);
     DrawSameStrokeScore(canvas, record.scores[kSameStrokeMethod]);

@@ -112,7 +112,7 @@ void CJudgementView::Paint() {
     CDrawContext* dc = App().drawContext;
     if (!dc) return;
     const COLORREF background = GetSysColor(COLOR_BTNFACE);
-    DrawGridDiagram(record, column, kDiagramBrackets, kJudgementColumnX);
+    DrawGridDiagram(*dc, record, column, kDiagramBrackets, kJudgementColumnX);
     DrawGridRows(*dc, record, background);
     DrawMethodRows(*dc, record, background);
 }

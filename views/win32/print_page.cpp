@@ -36,11 +36,11 @@ void SetPageFont(CDrawContext& dc, int height) {
 }
 
 // The column as the judgement window lays it out, moved down the page.
-void DrawDiagram(const CNameRecord& record) {
+void DrawDiagram(CDrawContext& dc, const CNameRecord& record) {
     CColumnLayout column;
     LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION), &column);
     const int n = record.surnameLength + record.givenLength;
-    DrawGridDiagram(record, column, kDiagramBrackets, kDiagramX, kPageDiagramStyle,
+    DrawGridDiagram(dc, record, column, kDiagramBrackets, kDiagramX, kPageDiagramStyle,
                     kDiagramDrop - kDiagramDropPerCharacter * n);
 }
 
@@ -152,7 +152,7 @@ void DrawJudgementPage(const CNameRecord& record, int width, int height) {
     dc.scale = PageScale(width, height);
     DrawBackground(dc, width, height);
     DrawHeader(dc);
-    DrawDiagram(record);
+    DrawDiagram(dc, record);
     DrawGridFortunes(dc, record);
     DrawMethodScores(dc, record);
     DrawTotal(dc, record);

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "app_state.h"
 #include "draw_context.h"
 #include "judge.h"
 #include "sjis_text.h"
@@ -198,14 +197,14 @@ int32_t LayOutCharacters(const CNameRecord& record, int captionHeight, CColumnLa
     return height;
 }
 
-CGridDiagramGeometry DrawGridDiagram(const CNameRecord& record, const CColumnLayout& column,
-                                     int mode, int x, const DiagramStyle& style, int yShift) {
+CGridDiagramGeometry DrawGridDiagram(CDrawContext& dc, const CNameRecord& record,
+                                     const CColumnLayout& column, int mode, int x,
+                                     const DiagramStyle& style, int yShift) {
     CGridDiagramGeometry geometry;
     LayOutGridDiagram(record, column, x, yShift, &geometry);
-    CDrawContext* dc = App().drawContext;
     const ColumnShape shape = ShapeOf(record);
-    if (!dc || shape.count == 0) return geometry;
-    CDiagramPen pen(*dc, style);
+    if (shape.count == 0) return geometry;
+    CDiagramPen pen(dc, style);
     DrawCharacters(pen, record, shape, style, geometry);
     if (mode < kDiagramGridBoxes || shape.surname == 0 || shape.given == 0) return geometry;
     if (mode >= kDiagramBrackets) DrawBrackets(pen, geometry);
