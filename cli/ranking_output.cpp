@@ -25,6 +25,17 @@ bool SplitQueryLine(const std::vector<std::string>& words, std::string& surname,
     return true;
 }
 
+int ReadQueryCommand(int argc, char** argv, const NameWordsRule& rule, QueryCommand& out) {
+    if (const int refused = ReadCommandArgs(argc, argv, {"--json"}, {"--limit", "--sex"}, out.args))
+        return refused;
+    std::vector<std::string> words;
+    if (const int refused = TakeNameWords(out.args, rule, words)) return refused;
+    if (!RowLimit(out.args, out.limit)) return UsageError("--limit takes a number");
+    if (!SexOption(out.args, out.sex)) return UsageError("--sex takes boy or girl");
+    if (!SplitQueryLine(words, out.surname, out.query)) return kExitRefused;
+    return kExitDone;
+}
+
 RankingLine NameRankingLine(const NameResult (&rows)[kRankingRows], int i, bool withReading) {
     const NameResult& row = rows[i];
     const int32_t rank = ShownRank(rows, i);

@@ -1,5 +1,5 @@
-// What the reading, kanji and surnames commands share: the --limit option,
-// the split of a surname-and-query line, and printing a ranking.
+// What the reading, kanji, compose and surnames commands share: the --limit
+// option, reading a surname-and-query command line, and printing a ranking.
 #pragma once
 
 #include <string>
@@ -7,6 +7,7 @@
 
 #include "cli_args.h"
 #include "name_ranking.h"
+#include "name_words.h"
 
 namespace hoshikura {
 
@@ -16,6 +17,20 @@ bool RowLimit(const CliArgs& args, int& limit);
 // Joins the words into one line and splits it as the reading and kanji
 // dialogs do: the second word may be of any length. False when refused.
 bool SplitQueryLine(const std::vector<std::string>& words, std::string& surname, std::string& query);
+
+// The command line of a search by surname and query (a reading or a
+// character): [--limit N] [--sex boy|girl] [--json] SURNAME QUERY.
+struct QueryCommand {
+    CliArgs args;
+    std::string surname;
+    std::string query;
+    int limit = 0;
+    int32_t sex = 0;  // kBothSexes
+};
+
+// Reads that command line: kExitDone, or the exit code of its usage error or
+// refusal (the rule's hint when the words are too few).
+int ReadQueryCommand(int argc, char** argv, const NameWordsRule& rule, QueryCommand& out);
 
 // One printed row: its list text and its JSON object.
 struct RankingLine {
