@@ -38,12 +38,13 @@ struct RankingLine {
     std::string json;
 };
 
-// Row i of a name ranking: rank, score and written form, and the reading
-// when the search keeps one.
-RankingLine NameRankingLine(const NameResult (&rows)[kRankingRows], int i, bool withReading);
-
 // Prints the rows as text lines, or as one JSON array with --json. An empty
 // ranking prints the list's "該当なし" (or []).
 void WriteRanking(const std::vector<RankingLine>& lines, bool rankingEmpty, bool json);
+
+// Prints the first command.limit of `count` rows of a name ranking: rank,
+// score and written form, and the reading when the search keeps one.
+void WriteNameRanking(const NameResult (&rows)[kRankingRows], int32_t count, bool withReading,
+                      const QueryCommand& command);
 
 }  // namespace hoshikura

@@ -28,10 +28,7 @@ int RunReadingCommand(int argc, char** argv) {
     search.SetQuery(command.surname.c_str(), command.query.c_str());
     search.sexChoice = command.sex;
     search.RunSearch(store);
-    std::vector<RankingLine> lines;
-    for (int i = 0; i < command.limit && i < search.resultCount; ++i)
-        lines.push_back(NameRankingLine(search.results, i, false));
-    WriteRanking(lines, search.resultCount == 0, command.args.Has("--json"));
+    WriteNameRanking(search.results, search.resultCount, false, command);
     return kExitDone;
 }
 
