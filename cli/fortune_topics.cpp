@@ -5,14 +5,6 @@
 
 namespace hoshikura {
 
-namespace {
-
-const char* const kGridNames[kGridCount] = {"天格", "人格", "地格", "外格", "総格"};
-
-}  // namespace
-
-const char* GridName(int grid) { return kGridNames[grid]; }
-
 const FortuneTopic kFortuneTopics[kFortuneKinds] = {
     {kPersonText, kPerson, "person"}, {kEarthText, kEarth, "earth"},
     {kOuterText, kOuter, "outer"},    {kTotalText, kTotal, "total"}};

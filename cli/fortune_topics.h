@@ -17,9 +17,6 @@ struct FortuneTopic {
 };
 extern const FortuneTopic kFortuneTopics[kFortuneKinds];
 
-// "天格" .. "総格" by grid index.
-const char* GridName(int grid);
-
 // The topic named `key`, or null.
 const FortuneTopic* FindFortuneTopic(const std::string& key);
 

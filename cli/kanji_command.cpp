@@ -19,29 +19,18 @@ const NameWordsRule kSurnameAndKanji = {
 }  // namespace
 
 int RunKanjiCommand(int argc, char** argv) {
-    CliArgs args;
-    if (const int refused = ReadCommandArgs(argc, argv, {"--json"}, {"--limit", "--sex"}, args)) return refused;
-    std::vector<std::string> words;
-    if (const int refused = TakeNameWords(args, kSurnameAndKanji, words)) return refused;
-    int limit = 0;
-    if (!RowLimit(args, limit)) return UsageError("--limit takes a number");
-    int32_t sexChoice = 0;
-    if (!SexOption(args, sexChoice)) return UsageError("--sex takes boy or girl");
-    std::string surname, character;
-    if (!SplitQueryLine(words, surname, character)) return kExitRefused;
+    QueryCommand command;
+    if (const int refused = ReadQueryCommand(argc, argv, kSurnameAndKanji, command)) return refused;
     // As the dialog: the search is for exactly one two-byte character.
-    if (character.size() != 2) return Refuse(kSurnameAndKanji.hint);
-    NoteUnknownCharacters(UnknownCharacters({surname, character}));
+    if (command.query.size() != 2) return Refuse(kSurnameAndKanji.hint);
+    NoteUnknownCharacters(UnknownCharacters({command.surname, command.query}));
 
     const CSampleName store;
     CKanjiSearch search;
-    search.SetQuery(surname.c_str(), character.c_str());
-    search.sexChoice = sexChoice;
+    search.SetQuery(command.surname.c_str(), command.query.c_str());
+    search.sexChoice = command.sex;
     search.RunSearch(store);
-    std::vector<RankingLine> lines;
-    for (int i = 0; i < limit && i < search.resultCount; ++i)
-        lines.push_back(NameRankingLine(search.results, i, true));
-    WriteRanking(lines, search.resultCount == 0, args.Has("--json"));
+    WriteNameRanking(search.results, search.resultCount, true, command);
     return kExitDone;
 }
 

@@ -7,6 +7,25 @@
 
 namespace hoshikura {
 
+namespace {
+
+RankingLine NameRankingLine(const NameResult (&rows)[kRankingRows], int i, bool withReading) {
+    const NameResult& row = rows[i];
+    const int32_t rank = ShownRank(rows, i);
+    char text[128];
+    if (withReading)
+        FormatText(text, sizeof text, "%3d位 (%d点)    %s (%s)", rank, row.score, row.written, row.reading);
+    else
+        FormatText(text, sizeof text, "%3d位 (%d点)    %s", rank, row.score, row.written);
+    JsonObject json;
+    json.Int("rank", rank).Int("score", row.score).Text("written", row.written);
+    if (withReading) json.Text("reading", row.reading);
+    json.Raw("strokes", JsonIntArray(row.strokes, row.characterCount));
+    return {text, json.Str()};
+}
+
+}  // namespace
+
 bool RowLimit(const CliArgs& args, int& limit) {
     limit = kRankingRows;
     const std::string* value = args.Value("--limit");
@@ -25,19 +44,15 @@ bool SplitQueryLine(const std::vector<std::string>& words, std::string& surname,
     return true;
 }
 
-RankingLine NameRankingLine(const NameResult (&rows)[kRankingRows], int i, bool withReading) {
-    const NameResult& row = rows[i];
-    const int32_t rank = ShownRank(rows, i);
-    char text[128];
-    if (withReading)
-        FormatText(text, sizeof text, "%3d位 (%d点)    %s (%s)", rank, row.score, row.written, row.reading);
-    else
-        FormatText(text, sizeof text, "%3d位 (%d点)    %s", rank, row.score, row.written);
-    JsonObject json;
-    json.Int("rank", rank).Int("score", row.score).Text("written", row.written);
-    if (withReading) json.Text("reading", row.reading);
-    json.Raw("strokes", JsonIntArray(row.strokes, row.characterCount));
-    return {text, json.Str()};
+int ReadQueryCommand(int argc, char** argv, const NameWordsRule& rule, QueryCommand& out) {
+    if (const int refused = ReadCommandArgs(argc, argv, {"--json"}, {"--limit", "--sex"}, out.args))
+        return refused;
+    std::vector<std::string> words;
+    if (const int refused = TakeNameWords(out.args, rule, words)) return refused;
+    if (!RowLimit(out.args, out.limit)) return UsageError("--limit takes a number");
+    if (!SexOption(out.args, out.sex)) return UsageError("--sex takes boy or girl");
+    if (!SplitQueryLine(words, out.surname, out.query)) return kExitRefused;
+    return kExitDone;
 }
 
 void WriteRanking(const std::vector<RankingLine>& lines, bool rankingEmpty, bool json) {
@@ -50,6 +65,14 @@ void WriteRanking(const std::vector<RankingLine>& lines, bool rankingEmpty, bool
     if (rankingEmpty) out = "該当なし\n";
     for (const RankingLine& line : lines) out += line.text + "\n";
     WriteOut(out);
+}
+
+void WriteNameRanking(const NameResult (&rows)[kRankingRows], int32_t count, bool withReading,
+                      const QueryCommand& command) {
+    std::vector<RankingLine> lines;
+    for (int i = 0; i < command.limit && i < count; ++i)
+        lines.push_back(NameRankingLine(rows, i, withReading));
+    WriteRanking(lines, count == 0, command.args.Has("--json"));
 }
 
 }  // namespace hoshikura

@@ -1,5 +1,5 @@
-// What the reading, kanji and surnames commands share: the --limit option,
-// the split of a surname-and-query line, and printing a ranking.
+// What the reading, kanji, compose and surnames commands share: the --limit
+// option, reading a surname-and-query command line, and printing a ranking.
 #pragma once
 
 #include <string>
@@ -7,6 +7,7 @@
 
 #include "cli_args.h"
 #include "name_ranking.h"
+#include "name_words.h"
 
 namespace hoshikura {
 
@@ -17,18 +18,33 @@ bool RowLimit(const CliArgs& args, int& limit);
 // dialogs do: the second word may be of any length. False when refused.
 bool SplitQueryLine(const std::vector<std::string>& words, std::string& surname, std::string& query);
 
+// The command line of a search by surname and query (a reading or a
+// character): [--limit N] [--sex boy|girl] [--json] SURNAME QUERY.
+struct QueryCommand {
+    CliArgs args;
+    std::string surname;
+    std::string query;
+    int limit = 0;
+    int32_t sex = 0;  // kBothSexes
+};
+
+// Reads that command line: kExitDone, or the exit code of its usage error or
+// refusal (the rule's hint when the words are too few).
+int ReadQueryCommand(int argc, char** argv, const NameWordsRule& rule, QueryCommand& out);
+
 // One printed row: its list text and its JSON object.
 struct RankingLine {
     std::string text;
     std::string json;
 };
 
-// Row i of a name ranking: rank, score and written form, and the reading
-// when the search keeps one.
-RankingLine NameRankingLine(const NameResult (&rows)[kRankingRows], int i, bool withReading);
-
 // Prints the rows as text lines, or as one JSON array with --json. An empty
 // ranking prints the list's "該当なし" (or []).
 void WriteRanking(const std::vector<RankingLine>& lines, bool rankingEmpty, bool json);
+
+// Prints the first command.limit of `count` rows of a name ranking: rank,
+// score and written form, and the reading when the search keeps one.
+void WriteNameRanking(const NameResult (&rows)[kRankingRows], int32_t count, bool withReading,
+                      const QueryCommand& command);
 
 }  // namespace hoshikura

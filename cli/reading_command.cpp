@@ -19,27 +19,16 @@ const NameWordsRule kSurnameAndReading = {
 }  // namespace
 
 int RunReadingCommand(int argc, char** argv) {
-    CliArgs args;
-    if (const int refused = ReadCommandArgs(argc, argv, {"--json"}, {"--limit", "--sex"}, args)) return refused;
-    std::vector<std::string> words;
-    if (const int refused = TakeNameWords(args, kSurnameAndReading, words)) return refused;
-    int limit = 0;
-    if (!RowLimit(args, limit)) return UsageError("--limit takes a number");
-    int32_t sexChoice = 0;
-    if (!SexOption(args, sexChoice)) return UsageError("--sex takes boy or girl");
-    std::string surname, reading;
-    if (!SplitQueryLine(words, surname, reading)) return kExitRefused;
-    NoteUnknownCharacters(UnknownCharacters({surname}));
+    QueryCommand command;
+    if (const int refused = ReadQueryCommand(argc, argv, kSurnameAndReading, command)) return refused;
+    NoteUnknownCharacters(UnknownCharacters({command.surname}));
 
     const CSampleName store;
     CReadingSearch search;
-    search.SetQuery(surname.c_str(), reading.c_str());
-    search.sexChoice = sexChoice;
+    search.SetQuery(command.surname.c_str(), command.query.c_str());
+    search.sexChoice = command.sex;
     search.RunSearch(store);
-    std::vector<RankingLine> lines;
-    for (int i = 0; i < limit && i < search.resultCount; ++i)
-        lines.push_back(NameRankingLine(search.results, i, false));
-    WriteRanking(lines, search.resultCount == 0, args.Has("--json"));
+    WriteNameRanking(search.results, search.resultCount, false, command);
     return kExitDone;
 }
 

@@ -7,6 +7,7 @@
 #include "fortune_texts.h"
 #include "fortune_topics.h"
 #include "json_writer.h"
+#include "judge.h"
 
 namespace hoshikura {
 

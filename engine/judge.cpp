@@ -49,6 +49,8 @@ int32_t ReduceNumber(int32_t n) {
     return n;
 }
 
+int32_t ShownGridNumber(int32_t n) { return n >= 100 ? n % 100 : n; }
+
 int32_t ElementOf(int32_t n) { return ((n - 1) % 10) / 2; }
 
 CJudge::CJudge() {
@@ -70,40 +72,57 @@ int32_t CJudge::NumberValue(int32_t n) const {
     return (n >= 0 && n <= kMaxGridNumber) ? numberValue_[n] : 0;
 }
 
+int32_t CJudge::StrokePoints(int grid, int32_t n) const {
+    const int32_t value = NumberValue(ReduceNumber(n));
+    if (grid == kPerson) return value + value / 2;
+    if (grid == kTotal) return value + value * 3 / 4;
+    return value;
+}
+
 int32_t CJudge::StrokeScore(const CNameRecord& record) const {
     int32_t sum = 0;
-    for (int32_t grid : record.grids) {
-        if (grid < 1) return -1;
-        sum += NumberValue(ReduceNumber(grid));
+    for (int g = 0; g < kGridCount; ++g) {
+        if (record.grids[g] < 1) return -1;
+        sum += StrokePoints(g, record.grids[g]);
     }
-    // The Person grid weighs 1.5 and the Total grid 1.75; each extra part is
-    // truncated toward zero.
-    const int32_t half = static_cast<int32_t>(NumberValue(ReduceNumber(record.person)) * 0.5);
-    const int32_t threeQuarters =
-        static_cast<int32_t>(NumberValue(ReduceNumber(record.total)) * -0.75);
-    return sum + half - threeQuarters;
+    return sum;
+}
+
+ElementLink CJudge::ElementLinkOf(const CNameRecord& record, int link) const {
+    const int32_t eP = ElementOf(record.person);
+    switch (link) {
+    case 0:
+        return personHeaven_[eP][ElementOf(record.heaven)] ? ElementLink{25, kLucky}
+                                                            : ElementLink{1, kUnlucky};
+    case 1:
+        return personEarth_[eP][ElementOf(record.earth)] ? ElementLink{25, kLucky}
+                                                          : ElementLink{1, kUnlucky};
+    case 2: {
+        // Outer -> Person: generating 25, overcoming 1, anything else 12.
+        const int32_t step = ElementStep(ElementOf(record.outer), eP);
+        if (step == 1) return {25, kLucky};
+        if (step == 2) return {1, kUnlucky};
+        return {12, kSlightlyLucky};
+    }
+    default: {
+        // Person -> Total, by the cyclic step from Person to Total.
+        constexpr ElementLink kTotalLinks[5] = {{12, kSlightlyLucky},
+                                                {25, kLucky},
+                                                {1, kUnlucky},
+                                                {4, kUnlucky},
+                                                {22, kLucky}};
+        return kTotalLinks[ElementStep(eP, ElementOf(record.total))];
+    }
+    }
 }
 
 int32_t CJudge::ElementScore(CNameRecord& record) const {
-    const int32_t eH = ElementOf(record.heaven);
-    const int32_t eP = ElementOf(record.person);
-    const int32_t eE = ElementOf(record.earth);
-    const int32_t eO = ElementOf(record.outer);
-    const int32_t eT = ElementOf(record.total);
-
-    record.elementPoints[0] = personHeaven_[eP][eH] ? 25 : 1;
-    record.elementPoints[1] = personEarth_[eP][eE] ? 25 : 1;
-
-    // Outer -> Person: generating 25, overcoming 1, anything else 12.
-    const int32_t outerStep = ElementStep(eO, eP);
-    record.elementPoints[2] = outerStep == 1 ? 25 : outerStep == 2 ? 1 : 12;
-
-    // Person -> Total, by the cyclic step from Person to Total.
-    constexpr int32_t kTotalPoints[5] = {12, 25, 1, 4, 22};
-    record.elementPoints[3] = kTotalPoints[ElementStep(eP, eT)];
-
-    return record.elementPoints[0] + record.elementPoints[1] + record.elementPoints[2] +
-           record.elementPoints[3];
+    int32_t sum = 0;
+    for (int link = 0; link < kElementLinks; ++link) {
+        record.elementPoints[link] = ElementLinkOf(record, link).points;
+        sum += record.elementPoints[link];
+    }
+    return sum;
 }
 
 int32_t CJudge::YinYangScore(const CNameRecord& record) const {
@@ -149,21 +168,38 @@ int32_t CJudge::YinYangScore(const CNameRecord& record) const {
 }
 
 int32_t CJudge::SameStrokeScore(const CNameRecord& record) const {
-    const int S = record.surnameLength;
-    const int G = record.givenLength;
-    const int32_t first = record.StrokeAt(0);
-    const int32_t last = record.StrokeAt(S + G - 1);
-    const int32_t firstGiven = record.StrokeAt(S);
-    const int32_t lastSurname = record.StrokeAt(S - 1);
-
+    constexpr int32_t kPenalties[kSameStrokePatterns] = {10, 10, 10, 15, 25, 30};
     int32_t score = 100;
-    if (SameLastDigit(first, last)) score -= 10;               // 本同画
-    if (SameLastDigit(first, firstGiven)) score -= 10;         // 頭同画
-    if (SameLastDigit(lastSurname, firstGiven)) score -= 10;   // 中同画
-    if (SameLastDigit(record.heaven, record.outer)) score -= 15;  // 天外同画
-    if (SameLastDigit(record.heaven, record.earth)) score -= 25;  // 天地同画
-    if (SameLastDigit(record.person, record.outer)) score -= 30;  // 横同画
+    for (int pattern = 0; pattern < kSameStrokePatterns; ++pattern)
+        if (SameStrokePatternHolds(record, pattern)) score -= kPenalties[pattern];
     return score;
+}
+
+bool SameStrokePatternHolds(const CNameRecord& record, int pattern) {
+    const int S = record.surnameLength;
+    const int n = S + record.givenLength;
+    switch (pattern) {
+    case kFirstAndLast:
+        return SameLastDigit(record.StrokeAt(0), record.StrokeAt(n - 1));
+    case kBothHeads:
+        return SameLastDigit(record.StrokeAt(0), record.StrokeAt(S));
+    case kAcrossSeam:
+        return SameLastDigit(record.StrokeAt(S - 1), record.StrokeAt(S));
+    case kHeavenAndOuter:
+        return SameLastDigit(record.heaven, record.outer);
+    case kHeavenAndEarth:
+        return SameLastDigit(record.heaven, record.earth);
+    case kPersonAndOuter:
+        return SameLastDigit(record.person, record.outer);
+    default:
+        return false;
+    }
+}
+
+const char* SameStrokePatternName(int pattern) {
+    static const char* const kNames[kSameStrokePatterns] = {"本同画",   "頭同画",   "中同画",
+                                                            "天外同画", "天地同画", "横同画"};
+    return (pattern >= 0 && pattern < kSameStrokePatterns) ? kNames[pattern] : "";
 }
 
 const CJudge& TheJudge() {
@@ -174,6 +210,17 @@ const CJudge& TheJudge() {
 const char* LuckWord(int32_t luckClass) {
     static const char* const kWords[5] = {"大凶数", "凶数", "小吉数", "吉数", "大吉数"};
     return (luckClass >= -2 && luckClass <= 2) ? kWords[luckClass + 2] : "";
+}
+
+const char* GridName(int grid) {
+    static const char* const kNames[kGridCount] = {"天格", "人格", "地格", "外格", "総格"};
+    return (grid >= 0 && grid < kGridCount) ? kNames[grid] : "";
+}
+
+uint32_t LuckColour(int32_t luckClass) {
+    if (luckClass >= kLucky) return 0xFF0000;
+    if (luckClass <= kUnlucky) return 0x0000FF;
+    return 0;
 }
 
 const char* ElementWord(int32_t element) {

@@ -30,9 +30,8 @@ struct CNameRecord {
     int32_t scores[kMethodCount];
     int32_t totalScore;
     int32_t elementPoints[4];
-    int32_t diagramY[10];
 
-    // Fills everything but diagramY from the two name texts.
+    // Fills everything from the two name texts.
     void Analyse(const char* surnameText, const char* givenText);
     // Recomputes grids and scores from strokes and the two lengths.
     void Evaluate();

@@ -87,11 +87,6 @@ int32_t CRecentList::CommandId(int32_t entry) const {
     return kFirstRecentCommand - 1 + Entries() - entry;
 }
 
-int32_t CRecentList::EntryOfCommand(int32_t commandId) const {
-    const int32_t entry = kFirstRecentCommand - 1 + Entries() - commandId;
-    return entry >= 0 && entry < Entries() ? entry : -1;
-}
-
 void CRecentList::ItemText(int32_t entry, char* out, std::size_t capacity) const {
     if (capacity == 0) return;
     out[0] = '\0';

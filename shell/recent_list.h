@@ -45,8 +45,6 @@ struct CRecentList {
     // Command id of entry k: 40203 + count - k, so the oldest has 40204.
     // 0 for an entry not in use.
     int32_t CommandId(int32_t entry) const;
-    // Entry whose command id this is, or -1.
-    int32_t EntryOfCommand(int32_t commandId) const;
 
     // Menu text of entry k, "&%d %s %s" from k + 1, surname and given name,
     // into out (capacity bytes, at least kRecentItemTextSize for any entry).

@@ -94,8 +94,8 @@ void LayOutOuterBracket(CGridDiagramGeometry* g, int x, int S, int G, CBracketPe
 
 }  // namespace
 
-void LayOutGridDiagram(const CNameRecord& record, int32_t x, int32_t dy,
-                       CGridDiagramGeometry* geometry) {
+void LayOutGridDiagram(const CNameRecord& record, const CColumnLayout& column, int32_t x,
+                       int32_t dy, CGridDiagramGeometry* geometry) {
     CGridDiagramGeometry& g = *geometry;
     g = CGridDiagramGeometry{};
     const int S = Clamp(record.surnameLength, 0, kDiagramRows);
@@ -103,8 +103,8 @@ void LayOutGridDiagram(const CNameRecord& record, int32_t x, int32_t dy,
     const int n = S + G;
     g.characterCount = n;
     for (int i = 0; i < n; ++i) {
-        g.character[i] = {x, record.diagramY[i] + dy};
-        g.strokeBox[i] = {x + 44, record.diagramY[i] + dy + 9};
+        g.character[i] = {x, column.top[i] + dy};
+        g.strokeBox[i] = {x + 44, column.top[i] + dy + 9};
     }
     if (S == 0 || G == 0) return;
 

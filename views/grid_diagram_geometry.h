@@ -13,8 +13,14 @@ namespace hoshikura {
 constexpr int kDiagramBoxSize = 22;      // stroke and grid boxes are 22 × 22
 constexpr int kDiagramCharacterBox = 40; // character boxes are 40 × 40
 constexpr int kMaxBracketLines = 24;
-// The column holds as many characters as diagramY has rows.
-constexpr int kDiagramRows = static_cast<int>(sizeof(CNameRecord::diagramY) / sizeof(int32_t));
+// The column holds up to ten characters.
+constexpr int kDiagramRows = 10;
+
+// Where a window's column puts its characters: the top of each character's
+// box, surname first.
+struct CColumnLayout {
+    int32_t top[kDiagramRows];
+};
 
 struct DiagramPoint {
     int32_t x;
@@ -37,11 +43,11 @@ struct CGridDiagramGeometry {
     int32_t bracketCount;
 };
 
-// Lays the diagram out for the column at `x` with the record's diagramY
-// moved down by `dy`. The record's lengths are clamped to the rows of
-// diagramY; without a surname and a given name character there are no grid
+// Lays the diagram out for the column at `x` with the character tops of
+// `column` moved down by `dy`. The record's lengths are clamped to the
+// column's rows; without a surname and a given name character there are no grid
 // boxes and no lines (gridBox is then all zero).
-void LayOutGridDiagram(const CNameRecord& record, int32_t x, int32_t dy,
-                       CGridDiagramGeometry* geometry);
+void LayOutGridDiagram(const CNameRecord& record, const CColumnLayout& column, int32_t x,
+                       int32_t dy, CGridDiagramGeometry* geometry);
 
 }  // namespace hoshikura

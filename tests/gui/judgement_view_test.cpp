@@ -49,7 +49,7 @@ protected:
 
     // The view painted into an off-screen canvas of its client size.
     static void PaintInto(CView* view, test::CCanvas& canvas) {
-        PaintView(view, view->window, canvas.Dc());
+        PaintView(view, canvas.Dc());
     }
 
     static void Click(const CView* view, int id) {
@@ -72,7 +72,7 @@ TEST_F(JudgementViewTest, TextStaysInsideItsPanels) {
         for (int row = 0; row < kGridCount; ++row)
             panels.push_back({244, 1 + 26 * row, 372, 25 + 26 * row});
         CGridDiagramGeometry geometry;
-        LayOutGridDiagram(view->record, kJudgementColumnX, 0, &geometry);
+        LayOutGridDiagram(view->record, view->column, kJudgementColumnX, 0, &geometry);
         for (int i = 0; i < geometry.characterCount; ++i) {
             panels.push_back(At(geometry.character[i].x, geometry.character[i].y, 40, 40));
             panels.push_back(At(geometry.strokeBox[i].x, geometry.strokeBox[i].y, 22, 22));
@@ -93,9 +93,7 @@ TEST_F(JudgementViewTest, GridsOfAHundredOrMoreShowTwoDigits) {
     EXPECT_EQ(view->record.total, 290);
     test::CCanvas canvas(ClientOf(view).right, ClientOf(view).bottom);
     PaintInto(view, canvas);
-    const int shown[kGridCount] = {45, 58, 45, 32, 90};
-    for (int g = 0; g < kGridCount; ++g) EXPECT_EQ(view->record.grids[g], shown[g]) << g;
-    EXPECT_EQ(view->record.total, 90);
+    EXPECT_EQ(view->record.total, 290) << "painting leaves the record as it is";
     const RECT totalRow = {246, 3 + 26 * 4, 370, 24 + 26 * 4};
     EXPECT_GT(CountColour(canvas, totalRow, kBlack), 10) << "90 is outside 1..81: neutral";
     EXPECT_EQ(CountColour(canvas, totalRow, kBlue), 0);

@@ -28,7 +28,7 @@ protected:
         test::CCanvas canvas(view->width, view->height);
         test::CGdiCounter counter;
         if (!counter.Installed()) return -1;
-        PaintView(view, view->window, canvas.Dc());
+        PaintView(view, canvas.Dc());
         created_ += counter.Created();
         return counter.Alive();
     }

@@ -31,7 +31,6 @@ constexpr COLORREF kGreen = 0x00C000;
 CNameRecord Judged(const char* surname, const char* givenName) {
     CNameRecord record{};
     record.Analyse(surname, givenName);
-    LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION));
     return record;
 }
 
@@ -49,7 +48,7 @@ protected:
     // the page keeps whatever the page spills past its edges.
     static void DrawPage(test::CCanvas& canvas, const CNameRecord& record, int width, int height) {
         CDrawContext& dc = *App().drawContext;
-        dc.AttachDC(nullptr, canvas.Dc());
+        dc.AttachDC(canvas.Dc());
         DrawJudgementPage(record, width, height);
         dc.ReleaseContext();
     }
@@ -139,10 +138,10 @@ TEST_F(PrintPageTest, SpoolingOnANonPrinterFailsAndLeavesNothingHeld) {
     test::CGdiCounter counter;
     ASSERT_TRUE(counter.Installed());
     test::CCanvas canvas(300, 400);
-    EXPECT_FALSE(SpoolJudgement(canvas.Dc(), App().frame, Judged("山田", "太郎")));
+    EXPECT_FALSE(SpoolJudgement(canvas.Dc(), Judged("山田", "太郎")));
     EXPECT_EQ(App().drawContext->Dc(), nullptr);
     EXPECT_EQ(CountColour(canvas, {0, 0, 300, 400}, kWhite), 300 * 400) << "nothing drawn";
-    EXPECT_FALSE(SpoolJudgement(nullptr, App().frame, Judged("山田", "太郎")));
+    EXPECT_FALSE(SpoolJudgement(nullptr, Judged("山田", "太郎")));
     EXPECT_EQ(counter.Alive(), 0);
     EXPECT_TRUE(test::TakeMessages().empty()) << "the job's caller tells the user";
 }

@@ -88,7 +88,7 @@ std::vector<COLORREF> Painted(CView* view) {
     RECT client;
     GetClientRect(view->window, &client);
     test::CCanvas canvas(client.right, client.bottom);
-    PaintView(view, view->window, canvas.Dc());
+    PaintView(view, canvas.Dc());
     std::vector<COLORREF> pixels;
     for (int y = 0; y < canvas.Height(); ++y)
         for (int x = 0; x < canvas.Width(); ++x) pixels.push_back(canvas.Pixel(x, y));
@@ -119,7 +119,7 @@ TEST_F(RankViewTest, ExtremeScoresAndLongNamesStayInsideTheirPanels) {
     RECT client;
     GetClientRect(view->window, &client);
     test::CCanvas canvas(client.right, client.bottom);
-    PaintView(view, view->window, canvas.Dc());
+    PaintView(view, canvas.Dc());
     int inside = 0, outside = 0;
     for (int y = 0; y < canvas.Height(); ++y)
         for (int x = 0; x < canvas.Width(); ++x) {

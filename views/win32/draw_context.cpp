@@ -70,26 +70,12 @@ bool CDrawContext::TakeOver() {
     return true;
 }
 
-void CDrawContext::AttachWindow(HWND window) {
+void CDrawContext::AttachDC(HDC dc) {
     TakeOver();
-    window_ = window;
-    dc_ = GetDC(window);
-    fromGetDC_ = dc_ != nullptr;
-}
-
-void CDrawContext::AttachDC(HWND window, HDC dc) {
-    TakeOver();
-    window_ = window;
     dc_ = dc;
-    fromGetDC_ = false;
 }
 
-void CDrawContext::ReleaseContext() {
-    if (!dc_) return;
-    if (fromGetDC_) ReleaseDC(window_, dc_);
-    dc_ = nullptr;
-    fromGetDC_ = false;
-}
+void CDrawContext::ReleaseContext() { dc_ = nullptr; }
 
 void CDrawContext::SetFont(const char* face, int height, int angle, int bold, int italic,
                            int underline) {

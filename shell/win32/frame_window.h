@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "menu_ids.h"
+#include "recent_list.h"
 
 namespace hoshikura {
 
@@ -37,7 +38,6 @@ enum FrameCommand {
     kCmdCascade = IDM_CASCADE,
     kCmdTileHorizontal = IDM_TILE_HORIZONTAL,
     kCmdTileVertical = IDM_TILE_VERTICAL,
-    kCmdArrangeIcons = IDM_ARRANGE_ICONS,
     kCmdVersion = IDM_VERSION,
     kCmdJudge = IDM_JUDGE,
     kCmdRanking = IDM_RANKING,
@@ -51,8 +51,9 @@ enum FrameCommand {
     kCmdSexBoys = IDM_SEX_BOYS,
     kCmdSexGirls = IDM_SEX_GIRLS,
     kCmdSexBoth = IDM_SEX_BOTH,
-    kCmdFirstRecent = IDM_FIRST_RECENT,
-    kCmdLastRecent = IDM_LAST_RECENT,
+    // The recent people's items, numbered by the list that fills the menu.
+    kCmdFirstRecent = kFirstRecentCommand,
+    kCmdLastRecent = kLastRecentCommand,
 };
 constexpr int kFirstMdiChildId = 1000;
 constexpr int kMdiClientId = 3232;

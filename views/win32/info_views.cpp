@@ -2,7 +2,7 @@
 
 #include "app_state.h"
 #include "draw_context.h"
-#include "hoshikura_version.h"
+#include "program_version.h"
 #include "sample_name.h"
 #include "sjis_text.h"
 
@@ -10,7 +10,6 @@ namespace hoshikura {
 
 namespace {
 
-constexpr double kProgramVersion = HOSHIKURA_VERSION_NUMBER;
 constexpr int kVersionRaise = 64;  // the version window sits this far above centre
 constexpr char kInfoFace[] = "ＭＳ Ｐゴシック";
 
@@ -62,7 +61,7 @@ void CVersionView::Paint() {
     dc.colour = 0x0000F0;
     dc.SetFontHeight(16);
     char version[32];
-    FormatText(version, sizeof version, "Ver. %4.2f", kProgramVersion);
+    FormatText(version, sizeof version, "Ver. %s", VersionNumberText());
     dc.DrawStringOn(220, 64, version, face);
     dc.penWidth = 1;
     dc.DrawEtchedLine(24, 164, 272);

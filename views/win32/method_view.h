@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "grid_diagram_geometry.h"
 #include "person_view.h"
 
 namespace hoshikura {
@@ -19,6 +20,8 @@ public:
     // same-stroke views grow with the name, the other two have fixed sizes.
     void PrepareWindow() override;
     bool CreateControls() override { return true; }
+
+    CColumnLayout column = {};
 };
 
 }  // namespace hoshikura

@@ -14,11 +14,11 @@ public:
     CDrawContext(const CDrawContext&) = delete;
     CDrawContext& operator=(const CDrawContext&) = delete;
 
-    // Device context. At most one is held; taking a second one first reports
-    // the mistake and gives the held one back.
-    void AttachWindow(HWND window);          // GetDC of the window
-    void AttachDC(HWND window, HDC dc);      // BeginPaint's or a printer's DC
-    void ReleaseContext();                   // ReleaseDC only what GetDC gave
+    // Device context, BeginPaint's or a printer's: it stays its owner's and
+    // is only forgotten on release. At most one is held; taking a second one
+    // first reports the mistake and forgets the held one.
+    void AttachDC(HDC dc);
+    void ReleaseContext();
     HDC Dc() const { return dc_; }
 
     // Font description; none of these creates a font.
@@ -73,15 +73,13 @@ public:
     double scale = 1.0;
 
 private:
-    bool TakeOver();  // reports and releases a held context
+    bool TakeOver();  // reports and forgets a held context
     HPEN NewPen() const;
     void DrawFaceBrows(int cx, int cy, int size, int level);
     void DrawFaceMouth(int cx, int cy, int size, int level);
     void DrawFaceEyes(int cx, int cy, int size);
 
-    HWND window_ = nullptr;
     HDC dc_ = nullptr;
-    bool fromGetDC_ = false;   // only a GetDC context is given back with ReleaseDC
     LOGFONTA font_{};          // owned for the object's whole life
 };
 

@@ -50,7 +50,7 @@ bool CPrinterSelection::Choose(HWND owner, PrinterChoice choice) {
     return PrintDlgA(&dialog_) == 1;
 }
 
-bool SpoolJudgement(HDC printer, HWND owner, const CNameRecord& record) {
+bool SpoolJudgement(HDC printer, const CNameRecord& record) {
     CDrawContext* context = App().drawContext;
     if (!printer || !context) return false;
     const int width = GetDeviceCaps(printer, HORZRES);
@@ -63,7 +63,7 @@ bool SpoolJudgement(HDC printer, HWND owner, const CNameRecord& record) {
         AbortDoc(printer);
         return false;
     }
-    context->AttachDC(owner, printer);
+    context->AttachDC(printer);
     DrawJudgementPage(record, width, height);
     // An attached DC is only forgotten, not released: it is the dialog's.
     context->ReleaseContext();
@@ -80,7 +80,7 @@ void PrintJudgement(const CNameRecord& record, PrinterChoice choice) {
     {
         CPrinterSelection printer;
         if (!printer.Choose(owner, choice)) return;
-        printed = SpoolJudgement(printer.Dialog().hDC, owner, record);
+        printed = SpoolJudgement(printer.Dialog().hDC, record);
     }
     // The printer is given back before the message box waits for a click.
     ShowMessage("%s", printed ? kPrinted : kNotPrinted);

@@ -12,18 +12,20 @@
 
 namespace hoshikura {
 
+class CDrawContext;
+
 enum DiagramMode {
     kDiagramStrokes = 0,    // characters and stroke counts
     kDiagramGridBoxes = 1,  // and the five grid boxes with their labels
     kDiagramBrackets = 2,   // and the bracket lines
 };
 
-// Writes record.diagramY, the top of every character's box, for a window
+// Lays out the column of the record's characters for a window
 // with the given caption height, and returns the height of a window whose
 // height follows the name. Names of up to six characters get 320 pixels,
 // longer ones a box more per character; the column is moved down (and the
 // window made taller by as much) when a label would start above the window.
-int32_t LayOutCharacters(CNameRecord& record, int captionHeight);
+int32_t LayOutCharacters(const CNameRecord& record, int captionHeight, CColumnLayout* column);
 
 // How the column is drawn: on screen in pixels, or on the printed page in
 // page units through the drawing context's scaled operations.
@@ -41,12 +43,13 @@ struct DiagramStyle {
 extern const DiagramStyle kScreenDiagramStyle;
 extern const DiagramStyle kPageDiagramStyle;
 
-// Draws the column at x with its characters at record.diagramY moved down by
-// yShift, through the application's drawing context. Grid values of 100 or
-// more are reduced below 100 in the record first: the boxes hold two digits.
+// Draws the column at x with its characters at column's tops moved down by
+// yShift, through the drawing context that holds the window's or page's DC. The grid boxes show
+// each grid's ShownGridNumber.
 // Returns where everything stands (the stroke boxes P(i) and grid boxes Q(g)
 // that the same-stroke view draws its links on).
-CGridDiagramGeometry DrawGridDiagram(CNameRecord& record, int mode, int x,
+CGridDiagramGeometry DrawGridDiagram(CDrawContext& dc, const CNameRecord& record,
+                                     const CColumnLayout& column, int mode, int x,
                                      const DiagramStyle& style = kScreenDiagramStyle,
                                      int yShift = 0);
 

@@ -3,6 +3,7 @@
 // column of the grid diagram.
 #include "colours.h"
 #include "grid_diagram.h"
+#include "judge.h"
 #include "method_paint.h"
 #include "sjis_text.h"
 
@@ -44,42 +45,9 @@ ScoreWord YinYangWord(int32_t score) {
 // ---- same-stroke patterns -------------------------------------------------
 
 constexpr int kSameStrokeColumnX = 82;
-constexpr int kSameStrokePatterns = 6;
-
-struct Pattern {
-    const char* name;
-    COLORREF colour;
-};
-
-constexpr Pattern kPatterns[kSameStrokePatterns] = {
-    {"本同画", 0xFF0000}, {"頭同画", 0x0000FF}, {"中同画", 0xFF00FF},
-    {"天外同画", 0x00FF00}, {"天地同画", 0xFFFF00}, {"横同画", 0x00FFFF},
-};
-
-bool SameLastDigit(int32_t a, int32_t b) { return a % 10 == b % 10; }
-
-// Whether pattern k holds, compared as the same-stroke score compares:
-// characters by their stroke counts, grids by their numbers.
-bool PatternHolds(const CNameRecord& record, int k) {
-    const int S = record.surnameLength;
-    const int n = S + record.givenLength;
-    switch (k) {
-    case 0:
-        return SameLastDigit(record.StrokeAt(0), record.StrokeAt(n - 1));
-    case 1:
-        return SameLastDigit(record.StrokeAt(0), record.StrokeAt(S));
-    case 2:
-        return SameLastDigit(record.StrokeAt(S - 1), record.StrokeAt(S));
-    case 3:
-        return SameLastDigit(record.heaven, record.outer);
-    case 4:
-        return SameLastDigit(record.heaven, record.earth);
-    case 5:
-        return SameLastDigit(record.person, record.outer);
-    default:
-        return false;
-    }
-}
+// Line colour of each pattern, in pattern order.
+constexpr COLORREF kPatternColours[kSameStrokePatterns] = {0xFF0000, 0x0000FF, 0xFF00FF,
+                                                           0x00FF00, 0xFFFF00, 0x00FFFF};
 
 void DrawPatternLegend(const MethodCanvas& canvas) {
     CDrawContext& dc = canvas.dc;
@@ -87,10 +55,10 @@ void DrawPatternLegend(const MethodCanvas& canvas) {
     dc.penWidth = 5;
     for (int k = 0; k < kSameStrokePatterns; ++k) {
         const int y = 25 + 28 * k;
-        dc.colour = kPatterns[k].colour;
+        dc.colour = kPatternColours[k];
         dc.DrawLine(224, y, 256, y);
         dc.colour = kBlack;
-        dc.DrawStringOn(264, y - 9, kPatterns[k].name, canvas.background);
+        dc.DrawStringOn(264, y - 9, SameStrokePatternName(k), canvas.background);
     }
 }
 
@@ -109,23 +77,23 @@ Link LinkOf(const CGridDiagramGeometry& g, int S, int k) {
     const DiagramPoint* P = g.strokeBox;
     const DiagramPoint* Q = g.gridBox;
     switch (k) {
-    case 0:  // first and last character, along the right of the stroke boxes
+    case kFirstAndLast:  // along the right of the stroke boxes
         return {{Offset(P[0], 24, 8), {P[0].x + 35, P[0].y + 8}, {P[0].x + 35, P[n - 1].y + 12},
                  Offset(P[n - 1], 24, 12)},
                 4};
-    case 1:  // first surname and first given-name character
+    case kBothHeads:
         return {{Offset(P[0], 24, 12), {P[0].x + 30, P[0].y + 12}, {P[0].x + 30, P[S].y + 8},
                  Offset(P[S], 24, 8)},
                 4};
-    case 2:  // across the seam
+    case kAcrossSeam:
         return {{Offset(P[S - 1], 10, 25), Offset(P[S], 10, -3)}, 2};
-    case 3:  // heaven and outer
+    case kHeavenAndOuter:
         return {{Offset(Q[kHeaven], -3, 10), Offset(Q[kOuter], 24, 10)}, 2};
-    case 4:  // heaven and earth, round the right of the grid boxes
+    case kHeavenAndEarth:  // round the right of the grid boxes
         return {{Offset(Q[kHeaven], 24, 10), {Q[kHeaven].x + 34, Q[kHeaven].y + 10},
                  {Q[kHeaven].x + 34, Q[kEarth].y + 10}, Offset(Q[kEarth], 24, 10)},
                 4};
-    default:  // person and outer
+    default:  // kPersonAndOuter
         return {{Offset(Q[kPerson], -3, 10), Offset(Q[kOuter], 24, 10)}, 2};
     }
 }
@@ -136,9 +104,9 @@ void DrawPatternLinks(CDrawContext& dc, const CNameRecord& record, const CGridDi
     if (S < 1 || geometry.characterCount <= S) return;
     dc.penWidth = 3;
     for (int k = 0; k < kSameStrokePatterns; ++k) {
-        if (!PatternHolds(record, k)) continue;
+        if (!SameStrokePatternHolds(record, k)) continue;
         const Link link = LinkOf(geometry, S, k);
-        dc.colour = kPatterns[k].colour;
+        dc.colour = kPatternColours[k];
         for (int i = 1; i < link.count; ++i)
             dc.DrawLine(link.points[i - 1].x, link.points[i - 1].y, link.points[i].x, link.points[i].y);
     }
@@ -160,9 +128,10 @@ void DrawSameStrokeScore(const MethodCanvas& canvas, int32_t score) {
 
 }  // namespace
 
-void PaintYinYangMethod(const MethodCanvas& canvas, CNameRecord& record) {
+void PaintYinYangMethod(const MethodCanvas& canvas, const CNameRecord& record) {
     CDrawContext& dc = canvas.dc;
-    const CGridDiagramGeometry geometry = DrawGridDiagram(record, kDiagramStrokes, kYinYangColumnX);
+    const CGridDiagramGeometry geometry =
+        DrawGridDiagram(dc, record, canvas.column, kDiagramStrokes, kYinYangColumnX);
     DrawParities(dc, record, geometry);
     dc.SetFont("明朝", 18, 0, 0, 0, 0);
     dc.colour = kBlack;
@@ -176,9 +145,9 @@ void PaintYinYangMethod(const MethodCanvas& canvas, CNameRecord& record) {
     dc.SetFontStyle(0, 0);
 }
 
-void PaintSameStrokeMethod(const MethodCanvas& canvas, CNameRecord& record) {
+void PaintSameStrokeMethod(const MethodCanvas& canvas, const CNameRecord& record) {
     const CGridDiagramGeometry geometry =
-        DrawGridDiagram(record, kDiagramGridBoxes, kSameStrokeColumnX);
+        DrawGridDiagram(canvas.dc, record, canvas.column, kDiagramGridBoxes, kSameStrokeColumnX);
     DrawPatternLegend(canvas);
     DrawPatternLinks(canvas.dc, record, geometry);
     DrawSameStrokeScore(canvas, record.scores[kSameStrokeMethod]);

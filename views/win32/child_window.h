@@ -9,8 +9,6 @@ namespace hoshikura {
 class CView;
 
 LRESULT CALLBACK ChildWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-// For a control that a view paints itself (its parent is the view's window).
-LRESULT CALLBACK PageWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 // For a control that may hold the focus: Escape goes on to its parent, so it
 // reaches the view (or, from the MDI client, the frame) wherever the focus is.
 LRESULT CALLBACK EscapeToParentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -19,8 +17,12 @@ LRESULT CALLBACK EscapeToParentProc(HWND window, UINT message, WPARAM wparam, LP
 // procedure for every message the new one does not handle.
 void SubclassControl(HWND control, WNDPROC procedure);
 
+// Asks over `owner` whether to close (Esc on a view or on the frame): true
+// unless the user cancels.
+bool ConfirmClose(HWND owner);
+
 // Paints the view on a device context through the shared drawing context.
-void PaintView(CView* view, HWND window, HDC dc);
+void PaintView(CView* view, HDC dc);
 
 // The view of a window, or null (also when no list exists).
 CView* FindView(HWND window);

@@ -14,17 +14,17 @@ namespace hoshikura {
 constexpr int kExplanationTabs = 4;
 
 // Control slots of the explanation view.
-enum ExplanationControl { kTabSlot = 0, kRepaintSlot = 1, kPageSlot = 2 };
+enum ExplanationControl { kTabSlot = 0, kPageSlot = 1 };
 
 class CExplanationView : public CPersonView {
 public:
     explicit CExplanationView(int32_t viewKind = kExplanationView) : CPersonView(viewKind) {}
-    // Puts the current tab's text into the page.
+    // Draws nothing: the page got its text when it was opened or its tab chosen.
     void Paint() override;
     // A selection change of its own tab control (WM_NOTIFY) shows that tab.
     void OnCommand(UINT message, WPARAM wparam, LPARAM lparam) override;
     void PrepareWindow() override;
-    // The window with the tab control, the repaint static and the page.
+    // The window with the tab control and the page, showing the first tab.
     bool Create(CViewList* list) override;
     bool CreateControls() override { return true; }
 
@@ -33,13 +33,10 @@ public:
 
     HWND tabControl = nullptr;
     HWND page = nullptr;           // the rich-edit control, a child of the tab control
-    HWND repaintStatic = nullptr;  // paints this view through PageWndProc
-    RECT pageArea = {};            // the tab page in the view's client coordinates
     int32_t currentTab = 0;
 
 private:
     bool CreateTabControl();
-    bool CreateRepaintStatic();
     bool CreatePage();
 };
 

@@ -98,9 +98,6 @@ bool OnFrameCommand(HWND frame, int id) {
     case kCmdTileVertical:
         SendMessageA(client, WM_MDITILE, MDITILE_VERTICAL, 0);
         return true;
-    case kCmdArrangeIcons:
-        ArrangeIconicWindows(client);
-        return true;
     case kCmdQuit:
         DestroyWindow(frame);
         return true;

@@ -10,23 +10,18 @@ namespace hoshikura {
 
 namespace {
 
-constexpr char kCloseQuestion[] = "\n終了しますか？\n\n";
-constexpr char kCloseCaption[] = "EXIT?";
-
 // A paint always validates its window, with or without a view to draw:
 // otherwise WM_PAINT would be sent again and again.
 void OnPaint(HWND window, CView* paintedView) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    if (paintedView && dc) PaintView(paintedView, window, dc);
+    if (paintedView && dc) PaintView(paintedView, dc);
     EndPaint(window, &paint);
 }
 
 void OnEscape(HWND window) {
-    if (MessageBoxOver(window, kCloseQuestion, kCloseCaption, MB_ICONQUESTION | MB_OKCANCEL) !=
-        IDCANCEL) {
+    if (ConfirmClose(window))
         SendMessageA(App().client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
-    }
 }
 
 // A moved view takes no pixels along: its old place may hold what other
@@ -58,15 +53,20 @@ void OnDestroy(HWND window) {
 
 }  // namespace
 
+bool ConfirmClose(HWND owner) {
+    return MessageBoxOver(owner, "\n終了しますか？\n\n", "EXIT?", MB_ICONQUESTION | MB_OKCANCEL) !=
+           IDCANCEL;
+}
+
 CView* FindView(HWND window) {
     CViewList* list = App().viewList;
     return list ? list->Find(window) : nullptr;
 }
 
-void PaintView(CView* view, HWND window, HDC dc) {
+void PaintView(CView* view, HDC dc) {
     CDrawContext* context = App().drawContext;
     if (!view || !context) return;
-    context->AttachDC(window, dc);
+    context->AttachDC(dc);
     view->Paint();
     context->ReleaseContext();
 }
@@ -104,14 +104,6 @@ LRESULT CALLBACK ChildWndProc(HWND window, UINT message, WPARAM wparam, LPARAM l
         break;
     }
     return DefMDIChildProcA(window, message, wparam, lparam);
-}
-
-LRESULT CALLBACK PageWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_PAINT) {
-        OnPaint(window, FindView(GetParent(window)));
-        return 0;
-    }
-    return EscapeToParentProc(window, message, wparam, lparam);
 }
 
 LRESULT CALLBACK EscapeToParentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

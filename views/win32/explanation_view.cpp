@@ -17,24 +17,20 @@ static_assert(sizeof(CHARFORMATA) == 60, "the rich-edit character format of 60 b
 
 constexpr char kPageFace[] = "ＭＳ Ｐゴシック";
 constexpr LONG kPageTextHeight = 240;  // twips: 12 points
-constexpr COLORREF kLuckyBlue = 0xF50000;
-constexpr COLORREF kUnluckyRed = 0x0000F5;
-constexpr int kRepaintStaticSize = 10;
 // A heading of some 40 bytes and the longest fortune text (446 bytes).
 constexpr int kPageTextSize = 1024;
 constexpr int kSpanSize = 96;
 
 struct TabGrid {
-    const char* label;
     GridIndex grid;
     FortuneKind fortune;
 };
 
 constexpr TabGrid kTabs[kExplanationTabs] = {
-    {"人格", kPerson, kPersonText},
-    {"地格", kEarth, kEarthText},
-    {"外格", kOuter, kOuterText},
-    {"総格", kTotal, kTotalText},
+    {kPerson, kPersonText},
+    {kEarth, kEarthText},
+    {kOuter, kOuterText},
+    {kTotal, kTotalText},
 };
 
 // The text of one tab and the two parts of its heading that are marked:
@@ -53,18 +49,12 @@ void ComposeTab(const CNameRecord& record, int32_t tab, TabText* out) {
     out->luckClass = TheJudge().LuckClass(value);
     FormatText(out->luckSpan, sizeof out->luckSpan, "[%d画]（%s）", static_cast<int>(value),
                LuckWord(out->luckClass));
-    FormatText(out->headingLine, sizeof out->headingLine, " %sが %s の人は", t.label,
+    FormatText(out->headingLine, sizeof out->headingLine, " %sが %s の人は", GridName(t.grid),
                out->luckSpan);
     const CFortuneTable* fortunes = App().fortunes;
     const char* fortune = fortunes ? fortunes->FortuneText(t.fortune, value) : kFortuneOutOfRange;
     // The heading ends with a full-width space that indents the paragraph.
     FormatText(out->text, sizeof out->text, "\n%s\n\n　%s", out->headingLine, fortune);
-}
-
-COLORREF LuckColour(int32_t luckClass) {
-    if (luckClass >= 1) return kLuckyBlue;
-    if (luckClass < 0) return kUnluckyRed;
-    return 0;
 }
 
 // Where a text first stands in the control, in the control's own positions.
@@ -135,7 +125,10 @@ bool CExplanationView::Create(CViewList* list) {
     // The common sequence opens, cascades, shows and counts the window; the
     // controls follow in the window's client area.
     if (!CView::Create(list)) return false;
-    if (CreateTabControl() && CreateRepaintStatic() && CreatePage()) return true;
+    if (CreateTabControl() && CreatePage()) {
+        ShowTab(currentTab);
+        return true;
+    }
     DiscardWindow();
     return false;
 }
@@ -150,22 +143,15 @@ bool CExplanationView::CreateTabControl() {
     for (int i = 0; i < kExplanationTabs; ++i) {
         TCITEMA item = {};
         item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(kTabs[i].label);
+        item.pszText = const_cast<char*>(GridName(kTabs[i].grid));
         if (SendMessageA(tabControl, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item)) < 0)
             return false;
     }
     return true;
 }
 
-bool CExplanationView::CreateRepaintStatic() {
-    repaintStatic = AddControl(kRepaintSlot, "STATIC", "", 0, 0, 0, kRepaintStaticSize,
-                               kRepaintStaticSize, 0);
-    if (!repaintStatic) return false;
-    SubclassControl(repaintStatic, PageWndProc);
-    return true;
-}
-
 bool CExplanationView::CreatePage() {
+    RECT pageArea;
     GetClientRect(window, &pageArea);
     SendMessageA(tabControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&pageArea));
     page = CreateWindowExA(WS_EX_CLIENTEDGE, "RICHEDIT", "",
@@ -206,7 +192,8 @@ void CExplanationView::ShowTab(int32_t tab) {
     ShowWindow(page, SW_SHOWNA);
 }
 
-void CExplanationView::Paint() { ShowTab(currentTab); }
+// The page and the tab control draw themselves; the window has nothing else.
+void CExplanationView::Paint() {}
 
 void CExplanationView::OnCommand(UINT message, WPARAM, LPARAM lparam) {
     if (message != WM_NOTIFY || !lparam) return;

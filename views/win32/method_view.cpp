@@ -36,7 +36,7 @@ void CMethodView::PrepareWindow() {
                MethodName(kind));
     // Every kind lays the characters out as the judgement does; only two
     // of them draw the column.
-    const int32_t computed = LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION));
+    const int32_t computed = LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION), &column);
     const ViewSize size = ViewSizeOf(kind);
     width = size.width;
     height = GrowsWithName(kind) ? computed : size.height;
@@ -45,7 +45,7 @@ void CMethodView::PrepareWindow() {
 void CMethodView::Paint() {
     CDrawContext* dc = App().drawContext;
     if (!dc) return;
-    const MethodCanvas canvas = {*dc, GetSysColor(COLOR_BTNFACE), width, height};
+    const MethodCanvas canvas = {*dc, GetSysColor(COLOR_BTNFACE), width, height, column};
     switch (kind) {
     case kStrokeMethodView:
         PaintStrokeMethod(canvas, record);

@@ -1,6 +1,7 @@
 // Closes the start-up splash (the version view) once more than two seconds
 // have been counted; the first call only starts the count, so the splash
-// goes at the seventh call, about 3.5 s after the frame was created.
+// goes at the seventh call, about 3.5 s after the frame was created, and the
+// timer with it.
 #include "app_state.h"
 #include "frame_window.h"
 #include "view.h"
@@ -22,7 +23,7 @@ bool SplashStillOpen(const CAppState& app) {
 
 }  // namespace
 
-void CALLBACK SplashTimerProc(HWND, UINT, UINT_PTR, DWORD) {
+void CALLBACK SplashTimerProc(HWND frame, UINT, UINT_PTR id, DWORD) {
     CAppState& app = App();
     uint32_t now = GetTickCount();
     if (!app.splashStarted) {
@@ -33,6 +34,9 @@ void CALLBACK SplashTimerProc(HWND, UINT, UINT_PTR, DWORD) {
         if (SplashStillOpen(app))
             SendMessageA(app.client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(app.splashWindow), 0);
         app.splashPending = false;
+        // Nothing is left to count.
+        KillTimer(frame, id);
+        return;
     }
     app.splashElapsed += now - app.splashLastTick;
     app.splashLastTick = now;

@@ -17,7 +17,6 @@ constexpr int kGridRowStep = 26;
 constexpr int kMethodRowStep = 25;
 constexpr int kMethodRows = kMethodCount + 1;  // the four methods and the total
 
-constexpr const char* kGridNames[kGridCount] = {"天格", "人格", "地格", "外格", "総格"};
 constexpr const char* kMethodNames[kMethodRows] = {"画数", "五行", "陰陽", "同画", "総合"};
 
 struct ButtonPlace {
@@ -31,44 +30,25 @@ constexpr ButtonPlace kButtons[kJudgementButtonCount] = {
     {"…>", {312, 242, 372, 265}},  {"印刷", {312, 268, 372, 291}},
 };
 
-// How a grid's luck class is written: text after the number, colour, bold.
-struct LuckLook {
-    const char* format;
-    COLORREF colour;
-    int bold;
-};
-
-LuckLook LookOf(int32_t luckClass) {
-    switch (luckClass) {
-    case kVeryLucky:
-        return {"[%d画] 大吉数", kBlue, 1};
-    case kLucky:
-        return {"[%d画] 吉数", kBlue, 0};
-    case kUnlucky:
-        return {"[%d画] 凶数", kRed, 0};
-    case kVeryUnlucky:
-        return {"[%d画] 大凶数", kRed, 1};
-    default:
-        return {"[%d画] 小吉数", kBlack, 0};
-    }
-}
-
 void DrawGridRows(CDrawContext& dc, const CNameRecord& record, COLORREF background) {
     dc.SetFont("ゴシック", 17, 0, 0, 0, 0);
     dc.penWidth = 1;
     dc.colour = kBlack;
     for (int g = 0; g < kGridCount; ++g)
-        dc.DrawStringOn(208, 4 + kGridRowStep * g, kGridNames[g], background);
+        dc.DrawStringOn(208, 4 + kGridRowStep * g, GridName(g), background);
     for (int g = 0; g < kGridCount; ++g)
         dc.DrawPanel(244, 1 + kGridRowStep * g, 372, 25 + kGridRowStep * g, 1);
     dc.SetFont("MS Pゴシック", 18, 0, 0, 0, 0);
     const CJudge& judge = TheJudge();
     for (int g = 0; g < kGridCount; ++g) {
-        const LuckLook look = LookOf(judge.LuckClass(record.grids[g]));
+        const int32_t shown = ShownGridNumber(record.grids[g]);
+        const int32_t luck = judge.LuckClass(shown);
         char text[32];
-        FormatText(text, sizeof text, look.format, static_cast<int>(record.grids[g]));
-        dc.colour = look.colour;
-        dc.SetFontStyle(look.bold, 0);
+        FormatText(text, sizeof text, "[%d画] %s", static_cast<int>(shown),
+                   LuckWord(luck));
+        dc.colour = LuckColour(luck);
+        // The two extremes stand out in bold.
+        dc.SetFontStyle(luck == kVeryLucky || luck == kVeryUnlucky ? 1 : 0, 0);
         dc.DrawStringOn(247, 4 + kGridRowStep * g, text, background);
     }
 }
@@ -99,7 +79,7 @@ void DrawMethodRows(CDrawContext& dc, const CNameRecord& record, COLORREF backgr
 void CJudgementView::PrepareWindow() {
     FormatText(title, sizeof title, "[ %s %s ]", record.surname, record.givenName);
     width = ViewSizeOf(kind).width;
-    height = LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION));
+    height = LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION), &column);
 }
 
 bool CJudgementView::Create(CViewList* list) {
@@ -132,7 +112,7 @@ void CJudgementView::Paint() {
     CDrawContext* dc = App().drawContext;
     if (!dc) return;
     const COLORREF background = GetSysColor(COLOR_BTNFACE);
-    DrawGridDiagram(record, kDiagramBrackets, kJudgementColumnX);
+    DrawGridDiagram(*dc, record, column, kDiagramBrackets, kJudgementColumnX);
     DrawGridRows(*dc, record, background);
     DrawMethodRows(*dc, record, background);
 }

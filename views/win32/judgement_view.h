@@ -32,6 +32,8 @@ public:
     // Offers the name to the best and worst lists, then opens the window.
     bool Create(CViewList* list) override;
     bool CreateControls() override;
+
+    CColumnLayout column = {};
 };
 
 }  // namespace hoshikura

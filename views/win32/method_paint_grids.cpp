@@ -9,14 +9,9 @@ namespace hoshikura {
 
 namespace {
 
-constexpr const char* kGridLabels[kGridCount] = {"天格", "人格", "地格", "外格", "総格"};
-
 // ---- stroke numbers -------------------------------------------------------
 
 constexpr int kStrokeRowStep = 30;
-// The Person grid counts one and a half times, the Total grid one and three
-// quarters, as in the stroke score.
-constexpr double kStrokeWeights[kGridCount] = {1.0, 1.5, 1.0, 1.0, 1.75};
 // A grid number's text must end before the points panel at x 116.
 constexpr int kGridNumberRoom = 116 - 56 - 2;
 constexpr int kSmallestFitted = 9;
@@ -26,21 +21,17 @@ struct StrokeRows {
     int32_t total;
 };
 
-// The grid's number reduced as the stroke score reduces it, so that the
-// rows add up to the score the judgement shows (a grid of 142 counts as 62).
-// A grid below 1 makes the score -1, and the sum shows that too.
+// Each grid's points as the stroke score counts them, so that the rows add
+// up to the score the judgement shows. A grid below 1 makes the score -1,
+// and the sum shows that too.
 StrokeRows StrokeRowsOf(const CNameRecord& record) {
     const CJudge& judge = TheJudge();
     StrokeRows rows{};
-    bool belowOne = false;
     for (int g = 0; g < kGridCount; ++g) {
         const int32_t grid = record.grids[g];
-        if (grid < 1) belowOne = true;
-        const int32_t value = grid < 1 ? 0 : judge.NumberValue(ReduceNumber(grid));
-        rows.points[g] = static_cast<int32_t>(value * kStrokeWeights[g]);
-        rows.total += rows.points[g];
+        rows.points[g] = grid < 1 ? 0 : judge.StrokePoints(g, grid);
     }
-    if (belowOne) rows.total = -1;
+    rows.total = judge.StrokeScore(record);
     return rows;
 }
 
@@ -128,7 +119,7 @@ void DrawElementBox(const MethodCanvas& canvas, int x, int y, int g, int32_t val
     dc.DrawPanel(x - 42, y - 26, x + 35, y + 20, 1);
     dc.SetFont("ゴシック", 18, 0, 1, 0, 0);
     dc.colour = kBlack;
-    dc.DrawStringOn(x - 23, y - 20, kGridLabels[g], box);
+    dc.DrawStringOn(x - 23, y - 20, GridName(g), box);
     char text[16];
     dc.SetFontHeight(16);
     dc.colour = kElementText;
@@ -161,20 +152,11 @@ void DrawElementLegend(const MethodCanvas& canvas) {
     }
 }
 
-// What one relation's points mean.
-Legend RelationLook(int relation, int32_t points) {
-    constexpr Legend kGood = {kBlue, "吉"};
-    constexpr Legend kBad = {kRed, "凶"};
-    constexpr Legend kFair = {kYellow, "小吉"};
-    switch (relation) {
-    case 2:  // outer -> person: 25, 12 or 1
-        return points == 1 ? kBad : points == 25 ? kGood : kFair;
-    case 3:  // person -> total: 25, 22, 12, 4 or 1
-        if (points == 1 || points == 4) return kBad;
-        return points == 22 || points == 25 ? kGood : kFair;
-    default:  // person with heaven or earth: 25 or 1
-        return points < 13 ? kBad : kGood;
-    }
+// How a link is drawn, by its luck.
+Legend LinkLook(int32_t luck) {
+    if (luck >= kLucky) return {kBlue, "吉"};
+    if (luck <= kUnlucky) return {kRed, "凶"};
+    return {kYellow, "小吉"};
 }
 
 struct Segment {
@@ -189,7 +171,7 @@ struct RelationShape {
     int wordX, wordY;
 };
 
-constexpr RelationShape kRelationShapes[4] = {
+constexpr RelationShape kRelationShapes[kElementLinks] = {
     // person - heaven: up
     {{{-4, -32, -4, -94}, {-14, -82, -4, -94}, {6, -82, -4, -94}}, 3, 2, -68},
     // person - earth: right
@@ -205,8 +187,8 @@ void DrawRelations(const MethodCanvas& canvas, const CNameRecord& record, int cx
     CDrawContext& dc = canvas.dc;
     dc.SetFont("ゴシック", 16, 0, 1, 0, 0);
     dc.penWidth = 7;
-    for (int r = 0; r < 4; ++r) {
-        const Legend look = RelationLook(r, record.elementPoints[r]);
+    for (int r = 0; r < kElementLinks; ++r) {
+        const Legend look = LinkLook(TheJudge().ElementLinkOf(record, r).luck);
         const RelationShape& shape = kRelationShapes[r];
         dc.colour = look.colour;
         for (int i = 0; i < shape.lineCount; ++i) {
@@ -225,7 +207,7 @@ void PaintStrokeMethod(const MethodCanvas& canvas, const CNameRecord& record) {
     dc.penWidth = 1;
     dc.colour = kBlack;
     for (int g = 0; g < kGridCount; ++g)
-        dc.DrawStringOn(16, 16 + kStrokeRowStep * g, kGridLabels[g], canvas.background);
+        dc.DrawStringOn(16, 16 + kStrokeRowStep * g, GridName(g), canvas.background);
     dc.SetFontStyle(0, 0);
     for (int g = 0; g < kGridCount; ++g)
         DrawGridNumber(dc, 16 + kStrokeRowStep * g, record.grids[g], canvas.background);

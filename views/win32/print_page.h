@@ -31,15 +31,13 @@ void PrintJudgement(const CNameRecord& record, PrinterChoice choice = PrinterCho
 double PageScale(int width, int height);
 
 // Draws the whole page through the application's drawing context, which
-// holds the device context, setting its scale from the area first. The
-// record is copied: grid values of 100 or more are shown reduced below 100
-// without touching the caller's record.
+// holds the device context, setting its scale from the area first.
 void DrawJudgementPage(const CNameRecord& record, int width, int height);
 
 // Prints the page as one document on a printer device context through the
 // application's drawing context, which holds the printer DC only meanwhile.
 // False when a spooler call failed; the started document is then aborted.
-bool SpoolJudgement(HDC printer, HWND owner, const CNameRecord& record);
+bool SpoolJudgement(HDC printer, const CNameRecord& record);
 
 // What the print dialog hands back. The printer DC and the device-mode and
 // device-names blocks are released when this goes out of scope.

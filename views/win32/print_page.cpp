@@ -11,8 +11,8 @@
 #include "draw_context.h"
 #include "fortune_table.h"
 #include "grid_diagram.h"
-#include "hoshikura_version.h"
 #include "judge.h"
+#include "program_version.h"
 #include "rating.h"
 #include "sjis_text.h"
 
@@ -20,32 +20,27 @@ namespace hoshikura {
 
 namespace {
 
-constexpr double kProgramVersion = HOSHIKURA_VERSION_NUMBER;
 constexpr COLORREF kGreen = 0x00C000;
 constexpr char kPageFace[] = "明朝";
 constexpr int kDiagramX = 100;
 constexpr int kDiagramDrop = 230;  // the diagram moves down by 230 - 15 n
 constexpr int kDiagramDropPerCharacter = 15;
 
-const char* const kGridLabels[kGridCount] = {"天格", "人格", "地格", "外格", "総格"};
 const char* const kMethodLabels[kMethodCount] = {"画数", "五行", "陰陽", "同画"};
 
 COLORREF Background() { return GetSysColor(COLOR_BTNFACE); }
-
-COLORREF LuckColour(int32_t luckClass) {
-    if (luckClass >= 1) return kBlue;
-    if (luckClass < 0) return kRed;
-    return kBlack;
-}
 
 void SetPageFont(CDrawContext& dc, int height) {
     dc.SetFont(kPageFace, 0, 0, 0, 0, 0);
     dc.SetFontHeightScaled(height);
 }
 
-void DrawDiagram(CNameRecord& record) {
+// The column as the judgement window lays it out, moved down the page.
+void DrawDiagram(CDrawContext& dc, const CNameRecord& record) {
+    CColumnLayout column;
+    LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION), &column);
     const int n = record.surnameLength + record.givenLength;
-    DrawGridDiagram(record, kDiagramBrackets, kDiagramX, kPageDiagramStyle,
+    DrawGridDiagram(dc, record, column, kDiagramBrackets, kDiagramX, kPageDiagramStyle,
                     kDiagramDrop - kDiagramDropPerCharacter * n);
 }
 
@@ -61,7 +56,7 @@ void DrawHeader(CDrawContext& dc) {
     dc.SetFont("Courier New", 0, 0, 0, 0, 0);
     dc.SetFontHeightScaled(9);
     char header[64];
-    FormatText(header, sizeof header, "Hoshikura (Ver.%4.2f)  姓名判断結果", kProgramVersion);
+    FormatText(header, sizeof header, "Hoshikura (Ver.%s)  姓名判断結果", VersionNumberText());
     dc.DrawStringOnScaled(10, 10, header, Background());
 }
 
@@ -71,7 +66,7 @@ void DrawGridFortunes(CDrawContext& dc, const CNameRecord& record) {
     const CFortuneTable* fortunes = App().fortunes;
     for (int r = 0; r < kFortuneKinds; ++r) {
         const int grid = r + 1;
-        const int32_t value = record.grids[grid];
+        const int32_t value = ShownGridNumber(record.grids[grid]);
         const int y0 = 52 + 144 * r;
         dc.colour = kWhite;
         dc.DrawPanelScaled(249, y0 - 22, 470, y0, 1);
@@ -79,7 +74,7 @@ void DrawGridFortunes(CDrawContext& dc, const CNameRecord& record) {
         const int32_t luck = TheJudge().LuckClass(value);
         dc.colour = LuckColour(luck);
         char heading[64];
-        FormatText(heading, sizeof heading, "%sが[%d画]（%s）の人は", kGridLabels[grid], value,
+        FormatText(heading, sizeof heading, "%sが[%d画]（%s）の人は", GridName(grid), value,
                    LuckWord(luck));
         dc.DrawStringOnScaled(254, y0 - 18, heading, kWhite);
 
@@ -154,16 +149,13 @@ double PageScale(int width, int height) {
 void DrawJudgementPage(const CNameRecord& record, int width, int height) {
     if (!App().drawContext) return;
     CDrawContext& dc = *App().drawContext;
-    // The diagram reduces grid values to two digits, and the fortunes below
-    // it follow the reduced values; the caller's record stays as it is.
-    CNameRecord shown = record;
     dc.scale = PageScale(width, height);
     DrawBackground(dc, width, height);
     DrawHeader(dc);
-    DrawDiagram(shown);
-    DrawGridFortunes(dc, shown);
-    DrawMethodScores(dc, shown);
-    DrawTotal(dc, shown);
+    DrawDiagram(dc, record);
+    DrawGridFortunes(dc, record);
+    DrawMethodScores(dc, record);
+    DrawTotal(dc, record);
 }
 
 }  // namespace hoshikura

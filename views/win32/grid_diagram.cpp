@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app_state.h"
 #include "draw_context.h"
+#include "judge.h"
 #include "sjis_text.h"
 
 namespace hoshikura {
@@ -14,9 +14,6 @@ constexpr int kBoxStep = 44;          // from one character box to the next
 constexpr int kLabelRise = 18;        // grid label above its box
 constexpr int kShortWindowHeight = 320;
 constexpr int kTwoDigits = 10;
-constexpr int kBoxLimit = 100;        // a box shows two digits
-
-constexpr const char* kGridLabels[kGridCount] = {"天格", "人格", "地格", "外格", "総格"};
 
 int Clamp(int value, int low, int high) { return value < low ? low : value > high ? high : value; }
 
@@ -73,7 +70,7 @@ struct ColumnShape {
     int count;    // n
 };
 
-// As many characters as diagramY has rows, surname first (as the geometry
+// As many characters as the column has rows, surname first (as the geometry
 // counts them).
 ColumnShape ShapeOf(const CNameRecord& record) {
     const int surname = Clamp(record.surnameLength, 0, kDiagramRows);
@@ -131,7 +128,7 @@ void DrawBrackets(CDiagramPen& pen, const CGridDiagramGeometry& geometry) {
     }
 }
 
-void DrawGridBoxes(CDiagramPen& pen, CNameRecord& record, const DiagramStyle& style,
+void DrawGridBoxes(CDiagramPen& pen, const CNameRecord& record, const DiagramStyle& style,
                    const CGridDiagramGeometry& geometry) {
     pen.Font(style.gridFace, style.gridHeight);
     pen.PenWidth(1);
@@ -139,18 +136,17 @@ void DrawGridBoxes(CDiagramPen& pen, CNameRecord& record, const DiagramStyle& st
         const DiagramPoint q = geometry.gridBox[g];
         pen.Colour(0xFFFFFF);
         pen.Panel(q.x, q.y, q.x + kDiagramBoxSize, q.y + kDiagramBoxSize);
-        // Two digits fit a box; the rows beside and printing see the same.
-        if (record.grids[g] >= kBoxLimit) record.SetGrid(g, record.grids[g] % kBoxLimit);
+        const int32_t shown = ShownGridNumber(record.grids[g]);
         char digits[12];
-        FormatText(digits, sizeof digits, "%d", static_cast<int>(record.grids[g]));
+        FormatText(digits, sizeof digits, "%d", static_cast<int>(shown));
         pen.Colour(0);
-        pen.Text(q.x + (record.grids[g] >= kTwoDigits ? 3 : 7), q.y + 3, digits);
+        pen.Text(q.x + (shown >= kTwoDigits ? 3 : 7), q.y + 3, digits);
     }
     const COLORREF background = GetSysColor(COLOR_BTNFACE);
     for (int g = 0; g < kGridCount; ++g) {
         const DiagramPoint q = geometry.gridBox[g];
         const int left = q.x - (g == kOuter ? 6 : 2);
-        pen.TextOn(left, q.y - kLabelRise, kGridLabels[g], background);
+        pen.TextOn(left, q.y - kLabelRise, GridName(g), background);
     }
 }
 
@@ -159,7 +155,7 @@ void DrawGridBoxes(CDiagramPen& pen, CNameRecord& record, const DiagramStyle& st
 const DiagramStyle kScreenDiagramStyle = {false, "明朝", 32, 3, "ゴシック", 16, 12, "ゴシック", 16};
 const DiagramStyle kPageDiagramStyle = {true, "明朝", 30, 5, "明朝", 15, 13, "明朝", 16};
 
-int32_t LayOutCharacters(CNameRecord& record, int captionHeight) {
+int32_t LayOutCharacters(const CNameRecord& record, int captionHeight, CColumnLayout* column) {
     const ColumnShape shape = ShapeOf(record);
     const int n = shape.count;
     int base = 4;
@@ -182,32 +178,33 @@ int32_t LayOutCharacters(CNameRecord& record, int captionHeight) {
     } else {
         height = captionHeight + kBoxStep * n + 24;
     }
-    std::memset(record.diagramY, 0, sizeof record.diagramY);
+    int32_t* top = column->top;
+    std::memset(top, 0, sizeof column->top);
     for (int i = 0; i < n; ++i)
-        record.diagramY[i] = base + kBoxStep * i + (i < shape.surname ? surnameMove : givenMove);
+        top[i] = base + kBoxStep * i + (i < shape.surname ? surnameMove : givenMove);
 
     // A one-character surname before five given-name characters would put
     // the heaven label above the window: move the column down instead.
     if (shape.surname == 0 || shape.given == 0) return height;
     CGridDiagramGeometry geometry;
-    LayOutGridDiagram(record, 0, 0, &geometry);
-    int top = geometry.gridBox[kHeaven].y - kLabelRise;
-    if (record.diagramY[0] < top) top = record.diagramY[0];
-    if (top < 0) {
-        for (int i = 0; i < n; ++i) record.diagramY[i] -= top;
-        height -= top;
+    LayOutGridDiagram(record, *column, 0, 0, &geometry);
+    int highest = geometry.gridBox[kHeaven].y - kLabelRise;
+    if (top[0] < highest) highest = top[0];
+    if (highest < 0) {
+        for (int i = 0; i < n; ++i) top[i] -= highest;
+        height -= highest;
     }
     return height;
 }
 
-CGridDiagramGeometry DrawGridDiagram(CNameRecord& record, int mode, int x,
+CGridDiagramGeometry DrawGridDiagram(CDrawContext& dc, const CNameRecord& record,
+                                     const CColumnLayout& column, int mode, int x,
                                      const DiagramStyle& style, int yShift) {
     CGridDiagramGeometry geometry;
-    LayOutGridDiagram(record, x, yShift, &geometry);
-    CDrawContext* dc = App().drawContext;
+    LayOutGridDiagram(record, column, x, yShift, &geometry);
     const ColumnShape shape = ShapeOf(record);
-    if (!dc || shape.count == 0) return geometry;
-    CDiagramPen pen(*dc, style);
+    if (shape.count == 0) return geometry;
+    CDiagramPen pen(dc, style);
     DrawCharacters(pen, record, shape, style, geometry);
     if (mode < kDiagramGridBoxes || shape.surname == 0 || shape.given == 0) return geometry;
     if (mode >= kDiagramBrackets) DrawBrackets(pen, geometry);

@@ -79,9 +79,7 @@ LRESULT OnCreate(HWND frame) {
 }
 
 void OnEscape(HWND frame) {
-    if (MessageBoxOver(frame, "\n終了しますか？\n\n", "EXIT?",
-                       MB_ICONQUESTION | MB_OKCANCEL) != IDCANCEL)
-        DestroyWindow(frame);
+    if (ConfirmClose(frame)) DestroyWindow(frame);
 }
 
 void OnDestroy() {
