@@ -27,7 +27,8 @@ CView* ViewTest::NewestView() {
     return last;
 }
 
-const ViewRequest kEveryViewRequest[13] = {
+// Every kind but 6, which names no view.
+const ViewRequest kEveryViewRequest[14] = {
     {kJudgementView, "山田", "太郎"},
     {kExplanationView, "山田", "太郎"},
     {kStrokeMethodView, "山田", "太郎"},
@@ -41,7 +42,10 @@ const ViewRequest kEveryViewRequest[13] = {
     {kSurnameSearchView, "良い", "太郎"},
     {kVersionView, "ばー", "じょん"},
     {kFeaturesView, "説明", "特徴"},
+    {kComposeSearchView, "佐藤", "はると"},
 };
+static_assert(sizeof kEveryViewRequest / sizeof kEveryViewRequest[0] == kViewKindCount - 1,
+              "a request for every view kind");
 
 std::string JoinFirst(const char* const* pool, int count) {
     std::string joined;

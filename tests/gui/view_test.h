@@ -29,7 +29,7 @@ struct ViewRequest {
     const char* first;
     const char* second;
 };
-extern const ViewRequest kEveryViewRequest[13];
+extern const ViewRequest kEveryViewRequest[14];
 
 // The first `count` pieces joined: names of every length from a pool.
 std::string JoinFirst(const char* const* pool, int count);
