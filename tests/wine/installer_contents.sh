@@ -13,6 +13,9 @@ shift 4
 files=("$@")
 
 fail() { echo "FAIL: $*"; exit 1; }
+# grep -q of a pipe: reads all of it, so an early exit cannot SIGPIPE the
+# writer and fail the pipeline under pipefail.
+holds() { grep -c "$@" >/dev/null; }
 # The first value of a field of a Windows program's headers, as 7z reads them.
 pe_field() { 7z l -slt -tPE "$1" 2>/dev/null | sed -n "s/^$2 = //p" | head -n1; }
 is_32bit_gui() { [ "$(pe_field "$1" CPU)" = x86 ] && [ "$(pe_field "$1" Subsystem)" = "Windows GUI" ]; }
@@ -47,15 +50,15 @@ program="$unpacked/Hoshikura.exe"
 is_32bit_gui "$program" || fail "the program is not a 32-bit Windows program"
 pe=$(7z l "$program" 2>&1) || fail "7z cannot read the program: $pe"
 grep -q WARNING <<<"$pe" && fail "the program's headers are faulty: $(grep WARNING <<<"$pe")"
-7z x -so "$program" .rsrc/MANIFEST/1 2>/dev/null | grep -q "version=\"$version.0\"" ||
+7z x -so "$program" .rsrc/MANIFEST/1 2>/dev/null | holds "version=\"$version.0\"" ||
   fail "manifest does not carry $version.0"
-7z x -so "$program" .rsrc/version.txt 2>/dev/null | tr -d '\0' | grep -q "ProductVersion.*$version" ||
+7z x -so "$program" .rsrc/version.txt 2>/dev/null | tr -d '\0' | holds "ProductVersion.*$version" ||
   fail "version resource does not carry $version"
 # The texts are for Windows editors: Shift-JIS with CRLF line ends.
 for f in readme.txt licence.txt; do
-  iconv -f CP932 -t UTF-8 "$unpacked/$f" 2>/dev/null | grep -q 'Hoshikura' || fail "$f is not Shift-JIS"
+  iconv -f CP932 -t UTF-8 "$unpacked/$f" 2>/dev/null | holds 'Hoshikura' || fail "$f is not Shift-JIS"
   [ "$(grep -c $'\r$' "$unpacked/$f")" -eq "$(wc -l < "$unpacked/$f")" ] || fail "$f has lines without CR"
 done
-iconv -f CP932 -t UTF-8 "$unpacked/readme.txt" | grep -q "^Hoshikura $version  姓名判断" ||
+iconv -f CP932 -t UTF-8 "$unpacked/readme.txt" | holds "^Hoshikura $version  姓名判断" ||
   fail "readme.txt does not name version $version"
 echo "32-bit installer and zip hold the same files, version $version"

@@ -18,6 +18,8 @@ uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Hoshikur
 store_key='HKCU\Software\Hoshikura'
 
 fail() { echo "FAIL: $*"; exit 1; }
+# grep -q of a pipe that reads all of it: no SIGPIPE for the writer under pipefail.
+holds() { grep -c "$@" >/dev/null; }
 step() { echo "== $* (at ${SECONDS}s)"; }
 windows_path() { echo "Z:${1//\//\\}"; }
 has_key() { "$emulator" reg query "$1" >/dev/null 2>&1; }
@@ -61,8 +63,8 @@ step "silent install into $win_dir"
 install_silently
 check_installed
 [ "$(shortcuts | wc -l)" -eq 3 ] || fail "Start menu shortcuts: $(shortcuts)"
-shortcuts | grep -q '/Hoshikura\.lnk$' || fail "no Start menu shortcut Hoshikura.lnk"
-"$emulator" reg query "$uninstall_key" /v DisplayVersion 2>/dev/null | grep -q "$version" ||
+shortcuts | holds '/Hoshikura\.lnk$' || fail "no Start menu shortcut Hoshikura.lnk"
+"$emulator" reg query "$uninstall_key" /v DisplayVersion 2>/dev/null | holds "$version" ||
   fail "no uninstall entry for $version"
 
 step "start the installed program"
