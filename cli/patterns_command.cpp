@@ -53,8 +53,9 @@ int RunPatternsCommand(int argc, char** argv) {
         int32_t first = 0, rest = 0;
         search.SampleKey(i, first, rest);
         std::string names, json;
-        for (int i = 0; i < AdmittedSampleCount(store, first, rest, sexChoice); ++i) {
-            const int k = AdmittedSampleIndex(store, first, rest, sexChoice, i);
+        const int listed = AdmittedSampleCount(store, first, rest, sexChoice);
+        for (int shown = 0; shown < listed; ++shown) {
+            const int k = AdmittedSampleIndex(store, first, rest, sexChoice, shown);
             const SampleText sample = ReadSample(store, first, rest, k);
             names += " " + sample.written + "(" + sample.reading + ")";
             json += (json.empty() ? "" : ",") +
