@@ -37,11 +37,6 @@ int CStrokeTable::StrokeCount(const char* ch) const {
     return index_[Code(first, static_cast<unsigned char>(ch[1]))];
 }
 
-const char* CStrokeTable::Text(int strokes) const {
-    if (strokes < 1 || strokes > kMaxStrokes || !texts_[strokes - 1]) return "";
-    return texts_[strokes - 1];
-}
-
 const CStrokeTable& TheStrokeTable() {
     static const CStrokeTable table;
     return table;

@@ -17,9 +17,6 @@ public:
     // the table does not hold the character.
     int StrokeCount(const char* ch) const;
 
-    // Text of the characters of `strokes` strokes (1..30), or "".
-    const char* Text(int strokes) const;
-
 private:
     static unsigned Code(unsigned char first, unsigned char second) {
         return (first << 8) | second;

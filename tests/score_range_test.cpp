@@ -17,7 +17,7 @@ namespace {
 // One character of each stroke count 1..30, and one the table does not hold.
 std::vector<std::string> SampleCharacters() {
     std::vector<std::string> chars;
-    for (int k = 1; k <= kMaxStrokes; ++k) chars.emplace_back(TheStrokeTable().Text(k), 2);
+    for (int k = 1; k <= kMaxStrokes; ++k) chars.emplace_back(kStrokeTexts[k - 1], 2);
     chars.push_back("ゐ");
     return chars;
 }
@@ -62,7 +62,7 @@ TEST(ScoreRange, EveryScoreStaysInItsRangeOverManyNames) {
 
 TEST(ScoreRange, HeaviestNamesStayInRange) {
     std::string heavy;
-    for (int i = 0; i < 5; ++i) heavy += std::string(TheStrokeTable().Text(30), 2);
+    for (int i = 0; i < 5; ++i) heavy += std::string(kStrokeTexts[kMaxStrokes - 1], 2);
     CNameRecord r;
     r.Analyse(heavy.c_str(), heavy.c_str());
     EXPECT_EQ(r.total, 300);

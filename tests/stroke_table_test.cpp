@@ -21,7 +21,7 @@ const char kNameKanji[] =
 std::map<std::string, int> Occurrences() {
     std::map<std::string, int> seen;
     for (int k = 1; k <= kMaxStrokes; ++k) {
-        const char* text = TheStrokeTable().Text(k);
+        const char* text = kStrokeTexts[k - 1];
         EXPECT_EQ(std::strlen(text) % 2, 0u) << "text " << k;
         for (const char* p = text; p[0] && p[1]; p += 2) ++seen[std::string(p, 2)];
     }
@@ -37,7 +37,7 @@ TEST(StrokeTable, HoldsEach7249CodesInExactlyOneText) {
     EXPECT_EQ(seen.size(), 7249u);
     for (const auto& entry : seen) EXPECT_EQ(entry.second, 1) << entry.first;
     size_t total = 0;
-    for (int k = 1; k <= kMaxStrokes; ++k) total += std::strlen(TheStrokeTable().Text(k)) / 2;
+    for (int k = 1; k <= kMaxStrokes; ++k) total += std::strlen(kStrokeTexts[k - 1]) / 2;
     EXPECT_EQ(total, 7249u);
 }
 
@@ -46,7 +46,7 @@ TEST(StrokeTable, HoldsEach7249CodesInExactlyOneText) {
 TEST(StrokeTable, LookupAgreesWithTheTextsForEveryCode) {
     std::map<std::string, int> counts;
     for (int k = 1; k <= kMaxStrokes; ++k)
-        for (const char* p = TheStrokeTable().Text(k); p[0] && p[1]; p += 2)
+        for (const char* p = kStrokeTexts[k - 1]; p[0] && p[1]; p += 2)
             counts.emplace(std::string(p, 2), k);
     int held = 0;
     for (int first = 1; first <= 0xFF; ++first) {

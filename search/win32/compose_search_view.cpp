@@ -1,6 +1,5 @@
 #include "compose_search_view.h"
 
-#include "app_state.h"
 #include "sex_filter.h"
 #include "sjis_text.h"
 
@@ -19,7 +18,7 @@ constexpr POINT kSecondLineAt = {200, 32};
 CComposeSearchView::CComposeSearchView() : CRankedSearchView(kComposeSearchView, kComposePlace) {}
 
 void CComposeSearchView::RunSearch() {
-    if (App().samples) search.RunSearch(*App().samples);
+    if (samples) search.RunSearch(*samples);
 }
 
 void CComposeSearchView::FormatTitle(char* out, std::size_t capacity) const {
@@ -27,10 +26,10 @@ void CComposeSearchView::FormatTitle(char* out, std::size_t capacity) const {
                SexChoiceTitleSuffix(search.sex));
 }
 
-void CComposeSearchView::Paint() {
+void CComposeSearchView::Paint(CDrawContext& dc) {
     char heading[kSearchTextSize];
     FormatText(heading, sizeof heading, "「%s」+「%s」さん", search.surname, search.reading);
-    PaintHeading(heading, kComposeColour, kHeadingAt, "の組み立て結果", kSecondLineAt);
+    PaintHeading(dc, heading, kComposeColour, kHeadingAt, "の組み立て結果", kSecondLineAt);
 }
 
 void CComposeSearchView::FormatRow(int i, char* out, std::size_t capacity) const {

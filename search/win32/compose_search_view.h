@@ -18,7 +18,7 @@ public:
         search.SetQuery(surname, reading, sex);
     }
     void RunSearch() override;
-    void Paint() override;
+    void Paint(CDrawContext& dc) override;
     const char* Surname() const override { return search.surname; }
     const char* GivenName() const override { return ""; }
 

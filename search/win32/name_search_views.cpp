@@ -1,7 +1,5 @@
 #include "name_search_views.h"
 
-#include "app_state.h"
-#include "dispatch.h"
 #include "sex_filter.h"
 #include "sjis_text.h"
 
@@ -47,7 +45,7 @@ void CRankedSearchView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
 
 template <typename Search>
 void CNameResultView<Search>::RunSearch() {
-    if (App().samples) search.RunSearch(*App().samples);
+    if (samples) search.RunSearch(*samples);
 }
 
 template <typename Search>
@@ -73,10 +71,10 @@ void CReadingSearchView::FormatTitle(char* out, std::size_t capacity) const {
                SexChoiceTitleSuffix(search.sexChoice));
 }
 
-void CReadingSearchView::Paint() {
+void CReadingSearchView::Paint(CDrawContext& dc) {
     char heading[kSearchTextSize];
     FormatText(heading, sizeof heading, "「%s」+「%s」さん", search.surname, search.reading);
-    PaintHeading(heading, kReadingColour, kHeadingAt, "の検索結果", {200, 32});
+    PaintHeading(dc, heading, kReadingColour, kHeadingAt, "の検索結果", {200, 32});
 }
 
 CKanjiSearchView::CKanjiSearchView() : CNameResultView(kKanjiSearchView, kKanjiPlace, true) {}
@@ -86,17 +84,17 @@ void CKanjiSearchView::FormatTitle(char* out, std::size_t capacity) const {
                search.surname, SexChoiceTitleSuffix(search.sexChoice));
 }
 
-void CKanjiSearchView::Paint() {
+void CKanjiSearchView::Paint(CDrawContext& dc) {
     char heading[kSearchTextSize];
     FormatText(heading, sizeof heading, "「%s」を使用した「%s」さんの", search.character,
                search.surname);
-    PaintHeading(heading, kKanjiColour, kHeadingAt, "良名検索結果", {260, 32});
+    PaintHeading(dc, heading, kKanjiColour, kHeadingAt, "良名検索結果", {260, 32});
 }
 
 CSurnameSearchView::CSurnameSearchView() : CRankedSearchView(kSurnameSearchView, kSurnamePlace) {}
 
 void CSurnameSearchView::RunSearch() {
-    if (App().samples) search.RunSearch(*App().samples);
+    if (samples) search.RunSearch(*samples);
 }
 
 void CSurnameSearchView::FormatTitle(char* out, std::size_t capacity) const {
@@ -106,13 +104,13 @@ void CSurnameSearchView::FormatTitle(char* out, std::size_t capacity) const {
         FormatText(out, capacity, "[%s]さん　悪い姓の検索結果", search.givenName);
 }
 
-void CSurnameSearchView::Paint() {
+void CSurnameSearchView::Paint(CDrawContext& dc) {
     char heading[kSearchTextSize];
     if (search.wantGood)
         FormatText(heading, sizeof heading, "「%s」さんの吉になる", search.givenName);
     else
         FormatText(heading, sizeof heading, "「%s」さんの凶になる", search.givenName);
-    PaintHeading(heading, search.wantGood ? kGoodHeadingColour : kBadHeadingColour, kHeadingAt,
+    PaintHeading(dc, heading, search.wantGood ? kGoodHeadingColour : kBadHeadingColour, kHeadingAt,
                  "苗字の画数検索結果", {114, 32});
 }
 

@@ -63,7 +63,7 @@ extern template class CNameResultView<CKanjiSearch>;
 class CReadingSearchView : public CNameResultView<CReadingSearch> {
 public:
     CReadingSearchView();
-    void Paint() override;
+    void Paint(CDrawContext& dc) override;
 
 protected:
     void FormatTitle(char* out, std::size_t capacity) const override;
@@ -72,7 +72,7 @@ protected:
 class CKanjiSearchView : public CNameResultView<CKanjiSearch> {
 public:
     CKanjiSearchView();
-    void Paint() override;
+    void Paint(CDrawContext& dc) override;
 
 protected:
     void FormatTitle(char* out, std::size_t capacity) const override;
@@ -84,7 +84,7 @@ public:
 
     void SetQuery(int32_t wantGood, const char* givenName) { search.SetQuery(wantGood, givenName); }
     void RunSearch() override;
-    void Paint() override;
+    void Paint(CDrawContext& dc) override;
     const char* Surname() const override { return ""; }
     const char* GivenName() const override { return search.givenName; }
 

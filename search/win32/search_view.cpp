@@ -1,9 +1,9 @@
 #include "search_view.h"
 
-#include "app_state.h"
 #include "child_window.h"
 #include "draw_context.h"
 #include "sjis_text.h"
+#include "view_list.h"
 
 namespace hoshikura {
 
@@ -45,7 +45,7 @@ bool CSearchView::CreateList(int slot, ListPlace place, int captionHeight) {
                                      kListTop, place.width,
                                      height - captionHeight - kListBottomRoom, window,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)),
-                                     App().instance, nullptr);
+                                     owner->host.instance, nullptr);
     if (!controls[slot]) return false;
     SubclassControl(controls[slot], EscapeToParentProc);
     return true;
@@ -58,9 +58,8 @@ void CSearchView::PrepareWindow() {
     FormatTitle(title, sizeof title);
 }
 
-void CSearchView::PaintHeading(const char* line1, COLORREF colour, POINT at1, const char* line2,
-                               POINT at2) const {
-    CDrawContext& dc = *App().drawContext;
+void CSearchView::PaintHeading(CDrawContext& dc, const char* line1, COLORREF colour, POINT at1,
+                               const char* line2, POINT at2) {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     dc.colour = 0;
     dc.SetFontHeight(kHeadingHeight);
@@ -100,6 +99,10 @@ void CSearchView::AddRow(int slot, const char* text) const {
 }
 
 void CSearchView::ClearRows(int slot) const { SendMessageA(controls[slot], LB_RESETCONTENT, 0, 0); }
+
+void CSearchView::JudgeFullName(const char* fullName) const {
+    if (owner && owner->host.judgeFullName) owner->host.judgeFullName(fullName);
+}
 
 void FormatRankedRow(char* out, std::size_t capacity, int32_t rank, int32_t score,
                      const char* text, const char* reading) {

@@ -11,6 +11,8 @@
 
 namespace hoshikura {
 
+class CSampleName;
+
 // Room for a heading line or a list row: the longest query texts with their
 // wording fit, and every text is formatted with this bound anyway.
 constexpr int kSearchTextSize = 160;
@@ -43,6 +45,9 @@ public:
     // Fills the ranking; Create runs it once, after the lists exist.
     virtual void RunSearch() = 0;
 
+    // The store the search reads its sample names from.
+    const CSampleName* samples = nullptr;
+
 protected:
     virtual void FormatTitle(char* out, std::size_t capacity) const = 0;
     // The rows the lists show once the search has run.
@@ -50,8 +55,8 @@ protected:
 
     // The heading every kind starts with: bold 18-pixel Gothic in `colour`
     // on the button face; the second line is skipped when null.
-    void PaintHeading(const char* line1, COLORREF colour, POINT at1, const char* line2,
-                      POINT at2) const;
+    static void PaintHeading(CDrawContext& dc, const char* line1, COLORREF colour, POINT at1,
+                             const char* line2, POINT at2);
     // True when the command is the notification `code` from list `slot`.
     bool FromList(UINT message, WPARAM wparam, LPARAM lparam, int slot, WORD code) const;
     // The selected row of list `slot`, or -1 when none is selected.
@@ -61,6 +66,8 @@ protected:
     int DoubleClickedRow(int slot) const;
     void AddRow(int slot, const char* text) const;
     void ClearRows(int slot) const;
+    // Judges a row's full name as typed in the full-name dialog.
+    void JudgeFullName(const char* fullName) const;
 
 private:
     bool CreateList(int slot, ListPlace place, int captionHeight);

@@ -1,7 +1,5 @@
 #include "stroke_search_view.h"
 
-#include "app_state.h"
-#include "dispatch.h"
 #include "draw_context.h"
 #include "sample_name.h"
 #include "sex_filter.h"
@@ -48,13 +46,11 @@ void CStrokeSearchView::FillLists() {
 }
 
 int32_t CStrokeSearchView::SelectedSampleCount() const {
-    const CSampleName* samples = App().samples;
     return samples ? AdmittedSampleCount(*samples, selectedFirst, selectedRest, sexChoice) : 0;
 }
 
 void CStrokeSearchView::ShowSampleNames(int32_t firstStrokes, int32_t restStrokes) {
     ClearRows(kSampleList);
-    const CSampleName* samples = App().samples;
     // The count is 0 for a key beyond the name table.
     const int32_t listed = samples ? AdmittedSampleCount(*samples, firstStrokes, restStrokes, sexChoice) : 0;
     char row[kSearchTextSize];
@@ -91,7 +87,6 @@ void CStrokeSearchView::ChoosePattern(int row) {
 // "該当なし", a double-click beside the rows or a row past the entries opens
 // nothing.
 void CStrokeSearchView::JudgeSample(int row) const {
-    const CSampleName* samples = App().samples;
     if (!samples) return;
     const int32_t k = AdmittedSampleIndex(*samples, selectedFirst, selectedRest, sexChoice, row);
     if (k < 0) return;
@@ -114,16 +109,15 @@ void CStrokeSearchView::FormatSampleLabel(char* out, std::size_t capacity) const
         FormatText(out, capacity, "%d画-%d画%s", selectedFirst, selectedRest, hint);
 }
 
-void CStrokeSearchView::Paint() {
+void CStrokeSearchView::Paint(CDrawContext& dc) {
     char heading[kSearchTextSize];
     if (search.wantGood)
         FormatText(heading, sizeof heading, "「%s」さんの吉になる画数検索結果", search.surname);
     else
         FormatText(heading, sizeof heading, "「%s」さんの凶になる画数検索結果", search.surname);
     const COLORREF colour = search.wantGood ? kGoodHeadingColour : kBadHeadingColour;
-    PaintHeading(heading, colour, {64, 8}, nullptr, {0, 0});
+    PaintHeading(dc, heading, colour, {64, 8}, nullptr, {0, 0});
 
-    CDrawContext& dc = *App().drawContext;
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     dc.colour = 0;
     dc.SetFontHeight(kLabelHeight);

@@ -19,7 +19,7 @@ public:
     void SetQuery(const char* surname, int32_t wantGood) { search.SetQuery(surname, wantGood); }
     void SetSexChoice(int32_t choice) { sexChoice = choice; }
     void RunSearch() override { search.RunSearch(); }
-    void Paint() override;
+    void Paint(CDrawContext& dc) override;
     // A pattern chosen in the left list, a sample name double-clicked in
     // the right one; everything else is ignored.
     void OnCommand(UINT message, WPARAM wparam, LPARAM lparam) override;

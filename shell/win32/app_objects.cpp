@@ -3,6 +3,7 @@
 #include <new>
 
 #include "app_state.h"
+#include "dispatch.h"
 #include "draw_context.h"
 #include "fortune_table.h"
 #include "judge.h"
@@ -30,9 +31,13 @@ bool CreateAppObjects() {
     // The engine's tables: built now so no window waits for them later.
     TheStrokeTable();
     TheJudge();
-    app.openViewCount = 0;
     app.drawContext = new (std::nothrow) CDrawContext;
     if (!app.drawContext) return false;
+    // What every view borrows; the MDI client follows once it exists.
+    app.viewList->host.instance = app.instance;
+    app.viewList->host.drawContext = app.drawContext;
+    app.viewList->host.openView = OpenView;
+    app.viewList->host.judgeFullName = JudgeFullName;
     app.fortunes = new (std::nothrow) CFortuneTable;
     if (!app.fortunes) return false;
     app.fortunes->LoadBuiltIn();

@@ -38,13 +38,10 @@ struct CAppState {
     // once the message loop has ended.
     bool saveFailed = false;
 
-    int32_t openViewCount = 0;   // cascade position of the next view window
-
     uint32_t splashElapsed = 0;
     uint32_t splashLastTick = 0;
     bool splashStarted = false;
     bool splashPending = true;
-    HWND splashWindow = nullptr; // window of the newest version view
 };
 
 CAppState& App();

@@ -71,6 +71,7 @@ LRESULT OnCreate(HWND frame) {
     CAppState& app = App();
     app.client = CreateClient(frame);
     if (!app.client) return -1;
+    app.viewList->host.client = app.client;
     app.splashElapsed = 0;
     SetTimer(frame, kSplashTimerId, kSplashInterval, SplashTimerProc);
     app.viewList->versionOpen = 1;

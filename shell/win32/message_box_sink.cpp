@@ -2,9 +2,21 @@
 
 #include <windows.h>
 
+#include "app_state.h"
 #include "window_placement.h"
 
 namespace hoshikura {
+
+namespace {
+
+// The window a message of this thread belongs to: the active window (an
+// input dialog while one is up), else the frame.
+HWND MessageOwner() {
+    HWND active = GetActiveWindow();
+    return active ? active : App().frame;
+}
+
+}  // namespace
 
 void CMessageBoxSink::Show(const char* text) {
     // Owned by the dialog that caused it, so that dialog stays in front and

@@ -13,12 +13,12 @@ namespace {
 
 constexpr uint32_t kSplashMilliseconds = 2000;
 
-// True while the splash handle still belongs to a listed version view: the
-// user may have closed it, and a handle can be reused by a later window.
-bool SplashStillOpen(const CAppState& app) {
-    if (!app.splashWindow || !app.viewList) return false;
-    CView* view = app.viewList->Find(app.splashWindow);
-    return view && view->kind == kVersionView;
+// The newest version view's window while it is still listed: the user may
+// have closed it, and a handle can be reused by a later window.
+HWND OpenSplash(const CAppState& app) {
+    if (!app.viewList || !app.viewList->versionWindow) return nullptr;
+    CView* view = app.viewList->Find(app.viewList->versionWindow);
+    return view && view->kind == kVersionView ? view->window : nullptr;
 }
 
 }  // namespace
@@ -31,8 +31,8 @@ void CALLBACK SplashTimerProc(HWND frame, UINT, UINT_PTR id, DWORD) {
         app.splashLastTick = now;
     }
     if (app.splashElapsed > kSplashMilliseconds && app.splashPending) {
-        if (SplashStillOpen(app))
-            SendMessageA(app.client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(app.splashWindow), 0);
+        if (HWND splash = OpenSplash(app))
+            SendMessageA(app.client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(splash), 0);
         app.splashPending = false;
         // Nothing is left to count.
         KillTimer(frame, id);

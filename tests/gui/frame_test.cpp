@@ -57,7 +57,7 @@ TEST(FrameLifetimeTest, SplashClosesOnItsTimerAfterMoreThanTwoSeconds) {
     test::DestroyFrame();
     ASSERT_NE(test::EnsureFrame(), nullptr);
     ASSERT_EQ(test::ViewCountOfKind(kVersionView), 1);
-    HWND splash = App().splashWindow;
+    HWND splash = App().viewList->versionWindow;
     EXPECT_EQ(App().viewList->head->window, splash);
     test::PumpFor(2700);  // five or six timer calls: not yet
     EXPECT_TRUE(IsWindow(splash));
@@ -75,7 +75,7 @@ TEST(FrameLifetimeTest, SplashClosedByTheUserIsNotDestroyedAgain) {
     test::DestroyFrame();
     ASSERT_NE(test::EnsureFrame(), nullptr);
     test::CloseAllViews();
-    EXPECT_EQ(App().splashWindow, nullptr) << "deleting the version view forgets its window";
+    EXPECT_EQ(App().viewList->versionWindow, nullptr) << "deleting the version view forgets its window";
     OpenView("山田", "太郎", kJudgementView);
     test::PumpFor(4200);
     EXPECT_EQ(test::ViewCount(), 1) << "the timer left the other view alone";

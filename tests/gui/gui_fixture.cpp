@@ -118,7 +118,12 @@ void CloseAllViews() {
     PumpMessages();
 }
 
-int ViewCount() { return App().viewList ? App().viewList->Count() : 0; }
+int ViewCount() {
+    int count = 0;
+    for (HWND child = GetWindow(App().client, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        ++count;
+    return count;
+}
 
 int ViewCountOfKind(int kind) {
     int count = 0;

@@ -22,7 +22,7 @@ void PumpMessages();
 void PumpFor(DWORD milliseconds);
 // Closes every open view window.
 void CloseAllViews();
-// Number of listed views, and of listed views of one kind.
+// Number of view windows in the MDI client, and of listed views of one kind.
 int ViewCount();
 int ViewCountOfKind(int kind);
 

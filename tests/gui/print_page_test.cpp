@@ -49,7 +49,7 @@ protected:
     static void DrawPage(test::CCanvas& canvas, const CNameRecord& record, int width, int height) {
         CDrawContext& dc = *App().drawContext;
         dc.AttachDC(canvas.Dc());
-        DrawJudgementPage(record, width, height);
+        DrawJudgementPage(dc, record, App().fortunes, width, height);
         dc.ReleaseContext();
     }
 
@@ -138,10 +138,12 @@ TEST_F(PrintPageTest, SpoolingOnANonPrinterFailsAndLeavesNothingHeld) {
     test::CGdiCounter counter;
     ASSERT_TRUE(counter.Installed());
     test::CCanvas canvas(300, 400);
-    EXPECT_FALSE(SpoolJudgement(canvas.Dc(), Judged("山田", "太郎")));
+    EXPECT_FALSE(
+        SpoolJudgement(canvas.Dc(), *App().drawContext, Judged("山田", "太郎"), App().fortunes));
     EXPECT_EQ(App().drawContext->Dc(), nullptr);
     EXPECT_EQ(CountColour(canvas, {0, 0, 300, 400}, kWhite), 300 * 400) << "nothing drawn";
-    EXPECT_FALSE(SpoolJudgement(nullptr, Judged("山田", "太郎")));
+    EXPECT_FALSE(
+        SpoolJudgement(nullptr, *App().drawContext, Judged("山田", "太郎"), App().fortunes));
     EXPECT_EQ(counter.Alive(), 0);
     EXPECT_TRUE(test::TakeMessages().empty()) << "the job's caller tells the user";
 }
@@ -169,7 +171,8 @@ TEST_F(PrintToPrinterTest, WithoutAPrinterNothingIsPrintedOrSaid) {
     CPrinterSelection printer;
     EXPECT_FALSE(printer.Choose(App().frame, PrinterChoice::kDefaultPrinter));
     EXPECT_EQ(printer.Dialog().hDC, nullptr);
-    PrintJudgement(Judged("山田", "太郎"), PrinterChoice::kDefaultPrinter);
+    PrintJudgement(App().frame, *App().drawContext, Judged("山田", "太郎"), App().fortunes,
+                   PrinterChoice::kDefaultPrinter);
     EXPECT_TRUE(test::TakeMessages().empty());
 }
 
@@ -200,7 +203,8 @@ TEST_F(PrintToPrinterTest, PrintsTheJudgementOnTheDefaultPrinter) {
     if (PrinterState() != "accepting") GTEST_SKIP() << "no accepting printer in this run";
     test::CGdiCounter counter;
     ASSERT_TRUE(counter.Installed());
-    PrintJudgement(Judged("山田", "太郎"), PrinterChoice::kDefaultPrinter);
+    PrintJudgement(App().frame, *App().drawContext, Judged("山田", "太郎"), App().fortunes,
+                   PrinterChoice::kDefaultPrinter);
     const std::vector<std::string> shown = test::TakeMessages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], "印刷ＯＫ  ");
@@ -214,7 +218,8 @@ TEST_F(PrintToPrinterTest, ARefusedJobIsReportedAsAFailure) {
     if (PrinterState() != "refusing") GTEST_SKIP() << "no refusing printer in this run";
     test::CGdiCounter counter;
     ASSERT_TRUE(counter.Installed());
-    PrintJudgement(Judged("山田", "太郎"), PrinterChoice::kDefaultPrinter);
+    PrintJudgement(App().frame, *App().drawContext, Judged("山田", "太郎"), App().fortunes,
+                   PrinterChoice::kDefaultPrinter);
     const std::vector<std::string> shown = test::TakeMessages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], "印刷できませんでした。");

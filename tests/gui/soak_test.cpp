@@ -21,6 +21,7 @@
 #include "sample_name.h"
 #include "stored_settings.h"
 #include "view.h"
+#include "view_list.h"
 
 namespace {
 long g_liveAllocations = 0;
@@ -155,7 +156,7 @@ TEST_F(SoakTest, ThousandsOfViewWindowsLeaveNothingBehind) {
         test::PumpMessages();
     }
     EXPECT_EQ(test::ViewCount(), 0);
-    EXPECT_EQ(App().openViewCount, 0);
+    EXPECT_EQ(App().viewList->windowCount, 0);
     EXPECT_EQ(gdi.Alive(), 0) << "pens, brushes and fonts";
     EXPECT_EQ(ThreadWindowCount(), windows);
     EXPECT_EQ(g_liveAllocations, allocations);

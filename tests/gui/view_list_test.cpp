@@ -34,7 +34,7 @@ TEST_F(ViewListTest, ClosingAWindowUnlinksItsView) {
     SendMessageA(App().client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(first->window), 0);
     EXPECT_EQ(List().head, third);
     EXPECT_EQ(third->next, nullptr);
-    EXPECT_EQ(App().openViewCount, 1);
+    EXPECT_EQ(App().viewList->windowCount, 1);
 }
 
 TEST_F(ViewListTest, SingleInstanceKindsOpenOnceUntilClosed) {

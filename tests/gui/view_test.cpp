@@ -12,7 +12,7 @@ void ViewTest::SetUp() {
     ASSERT_NE(EnsureFrame(), nullptr);
     CloseAllViews();
     App().rankLists.Clear();
-    App().openViewCount = 0;
+    App().viewList->windowCount = 0;
     TakeMessages();
 }
 

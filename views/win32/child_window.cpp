@@ -1,6 +1,5 @@
 #include "child_window.h"
 
-#include "app_state.h"
 #include "draw_context.h"
 #include "view.h"
 #include "view_list.h"
@@ -10,18 +9,29 @@ namespace hoshikura {
 
 namespace {
 
+// The one drawing of a view window, for the screen and for any DC.
+void PaintContent(HWND window, HDC dc) {
+    if (CView* view = FindView(window)) PaintView(view, dc);
+}
+
 // A paint always validates its window, with or without a view to draw:
 // otherwise WM_PAINT would be sent again and again.
-void OnPaint(HWND window, CView* paintedView) {
+void OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    if (paintedView && dc) PaintView(paintedView, dc);
+    if (dc) PaintContent(window, dc);
     EndPaint(window, &paint);
 }
 
+// The window drawn into a DC its caller owns (a picture of the window).
+void OnPrintClient(HWND window, HDC dc) {
+    if (dc) PaintContent(window, dc);
+}
+
 void OnEscape(HWND window) {
+    // A view window's parent is the MDI client.
     if (ConfirmClose(window))
-        SendMessageA(App().client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
+        SendMessageA(GetParent(window), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
 }
 
 // A moved view takes no pixels along: its old place may hold what other
@@ -45,10 +55,18 @@ LRESULT CallSavedProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     return CallWindowProcA(saved, window, message, wparam, lparam);
 }
 
+// The view the window was created for, listed or not, or null.
+CView* CreatorOf(HWND window) {
+    return reinterpret_cast<CView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
 void OnDestroy(HWND window) {
-    CViewList* list = App().viewList;
+    CView* view = CreatorOf(window);
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);  // the view is deleted below
+    if (!view || !view->owner) return;
+    CViewList* list = view->owner;
     // A window whose view never reached the list was not counted either.
-    if (list && list->Remove(window)) --App().openViewCount;
+    if (list->Remove(window)) --list->windowCount;
 }
 
 }  // namespace
@@ -59,15 +77,15 @@ bool ConfirmClose(HWND owner) {
 }
 
 CView* FindView(HWND window) {
-    CViewList* list = App().viewList;
-    return list ? list->Find(window) : nullptr;
+    CView* view = CreatorOf(window);
+    return view && view->owner ? view->owner->Find(window) : nullptr;
 }
 
 void PaintView(CView* view, HDC dc) {
-    CDrawContext* context = App().drawContext;
-    if (!view || !context) return;
+    CDrawContext* context = view && view->owner ? view->owner->host.drawContext : nullptr;
+    if (!context) return;
     context->AttachDC(dc);
-    view->Paint();
+    view->Paint(*context);
     context->ReleaseContext();
 }
 
@@ -76,7 +94,10 @@ LRESULT CALLBACK ChildWndProc(HWND window, UINT message, WPARAM wparam, LPARAM l
     case WM_CREATE:
         return 0;
     case WM_PAINT:
-        OnPaint(window, FindView(window));
+        OnPaint(window);
+        return 0;
+    case WM_PRINTCLIENT:
+        OnPrintClient(window, reinterpret_cast<HDC>(wparam));
         return 0;
     case WM_COMMAND:
         if (CView* view = FindView(window)) view->OnCommand(message, wparam, lparam);

@@ -1,5 +1,6 @@
 // Window procedures of the view windows: they find the view of a window in
-// the open-view list and hand it painting and commands.
+// its open-view list and hand it painting (WM_PAINT and WM_PRINTCLIENT alike)
+// and commands.
 #pragma once
 
 #include <windows.h>
@@ -21,10 +22,10 @@ void SubclassControl(HWND control, WNDPROC procedure);
 // unless the user cancels.
 bool ConfirmClose(HWND owner);
 
-// Paints the view on a device context through the shared drawing context.
+// Paints the view on a device context through its list's drawing context.
 void PaintView(CView* view, HDC dc);
 
-// The view of a window, or null (also when no list exists).
+// The listed view of a window, or null.
 CView* FindView(HWND window);
 
 // Where a subclassed control keeps the procedure it had.

@@ -3,11 +3,11 @@
 #include <commctrl.h>
 #include <richedit.h>
 
-#include "app_state.h"
 #include "child_window.h"
 #include "fortune_table.h"
 #include "judge.h"
 #include "sjis_text.h"
+#include "view_list.h"
 
 namespace hoshikura {
 
@@ -43,7 +43,8 @@ struct TabText {
     int32_t luckClass;
 };
 
-void ComposeTab(const CNameRecord& record, int32_t tab, TabText* out) {
+void ComposeTab(const CNameRecord& record, const CFortuneTable* fortunes, int32_t tab,
+                TabText* out) {
     const TabGrid& t = kTabs[tab];
     const int32_t value = record.grids[t.grid];
     out->luckClass = TheJudge().LuckClass(value);
@@ -51,7 +52,6 @@ void ComposeTab(const CNameRecord& record, int32_t tab, TabText* out) {
                LuckWord(out->luckClass));
     FormatText(out->headingLine, sizeof out->headingLine, " %sが %s の人は", GridName(t.grid),
                out->luckSpan);
-    const CFortuneTable* fortunes = App().fortunes;
     const char* fortune = fortunes ? fortunes->FortuneText(t.fortune, value) : kFortuneOutOfRange;
     // The heading ends with a full-width space that indents the paragraph.
     FormatText(out->text, sizeof out->text, "\n%s\n\n　%s", out->headingLine, fortune);
@@ -158,7 +158,7 @@ bool CExplanationView::CreatePage() {
                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_DISABLENOSCROLL | ES_READONLY |
                                ES_MULTILINE,
                            pageArea.left + 2, pageArea.top + 3, pageArea.right - pageArea.left - 4,
-                           pageArea.bottom - pageArea.top - 4, tabControl, nullptr, App().instance,
+                           pageArea.bottom - pageArea.top - 4, tabControl, nullptr, owner->host.instance,
                            nullptr);
     controls[kPageSlot] = page;
     if (!page) return false;
@@ -185,15 +185,12 @@ bool CExplanationView::CreatePage() {
 void CExplanationView::ShowTab(int32_t tab) {
     if (!page || tab < 0 || tab >= kExplanationTabs) return;
     TabText text;
-    ComposeTab(record, tab, &text);
+    ComposeTab(record, fortunes, tab, &text);
     SendMessageA(page, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.text));
     ResetFormat(page);
     MarkHeading(page, text);
     ShowWindow(page, SW_SHOWNA);
 }
-
-// The page and the tab control draw themselves; the window has nothing else.
-void CExplanationView::Paint() {}
 
 void CExplanationView::OnCommand(UINT message, WPARAM, LPARAM lparam) {
     if (message != WM_NOTIFY || !lparam) return;

@@ -20,7 +20,7 @@ class CExplanationView : public CPersonView {
 public:
     explicit CExplanationView(int32_t viewKind = kExplanationView) : CPersonView(viewKind) {}
     // Draws nothing: the page got its text when it was opened or its tab chosen.
-    void Paint() override;
+    void Paint(CDrawContext&) override {}
     // A selection change of its own tab control (WM_NOTIFY) shows that tab.
     void OnCommand(UINT message, WPARAM wparam, LPARAM lparam) override;
     void PrepareWindow() override;

@@ -1,10 +1,9 @@
 #include "info_views.h"
 
-#include "app_state.h"
 #include "draw_context.h"
 #include "program_version.h"
-#include "sample_name.h"
 #include "sjis_text.h"
+#include "view_list.h"
 
 namespace hoshikura {
 
@@ -43,18 +42,16 @@ void CVersionView::PrepareWindow() { PrepareInfo(*this, "Hoshikuraのバージ�
 
 bool CVersionView::Create(CViewList* list) {
     if (!CreateChildWindow(list)) return false;
-    App().splashWindow = window;
     RECT client;
-    GetClientRect(App().client, &client);
+    GetClientRect(list->host.client, &client);
     int caption = GetSystemMetrics(SM_CYCAPTION);
     ShowAt((client.right - width) / 2, (client.bottom - height - caption) / 2 - kVersionRaise);
     return CreateControls();
 }
 
-void CVersionView::Paint() {
-    CDrawContext& dc = *App().drawContext;
+void CVersionView::Paint(CDrawContext& dc) {
     COLORREF face = GetSysColor(COLOR_BTNFACE);
-    if (App().appIcon) DrawIconEx(dc.Dc(), 24, 16, App().appIcon, 64, 64, 0, nullptr, DI_NORMAL);
+    if (icon) DrawIconEx(dc.Dc(), 24, 16, icon, 64, 64, 0, nullptr, DI_NORMAL);
     dc.SetFont(kInfoFace, 28, 0, 1, 0, 0);
     dc.colour = 0x008000;
     dc.DrawStringOn(108, 24, "Hoshikura", face);
@@ -69,8 +66,7 @@ void CVersionView::Paint() {
 
 void CFeaturesView::PrepareWindow() { PrepareInfo(*this, "Hoshikuraの特徴"); }
 
-void CFeaturesView::Paint() {
-    CDrawContext& dc = *App().drawContext;
+void CFeaturesView::Paint(CDrawContext& dc) {
     COLORREF face = GetSysColor(COLOR_BTNFACE);
     dc.SetFont(kInfoFace, 24, 0, 1, 0, 0);
     dc.colour = 0x0000E1;
@@ -78,7 +74,7 @@ void CFeaturesView::Paint() {
     dc.colour = 0;
     dc.SetFontHeight(14);
     // The sample count line counts the store, to the nearest thousand.
-    const int thousands = App().samples ? (App().samples->GetSampleTotal() + 500) / 1000 : 0;
+    const int thousands = (sampleTotal + 500) / 1000;
     for (const FeatureLine& line : kFeatureLines) {
         char text[128];
         FormatText(text, sizeof text, line.text, thousands);

@@ -19,17 +19,21 @@ public:
 class CVersionView : public CInfoView {
 public:
     CVersionView() : CInfoView(kVersionView) {}
-    void Paint() override;
+    void Paint(CDrawContext& dc) override;
     void PrepareWindow() override;
-    // Centred above the middle of the client, and remembered as the splash.
+    // Centred above the middle of the client.
     bool Create(CViewList* list) override;
+
+    HICON icon = nullptr;  // the program's icon, drawn beside its name
 };
 
 class CFeaturesView : public CInfoView {
 public:
     CFeaturesView() : CInfoView(kFeaturesView) {}
-    void Paint() override;
+    void Paint(CDrawContext& dc) override;
     void PrepareWindow() override;
+
+    int32_t sampleTotal = 0;  // sample names in the store, counted in thousands
 };
 
 }  // namespace hoshikura

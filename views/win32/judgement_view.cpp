@@ -1,13 +1,12 @@
 #include "judgement_view.h"
 
-#include "app_state.h"
 #include "colours.h"
-#include "dispatch.h"
 #include "draw_context.h"
 #include "judge.h"
 #include "print_page.h"
 #include "sjis_text.h"
 #include "view_buttons.h"
+#include "view_list.h"
 
 namespace hoshikura {
 
@@ -82,11 +81,6 @@ void CJudgementView::PrepareWindow() {
     height = LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION), &column);
 }
 
-bool CJudgementView::Create(CViewList* list) {
-    App().rankLists.OfferName(record.surname, record.givenName, record.totalScore);
-    return CView::Create(list);
-}
-
 bool CJudgementView::CreateControls() {
     for (int id = 0; id < kJudgementButtonCount; ++id) {
         const RECT& area = kButtons[id].area;
@@ -99,22 +93,21 @@ bool CJudgementView::CreateControls() {
 
 void CJudgementView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
     const int button = ClickedButton(*this, message, wparam, lparam, kJudgementButtonCount);
-    if (button < 0) return;
+    if (button < 0 || !owner) return;
+    const CViewHost& host = owner->host;
     if (button == kPrintButton) {
-        PrintJudgement(record);
+        if (host.drawContext) PrintJudgement(window, *host.drawContext, record, fortunes);
         return;
     }
     // Explanation is kind 1, the methods kinds 2 to 5.
-    OpenView(Surname(), GivenName(), button + 1);
+    if (host.openView) host.openView(Surname(), GivenName(), button + 1);
 }
 
-void CJudgementView::Paint() {
-    CDrawContext* dc = App().drawContext;
-    if (!dc) return;
+void CJudgementView::Paint(CDrawContext& dc) {
     const COLORREF background = GetSysColor(COLOR_BTNFACE);
-    DrawGridDiagram(*dc, record, column, kDiagramBrackets, kJudgementColumnX);
-    DrawGridRows(*dc, record, background);
-    DrawMethodRows(*dc, record, background);
+    DrawGridDiagram(dc, record, column, kDiagramBrackets, kJudgementColumnX);
+    DrawGridRows(dc, record, background);
+    DrawMethodRows(dc, record, background);
 }
 
 }  // namespace hoshikura

@@ -23,14 +23,12 @@ constexpr int kJudgementColumnX = 82;
 class CJudgementView : public CPersonView {
 public:
     explicit CJudgementView(int32_t viewKind = kJudgementView) : CPersonView(viewKind) {}
-    void Paint() override;
+    void Paint(CDrawContext& dc) override;
     // Only clicks of its own buttons: explanation and methods open views of
     // kinds 1 to 5 for this name, print prints it.
     void OnCommand(UINT message, WPARAM wparam, LPARAM lparam) override;
     // Title, character layout and window size.
     void PrepareWindow() override;
-    // Offers the name to the best and worst lists, then opens the window.
-    bool Create(CViewList* list) override;
     bool CreateControls() override;
 
     CColumnLayout column = {};

@@ -1,6 +1,5 @@
 #include "method_view.h"
 
-#include "app_state.h"
 #include "draw_context.h"
 #include "grid_diagram.h"
 #include "method_paint.h"
@@ -42,10 +41,8 @@ void CMethodView::PrepareWindow() {
     height = GrowsWithName(kind) ? computed : size.height;
 }
 
-void CMethodView::Paint() {
-    CDrawContext* dc = App().drawContext;
-    if (!dc) return;
-    const MethodCanvas canvas = {*dc, GetSysColor(COLOR_BTNFACE), width, height, column};
+void CMethodView::Paint(CDrawContext& dc) {
+    const MethodCanvas canvas = {dc, GetSysColor(COLOR_BTNFACE), width, height, column};
     switch (kind) {
     case kStrokeMethodView:
         PaintStrokeMethod(canvas, record);

@@ -13,7 +13,7 @@ namespace hoshikura {
 class CMethodView : public CPersonView {
 public:
     using CPersonView::CPersonView;
-    void Paint() override;
+    void Paint(CDrawContext& dc) override;
     // No buttons: commands are ignored.
     void OnCommand(UINT, WPARAM, LPARAM) override {}
     // Title by kind, the character layout, and the size: the yin-yang and

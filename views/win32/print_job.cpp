@@ -2,7 +2,6 @@
 // the message that tells whether the page went out.
 #include "print_page.h"
 
-#include "app_state.h"
 #include "draw_context.h"
 #include "message_sink.h"
 
@@ -23,14 +22,6 @@ static_assert(kDialogFlags == 0x0014010C, "the print dialog's flags");
 // there is no default printer.
 constexpr DWORD kDefaultPrinterFlags = PD_RETURNDEFAULT | PD_RETURNDC | PD_NOWARNING;
 
-// The print button's view is the active child; the frame when none is.
-HWND DialogOwner() {
-    const CAppState& app = App();
-    HWND active = app.client ? reinterpret_cast<HWND>(SendMessageA(app.client, WM_MDIGETACTIVE, 0, 0))
-                             : nullptr;
-    return active ? active : app.frame;
-}
-
 }  // namespace
 
 CPrinterSelection::~CPrinterSelection() {
@@ -50,9 +41,9 @@ bool CPrinterSelection::Choose(HWND owner, PrinterChoice choice) {
     return PrintDlgA(&dialog_) == 1;
 }
 
-bool SpoolJudgement(HDC printer, const CNameRecord& record) {
-    CDrawContext* context = App().drawContext;
-    if (!printer || !context) return false;
+bool SpoolJudgement(HDC printer, CDrawContext& dc, const CNameRecord& record,
+                    const CFortuneTable* fortunes) {
+    if (!printer) return false;
     const int width = GetDeviceCaps(printer, HORZRES);
     const int height = GetDeviceCaps(printer, VERTRES);
     DOCINFOA document = {};
@@ -63,10 +54,10 @@ bool SpoolJudgement(HDC printer, const CNameRecord& record) {
         AbortDoc(printer);
         return false;
     }
-    context->AttachDC(printer);
-    DrawJudgementPage(record, width, height);
+    dc.AttachDC(printer);
+    DrawJudgementPage(dc, record, fortunes, width, height);
     // An attached DC is only forgotten, not released: it is the dialog's.
-    context->ReleaseContext();
+    dc.ReleaseContext();
     if (EndPage(printer) <= 0 || EndDoc(printer) <= 0) {
         AbortDoc(printer);
         return false;
@@ -74,13 +65,13 @@ bool SpoolJudgement(HDC printer, const CNameRecord& record) {
     return true;
 }
 
-void PrintJudgement(const CNameRecord& record, PrinterChoice choice) {
-    const HWND owner = DialogOwner();
+void PrintJudgement(HWND owner, CDrawContext& dc, const CNameRecord& record,
+                    const CFortuneTable* fortunes, PrinterChoice choice) {
     bool printed = false;
     {
         CPrinterSelection printer;
         if (!printer.Choose(owner, choice)) return;
-        printed = SpoolJudgement(printer.Dialog().hDC, record);
+        printed = SpoolJudgement(printer.Dialog().hDC, dc, record, fortunes);
     }
     // The printer is given back before the message box waits for a click.
     ShowMessage("%s", printed ? kPrinted : kNotPrinted);

@@ -6,7 +6,6 @@
 
 #include <cstring>
 
-#include "app_state.h"
 #include "colours.h"
 #include "draw_context.h"
 #include "fortune_table.h"
@@ -62,8 +61,8 @@ void DrawHeader(CDrawContext& dc) {
 
 // Person, earth, outer and total: the heading in the luck colour over the
 // grid number's fortune text.
-void DrawGridFortunes(CDrawContext& dc, const CNameRecord& record) {
-    const CFortuneTable* fortunes = App().fortunes;
+void DrawGridFortunes(CDrawContext& dc, const CNameRecord& record,
+                      const CFortuneTable* fortunes) {
     for (int r = 0; r < kFortuneKinds; ++r) {
         const int grid = r + 1;
         const int32_t value = ShownGridNumber(record.grids[grid]);
@@ -146,14 +145,13 @@ double PageScale(int width, int height) {
     return downHeight < acrossWidth ? downHeight : acrossWidth;
 }
 
-void DrawJudgementPage(const CNameRecord& record, int width, int height) {
-    if (!App().drawContext) return;
-    CDrawContext& dc = *App().drawContext;
+void DrawJudgementPage(CDrawContext& dc, const CNameRecord& record, const CFortuneTable* fortunes,
+                       int width, int height) {
     dc.scale = PageScale(width, height);
     DrawBackground(dc, width, height);
     DrawHeader(dc);
     DrawDiagram(dc, record);
-    DrawGridFortunes(dc, record);
+    DrawGridFortunes(dc, record, fortunes);
     DrawMethodScores(dc, record);
     DrawTotal(dc, record);
 }

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "app_state.h"
 #include "colours.h"
 #include "draw_context.h"
 #include "sjis_text.h"
@@ -89,7 +88,7 @@ void FormatRankRow(const CRankList& list, int row, char* out, std::size_t size) 
 }
 
 void CRankView::PrepareWindow() {
-    shown = App().rankLists;
+    if (lists) shown = *lists;
     CopyText(title, sizeof title, "Best10 & Worst10");
     const ViewSize size = ViewSizeOf(kind);
     width = size.width;
@@ -107,25 +106,22 @@ bool CRankView::CreateControls() {
 }
 
 void CRankView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
-    if (!owner || owner->rankingWindow != window || !owner->rankingOpen) return;
+    if (!owner || owner->rankingWindow != window || !owner->rankingOpen || !lists) return;
     const int button = ClickedButton(*this, message, wparam, lparam, kRankButtonCount);
     if (button == kRefreshButton) {
-        shown = App().rankLists;
+        shown = *lists;
         RedrawWindow(owner->rankingWindow, nullptr, nullptr, RDW_INVALIDATE);
     } else if (button == kClearButton) {
         if (MessageBoxOver(window, kClearQuestion, kClearCaption, MB_ICONQUESTION | MB_YESNO) !=
             IDYES)
             return;
-        App().rankLists.Clear();
-        shown = App().rankLists;
+        lists->Clear();
+        shown = *lists;
         RedrawWindow(owner->rankingWindow, nullptr, nullptr, RDW_INVALIDATE);
     }
 }
 
-void CRankView::Paint() {
-    CDrawContext* context = App().drawContext;
-    if (!context) return;
-    CDrawContext& dc = *context;
+void CRankView::Paint(CDrawContext& dc) {
     const COLORREF background = GetSysColor(COLOR_BTNFACE);
     dc.colour = background;
     dc.DrawBox(0, 0, width, height, 1);
@@ -136,12 +132,11 @@ void CRankView::Paint() {
     dc.colour = kRed;
     dc.DrawStringOn(400, 8, "WORST 10", background);
     dc.SetFontFace("ゴシック");
-    const CRankLists& lists = shown;
     for (int row = 0; row < kRankRows; ++row) {
         // Shades fade from 255 at the top to 30 at the tenth place.
         const COLORREF g = static_cast<COLORREF>(255 - kShadeStep * row);
-        DrawSide(dc, lists.best, kBestX, row, g << 16, background);
-        DrawSide(dc, lists.worst, kWorstX, row, g, background);
+        DrawSide(dc, shown.best, kBestX, row, g << 16, background);
+        DrawSide(dc, shown.worst, kWorstX, row, g, background);
     }
 }
 

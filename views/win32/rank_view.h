@@ -15,7 +15,7 @@ enum RankButton { kRefreshButton = 0, kClearButton = 1, kRankButtonCount = 2 };
 class CRankView : public CView {
 public:
     CRankView() : CView(kRankView) {}
-    void Paint() override;
+    void Paint(CDrawContext& dc) override;
     // Acts only while this window is the list's open ranking window.
     void OnCommand(UINT message, WPARAM wparam, LPARAM lparam) override;
     void PrepareWindow() override;
@@ -23,6 +23,8 @@ public:
     const char* Surname() const override { return ""; }
     const char* GivenName() const override { return ""; }
 
+    // The program's lists, which judgements keep offering names to.
+    CRankLists* lists = nullptr;
     // What every paint shows: one consistent state of the lists, never a
     // mixture of an old paint and a judgement made since.
     CRankLists shown{};

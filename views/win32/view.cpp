@@ -1,6 +1,5 @@
 #include "view.h"
 
-#include "app_state.h"
 #include "child_window.h"
 #include "view_list.h"
 
@@ -42,7 +41,7 @@ ViewSize ViewSizeOf(int kind) {
 
 bool CView::Create(CViewList* list) {
     if (!CreateChildWindow(list)) return false;
-    int offset = (App().openViewCount % kCascadeWrap) * kCascadeStep;
+    int offset = (owner->windowCount % kCascadeWrap) * kCascadeStep;
     ShowAt(offset, offset);
     if (CreateControls()) return true;
     DiscardWindow();
@@ -50,38 +49,41 @@ bool CView::Create(CViewList* list) {
 }
 
 bool CView::CreateChildWindow(CViewList* list) {
-    PrepareWindow();
+    if (!list) return false;
     owner = list;
-    CAppState& app = App();
+    PrepareWindow();
     window = CreateMDIWindowA(kChildClass, title, kChildStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                              width, height, app.client, app.instance,
+                              width, height, list->host.client, list->host.instance,
                               reinterpret_cast<LPARAM>(this));
     if (!window) return false;
-    if (kind == kRankView && list) list->rankingWindow = window;
+    // The child window procedure finds its view from here (once listed).
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (kind == kRankView) list->rankingWindow = window;
+    if (kind == kVersionView) list->versionWindow = window;
     return true;
 }
 
 void CView::ShowAt(int x, int y) {
     MoveWindow(window, x, y, width, height, TRUE);
     ShowWindow(window, SW_SHOWNORMAL);
-    ++App().openViewCount;
+    ++owner->windowCount;
 }
 
 void CView::DiscardWindow() {
     if (!window) return;
-    if (owner && owner->rankingWindow == window) owner->rankingWindow = nullptr;
+    owner->ForgetWindow(window);
     // The view is not listed yet, so the child procedure leaves the count
     // alone when this window goes.
-    SendMessageA(App().client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
+    SendMessageA(owner->host.client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
     window = nullptr;
-    --App().openViewCount;
+    --owner->windowCount;
 }
 
 HWND CView::AddControl(int slot, const char* className, const char* text, DWORD style, int x,
                        int y, int w, int h, int id) {
     HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
                                    window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   App().instance, nullptr);
+                                   owner->host.instance, nullptr);
     if (slot >= 0 && slot < kViewControlCount) controls[slot] = control;
     if (control) SubclassControl(control, EscapeToParentProc);
     return control;

@@ -8,6 +8,7 @@
 
 namespace hoshikura {
 
+class CDrawContext;
 class CViewList;
 
 enum ViewKind : int32_t {
@@ -47,14 +48,15 @@ public:
     CView(const CView&) = delete;
     CView& operator=(const CView&) = delete;
 
-    // Draws the view; the shared drawing context already holds the DC.
-    virtual void Paint() = 0;
+    // Draws the view through the drawing context, which holds the device
+    // context: the window's paint DC, or any DC handed to WM_PRINTCLIENT.
+    virtual void Paint(CDrawContext& dc) = 0;
     virtual void OnCommand(UINT message, WPARAM wparam, LPARAM lparam) = 0;
     // Fills the title, width and height.
     virtual void PrepareWindow() = 0;
-    // Creates the MDI child window and its controls and shows the view.
-    // False when the window or a control could not be created; the view
-    // then holds no window and has not been counted.
+    // Creates the MDI child window in the list's MDI client, and its
+    // controls, and shows the view. False when the window or a control could
+    // not be created; the view then holds no window and has not been counted.
     virtual bool Create(CViewList* list);
     virtual bool CreateControls() = 0;
     virtual const char* Surname() const = 0;

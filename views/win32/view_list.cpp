@@ -1,6 +1,5 @@
 #include "view_list.h"
 
-#include "app_state.h"
 #include "view.h"
 
 namespace hoshikura {
@@ -42,6 +41,9 @@ bool CViewList::Remove(HWND window) {
 
 void CViewList::Delete(CView* view) {
     if (!view) return;
+    // The splash timer must not later destroy a window that is gone (or a
+    // new window that happens to reuse the handle).
+    ForgetWindow(view->window);
     switch (view->kind) {
     case kRankView:
         rankingOpen = 0;
@@ -49,9 +51,6 @@ void CViewList::Delete(CView* view) {
         break;
     case kVersionView:
         versionOpen = 0;
-        // The splash timer must not later destroy a window that is gone
-        // (or a new window that happens to reuse the handle).
-        if (App().splashWindow == view->window) App().splashWindow = nullptr;
         break;
     case kFeaturesView:
         featuresOpen = 0;
@@ -62,10 +61,10 @@ void CViewList::Delete(CView* view) {
     delete view;
 }
 
-int CViewList::Count() const {
-    int count = 0;
-    for (CView* view = head; view; view = view->next) ++count;
-    return count;
+void CViewList::ForgetWindow(HWND window) {
+    if (!window) return;
+    if (rankingWindow == window) rankingWindow = nullptr;
+    if (versionWindow == window) versionWindow = nullptr;
 }
 
 }  // namespace hoshikura

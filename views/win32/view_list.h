@@ -1,5 +1,6 @@
-// The open views in the order they were opened, and the flags that keep the
-// ranking, version and features views to one window each.
+// The open views in the order they were opened, the flags that keep the
+// ranking, version and features views to one window each, and what the
+// program that opens the views lends every one of them.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,20 @@
 namespace hoshikura {
 
 class CView;
+class CDrawContext;
+
+// Lent by the program to every listed view: the module and the MDI client
+// its window belongs to, the one drawing context, and request dispatch, the
+// road to another view (the views never call the program by name).
+struct CViewHost {
+    HINSTANCE instance = nullptr;
+    HWND client = nullptr;
+    CDrawContext* drawContext = nullptr;
+    // Opens the view of `kind` for two texts; 1 when it opened.
+    int (*openView)(const char* first, const char* second, int kind) = nullptr;
+    // Judges a typed full name as the full-name dialog does; 1 when opened.
+    int (*judgeFullName)(const char* line) = nullptr;
+};
 
 class CViewList {
 public:
@@ -23,12 +38,17 @@ public:
     bool Remove(HWND window);
     // Deletes a view (listed or not) and clears what its kind held here.
     void Delete(CView* view);
-    int Count() const;
+    // Clears the ranking and version windows when they are this one.
+    void ForgetWindow(HWND window);
 
+    CViewHost host;
+    int32_t windowCount = 0;  // open view windows: the cascade position of the next
     CView* head = nullptr;
     int32_t rankingOpen = 0;
     HWND rankingWindow = nullptr;
     int32_t versionOpen = 0;
+    // The newest version view's window: the start-up splash closes it.
+    HWND versionWindow = nullptr;
     int32_t featuresOpen = 0;
 };
 

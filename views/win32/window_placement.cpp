@@ -1,7 +1,5 @@
 #include "window_placement.h"
 
-#include "app_state.h"
-
 namespace hoshikura {
 
 namespace {
@@ -52,11 +50,6 @@ void CentreOver(HWND window, HWND over) {
     SetWindowPos(window, nullptr, Clamp(x, work.left, work.right - width),
                  Clamp(y, work.top, work.bottom - height), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-HWND MessageOwner() {
-    HWND active = GetActiveWindow();
-    return active ? active : App().frame;
 }
 
 int MessageBoxOver(HWND over, const char* text, const char* caption, UINT type) {

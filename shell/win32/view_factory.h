@@ -1,4 +1,6 @@
-// The view object of each kind, with its data given before its window exists.
+// The view object of each kind, handed what it shows before its window
+// exists: the analysed person and the fortune texts, the query and the
+// sample store of a search, the rank lists, the program's icon.
 #pragma once
 
 #include "view.h"

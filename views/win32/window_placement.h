@@ -11,10 +11,6 @@ namespace hoshikura {
 // inside the work area of the monitor that shows `over`.
 void CentreOver(HWND window, HWND over);
 
-// The window a message of this thread belongs to: the active window (an
-// input dialog while one is up), else the frame.
-HWND MessageOwner();
-
 // A message box owned by the top-level window of `over` and centred over
 // `over`; returns the button pressed.
 int MessageBoxOver(HWND over, const char* text, const char* caption, UINT type);

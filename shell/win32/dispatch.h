@@ -1,5 +1,6 @@
-// Every result window is opened through OpenView; JudgeFullName is the road
-// from one typed line to a judgement window.
+// Request dispatch: every result window is opened through OpenView;
+// JudgeFullName is the road from one typed line to a judgement window. The
+// views reach both through their list's host, never by name.
 #pragma once
 
 namespace hoshikura {

@@ -3,13 +3,14 @@
 #include <new>
 
 #include "app_state.h"
-#include "explanation_view.h"
 #include "compose_search_view.h"
+#include "explanation_view.h"
 #include "info_views.h"
 #include "judgement_view.h"
 #include "method_view.h"
 #include "name_search_views.h"
 #include "rank_view.h"
+#include "sample_name.h"
 #include "stroke_search_view.h"
 
 namespace hoshikura {
@@ -18,9 +19,20 @@ namespace {
 
 // Views of a person: the record is analysed before the window exists.
 template <typename View>
-CView* NewPersonView(int kind, const char* surname, const char* givenName) {
+View* NewPersonView(int kind, const char* surname, const char* givenName) {
     auto* view = new (std::nothrow) View(kind);
-    if (view) view->record.Analyse(surname, givenName);
+    if (!view) return nullptr;
+    view->record.Analyse(surname, givenName);
+    view->fortunes = App().fortunes;
+    return view;
+}
+
+// Every judgement is offered to the best and worst lists as it opens.
+CView* NewJudgementView(const char* surname, const char* givenName) {
+    CJudgementView* view = NewPersonView<CJudgementView>(kJudgementView, surname, givenName);
+    if (view)
+        App().rankLists.OfferName(view->record.surname, view->record.givenName,
+                                  view->record.totalScore);
     return view;
 }
 
@@ -29,7 +41,27 @@ CView* NewPersonView(int kind, const char* surname, const char* givenName) {
 template <typename View, typename... Query>
 View* NewSearchView(Query... query) {
     auto* view = new (std::nothrow) View;
-    if (view) view->SetQuery(query...);
+    if (!view) return nullptr;
+    view->SetQuery(query...);
+    view->samples = App().samples;
+    return view;
+}
+
+CView* NewRankView() {
+    auto* view = new (std::nothrow) CRankView;
+    if (view) view->lists = &App().rankLists;
+    return view;
+}
+
+CView* NewVersionView() {
+    auto* view = new (std::nothrow) CVersionView;
+    if (view) view->icon = App().appIcon;
+    return view;
+}
+
+CView* NewFeaturesView() {
+    auto* view = new (std::nothrow) CFeaturesView;
+    if (view && App().samples) view->sampleTotal = App().samples->GetSampleTotal();
     return view;
 }
 
@@ -45,7 +77,7 @@ CView* WithSexChoice(View* view) {
 CView* BuildView(int kind, const char* first, const char* second) {
     switch (kind) {
     case kJudgementView:
-        return NewPersonView<CJudgementView>(kind, first, second);
+        return NewJudgementView(first, second);
     case kExplanationView:
         return NewPersonView<CExplanationView>(kind, first, second);
     case kStrokeMethodView:
@@ -54,7 +86,7 @@ CView* BuildView(int kind, const char* first, const char* second) {
     case kSameStrokeMethodView:
         return NewPersonView<CMethodView>(kind, first, second);
     case kRankView:
-        return new (std::nothrow) CRankView;
+        return NewRankView();
     case kStrokeSearchView:
         return WithSexChoice(NewSearchView<CStrokeSearchView>(first, WantsGood(second)));
     case kReadingSearchView:
@@ -64,9 +96,9 @@ CView* BuildView(int kind, const char* first, const char* second) {
     case kSurnameSearchView:
         return NewSearchView<CSurnameSearchView>(WantsGood(first), second);
     case kVersionView:
-        return new (std::nothrow) CVersionView;
+        return NewVersionView();
     case kFeaturesView:
-        return new (std::nothrow) CFeaturesView;
+        return NewFeaturesView();
     case kComposeSearchView:
         return NewSearchView<CComposeSearchView>(first, second, App().sexChoice);
     default:
