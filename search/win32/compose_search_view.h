@@ -10,23 +10,19 @@
 
 namespace hoshikura {
 
-class CComposeSearchView : public CRankedSearchView {
+class CComposeSearchView : public CStoreSearchView<CComposeSearch> {
 public:
     CComposeSearchView();
 
     void SetQuery(const char* surname, const char* reading, int32_t sex = kBothSexes) {
         search.SetQuery(surname, reading, sex);
     }
-    void RunSearch() override;
     void Paint(CDrawContext& dc) override;
     const char* Surname() const override { return search.surname; }
     const char* GivenName() const override { return ""; }
 
-    int32_t RankedCount() const override { return search.resultCount; }
     void FormatRow(int i, char* out, std::size_t capacity) const override;
     void FormatFullName(int i, char* out, std::size_t capacity) const override;
-
-    CComposeSearch search;
 
 protected:
     void FormatTitle(char* out, std::size_t capacity) const override;

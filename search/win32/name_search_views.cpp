@@ -12,6 +12,7 @@ constexpr ListPlace kKanjiPlace = {24, 336};
 constexpr ListPlace kSurnamePlace = {16, 256};
 
 constexpr COLORREF kReadingColour = 0x00FFFF;
+constexpr POINT kReadingSecondLineAt = {200, 32};
 constexpr COLORREF kKanjiColour = 0x00C000;
 
 constexpr POINT kHeadingAt = {2, 8};
@@ -43,9 +44,11 @@ void CRankedSearchView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
     JudgeFullName(fullName);
 }
 
-template <typename Search>
-void CNameResultView<Search>::RunSearch() {
-    if (samples) search.RunSearch(*samples);
+void CRankedSearchView::PaintReadingHeading(CDrawContext& dc, const char* surname,
+                                            const char* reading, const char* secondLine) {
+    char heading[kSearchTextSize];
+    FormatText(heading, sizeof heading, "「%s」+「%s」さん", surname, reading);
+    PaintHeading(dc, heading, kReadingColour, kHeadingAt, secondLine, kReadingSecondLineAt);
 }
 
 template <typename Search>
@@ -72,9 +75,7 @@ void CReadingSearchView::FormatTitle(char* out, std::size_t capacity) const {
 }
 
 void CReadingSearchView::Paint(CDrawContext& dc) {
-    char heading[kSearchTextSize];
-    FormatText(heading, sizeof heading, "「%s」+「%s」さん", search.surname, search.reading);
-    PaintHeading(dc, heading, kReadingColour, kHeadingAt, "の検索結果", {200, 32});
+    PaintReadingHeading(dc, search.surname, search.reading, "の検索結果");
 }
 
 CKanjiSearchView::CKanjiSearchView() : CNameResultView(kKanjiSearchView, kKanjiPlace, true) {}
@@ -91,25 +92,17 @@ void CKanjiSearchView::Paint(CDrawContext& dc) {
     PaintHeading(dc, heading, kKanjiColour, kHeadingAt, "良名検索結果", {260, 32});
 }
 
-CSurnameSearchView::CSurnameSearchView() : CRankedSearchView(kSurnameSearchView, kSurnamePlace) {}
-
-void CSurnameSearchView::RunSearch() {
-    if (samples) search.RunSearch(*samples);
-}
+CSurnameSearchView::CSurnameSearchView() : CStoreSearchView(kSurnameSearchView, kSurnamePlace) {}
 
 void CSurnameSearchView::FormatTitle(char* out, std::size_t capacity) const {
-    if (search.wantGood)
-        FormatText(out, capacity, "[%s]さん　良い姓の検索結果", search.givenName);
-    else
-        FormatText(out, capacity, "[%s]さん　悪い姓の検索結果", search.givenName);
+    FormatText(out, capacity, "[%s]さん　%s姓の検索結果", search.givenName,
+               search.wantGood ? "良い" : "悪い");
 }
 
 void CSurnameSearchView::Paint(CDrawContext& dc) {
     char heading[kSearchTextSize];
-    if (search.wantGood)
-        FormatText(heading, sizeof heading, "「%s」さんの吉になる", search.givenName);
-    else
-        FormatText(heading, sizeof heading, "「%s」さんの凶になる", search.givenName);
+    FormatText(heading, sizeof heading, "「%s」さんの%sになる", search.givenName,
+               search.wantGood ? "吉" : "凶");
     PaintHeading(dc, heading, search.wantGood ? kGoodHeadingColour : kBadHeadingColour, kHeadingAt,
                  "苗字の画数検索結果", {114, 32});
 }

@@ -30,28 +30,43 @@ public:
 
 protected:
     void FillLists() override;
+    // "「surname」+「reading」さん" in yellow over `secondLine`: the heading
+    // of the windows that answer a reading.
+    static void PaintReadingHeading(CDrawContext& dc, const char* surname, const char* reading,
+                                    const char* secondLine);
+};
+
+// The ranked window of one search over the sample store it was handed.
+template <typename Search>
+class CStoreSearchView : public CRankedSearchView {
+public:
+    using CRankedSearchView::CRankedSearchView;
+    void RunSearch() override {
+        if (samples) search.RunSearch(*samples);
+    }
+    int32_t RankedCount() const override { return search.resultCount; }
+
+    Search search;
 };
 
 // The reading and the kanji search rank sample given names the same way;
 // they differ in their query, title and heading, and in whether a row shows
 // the sample's reading.
 template <typename Search>
-class CNameResultView : public CRankedSearchView {
+class CNameResultView : public CStoreSearchView<Search> {
 public:
+    using CStoreSearchView<Search>::search;
+
     CNameResultView(int32_t viewKind, ListPlace place, bool withReading)
-        : CRankedSearchView(viewKind, place), withReading_(withReading) {}
+        : CStoreSearchView<Search>(viewKind, place), withReading_(withReading) {}
 
     void SetQuery(const char* surname, const char* wanted) { search.SetQuery(surname, wanted); }
     void SetSexChoice(int32_t choice) { search.sexChoice = choice; }
-    void RunSearch() override;
     const char* Surname() const override { return search.surname; }
     const char* GivenName() const override { return ""; }
 
-    int32_t RankedCount() const override { return search.resultCount; }
     void FormatRow(int i, char* out, std::size_t capacity) const override;
     void FormatFullName(int i, char* out, std::size_t capacity) const override;
-
-    Search search;
 
 private:
     bool withReading_;
@@ -78,21 +93,17 @@ protected:
     void FormatTitle(char* out, std::size_t capacity) const override;
 };
 
-class CSurnameSearchView : public CRankedSearchView {
+class CSurnameSearchView : public CStoreSearchView<CSurnameSearch> {
 public:
     CSurnameSearchView();
 
     void SetQuery(int32_t wantGood, const char* givenName) { search.SetQuery(wantGood, givenName); }
-    void RunSearch() override;
     void Paint(CDrawContext& dc) override;
     const char* Surname() const override { return ""; }
     const char* GivenName() const override { return search.givenName; }
 
-    int32_t RankedCount() const override { return search.resultCount; }
     void FormatRow(int i, char* out, std::size_t capacity) const override;
     void FormatFullName(int i, char* out, std::size_t capacity) const override;
-
-    CSurnameSearch search;
 
 protected:
     void FormatTitle(char* out, std::size_t capacity) const override;

@@ -30,11 +30,8 @@ CStrokeSearchView::CStrokeSearchView()
     : CSearchView(kStrokeSearchView, kPatternPlace, kSamplePlace) {}
 
 void CStrokeSearchView::FormatTitle(char* out, std::size_t capacity) const {
-    const char* suffix = SexChoiceTitleSuffix(sexChoice);
-    if (search.wantGood)
-        FormatText(out, capacity, "[%s]さんの良名検索結果%s", search.surname, suffix);
-    else
-        FormatText(out, capacity, "[%s]さんの悪名検索結果%s", search.surname, suffix);
+    FormatText(out, capacity, "[%s]さんの%s名検索結果%s", search.surname,
+               search.wantGood ? "良" : "悪", SexChoiceTitleSuffix(sexChoice));
 }
 
 void CStrokeSearchView::FillLists() {
@@ -111,10 +108,8 @@ void CStrokeSearchView::FormatSampleLabel(char* out, std::size_t capacity) const
 
 void CStrokeSearchView::Paint(CDrawContext& dc) {
     char heading[kSearchTextSize];
-    if (search.wantGood)
-        FormatText(heading, sizeof heading, "「%s」さんの吉になる画数検索結果", search.surname);
-    else
-        FormatText(heading, sizeof heading, "「%s」さんの凶になる画数検索結果", search.surname);
+    FormatText(heading, sizeof heading, "「%s」さんの%sになる画数検索結果", search.surname,
+               search.wantGood ? "吉" : "凶");
     const COLORREF colour = search.wantGood ? kGoodHeadingColour : kBadHeadingColour;
     PaintHeading(dc, heading, colour, {64, 8}, nullptr, {0, 0});
 

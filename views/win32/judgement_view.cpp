@@ -18,11 +18,6 @@ constexpr int kMethodRows = kMethodCount + 1;  // the four methods and the total
 
 constexpr const char* kMethodNames[kMethodRows] = {"画数", "五行", "陰陽", "同画", "総合"};
 
-struct ButtonPlace {
-    const char* text;
-    RECT area;
-};
-
 constexpr ButtonPlace kButtons[kJudgementButtonCount] = {
     {"解説", {300, 132, 372, 158}}, {"…>", {312, 164, 372, 187}},
     {"…>", {312, 190, 372, 213}},  {"…>", {312, 216, 372, 239}},
@@ -82,13 +77,7 @@ void CJudgementView::PrepareWindow() {
 }
 
 bool CJudgementView::CreateControls() {
-    for (int id = 0; id < kJudgementButtonCount; ++id) {
-        const RECT& area = kButtons[id].area;
-        if (!AddControl(id, "BUTTON", kButtons[id].text, WS_TABSTOP | BS_PUSHBUTTON, area.left,
-                        area.top, area.right - area.left, area.bottom - area.top, id))
-            return false;
-    }
-    return true;
+    return AddButtons(kButtons, kJudgementButtonCount);
 }
 
 void CJudgementView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {

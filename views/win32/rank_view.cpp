@@ -23,11 +23,6 @@ constexpr int kWorstX = 280;  // the worst side stands this far right
 constexpr char kClearQuestion[] = "BEST10、WORST10の記録を全て消去しますか？";
 constexpr char kClearCaption[] = "Delete?";
 
-struct ButtonPlace {
-    const char* text;
-    RECT area;
-};
-
 constexpr ButtonPlace kButtons[kRankButtonCount] = {
     {"データ更新", {300, 320, 428, 350}},
     {"記録初期化", {432, 320, 560, 350}},
@@ -96,13 +91,7 @@ void CRankView::PrepareWindow() {
 }
 
 bool CRankView::CreateControls() {
-    for (int id = 0; id < kRankButtonCount; ++id) {
-        const RECT& area = kButtons[id].area;
-        if (!AddControl(id, "BUTTON", kButtons[id].text, WS_TABSTOP | BS_PUSHBUTTON, area.left,
-                        area.top, area.right - area.left, area.bottom - area.top, id))
-            return false;
-    }
-    return true;
+    return AddButtons(kButtons, kRankButtonCount);
 }
 
 void CRankView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {

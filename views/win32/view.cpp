@@ -89,4 +89,14 @@ HWND CView::AddControl(int slot, const char* className, const char* text, DWORD 
     return control;
 }
 
+bool CView::AddButtons(const ButtonPlace* buttons, int count) {
+    for (int id = 0; id < count; ++id) {
+        const RECT& area = buttons[id].area;
+        if (!AddControl(id, "BUTTON", buttons[id].text, WS_TABSTOP | BS_PUSHBUTTON, area.left,
+                        area.top, area.right - area.left, area.bottom - area.top, id))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace hoshikura

@@ -41,6 +41,13 @@ struct ViewSize {
 };
 ViewSize ViewSizeOf(int kind);
 
+// A push button of a view: its text and place; its index among the view's
+// buttons is its id and its control slot.
+struct ButtonPlace {
+    const char* text;
+    RECT area;
+};
+
 class CView {
 public:
     explicit CView(int32_t viewKind) : kind(viewKind) {}
@@ -81,6 +88,8 @@ protected:
     // A child control of the view's window with the given id.
     HWND AddControl(int slot, const char* className, const char* text, DWORD style, int x,
                     int y, int w, int h, int id);
+    // The push buttons 0..count-1; false when one could not be created.
+    bool AddButtons(const ButtonPlace* buttons, int count);
 };
 
 }  // namespace hoshikura

@@ -1,0 +1,55 @@
+// hoshikura-cli reading [--limit N] [--sex boy|girl] [--json] SURNAME READING
+// hoshikura-cli kanji [--limit N] [--sex boy|girl] [--json] SURNAME CHARACTER
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "kanji_search.h"
+#include "name_words.h"
+#include "ranking_output.h"
+#include "reading_search.h"
+#include "sample_name.h"
+
+namespace hoshikura {
+
+namespace {
+
+const NameWordsRule kSurnameAndReading = {
+    2, "姓と名前の読みを空白で区切って入力してください。例: hoshikura-cli reading 山田 ひろし",
+    "reading takes a surname and a reading"};
+
+const NameWordsRule kSurnameAndKanji = {
+    2, "姓と名前に使いたい漢字1文字を空白で区切って入力してください。例: hoshikura-cli kanji 山田 翔",
+    "kanji takes a surname and one character"};
+
+// Ranks the sample given names for the query as the search's window does.
+template <typename Search>
+int RankSampleNames(const QueryCommand& command, bool withReading) {
+    const CSampleName store;
+    Search search;
+    search.SetQuery(command.surname.c_str(), command.query.c_str());
+    search.sexChoice = command.sex;
+    search.RunSearch(store);
+    WriteNameRanking(search.results, search.resultCount, withReading, command);
+    return kExitDone;
+}
+
+}  // namespace
+
+int RunReadingCommand(int argc, char** argv) {
+    QueryCommand command;
+    if (const int refused = ReadQueryCommand(argc, argv, kSurnameAndReading, command)) return refused;
+    NoteUnknownCharacters(UnknownCharacters({command.surname}));
+    return RankSampleNames<CReadingSearch>(command, false);
+}
+
+int RunKanjiCommand(int argc, char** argv) {
+    QueryCommand command;
+    if (const int refused = ReadQueryCommand(argc, argv, kSurnameAndKanji, command)) return refused;
+    // As the dialog: the search is for exactly one two-byte character.
+    if (command.query.size() != 2) return Refuse(kSurnameAndKanji.hint);
+    NoteUnknownCharacters(UnknownCharacters({command.surname, command.query}));
+    return RankSampleNames<CKanjiSearch>(command, true);
+}
+
+}  // namespace hoshikura
