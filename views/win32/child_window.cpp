@@ -9,6 +9,17 @@ namespace hoshikura {
 
 namespace {
 
+// The view the window was created for, listed or not, or null.
+CView* CreatorOf(HWND window) {
+    return reinterpret_cast<CView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+// The listed view of a window, or null.
+CView* FindView(HWND window) {
+    CView* view = CreatorOf(window);
+    return view && view->owner ? view->owner->Find(window) : nullptr;
+}
+
 // The one drawing of a view window, for the screen and for any DC.
 void PaintContent(HWND window, HDC dc) {
     if (CView* view = FindView(window)) PaintView(view, dc);
@@ -55,11 +66,6 @@ LRESULT CallSavedProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     return CallWindowProcA(saved, window, message, wparam, lparam);
 }
 
-// The view the window was created for, listed or not, or null.
-CView* CreatorOf(HWND window) {
-    return reinterpret_cast<CView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
 void OnDestroy(HWND window) {
     CView* view = CreatorOf(window);
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);  // the view is deleted below
@@ -74,11 +80,6 @@ void OnDestroy(HWND window) {
 bool ConfirmClose(HWND owner) {
     return MessageBoxOver(owner, "\n終了しますか？\n\n", "EXIT?", MB_ICONQUESTION | MB_OKCANCEL) !=
            IDCANCEL;
-}
-
-CView* FindView(HWND window) {
-    CView* view = CreatorOf(window);
-    return view && view->owner ? view->owner->Find(window) : nullptr;
 }
 
 void PaintView(CView* view, HDC dc) {

@@ -25,9 +25,6 @@ bool ConfirmClose(HWND owner);
 // Paints the view on a device context through its list's drawing context.
 void PaintView(CView* view, HDC dc);
 
-// The listed view of a window, or null.
-CView* FindView(HWND window);
-
 // Where a subclassed control keeps the procedure it had.
 constexpr char kSavedProcProperty[] = "HoshikuraSavedProc";
 

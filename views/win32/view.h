@@ -76,7 +76,7 @@ public:
     int32_t height = 0;
     int32_t width = 0;
     CView* next = nullptr;
-    CViewList* owner = nullptr;
+    CViewList* owner = nullptr;  // set by Create; its host lends the program's services
 
 protected:
     // Steps shared by every kind's Create: title and size, then the MDI
