@@ -19,16 +19,22 @@ const CSampleName& Store() {
 
 }  // namespace
 
-static void BM_ReadingSearch(benchmark::State& state, const char* surname, const char* reading,
-                             int32_t sexChoice) {
+// The searches by reading and by one kanji share their query and run alike.
+template <class TSearch>
+static void BM_QuerySearch(benchmark::State& state, const char* surname, const char* query,
+                           int32_t sexChoice) {
     const CSampleName& store = Store();
     for (auto _ : state) {
-        CReadingSearch search;
-        search.SetQuery(surname, reading);
+        TSearch search;
+        search.SetQuery(surname, query);
         search.sexChoice = sexChoice;
         search.RunSearch(store);
         benchmark::DoNotOptimize(search.results[0].score);
     }
+}
+static void BM_ReadingSearch(benchmark::State& state, const char* surname, const char* reading,
+                             int32_t sexChoice) {
+    BM_QuerySearch<CReadingSearch>(state, surname, reading, sexChoice);
 }
 // A common reading of the data, a usual one typed in either kana, one for
 // either sex with each choice, and none.
@@ -41,14 +47,7 @@ BENCHMARK_CAPTURE(BM_ReadingSearch, none, "山田", "ぴぴぷ", kBothSexes)->Un
 
 static void BM_KanjiSearch(benchmark::State& state, const char* surname, const char* character,
                            int32_t sexChoice) {
-    const CSampleName& store = Store();
-    for (auto _ : state) {
-        CKanjiSearch search;
-        search.SetQuery(surname, character);
-        search.sexChoice = sexChoice;
-        search.RunSearch(store);
-        benchmark::DoNotOptimize(search.results[0].score);
-    }
+    BM_QuerySearch<CKanjiSearch>(state, surname, character, sexChoice);
 }
 // Characters held by many forms (子 1,040, 美 733) and by few (翔 56), each choice.
 BENCHMARK_CAPTURE(BM_KanjiSearch, ko, "山田", "子", kBothSexes)->Unit(benchmark::kMillisecond);
