@@ -1,0 +1,496 @@
+// The name searches against brute force: every candidate scored by the
+// judgement itself and the list sorted stably, without their insertion code;
+// and the built-in sample data they search.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "compose_search.h"
+#include "empty_sample_store.h"
+#include "kana_fold.h"
+#include "kanji_search.h"
+#include "name_record.h"
+#include "reading_search.h"
+#include "recording_sink.h"
+#include "sample_name_data.h"
+#include "sample_walk.h"
+#include "sex_filter.h"
+#include "sjis_text.h"
+#include "stroke_pattern_search.h"
+#include "stroke_table.h"
+#include "surname_search.h"
+
+using namespace hoshikura;
+
+namespace {
+
+// One store for the whole suite, as the program keeps one.
+const CSampleName& Store() {
+    static const CSampleName* store = new CSampleName;
+    return *store;
+}
+
+struct Sample {
+    std::string written, reading;
+    char sex;
+};
+
+// Every sample given name in the order the searches meet them: the
+// one-character keys by first strokes, then the others by first and rest.
+const std::vector<Sample>& Samples() {
+    static const std::vector<Sample> samples = [] {
+        std::vector<Sample> all;
+        auto add = [&all](int first, int rest) {
+            for (int k = 0; k < Store().GetSampleCount(first, rest); ++k) {
+                char written[kMaxWrittenBytes + 1] = "", reading[kMaxReadingBytes + 1] = "";
+                Store().GetSampleKj(first, rest, k, written);
+                Store().GetSampleYomi(first, rest, k, reading);
+                all.push_back({written, reading, Store().GetSampleSex(first, rest, k)});
+            }
+        };
+        for (int first = 1; first < kFirstStrokeKeys; ++first) add(first, 0);
+        for (int first = 1; first < kFirstStrokeKeys; ++first)
+            for (int rest = 1; rest < kRestStrokeKeys; ++rest) add(first, rest);
+        return all;
+    }();
+    return samples;
+}
+
+// Whether the written form holds the character as one of its characters.
+bool HoldsCharacter(const std::string& written, const std::string& character) {
+    for (size_t i = 0; i < written.size(); i += IsLeadByte(static_cast<unsigned char>(written[i])) ? 2 : 1)
+        if (written.compare(i, 2, character) == 0) return true;
+    return false;
+}
+
+int ScoreOf(const std::string& surname, const std::string& given) {
+    CNameRecord record;
+    record.Analyse(surname.c_str(), given.c_str());
+    return record.totalScore;
+}
+
+struct Ranked {
+    std::string text, reading;
+    int score;
+};
+
+// Best first, the candidate met later first among equal scores, 200 kept.
+std::vector<Ranked> TopRows(std::vector<Ranked> met, bool highFirst) {
+    std::reverse(met.begin(), met.end());
+    std::stable_sort(met.begin(), met.end(), [highFirst](const Ranked& a, const Ranked& b) {
+        return highFirst ? a.score > b.score : a.score < b.score;
+    });
+    if (met.size() > static_cast<size_t>(kRankingRows)) met.resize(kRankingRows);
+    return met;
+}
+
+// Distinct written forms of the matching samples, each with the reading of
+// its first sample when kept, scored with the surname.
+std::vector<Ranked> NameRanking(const std::string& surname, const std::function<bool(const Sample&)>& matches,
+                                bool keepReading) {
+    std::vector<Ranked> met;
+    std::set<std::string> seen;
+    for (const Sample& sample : Samples())
+        if (matches(sample) && seen.insert(sample.written).second)
+            met.push_back({sample.written, keepReading ? sample.reading : "", ScoreOf(surname, sample.written)});
+    return TopRows(met, true);
+}
+
+// The rows equal the expected ones, with the strokes the judgement gives
+// their characters; returns the adjacent rows of equal score.
+int ExpectNameRows(const NameResult (&rows)[kRankingRows], int count, const std::vector<Ranked>& expected,
+                   const std::string& surname) {
+    EXPECT_EQ(count, static_cast<int>(expected.size())) << surname;
+    int ties = 0;
+    for (int i = 0; i < std::min<int>(count, expected.size()); ++i) {
+        EXPECT_EQ(rows[i].written, expected[i].text) << surname << " row " << i;
+        EXPECT_EQ(rows[i].reading, expected[i].reading) << surname << " row " << i;
+        EXPECT_EQ(rows[i].score, expected[i].score) << surname << " row " << i;
+        CNameRecord record;
+        record.Analyse(surname.c_str(), rows[i].written);
+        EXPECT_EQ(rows[i].characterCount, record.givenLength);
+        for (int c = 0; c < record.givenLength; ++c)
+            EXPECT_EQ(rows[i].strokes[c], record.strokes[record.surnameLength + c]);
+        ties += i > 0 && rows[i].score == rows[i - 1].score;
+    }
+    return ties;
+}
+
+template <typename Search>
+Search Searched(const char* surname, const std::string& wanted, int32_t sex) {
+    Search s;
+    s.SetQuery(surname, wanted.c_str());
+    s.sexChoice = sex;
+    s.RunSearch(Store());
+    return s;
+}
+
+// The boys' lists leave out the girls' names and the girls' the boys'.
+bool Admits(int32_t choice, char sex) {
+    return !(choice == kBoysOnly && sex == kSexGirl) && !(choice == kGirlsOnly && sex == kSexBoy);
+}
+bool Admits(int32_t choice, const Sample& s) { return Admits(choice, s.sex); }
+
+}  // namespace
+
+TEST(NameSearch, ReadingAndKanjiRankingsMatchTheBruteForceForEitherSex) {
+    int ties = 0, truncated = 0, narrowed = 0;
+    for (const int32_t sex : {kBothSexes, kBoysOnly, kGirlsOnly}) {
+        for (const char* surname : {"林", "佐々木", "長谷川田中"}) {
+            // Katakana finds what hiragana finds; the title keeps it as typed.
+            for (const std::string typed : {"ひろし", "ヒロシ", "みゆき", "しの", "かおる", "ケンタ"}) {
+                std::string reading = typed;
+                FoldKatakana(&reading[0]);
+                const auto s = Searched<CReadingSearch>(surname, typed, sex);
+                EXPECT_EQ(s.reading, typed);
+                const auto expected = NameRanking(
+                    surname, [&](const Sample& x) { return x.reading == reading && Admits(sex, x); }, false);
+                ASSERT_TRUE(sex != kBothSexes || !expected.empty()) << typed;
+                ties += ExpectNameRows(s.results, s.resultCount, expected, surname);
+                narrowed += s.resultCount < Searched<CReadingSearch>(surname, typed, kBothSexes).resultCount;
+            }
+            // 子 and 美 have far more than 200 forms, 翔 fewer; あ finds kana names.
+            for (const std::string character : {"子", "美", "翔", "一", "あ"}) {
+                const auto s = Searched<CKanjiSearch>(surname, character, sex);
+                const auto expected = NameRanking(
+                    surname, [&](const Sample& x) { return HoldsCharacter(x.written, character) && Admits(sex, x); },
+                    true);
+                ASSERT_FALSE(expected.empty()) << character;
+                ties += ExpectNameRows(s.results, s.resultCount, expected, surname);
+                truncated += s.resultCount == kRankingRows;
+            }
+        }
+    }
+    EXPECT_GT(ties, 0);
+    EXPECT_GT(truncated, 0);
+    EXPECT_GT(narrowed, 0);
+}
+
+TEST(NameSearch, AReadingOfTheStoresFullLengthIsComparedWhole) {
+    // The built-in readings stay shorter; one key gets a reading of the limit.
+    EmptyStore store;
+    const std::string full = "じゅげむじゅげむごこ";
+    ASSERT_EQ(full.size(), static_cast<size_t>(kMaxReadingBytes));
+    const std::string text = "一__" + full;
+    const char* texts[] = {text.c_str()};
+    ASSERT_EQ(store.SetSampleName(1, 0, texts, 1), 1);
+    for (const std::string& query : {full, full + "う"}) {
+        CReadingSearch s;
+        s.SetQuery("山田", query.c_str());
+        s.RunSearch(store);
+        EXPECT_EQ(s.resultCount, query == full ? 1 : 0) << query;
+    }
+}
+
+TEST(NameSearch, KanjiIsNeverMatchedAcrossACharacterBoundary) {
+    // A character whose bytes stand in some written form only astride two
+    // of its characters (a trail byte followed by a lead byte).
+    std::string character;
+    for (const Sample& sample : Samples()) {
+        const std::string& w = sample.written;
+        for (size_t i = 1; i + 1 < w.size() && character.empty(); i += 2)
+            if (IsLeadByte(static_cast<unsigned char>(w[i])) && !HoldsCharacter(w, w.substr(i, 2)))
+                character = w.substr(i, 2);
+        if (!character.empty()) break;
+    }
+    ASSERT_FALSE(character.empty());
+    const auto s = Searched<CKanjiSearch>("山田", character, kBothSexes);
+    ExpectNameRows(s.results, s.resultCount,
+                   NameRanking("山田", [&](const Sample& x) { return HoldsCharacter(x.written, character); }, true),
+                   "山田");
+}
+
+TEST(NameSearch, SurnameRankingsMatchEverySurnameScoredAndSorted) {
+    // Given names of one to five characters, in kana, and with a character
+    // the stroke table lacks.
+    for (const char* given : {"翔", "健太郎", "寿限無寿限", "ひろし", "ゐ"}) {
+        for (int good : {1, 0}) {
+            CSurnameSearch s;
+            s.SetQuery(good, given);
+            s.RunSearch(Store());
+            std::vector<Ranked> met;
+            for (int i = 0; i < Store().GetSampleSeiCount(); ++i) {
+                char surname[12] = "";
+                Store().GetSampleSei(i, surname);
+                met.push_back({surname, "", ScoreOf(surname, given)});
+            }
+            const auto expected = TopRows(met, good);
+            ASSERT_EQ(s.resultCount, static_cast<int>(expected.size())) << given;
+            int ties = 0;
+            for (int i = 0; i < s.resultCount; ++i) {
+                EXPECT_EQ(s.results[i].surname, expected[i].text) << given << " row " << i;
+                EXPECT_EQ(s.results[i].score, expected[i].score) << given << " row " << i;
+                ties += i > 0 && s.results[i].score == s.results[i - 1].score;
+            }
+            EXPECT_GT(ties, 0) << given;
+        }
+    }
+}
+
+TEST(NameSearch, PatternRankingsHoldTheBestOfEveryPatternAndEverySampleScoresItsPattern) {
+    // Every pattern (first) and (first, second), scored.
+    auto patternScores = [](const char* surname) {
+        std::map<std::pair<int, int>, int> scores;
+        auto score = [&](int first, int second) {
+            CNameRecord r;
+            r.Analyse(surname, second == 0 ? "名" : "名前");
+            r.strokes[r.surnameLength] = first;
+            if (second > 0) r.strokes[r.surnameLength + 1] = second;
+            r.Evaluate();
+            scores[{first, second}] = r.totalScore;
+        };
+        for (int first = 1; first <= kMaxSinglePattern; ++first) score(first, 0);
+        for (int first = 1; first <= kMaxPatternFirst; ++first)
+            for (int second = 1; second <= kMaxPatternSecond; ++second) score(first, second);
+        return scores;
+    };
+    for (const char* surname : {"林", "長谷川田中", "ゐ"}) {
+        std::vector<int> all;
+        for (const auto& pattern : patternScores(surname)) all.push_back(pattern.second);
+        for (int good : {1, 0}) {
+            CStrokePatternSearch s;
+            s.SetQuery(surname, good);
+            s.RunSearch();
+            std::vector<int> expected = all;
+            std::sort(expected.begin(), expected.end());
+            if (good) std::reverse(expected.begin(), expected.end());
+            ASSERT_EQ(s.resultCount, kRankingRows);
+            for (int i = 0; i < kRankingRows; ++i) EXPECT_EQ(s.results[i].score, expected[i]) << surname << i;
+        }
+    }
+    // A sample listed under a pattern is filed by the stroke table, so a one-
+    // or two-character name judged with the surname scores its pattern.
+    const auto scores = patternScores("小林");
+    int judged = 0;
+    WalkSampleNames(Store(), kBothSexes, [&](int32_t first, int32_t rest, int32_t k) {
+        char written[kMaxWrittenBytes + 1];
+        Store().GetSampleKj(first, rest, k, written);
+        const size_t length = std::strlen(written) / 2;
+        int restStrokes = 0;
+        for (size_t i = 1; i < length; ++i) restStrokes += TheStrokeTable().StrokeCount(written + 2 * i);
+        EXPECT_EQ(TheStrokeTable().StrokeCount(written), first) << written;
+        EXPECT_EQ(restStrokes, rest) << written;
+        if (length > 2) return;
+        EXPECT_EQ(ScoreOf("小林", written), scores.at({first, rest})) << written;
+        ++judged;
+    });
+    EXPECT_GT(judged, 0);
+}
+
+// ---- Composed spellings ------------------------------------------------------
+
+namespace {
+
+struct Spelling {
+    std::string written;
+    double likelihood;
+};
+
+// Every spelling of the reading, found by scanning the whole pair table for
+// each piece.
+void Spell(const std::string& rest, std::vector<int32_t>& pairs, std::vector<Spelling>& out) {
+    if (rest.empty()) {
+        std::string written;
+        for (int32_t p : pairs) written += kNameReadingPairs[p].character;
+        out.push_back({written, SpellingLikelihood(pairs.data(), static_cast<int>(pairs.size()))});
+        return;
+    }
+    if (pairs.size() == kMaxComposedCharacters) return;
+    for (int p = 0; p < kNameReadingPairCount; ++p) {
+        const NameReadingPair& pair = kNameReadingPairs[p];
+        const std::size_t length = std::strlen(pair.reading);
+        if (rest.compare(0, length, pair.reading) != 0) continue;
+        if (pair.count[PlaceInName(pairs.empty(), length == rest.size())] == 0) continue;
+        pairs.push_back(p);
+        Spell(rest.substr(length), pairs, out);
+        pairs.pop_back();
+    }
+}
+
+CComposeSearch Composed(const char* surname, const std::string& reading, int32_t sex = kBothSexes) {
+    CComposeSearch s;
+    s.SetQuery(surname, reading.c_str(), sex);
+    s.RunSearch(Store());
+    return s;
+}
+
+}  // namespace
+
+TEST(ComposeSearch, RanksEveryLikelySpellingByTheJudgedScoreThenLikelihood) {
+    std::size_t composable = 0, likely = 0;
+    for (const char* reading : {"はると", "ゆいな", "しょうたろう", "さくら"}) {
+        for (const char* surname : {"林", "長谷川"}) {
+            const CComposeSearch s = Composed(surname, reading);
+            std::vector<Spelling> spellings;
+            std::vector<int32_t> pairs;
+            Spell(reading, pairs, spellings);
+            double likeliest = 0;
+            for (const Spelling& spelling : spellings) likeliest = std::max(likeliest, spelling.likelihood);
+            // The likely enough spellings, each written form once with its likeliest split.
+            std::map<std::string, Ranked> all;
+            std::map<std::string, double> likelihood;
+            long long judged = 0;
+            for (const Spelling& spelling : spellings) {
+                if (spelling.likelihood < likeliest * kLikelihoodFloor) continue;
+                ++judged;
+                all[spelling.written] = {spelling.written, "", ScoreOf(surname, spelling.written)};
+                likelihood[spelling.written] = std::max(likelihood[spelling.written], spelling.likelihood);
+            }
+            std::vector<Ranked> best;
+            for (const auto& entry : all) best.push_back(entry.second);
+            std::stable_sort(best.begin(), best.end(), [&](const Ranked& a, const Ranked& b) {
+                return a.score != b.score ? a.score > b.score : likelihood[a.text] > likelihood[b.text];
+            });
+            best.resize(std::min<std::size_t>(best.size(), kRankingRows));
+
+            composable += spellings.size();
+            likely += all.size();
+            EXPECT_EQ(s.spellingsJudged, judged) << reading;
+            ASSERT_EQ(s.resultCount, static_cast<int>(best.size())) << reading;
+            for (int i = 0; i < s.resultCount; ++i) {
+                const ComposeResult& row = s.results[i];
+                ASSERT_TRUE(all.count(row.written)) << row.written;
+                EXPECT_EQ(row.score, ScoreOf(surname, row.written)) << row.written;
+                EXPECT_EQ(row.score, best[i].score) << reading << " row " << i;
+                EXPECT_EQ(row.likelihood, likelihood[best[i].text]) << reading << " row " << i;
+                std::string spelled;
+                for (int c = 0; c < row.characterCount; ++c) spelled += s.PieceReading(i, c);
+                EXPECT_EQ(spelled, reading) << row.written;
+            }
+        }
+    }
+    EXPECT_GT(composable, likely);  // the floor left some spellings out
+}
+
+TEST(ComposeSearch, TheTableHoldsOnlyCountedNameCharactersOfNoIllOmen) {
+    const std::string illOmen = "死殺凶苦魔鬼病毒";
+    for (int p = 0; p < kNameReadingPairCount; ++p) {
+        const NameReadingPair& pair = kNameReadingPairs[p];
+        EXPECT_EQ(std::strlen(pair.character), 2u);
+        EXPECT_GT(TheStrokeTable().StrokeCount(pair.character), 0) << pair.character;
+        EXPECT_EQ(illOmen.find(pair.character) % 2, 1u) << pair.character;  // npos is odd
+    }
+}
+
+TEST(ComposeSearch, KatakanaComposesAsHiraganaAndOtherTextComposesNothing) {
+    const CComposeSearch hiragana = Composed("山田", "ひろし");
+    const CComposeSearch katakana = Composed("山田", "ヒロシ");
+    ASSERT_GT(hiragana.resultCount, 0);
+    ASSERT_EQ(katakana.resultCount, hiragana.resultCount);
+    for (int i = 0; i < hiragana.resultCount; ++i)
+        EXPECT_STREQ(katakana.results[i].written, hiragana.results[i].written);
+    std::string huge;
+    while (huge.size() < 150) huge += "ひろし";
+    for (const std::string reading : {"hiroshi", "", "浩", "ひろーし", "ヴぃ", huge.c_str()}) {
+        const CComposeSearch s = Composed("山田", reading);
+        EXPECT_EQ(s.resultCount, 0) << reading;
+        EXPECT_EQ(s.spellingsJudged, 0) << reading;
+    }
+}
+
+TEST(ComposeSearch, AChosenSexLeavesOutCharactersOnlyTheOtherSexIsGiven) {
+    int changed = 0;
+    for (const char* reading : {"ゆうき", "ひかる", "たろう", "はなこ"}) {
+        const CComposeSearch both = Composed("佐藤", reading);
+        for (int32_t sex : {kBoysOnly, kGirlsOnly}) {
+            const CComposeSearch one = Composed("佐藤", reading, sex);
+            changed += one.spellingsJudged != both.spellingsJudged;
+            for (int i = 0; i < one.resultCount; ++i)
+                for (int c = 0; c < one.results[i].characterCount; ++c) {
+                    const NameReadingPair& pair = kNameReadingPairs[one.results[i].pairs[c]];
+                    EXPECT_TRUE((sex == kBoysOnly ? pair.boys : pair.girls) > 0 || pair.boys + pair.girls == 0)
+                        << one.results[i].written << " " << reading;
+                }
+        }
+    }
+    EXPECT_GT(changed, 0);
+}
+
+// ---- The sample data ---------------------------------------------------------
+
+TEST(SampleStore, EveryEntryIsWholeWithItsSexAndEachChoiceListsItsOwn) {
+    int entries = 0, boys = 0, girls = 0, trail5F = 0;
+    for (int i = 0; i < kSampleNameKeyCount; ++i) {
+        const SampleNameKey& key = kSampleNameKeys[i];
+        const std::string sexes = key.sexes;
+        const int count = Store().GetSampleCount(key.firstStrokes, key.restStrokes);
+        ASSERT_EQ(static_cast<int>(sexes.size()), count) << key.firstStrokes << "," << key.restStrokes;
+        for (int k = 0; k < count; ++k) {
+            char written[kMaxWrittenBytes + 1] = "", reading[kMaxReadingBytes + 1] = "";
+            Store().GetSampleKj(key.firstStrokes, key.restStrokes, k, written);
+            Store().GetSampleYomi(key.firstStrokes, key.restStrokes, k, reading);
+            EXPECT_TRUE(written[0] && reading[0]) << key.firstStrokes << "," << key.restStrokes << " " << k;
+            trail5F += written[0] && written[std::strlen(written) - 1] == '_';
+            EXPECT_EQ(Store().GetSampleSex(key.firstStrokes, key.restStrokes, k), SampleSexFromLetter(sexes[k]));
+            boys += sexes[k] != 'g';
+            girls += sexes[k] != 'b';
+        }
+        // What each choice lists of the key: its own names and those for
+        // either, the later first as the searches rank equals.
+        for (const int32_t choice : {kBothSexes, kBoysOnly, kGirlsOnly, 3, -1}) {
+            std::vector<int32_t> own, listed;
+            for (int k = 0; k < count; ++k)
+                if (Admits(choice, Store().GetSampleSex(key.firstStrokes, key.restStrokes, k)))
+                    own.push_back(k);
+            const int32_t n = AdmittedSampleCount(Store(), key.firstStrokes, key.restStrokes, choice);
+            for (int32_t row = 0; row <= n; ++row)
+                listed.push_back(AdmittedSampleIndex(Store(), key.firstStrokes, key.restStrokes, choice, row));
+            std::reverse(own.begin(), own.end());
+            own.push_back(-1);
+            EXPECT_EQ(listed, own) << choice;
+        }
+        entries += count;
+    }
+    EXPECT_EQ(Store().GetSampleTotal(), entries);
+    EXPECT_GT(trail5F, 0);  // written forms ending in a 0x5F trail byte survive the parse
+    // Either list alone is a real choice: each holds a good share of all names.
+    EXPECT_GT(boys * 4, entries);
+    EXPECT_GT(girls * 4, entries);
+    // 浩 ends in the trail byte 0x5F and is read ひろし under (10, 0).
+    const auto& all = Samples();
+    EXPECT_TRUE(std::any_of(all.begin(), all.end(), [](const Sample& s) {
+        return s.written == "浩" && s.reading == "ひろし";
+    }));
+}
+
+TEST(SampleStore, TextsAreSplitAtTheLastTwoUnderscoresAndCutOnACharacterBoundary) {
+    EmptyStore s;
+    // The entry without a written form is skipped with its sex letter.
+    const char* texts[] = {"浩__ひろし 一一__かずひと __から しの__しの",
+                           "寿限無寿限無__じゅげむじゅげむごこうのすりきれかいじゃりすいぎょ"};
+    ASSERT_EQ(s.SetSampleName(10, 0, texts, 2, "bgxg"), 4);
+    std::string letters;
+    for (int k = 0; k < 4; ++k) {
+        char written[kMaxWrittenBytes + 1], reading[kMaxReadingBytes + 1];
+        s.GetSampleKj(10, 0, k, written);
+        s.GetSampleYomi(10, 0, k, reading);
+        letters += std::string(written) + "_" + reading + "_" + s.GetSampleSex(10, 0, k) + " ";
+    }
+    EXPECT_EQ(letters, "浩_ひろし_b 一一_かずひと_g しの_しの_g 寿限無寿_じゅげむじゅげむごこ_e ");
+    const char* none[] = {"力ちから"};
+    EXPECT_EQ(s.SetSampleName(10, 0, none, 1), 0);  // no separator: the key is untouched
+    EXPECT_EQ(s.GetSampleCount(10, 0), 4);
+}
+
+TEST(SampleStore, ReadersRefuseOutsideKeysAndIndices) {
+    RecordingSink sink;
+    EXPECT_EQ(Store().GetSampleCount(kFirstStrokeKeys, 0), 0);
+    EXPECT_EQ(Store().GetSampleCount(5, kRestStrokeKeys), 0);
+    EXPECT_EQ(Store().GetSampleCount(-1, 0), 0);
+    EXPECT_TRUE(sink.shown.empty());
+    char out[kMaxReadingBytes + 1] = "?";
+    Store().GetSampleKj(kFirstStrokeKeys, 0, 0, out);
+    ASSERT_EQ(sink.shown.size(), 1u);
+    Store().GetSampleKj(10, 0, -1, out);
+    Store().GetSampleKj(10, 0, Store().GetSampleCount(10, 0), out);
+    Store().GetSampleYomi(10, 0, 100000, out);
+    Store().GetSampleSei(Store().GetSampleSeiCount(), out);
+    Store().GetSampleSei(-1, out);
+    EXPECT_STREQ(out, "?");
+}
