@@ -318,9 +318,12 @@ CComposeSearch Composed(const char* surname, const std::string& reading, int32_t
 
 TEST(ComposeSearch, RanksEveryLikelySpellingByTheJudgedScoreThenLikelihood) {
     std::size_t composable = 0, likely = 0;
-    for (const char* reading : {"はると", "ゆいな", "しょうたろう", "さくら"}) {
+    // Katakana composes as hiragana.
+    for (const std::string typed : {"はると", "ユイナ", "しょうたろう", "さくら"}) {
+        std::string reading = typed;
+        FoldKatakana(&reading[0]);
         for (const char* surname : {"林", "長谷川"}) {
-            const CComposeSearch s = Composed(surname, reading);
+            const CComposeSearch s = Composed(surname, typed);
             std::vector<Spelling> spellings;
             std::vector<int32_t> pairs;
             Spell(reading, pairs, spellings);
@@ -372,19 +375,12 @@ TEST(ComposeSearch, TheTableHoldsOnlyCountedNameCharactersOfNoIllOmen) {
     }
 }
 
-TEST(ComposeSearch, KatakanaComposesAsHiraganaAndOtherTextComposesNothing) {
-    const CComposeSearch hiragana = Composed("山田", "ひろし");
-    const CComposeSearch katakana = Composed("山田", "ヒロシ");
-    ASSERT_GT(hiragana.resultCount, 0);
-    ASSERT_EQ(katakana.resultCount, hiragana.resultCount);
-    for (int i = 0; i < hiragana.resultCount; ++i)
-        EXPECT_STREQ(katakana.results[i].written, hiragana.results[i].written);
+TEST(ComposeSearch, TextOtherThanKanaComposesNothing) {
     std::string huge;
     while (huge.size() < 150) huge += "ひろし";
     for (const std::string reading : {"hiroshi", "", "浩", "ひろーし", "ヴぃ", huge.c_str()}) {
         const CComposeSearch s = Composed("山田", reading);
-        EXPECT_EQ(s.resultCount, 0) << reading;
-        EXPECT_EQ(s.spellingsJudged, 0) << reading;
+        EXPECT_EQ(s.resultCount + s.spellingsJudged, 0) << reading;
     }
 }
 
