@@ -83,7 +83,7 @@ TEST(FortuneText, EveryTextIsWholeProseOfItsOwnAndWrapsByTheRules) {
 
 TEST(FortuneText, LinesBreakBeforeAnOpeningMarkAndRunsThatCannotBreakStayWhole) {
     const auto four = [](std::size_t n) { return n <= 4; };
-    EXPECT_EQ(NextLineBytes("山「田」", four), 2u);  // the texts hold no opening mark
+    EXPECT_EQ(NextLineBytes("山田「太」", [](std::size_t n) { return n <= 6; }), 4u);  // the texts hold none
     // Nowhere to break by the rules: the widest fit is kept.
     EXPECT_EQ(NextLineBytes("。。。。。。", four), 4u);
     // A character wider than the line is a line of its own.
