@@ -168,7 +168,7 @@ TEST(NameSearch, ReadingAndKanjiRankingsMatchTheBruteForceForEitherSex) {
                 narrowed += s.resultCount < Searched<CReadingSearch>(surname, typed, kBothSexes).resultCount;
             }
             // 子 and 美 have far more than 200 forms, 翔 fewer; あ finds kana names.
-            for (const std::string character : {"子", "美", "翔", "一", "あ", Straddling().c_str()}) {
+            for (const std::string& character : std::vector<std::string>{"子", "美", "翔", "一", "あ", Straddling()}) {
                 const auto s = Searched<CKanjiSearch>(surname, character, sex);
                 const auto expected = NameRanking(
                     surname, [&](const Sample& x) { return HoldsCharacter(x.written, character) && Admits(sex, x); },
