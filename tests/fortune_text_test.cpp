@@ -81,12 +81,16 @@ TEST(FortuneText, EveryTextIsWholeProseOfItsOwnAndWrapsByTheRules) {
         EXPECT_STREQ(table.FortuneText(kind, n), "エラー（out range of index）");
 }
 
+// Where a text cannot follow the rules at the widest fit, the line gets
+// shorter, down to a single character; where no place follows them, the
+// widest fit stands.
 TEST(FortuneText, LinesBreakBeforeAnOpeningMarkAndRunsThatCannotBreakStayWhole) {
-    const auto four = [](std::size_t n) { return n <= 4; };
-    EXPECT_EQ(NextLineBytes("山田「太」", [](std::size_t n) { return n <= 6; }), 4u);  // the texts hold none
-    // Nowhere to break by the rules: the widest fit is kept.
-    EXPECT_EQ(NextLineBytes("。。。。。。", four), 4u);
-    // A character wider than the line is a line of its own.
-    EXPECT_EQ(NextLineBytes("山田", [](std::size_t) { return false; }), 2u);
-    EXPECT_EQ(NextLineBytes("", [](std::size_t) { return true; }), 0u);
+    const struct {
+        const char* text;
+        std::size_t width, line;
+    } cases[] = {{"山田「太」", 6, 4}, {"山「田」", 4, 2}, {"。。。。。。", 4, 4},
+                 {"山田", 0, 2},  // a character wider than the line is a line of its own
+                 {"", 4, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(NextLineBytes(c.text, [&c](std::size_t n) { return n <= c.width; }), c.line) << c.text;
 }
