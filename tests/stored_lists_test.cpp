@@ -210,20 +210,6 @@ TEST_F(StoredListsTest, PersonTakenFromTheListItselfIsRememberedWhole) {
     EXPECT_EQ(People(recent), (std::vector<std::string>{"山田 太郎", "田中 花子"}));
 }
 
-TEST_F(StoredListsTest, DamagedRecentCountNeverReachesPastTheArrays) {
-    recent.Clear();
-    for (const char* surname : {"一", "二", "三"}) recent.RememberPerson(surname, "太郎");
-    for (const int32_t damaged : {-1, 17, 0x7FFFFFFF}) {
-        recent.count = damaged;
-        EXPECT_EQ(recent.Entries(), damaged < 0 ? 0 : kRecentEntries);
-        char text[kRecentItemTextSize] = "x";
-        recent.ItemText(kRecentEntries, text, sizeof text);
-        EXPECT_STREQ(text, "");
-        EXPECT_TRUE(recent.RememberPerson(("新" + std::to_string(damaged)).c_str(), "太郎"));
-        EXPECT_EQ(recent.count, damaged < 0 ? 1 : kRecentEntries);
-    }
-}
-
 TEST_F(StoredListsTest, UntrustedRecentCountReadsTheEntriesUpToTheFirstMissing) {
     CRecentList saved;
     saved.Clear();
