@@ -51,9 +51,9 @@ std::size_t NextLineBytes(const char* text, const std::function<bool(std::size_t
     }
     if (text[end] == '\0') return end;
     if (text[end] == '\n') return end + 1;
-    // Move the break back until the rules allow it; keep the widest fit when
-    // no earlier place does.
-    for (std::size_t k = count; k > 1; --k) {
+    // Move the break back until the rules allow it, down to a line of one
+    // character; keep the widest fit when no earlier place does.
+    for (std::size_t k = count; k > 0; --k) {
         const std::size_t at = k < count ? starts[k] : end;
         if (MayBreakBetween(text + starts[k - 1], text + at)) return at;
     }

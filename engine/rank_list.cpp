@@ -65,8 +65,7 @@ void Offer(CRankList& list, int row, const char* surname, const char* givenName,
 }  // namespace
 
 bool IsFilledRow(const char* surname, const char* givenName, int32_t score) {
-    return score > 0 && surname[0] != '\0' && givenName[0] != '\0' &&
-           std::strcmp(surname, kEmptyName) != 0 && std::strcmp(givenName, kEmptyName) != 0;
+    return score > 0 && surname[0] != '\0' && givenName[0] != '\0';
 }
 
 void CRankList::Clear() {

@@ -21,8 +21,8 @@ struct CRankList {
 };
 
 // True when a row of these values can stand in a list as a judged name: both
-// names given (neither empty nor the "---" of an empty row) and a score
-// above 0, which only empty rows carry.
+// names given and a score above 0. Every judged name scores above 0, so only
+// the score tells an empty row: a name typed as "---" is a judged name too.
 bool IsFilledRow(const char* surname, const char* givenName, int32_t score);
 
 static_assert(std::is_standard_layout<CRankList>::value &&

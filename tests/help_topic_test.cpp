@@ -15,21 +15,20 @@ std::string Beside(const char* program, std::size_t capacity = 300) {
     return out;
 }
 
-TEST(HelpTopicTest, TheFileLiesInTheProgramsFolder) {
+TEST(HelpTopicTest, TheFileLiesInTheProgramsFolderOrIsNothingWhenItDoesNotFit) {
     const std::string file = std::string(kHelpFileName) + kHelpTopic;
-    EXPECT_EQ(Beside("C:\\Program Files\\Hoshikura\\Hoshikura.exe"),
-                     "C:\\Program Files\\Hoshikura\\" + file);
-    EXPECT_EQ(Beside("Hoshikura.exe"), file);
-    EXPECT_EQ(Beside(""), file);
-    // ソ and 表 end in the byte of a backslash: neither ends the folder.
-    EXPECT_EQ(Beside("D:\\ソフト\\表\\ho.exe"), "D:\\ソフト\\表\\" + file);
-    EXPECT_EQ(Beside("D:\\表"), "D:\\" + file);
-}
-
-TEST(HelpTopicTest, APathThatDoesNotFitGivesNothing) {
-    const std::string program = "C:\\" + std::string(280, 'a') + "\\Hoshikura.exe";
-    EXPECT_EQ(Beside(program.c_str()), "");
-    EXPECT_EQ(Beside("C:\\x.exe", 8), "");
+    const std::string tooLong = "C:\\" + std::string(280, 'a') + "\\Hoshikura.exe";
+    const struct {
+        std::string program, expected;
+        std::size_t capacity = 300;
+    } cases[] = {
+        {"C:\\Program Files\\Hoshikura\\Hoshikura.exe", "C:\\Program Files\\Hoshikura\\" + file},
+        {"Hoshikura.exe", file}, {"", file},
+        // ソ and 表 end in the byte of a backslash: neither ends the folder.
+        {"D:\\ソフト\\表\\ho.exe", "D:\\ソフト\\表\\" + file}, {"D:\\表", "D:\\" + file},
+        {tooLong, ""}, {"C:\\x.exe", "", 8},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Beside(c.program.c_str(), c.capacity), c.expected) << c.program;
 }
 
 }  // namespace

@@ -1,0 +1,329 @@
+// The best and worst lists and the recent list: random offers against a
+// brute-force ranking, save and load over the lists they leave, damage in
+// the hive that costs only the row or entry it hit, saves that fail whole.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "fake_registry_hive.h"
+#include "name_split.h"
+#include "registry_store.h"
+#include "sex_setting.h"
+
+using namespace hoshikura;
+
+namespace {
+
+using Path = std::vector<std::string>;
+const Path kNumber{"Software", "Hoshikura", "Recent", "Number"};
+const Path kSeiMei{"Software", "Hoshikura", "Recent", "SeiMei"};
+const Path kTop10{"Software", "Hoshikura", "Top10"};
+const Path kWorst10{"Software", "Hoshikura", "Worst10"};
+const Path kSettings{"Software", "Hoshikura", "Settings"};
+
+std::string Sz(const std::string& text) { return text + '\0'; }
+
+std::string Dword(uint32_t v) {
+    std::string bytes(4, '\0');
+    for (int b = 0; b < 4; ++b) bytes[b] = static_cast<char>(v >> (8 * b));
+    return bytes;
+}
+
+std::string Field(const char (&field)[kStoredNameSize]) { return std::string(field, strnlen(field, kStoredNameSize)); }
+
+struct Row {
+    std::string surname, given;
+    int32_t score;
+    int order;  // when it was offered
+    bool operator==(const Row& o) const { return surname == o.surname && given == o.given && score == o.score; }
+};
+std::ostream& operator<<(std::ostream& out, const Row& r) {
+    return out << r.surname << ' ' << r.given << ' ' << r.score;
+}
+
+std::vector<Row> Rows(const CRankList& list) {
+    std::vector<Row> rows;
+    for (int i = 0; i < kRankRows; ++i)
+        rows.push_back({Field(list.surnames[i]), Field(list.givenNames[i]), list.scores[i], 0});
+    return rows;
+}
+
+// Every offer the list took, ranked by score, the later first among equals;
+// an offer is taken unless the name stands in the ten already.
+struct RankModel {
+    bool highFirst;
+    std::vector<Row> taken;
+
+    std::vector<Row> Top() const {
+        std::vector<Row> top = taken;
+        std::sort(top.begin(), top.end(), [this](const Row& a, const Row& b) {
+            if (a.score != b.score) return highFirst ? a.score > b.score : a.score < b.score;
+            return a.order > b.order;
+        });
+        top.resize(kRankRows, Row{"---", "---", 0, 0});
+        return top;
+    }
+    void Offer(const Row& row) {
+        const std::vector<Row> top = Top();
+        if (std::none_of(top.begin(), top.end(), [&](const Row& r) {
+                return r.score > 0 && r.surname == row.surname && r.given == row.given;
+            }))
+            taken.push_back(row);
+    }
+};
+
+// Newest first, a listed person keeping its place, sixteen kept.
+std::vector<std::string> RecentModel(std::vector<std::string> people, const std::string& person) {
+    if (std::find(people.begin(), people.end(), person) == people.end()) people.insert(people.begin(), person);
+    if (people.size() > static_cast<std::size_t>(kRecentEntries)) people.pop_back();
+    return people;
+}
+
+std::vector<std::string> People(const CRecentList& list) {
+    std::vector<std::string> people;
+    for (int k = 0; k < list.Entries(); ++k) people.push_back(Field(list.surnames[k]) + " " + Field(list.givenNames[k]));
+    return people;
+}
+
+class StoredListsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Garbage first: clearing and loading have to do the emptying.
+        std::memset(&recent, 0x55, sizeof recent);
+        std::memset(&ranks, 0x55, sizeof ranks);
+    }
+    void TearDown() override {
+        EXPECT_EQ(hive.OpenHandles(), 0) << "a key was left open";
+        for (const std::string& misuse : hive.Misuses()) ADD_FAILURE() << misuse;
+    }
+
+    void Put(const Path& path, const std::string& name, RegistryValueType type, const std::string& bytes) {
+        hive.At(path).values[name] = {type, bytes};
+    }
+    void Erase(const Path& path, const std::string& name) { hive.At(path).values.erase(name); }
+    std::string Stored(const Path& path, const std::string& name) const {
+        const FakeKey* key = hive.Find(path);
+        if (!key || !key->values.count(name)) return "(none)";
+        return key->values.at(name).bytes;
+    }
+    void Load() { LoadSettings(hive, recent, ranks); }
+
+    // Three recent people and both rank lists with three rows.
+    void SaveExample() {
+        CRecentList saved;
+        CRankLists savedRanks;
+        saved.Clear();
+        savedRanks.Clear();
+        for (const char* surname : {"鈴木", "田中", "山田"}) saved.RememberPerson(surname, "太郎");
+        savedRanks.OfferName("山田", "太郎", 585);
+        savedRanks.OfferName("田中", "花子", 300);
+        savedRanks.OfferName("鈴木", "一郎", 420);
+        ASSERT_EQ(SaveSettings(hive, saved, savedRanks), 1);
+    }
+
+    FakeHive hive;
+    CRecentList recent;
+    CRankLists ranks;
+};
+
+}  // namespace
+
+TEST_F(StoredListsTest, RandomOffersRankAsTheBruteForceAndSurviveSaveAndLoad) {
+    // Few names and scores, so repeats and ties abound; "---", the text of
+    // an empty row, can be typed as a name too. The two names one byte too
+    // long for a field are kept without their last character.
+    const char* const surnames[] = {"山田", "林", "佐々木", "一二三四五六", "長谷川", "---"};
+    const char* const givens[] = {"太郎", "---", "ab一二三四五"};
+    const auto stored = [](const std::string& name) { return name.substr(0, name.size() < kStoredNameSize ? 12 : 10); };
+    std::mt19937 random(25);
+    for (int run = 0; run < 40; ++run) {
+        ranks.Clear();
+        recent.Clear();
+        RankModel best{true, {}}, worst{false, {}};
+        std::vector<std::string> people;
+        for (int order = 0; order < 60; ++order) {
+            const char* surname = surnames[random() % 6];
+            const char* given = givens[random() % 3];
+            const Row row{stored(surname), stored(given), static_cast<int32_t>(1 + random() % 6), order};
+            ranks.OfferName(surname, given, row.score);
+            best.Offer(row);
+            worst.Offer(row);
+            ASSERT_EQ(Rows(ranks.best), best.Top()) << run << " " << order;
+            ASSERT_EQ(Rows(ranks.worst), worst.Top()) << run << " " << order;
+
+            const std::vector<std::string> expected = RecentModel(people, row.surname + " " + row.given);
+            EXPECT_EQ(recent.RememberPerson(surname, given), expected != people);
+            people = expected;
+            ASSERT_EQ(People(recent), people);
+        }
+        // The menu: the oldest entry has the first id, and each text holds
+        // the person the frame judges when it is chosen.
+        for (int k = 0; k < recent.count; ++k) {
+            EXPECT_EQ(recent.CommandId(k), kFirstRecentCommand + recent.count - 1 - k);
+            char text[kRecentItemTextSize];
+            recent.ItemText(k, text, sizeof text);
+            char surname[kStoredNameSize], given[kStoredNameSize];
+            ASSERT_EQ(SplitFullName(RecentItemPerson(text), surname, sizeof surname, given, sizeof given, 0), 1);
+            EXPECT_EQ(Field(surname) + " " + Field(given), people[k]);
+        }
+        EXPECT_EQ(recent.CommandId(recent.count), 0);
+
+        // Saved twice, as at the end of a session and again at exit.
+        ASSERT_EQ(SaveSettings(hive, recent, ranks), 1);
+        const std::string once = Dump(hive.root);
+        ASSERT_EQ(SaveSettings(hive, recent, ranks), 1);
+        EXPECT_EQ(Dump(hive.root), once);
+        CRecentList recentAgain;
+        CRankLists ranksAgain;
+        std::memset(&recentAgain, 0x55, sizeof recentAgain);
+        std::memset(&ranksAgain, 0x55, sizeof ranksAgain);
+        LoadSettings(hive, recentAgain, ranksAgain);
+        ASSERT_EQ(std::memcmp(&recentAgain, &recent, sizeof recent), 0);
+        ASSERT_EQ(std::memcmp(&ranksAgain, &ranks, sizeof ranks), 0);
+    }
+}
+
+TEST_F(StoredListsTest, PersonTakenFromTheListItselfIsRememberedWhole) {
+    recent.Clear();
+    recent.RememberPerson("山田", "太郎");
+    recent.RememberPerson("田中", "花子");
+    recent.count = 1;  // 山田 太郎 still lies in entry 1, outside the count
+    EXPECT_TRUE(recent.RememberPerson(recent.surnames[1], recent.givenNames[1]));
+    EXPECT_EQ(People(recent), (std::vector<std::string>{"山田 太郎", "田中 花子"}));
+    char text[5];
+    recent.ItemText(0, text, sizeof text);
+    EXPECT_STREQ(text, "&1 ");  // a menu text too short for "山" ends before it
+}
+
+TEST_F(StoredListsTest, UntrustedRecentCountReadsTheEntriesUpToTheFirstMissing) {
+    CRecentList saved;
+    saved.Clear();
+    for (int k = 1; k <= kRecentEntries; ++k) saved.RememberPerson(("姓" + std::to_string(k)).c_str(), "名");
+    const struct {
+        RegistryValueType type;
+        std::string bytes;  // empty for a missing value
+        int32_t loaded;
+    } cases[] = {{kRegDword, Dword(0), 0},           {kRegDword, Dword(5), 5},   {kRegDword, Dword(17), 16},
+                 {kRegDword, Dword(0x80000000), 16}, {kRegSz, Sz("16"), 16},      {kRegBinary, Dword(3), 16},
+                 {kRegDword, "", 16}};
+    for (const auto& c : cases) {
+        ASSERT_EQ(SaveSettings(hive, saved, ranks), 1);
+        if (c.bytes.empty())
+            Erase(kNumber, "Value");
+        else
+            Put(kNumber, "Value", c.type, c.bytes);
+        Load();
+        ASSERT_EQ(recent.count, c.loaded) << c.bytes;
+        // The newest entries, in their order.
+        EXPECT_EQ(std::memcmp(recent.surnames, saved.surnames, c.loaded * sizeof recent.surnames[0]), 0);
+    }
+    // An entry that cannot be judged, repeats an earlier one or lacks a name
+    // is passed over; the first entry not stored at all ends the reading.
+    Put(kSeiMei, "3 sei", kRegSz, Sz("一二三四五六七"));
+    Put(kSeiMei, "4 sei", kRegSz, Sz(Field(saved.surnames[0])));
+    Put(kSeiMei, "4 mei", kRegSz, Sz(Field(saved.givenNames[0])));
+    Erase(kSeiMei, "5 mei");
+    Erase(kSeiMei, "9 sei");
+    Erase(kSeiMei, "9 mei");
+    Load();
+    ASSERT_EQ(recent.count, 5);
+    EXPECT_EQ(Field(recent.surnames[4]), Field(saved.surnames[7]));
+}
+
+TEST_F(StoredListsTest, DamagedRankValueCostsOnlyItsRowAndMissingKeyOnlyItsList) {
+    const struct {
+        const char* value;
+        RegistryValueType type;
+        std::string bytes;  // empty: the value is missing
+    } damages[] = {{"sei", kRegSz, ""},          {"mei", kRegSz, ""},
+                   {"Score", kRegDword, ""},     {"sei", kRegSz, Sz(std::string(40, 'x'))},
+                   {"mei", kRegSz, "abcdefghijkl"},
+                   {"mei", kRegSz, Sz("")},      {"Score", kRegSz, Sz("420")},
+                   {"Score", kRegBinary, Dword(420)}, {"Score", kRegDword, Dword(0)},
+                   {"Score", kRegDword, Dword(0xFFFFFFFF)}};
+    for (int row = 1; row <= 3; ++row) {
+        for (const auto& damage : damages) {
+            SaveExample();
+            Load();
+            std::vector<Row> expected = Rows(ranks.best);
+            expected.erase(expected.begin() + row - 1);
+            expected.push_back({"---", "---", 0, 0});
+            const std::string name = std::to_string(row) + " " + damage.value;
+            if (damage.bytes.empty())
+                Erase(kTop10, name);
+            else
+                Put(kTop10, name, damage.type, damage.bytes);
+            Load();
+            EXPECT_EQ(Rows(ranks.best), expected) << name << " " << damage.bytes;
+        }
+    }
+    SaveExample();
+    hive.At({"Software", "Hoshikura"}).subkeys.erase("Worst10");
+    Load();
+    EXPECT_EQ(ranks.worst.scores[0], 0);
+    EXPECT_EQ(ranks.best.scores[0], 585);
+    EXPECT_EQ(recent.count, 3);
+    hive.At({"Software", "Hoshikura", "Recent"}).subkeys.erase("SeiMei");
+    Load();
+    EXPECT_EQ(recent.count, 0);  // a count without names
+}
+
+TEST_F(StoredListsTest, SaveThatCannotOpenAKeyLeavesEveryStoredListAsItWas) {
+    SaveExample();
+    const std::string stored = Dump(hive.root);
+    Load();
+    ranks.OfferName("佐藤", "次郎", 900);
+    recent.RememberPerson("佐藤", "次郎");
+    for (const Path& path : {kNumber, kSeiMei, kTop10, kWorst10, Path{"Software", "Hoshikura", "Recent"}}) {
+        for (bool readOnly : {true, false}) {
+            FakeKey& key = hive.At(path);
+            (readOnly ? key.readOnly : key.failOpen) = true;
+            EXPECT_EQ(SaveSettings(hive, recent, ranks), 0) << path.back();
+            EXPECT_EQ(Dump(hive.root), stored) << path.back();
+            key.readOnly = key.failOpen = false;
+        }
+    }
+    // A parent that cannot be written, with a key missing below it.
+    hive.At({"Software", "Hoshikura"}).subkeys.erase("Worst10");
+    hive.At({"Software", "Hoshikura"}).readOnly = true;
+    EXPECT_EQ(SaveSettings(hive, recent, ranks), 0);
+    EXPECT_EQ(Stored(kTop10, "1 sei"), Sz("山田"));
+    EXPECT_EQ(Stored(kNumber, "Value"), Dword(3));
+    EXPECT_EQ(hive.Find(kWorst10), nullptr);
+}
+
+TEST_F(StoredListsTest, FailedValueWritesAreReportedAndCostOnlyThemselves) {
+    hive.At(kTop10).failWrites = true;
+    recent.Clear();
+    ranks.Clear();
+    recent.RememberPerson("山田", "太郎");
+    ranks.OfferName("山田", "太郎", 585);
+    EXPECT_EQ(SaveSettings(hive, recent, ranks), 0);
+    EXPECT_TRUE(hive.Find(kTop10)->values.empty());
+    EXPECT_EQ(Stored(kWorst10, "1 sei"), Sz("山田"));
+    EXPECT_EQ(Stored(kNumber, "Value"), Dword(1));
+    // Names not written: the count is not written either.
+    hive.At(kTop10).failWrites = false;
+    hive.At(kSeiMei).failWrites = true;
+    recent.RememberPerson("佐藤", "花子");
+    EXPECT_EQ(SaveSettings(hive, recent, ranks), 0);
+    EXPECT_EQ(Stored(kNumber, "Value"), Dword(1));
+}
+
+// Loading any stored bytes gives a choice of 0..2 (the load fuzz target);
+// here each choice comes back, and what cannot be written reads as both.
+TEST_F(StoredListsTest, SexChoiceRoundTripsAndAnythingElseIsBoth) {
+    for (const int32_t choice : {1, 2, 0, 7}) {
+        ASSERT_EQ(SaveSexChoice(hive, choice), 1);
+        EXPECT_EQ(LoadSexChoice(hive), choice == 7 ? 0 : choice);
+    }
+    Put(kSettings, "Sex", kRegDword, Dword(2));
+    hive.At(kSettings).failOpen = true;
+    EXPECT_EQ(SaveSexChoice(hive, 1), 0);
+    EXPECT_EQ(LoadSexChoice(hive), 0);
+}
