@@ -8,6 +8,7 @@
 #include "frame_window.h"
 #include "message_box_sink.h"
 #include "message_sink.h"
+#include "screenshot.h"
 #include "view.h"
 #include "view_list.h"
 
@@ -43,12 +44,7 @@ CBoxAnswer& Answer() {
 BOOL CALLBACK AnswerIfMessageBox(HWND window, LPARAM) {
     if (!IsDialogWindow(window)) return TRUE;
     CBoxAnswer& answer = Answer();
-    if (answer.text) {
-        char text[512] = {};
-        // The message box's text is its static control with id 0xFFFF.
-        GetDlgItemTextA(window, 0xFFFF, text, sizeof text);
-        *answer.text = text;
-    }
+    if (answer.text) *answer.text = MessageBoxText(window);
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(answer.button, BN_CLICKED), 0);
     KillTimer(nullptr, answer.timer);
     answer.timer = 0;
@@ -118,7 +114,13 @@ void CloseAllViews() {
     PumpMessages();
 }
 
-int ViewCount() { return App().viewList ? App().viewList->Count() : 0; }
+int ViewCount() {
+    int count = 0;
+    for (HWND child = App().client ? GetWindow(App().client, GW_CHILD) : nullptr; child;
+         child = GetWindow(child, GW_HWNDNEXT))
+        count += (GetWindowLongPtrA(child, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
+    return count;
+}
 
 int ViewCountOfKind(int kind) {
     int count = 0;
@@ -129,6 +131,7 @@ int ViewCountOfKind(int kind) {
 }
 
 void ForgetStoredLists() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Hoshikura"); }
+
 void ShowMessageBoxes() {
     static CMessageBoxSink boxes;
     SetMessageSink(&boxes);
@@ -140,6 +143,12 @@ std::vector<std::string> TakeMessages() {
     std::vector<std::string> shown;
     shown.swap(Sink().shown);
     return shown;
+}
+
+std::string MessageBoxText(HWND box) {
+    char text[512] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    return text;
 }
 
 void AnswerNextMessageBox(int button, std::string* text) {
@@ -168,6 +177,57 @@ int MarkedSexItem() {
 std::string ArtefactPath(const char* fileName) {
     _mkdir("artefacts");
     return std::string("artefacts\\") + fileName;
+}
+
+void ViewTest::SetUp() {
+    ASSERT_NE(EnsureFrame(), nullptr);
+    CloseAllViews();
+    App().rankLists.Clear();
+    App().openViewCount = 0;
+    TakeMessages();
+}
+
+void ViewTest::TearDown() {
+    CloseAllViews();
+    App().rankLists.Clear();
+}
+
+CView* ViewTest::NewestView() {
+    CView* last = App().viewList->head;
+    while (last && last->next) last = last->next;
+    return last;
+}
+
+// Every kind but 6, which names no view.
+const ViewRequest kEveryViewRequest[14] = {
+    {kJudgementView, "山田", "太郎"},
+    {kExplanationView, "山田", "太郎"},
+    {kStrokeMethodView, "山田", "太郎"},
+    {kElementMethodView, "山田", "太郎"},
+    {kYinYangMethodView, "山田", "太郎"},
+    {kSameStrokeMethodView, "山田", "太郎"},
+    {kRankView, "良い", "悪い"},
+    {kStrokeSearchView, "山田", "良い"},
+    {kReadingSearchView, "山田", "たろう"},
+    {kKanjiSearchView, "山田", "太"},
+    {kSurnameSearchView, "良い", "太郎"},
+    {kVersionView, "ばー", "じょん"},
+    {kFeaturesView, "説明", "特徴"},
+    {kComposeSearchView, "佐藤", "はると"},
+};
+static_assert(sizeof kEveryViewRequest / sizeof kEveryViewRequest[0] == kViewKindCount - 1,
+              "a request for every view kind");
+
+CShownFrame::CShownFrame() : frame_(EnsureFrame()) { ShowWindow(frame_, SW_SHOW); }
+
+CShownFrame::~CShownFrame() { ShowWindow(frame_, SW_HIDE); }
+
+bool CShownFrame::Snap(HWND window, const std::string& fileName) const {
+    SetForegroundWindow(frame_);
+    // What the messages leave on the screen, nothing forced; a window
+    // closed just before may take a moment to leave it.
+    PumpFor(400);
+    return SaveWindowPng(window, ArtefactPath(fileName.c_str()));
 }
 
 }  // namespace test

@@ -10,7 +10,7 @@
 #include "frame_window.h"
 #include "gui_fixture.h"
 #include "view_list.h"
-#include "view_test.h"
+#include "gui_fixture.h"
 
 namespace hoshikura {
 namespace {

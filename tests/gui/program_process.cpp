@@ -84,11 +84,5 @@ HWND CProgram::WaitForFrame() const { return WaitForWindow(kFrameClass); }
 
 void CProgram::Quit(HWND frame) const { PostMessageA(frame, WM_COMMAND, MAKEWPARAM(kCmdQuit, 0), 0); }
 
-std::string MessageBoxText(HWND box) {
-    char text[512] = "";
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    return text;
-}
-
 }  // namespace test
 }  // namespace hoshikura

@@ -35,8 +35,5 @@ private:
     bool started_ = false;
 };
 
-// Text of a message box (its static control 0xFFFF).
-std::string MessageBoxText(HWND box);
-
 }  // namespace test
 }  // namespace hoshikura

@@ -9,6 +9,19 @@ namespace {
 
 int RowBytes(int width) { return (width * 3 + 3) & ~3; }
 
+// Calls `use` with a canvas holding the window's screen area.
+template <typename Use>
+bool WithScreenArea(HWND window, Use use) {
+    RECT area;
+    if (!GetWindowRect(window, &area)) return false;
+    CCanvas canvas(area.right - area.left, area.bottom - area.top);
+    HDC screen = GetDC(nullptr);
+    BitBlt(canvas.Dc(), 0, 0, canvas.Width(), canvas.Height(), screen, area.left, area.top,
+           SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    return use(canvas);
+}
+
 }  // namespace
 
 CCanvas::CCanvas(int width, int height) : width_(width), height_(height) {
@@ -41,6 +54,13 @@ COLORREF CCanvas::Pixel(int x, int y) const {
     return RGB(p[2], p[1], p[0]);
 }
 
+std::vector<COLORREF> CCanvas::Pixels() const {
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x) pixels.push_back(Pixel(x, y));
+    return pixels;
+}
+
 bool CCanvas::SavePng(const std::string& path) const {
     if (!bits_) return false;
     GdiFlush();
@@ -57,8 +77,6 @@ bool CCanvas::SavePng(const std::string& path) const {
     return WritePng(path, width_, height_, rgb);
 }
 
-bool IsDark(COLORREF c) { return GetRValue(c) < 96 && GetGValue(c) < 96 && GetBValue(c) < 96; }
-
 int CountColour(const CCanvas& canvas, const RECT& area, COLORREF colour) {
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y)
@@ -66,22 +84,17 @@ int CountColour(const CCanvas& canvas, const RECT& area, COLORREF colour) {
     return count;
 }
 
-int CountDark(const CCanvas& canvas, const RECT& area) {
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) count += IsDark(canvas.Pixel(x, y));
-    return count;
+std::vector<COLORREF> ScreenPixels(HWND window) {
+    std::vector<COLORREF> pixels;
+    WithScreenArea(window, [&](const CCanvas& canvas) {
+        pixels = canvas.Pixels();
+        return true;
+    });
+    return pixels;
 }
 
 bool SaveWindowPng(HWND window, const std::string& path) {
-    RECT area;
-    if (!GetWindowRect(window, &area)) return false;
-    CCanvas canvas(area.right - area.left, area.bottom - area.top);
-    HDC screen = GetDC(nullptr);
-    BitBlt(canvas.Dc(), 0, 0, canvas.Width(), canvas.Height(), screen, area.left, area.top,
-           SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    return canvas.SavePng(path);
+    return WithScreenArea(window, [&](const CCanvas& canvas) { return canvas.SavePng(path); });
 }
 
 }  // namespace test

@@ -1,0 +1,256 @@
+// Every view kind opened, painted and closed as a user does, over and over:
+// painting leaves no pen, brush or font and changes no record; the screen
+// after the messages settle is what a full repaint draws; long use gives
+// back every window, allocation and GDI object, and the stored lists hold
+// what the ranking rules give for the names judged.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "app_state.h"
+#include "child_window.h"
+#include "dispatch.h"
+#include "frame_window.h"
+#include "gdi_counter.h"
+#include "gui_fixture.h"
+#include "name_record.h"
+#include "person_view.h"
+#include "sample_name.h"
+#include "screenshot.h"
+#include "stored_settings.h"
+#include "view_list.h"
+
+namespace {
+long g_liveAllocations = 0;
+}
+
+// Every C++ allocation of the test program is counted.
+void* operator new(std::size_t size) {
+    void* block = std::malloc(size ? size : 1);
+    if (!block) throw std::bad_alloc();
+    ++g_liveAllocations;
+    return block;
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    void* block = std::malloc(size ? size : 1);
+    if (block) ++g_liveAllocations;
+    return block;
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+    return operator new(size, tag);
+}
+void operator delete(void* block) noexcept {
+    if (!block) return;
+    --g_liveAllocations;
+    std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
+void operator delete[](void* block) noexcept { operator delete(block); }
+void operator delete[](void* block, std::size_t) noexcept { operator delete(block); }
+
+namespace hoshikura {
+namespace {
+
+using test::kEveryViewRequest;
+using test::ViewRequest;
+
+constexpr int kRounds = 25;  // × 14 kinds × 2 names: more than 700 windows
+constexpr int kJudgements = 300;
+constexpr int kStoreRounds = 300;
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    EnumChildWindows(window, CountWindow, count);
+    return TRUE;
+}
+
+int ThreadWindowCount() {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+int ListedViews() {
+    int count = 0;
+    for (const CView* view = App().viewList->head; view; view = view->next) ++count;
+    return count;
+}
+
+// The request with the longest, heaviest names where it takes a person.
+ViewRequest Longest(ViewRequest request) {
+    if (std::strcmp(request.first, "山田") == 0) request.first = "闇磯嬰襖臆";
+    if (std::strcmp(request.second, "太郎") == 0) request.second = "霞嚇橿轄竃";
+    return request;
+}
+
+// The view painted into a canvas of its size leaves no object alive and
+// (for views of a person) its record as it was.
+void ExpectCleanPaint(CView* view, const test::CGdiCounter& gdi) {
+    std::vector<char> before;
+    const CNameRecord* record = nullptr;
+    if (view->kind <= kSameStrokeMethodView) {
+        record = &static_cast<CPersonView*>(view)->record;
+        before.assign(reinterpret_cast<const char*>(record),
+                      reinterpret_cast<const char*>(record) + sizeof *record);
+    }
+    test::CCanvas canvas(view->width, view->height);
+    const int alive = gdi.Alive();
+    PaintView(view, canvas.Dc());
+    EXPECT_EQ(gdi.Alive(), alive) << "kind " << view->kind << " " << view->Surname();
+    if (record) {
+        EXPECT_EQ(std::memcmp(before.data(), record, before.size()), 0) << "kind " << view->kind;
+    }
+}
+
+// Opens each single-instance kind twice from the menu, then every kind for
+// a common and for the longest names, paints each and closes them, every
+// second one first: the list stays whole.
+int OpenPaintAndCloseEveryKind(const test::CGdiCounter& gdi) {
+    for (int command : {kCmdRanking, kCmdVersion, kCmdFeatures, kCmdRanking, kCmdVersion, kCmdFeatures})
+        SendMessageA(App().frame, WM_COMMAND, command, 0);
+    EXPECT_EQ(test::ViewCount(), 3) << "single-instance kinds open once";
+    for (const ViewRequest& request : kEveryViewRequest)
+        for (const ViewRequest& asked : {request, Longest(request)}) {
+            if (!OpenView(asked.first, asked.second, asked.kind)) continue;
+            CView* view = App().viewList->head;
+            while (view->next) view = view->next;
+            if (view->kind == asked.kind) ExpectCleanPaint(view, gdi);
+        }
+    const int opened = test::ViewCount();
+    EXPECT_EQ(ListedViews(), opened);
+    std::vector<HWND> windows;
+    for (const CView* view = App().viewList->head; view; view = view->next)
+        windows.push_back(view->window);
+    for (int pass = 0; pass < 2; ++pass)
+        for (size_t i = pass; i < windows.size(); i += 2) {
+            SendMessageA(App().client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(windows[i]), 0);
+            EXPECT_EQ(ListedViews(), test::ViewCount());
+        }
+    test::PumpMessages();
+    return opened;
+}
+
+class EveryViewTest : public test::ViewTest {};
+
+TEST_F(EveryViewTest, LongUseLeavesNothingBehindAndPaintingChangesNothing) {
+    test::CGdiCounter gdi;
+    ASSERT_TRUE(gdi.Installed());
+    const int firstRound = OpenPaintAndCloseEveryKind(gdi);  // makes what is made once
+    EXPECT_GT(firstRound, kViewKindCount) << "a view of each name";
+    const long allocations = g_liveAllocations;
+    const int windows = ThreadWindowCount();
+    const int objects = gdi.Alive();
+    for (int round = 1; round < kRounds; ++round)
+        ASSERT_EQ(OpenPaintAndCloseEveryKind(gdi), firstRound) << "round " << round;
+    EXPECT_EQ(test::ViewCount(), 0);
+    EXPECT_EQ(App().openViewCount, 0);
+    EXPECT_EQ(gdi.Alive(), objects) << "pens, brushes and fonts";
+    EXPECT_EQ(ThreadWindowCount(), windows);
+    EXPECT_EQ(g_liveAllocations, allocations);
+    EXPECT_TRUE(test::TakeMessages().empty());
+}
+
+// Names of the sample surnames and a few given names, judged one by one:
+// both lists are what the ranking rules give, and they survive saving and
+// loading again and again.
+TEST_F(EveryViewTest, JudgementsFillTheListsByTheRankingRulesAndTheStoreKeepsThem) {
+    const char* const given[] = {"太郎", "花子", "一", "翔", "美咲", "大輔", "さくら"};
+    const CSampleName& samples = *App().samples;
+    CRankLists expected;
+    expected.Clear();
+    const long allocations = g_liveAllocations;
+    const int windows = ThreadWindowCount();
+    for (int i = 0; i < kJudgements; ++i) {
+        char surname[16] = {};
+        samples.GetSampleSei(i % samples.GetSampleSeiCount(), surname);
+        const std::string line = std::string(surname) + " " + given[i % 7];
+        ASSERT_EQ(JudgeFullName(line.c_str()), 1) << line;
+        CNameRecord record{};
+        record.Analyse(surname, given[i % 7]);
+        expected.OfferName(surname, given[i % 7], record.totalScore);
+        // Views other than the judgement offer nothing.
+        for (int kind = kExplanationView; i % 10 == 0 && kind <= kSameStrokeMethodView; ++kind)
+            OpenView(surname, given[(i + 1) % 7], kind);
+        test::CloseAllViews();
+    }
+    EXPECT_EQ(std::memcmp(&expected, &App().rankLists, sizeof expected), 0);
+    EXPECT_EQ(App().recent.Entries(), 16);
+    const CRecentList recent = App().recent;
+    for (int round = 0; round < kStoreRounds; ++round) {
+        SaveStoredSettings();
+        LoadStoredSettings();
+    }
+    EXPECT_EQ(std::memcmp(&expected, &App().rankLists, sizeof expected), 0);
+    EXPECT_EQ(std::memcmp(&recent, &App().recent, sizeof recent), 0);
+    EXPECT_EQ(ThreadWindowCount(), windows);
+    EXPECT_EQ(g_liveAllocations, allocations);
+}
+
+// What a user sees after the natural message flow must be what a full
+// repaint of the frame and all its children draws.
+class ScreenConsistencyTest : public test::ViewTest {
+protected:
+    void SetUp() override {
+        ViewTest::SetUp();
+        SetForegroundWindow(App().frame);
+        Settle();
+    }
+
+    static void Settle() { test::PumpFor(300); }
+
+    // Saves both pictures when they differ.
+    static void ExpectScreenSettled(const std::string& what) {
+        Settle();
+        const std::vector<COLORREF> natural = test::ScreenPixels(App().frame);
+        test::SaveWindowPng(App().frame, test::ArtefactPath(("settled_" + what + ".png").c_str()));
+        RedrawWindow(App().frame, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Settle();
+        const bool same = test::ScreenPixels(App().frame) == natural;
+        if (!same)
+            test::SaveWindowPng(App().frame,
+                                test::ArtefactPath(("repainted_" + what + ".png").c_str()));
+        EXPECT_TRUE(same) << what;
+    }
+
+    static void Open(const ViewRequest& request) {
+        test::PumpMessages();
+        ASSERT_TRUE(OpenView(request.first, request.second, request.kind)) << request.kind;
+    }
+
+    const test::CShownFrame shown_;
+};
+
+// Each kind over a judgement, and the version view over the features view.
+TEST_F(ScreenConsistencyTest, EveryKindOpenedOverAnother) {
+    for (const ViewRequest& request : kEveryViewRequest) {
+        test::CloseAllViews();
+        Open(request.kind == kVersionView ? kEveryViewRequest[12] : kEveryViewRequest[0]);
+        Settle();
+        Open(request);
+        ExpectScreenSettled("kind" + std::to_string(request.kind));
+    }
+}
+
+TEST_F(ScreenConsistencyTest, EveryArrangement) {
+    const std::pair<int, const char*> arrangements[] = {
+        {kCmdCascade, "cascade"},
+        {kCmdTileHorizontal, "tile_horizontal"},
+        {kCmdTileVertical, "tile_vertical"},
+    };
+    for (const auto& arrangement : arrangements) {
+        test::CloseAllViews();
+        for (const ViewRequest& request : kEveryViewRequest) Open(request);
+        Settle();
+        PostMessageA(App().frame, WM_COMMAND, arrangement.first, 0);
+        ExpectScreenSettled(arrangement.second);
+    }
+}
+
+}  // namespace
+}  // namespace hoshikura
