@@ -1,32 +1,21 @@
-// The frame: its recent-person entries, splash, start-up and shutdown.
+// The frame's own commands and timers: recent-person entries judge again,
+// the splash closes on its timer (and a splash the user closed first is
+// left alone), help opens the file beside the program from any folder and
+// never a file of the current folder.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "app_objects.h"
 #include "app_state.h"
 #include "dispatch.h"
 #include "frame_window.h"
 #include "gui_fixture.h"
-#include "recent_people.h"
-#include "screenshot.h"
-#include "view.h"
+#include "help_loader.h"
 #include "view_list.h"
 
 namespace hoshikura {
 namespace {
-
-std::string StoredTop10Surname() {
-    char text[32] = {};
-    DWORD size = sizeof text - 1;
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Hoshikura\\Top10", 0, KEY_READ, &key))
-        return "";
-    RegQueryValueExA(key, "1 sei", nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size);
-    RegCloseKey(key);
-    return text;
-}
 
 class FrameTest : public ::testing::Test {
 protected:
@@ -45,85 +34,72 @@ TEST_F(FrameTest, RecentEntriesJudgeAgain) {
         RememberPerson("山田", given);
     }
     RememberPerson("林", "一");
-    test::CloseAllViews();
     // The tenth entry's text starts with a blank after its prefix.
-    for (int id = kCmdFirstRecent; id <= kCmdFirstRecent + 10; ++id)
-        SendMessageA(App().frame, WM_COMMAND, id, 0);
+    for (int id = kCmdFirstRecent; id <= kCmdFirstRecent + 10; ++id) SendMessageA(App().frame, WM_COMMAND, id, 0);
     EXPECT_EQ(test::ViewCountOfKind(kJudgementView), 11);
     EXPECT_TRUE(test::TakeMessages().empty());
 }
 
-TEST(FrameLifetimeTest, SplashClosesOnItsTimerAfterMoreThanTwoSeconds) {
+TEST_F(FrameTest, SplashClosesOnItsTimerUnlessTheUserClosedItFirst) {
     test::DestroyFrame();
     ASSERT_NE(test::EnsureFrame(), nullptr);
-    ASSERT_EQ(test::ViewCountOfKind(kVersionView), 1);
     HWND splash = App().splashWindow;
-    EXPECT_EQ(App().viewList->head->window, splash);
-    test::PumpFor(2700);  // five or six timer calls: not yet
-    EXPECT_TRUE(IsWindow(splash));
-    test::PumpFor(1600);
+    ASSERT_EQ(test::ViewCountOfKind(kVersionView), 1);
+    test::PumpFor(4300);
     EXPECT_FALSE(IsWindow(splash));
-    EXPECT_FALSE(App().splashPending);
     EXPECT_EQ(App().viewList->versionOpen, 0);
-    // From the menu afterwards, the version view stays.
     SendMessageA(App().frame, WM_COMMAND, kCmdVersion, 0);
     test::PumpFor(1100);
-    EXPECT_EQ(test::ViewCountOfKind(kVersionView), 1);
-}
+    EXPECT_EQ(test::ViewCountOfKind(kVersionView), 1) << "from the menu afterwards, it stays";
 
-TEST(FrameLifetimeTest, SplashClosedByTheUserIsNotDestroyedAgain) {
     test::DestroyFrame();
     ASSERT_NE(test::EnsureFrame(), nullptr);
     test::CloseAllViews();
-    EXPECT_EQ(App().splashWindow, nullptr) << "deleting the version view forgets its window";
+    EXPECT_EQ(App().splashWindow, nullptr) << "closing the version view forgets its window";
     OpenView("山田", "太郎", kJudgementView);
-    test::PumpFor(4200);
+    test::PumpFor(4300);
     EXPECT_EQ(test::ViewCount(), 1) << "the timer left the other view alone";
-    EXPECT_FALSE(App().splashPending);
 }
 
-TEST(FrameLifetimeTest, ShutdownWithViewsOpenSavesThenFrees) {
-    ASSERT_NE(test::EnsureFrame(), nullptr);
-    OpenView("山田", "太郎", kJudgementView);
-    OpenView("林", "一", kExplanationView);
-    std::strcpy(App().rankLists.best.surnames[0], "星倉");
-    App().rankLists.best.scores[0] = 700;
-    test::DestroyFrame();
-    EXPECT_EQ(App().viewList, nullptr);
-    EXPECT_EQ(App().drawContext, nullptr);
-    EXPECT_EQ(App().fortunes, nullptr);
-    EXPECT_EQ(App().samples, nullptr);
-    EXPECT_EQ(StoredTop10Surname(), "星倉");
-    // The next start reads it back.
-    ASSERT_NE(test::EnsureFrame(), nullptr);
-    EXPECT_STREQ(App().rankLists.best.surnames[0], "星倉");
+// The help file as the build leaves it: beside the program, one folder up
+// from the tests.
+std::string Folder(int up) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder(path);
+    for (int i = 0; i <= up; ++i) folder.erase(folder.rfind('\\'));
+    return folder;
 }
 
-TEST(FrameLifetimeTest, AStartThatNeverLoadedDoesNotOverwriteTheStore) {
-    ASSERT_NE(test::EnsureFrame(), nullptr);
-    std::strcpy(App().rankLists.best.surnames[0], "保存");
-    App().rankLists.best.scores[0] = 650;
-    test::DestroyFrame();
-    ASSERT_EQ(StoredTop10Surname(), "保存");
-    App().rankLists.Clear();
-    App().settingsLoaded = false;  // as when start-up stopped before the load
-    DestroyAppObjects();
-    EXPECT_EQ(StoredTop10Surname(), "保存");
+bool HelpOpensFrom(const std::string& folder) {
+    char start[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof start, start);
+    CallHtmlHelp(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<DWORD_PTR>(&App().helpCookie));
+    EXPECT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    SendMessageA(App().frame, WM_COMMAND, kCmdHelp, 0);
+    test::PumpFor(500);
+    const bool opened = FindWindowA("HH Parent", nullptr) != nullptr;
+    CallHtmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
+    test::PumpFor(200);
+    SetCurrentDirectoryA(start);
+    return opened;
 }
 
-TEST(FrameScreenshotTest, SavesTheFrameWithItsMenuAndViews) {
-    ASSERT_NE(test::EnsureFrame(), nullptr);
-    test::CloseAllViews();
-    HWND frame = App().frame;
-    ShowWindow(frame, SW_SHOW);
-    OpenView("山田", "太郎", kJudgementView);
-    OpenView("山田", "太郎", kExplanationView);
-    OpenView("山田", "太郎", kStrokeMethodView);
-    SetForegroundWindow(frame);
-    test::PumpFor(600);  // the screen as the messages leave it
-    EXPECT_TRUE(test::SaveWindowPng(frame, test::ArtefactPath("frame.png")));
-    test::CloseAllViews();
-    ShowWindow(frame, SW_HIDE);
+TEST_F(FrameTest, HelpOpensTheFileBesideTheProgramOnly) {
+    const std::string built = Folder(1) + "\\Hoshikura.chm";
+    ASSERT_NE(GetFileAttributesA(built.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(HelpOpensFrom(Folder(1))) << "a file only in the current folder";
+    const std::string beside = Folder(0) + "\\Hoshikura.chm";
+    ASSERT_TRUE(CopyFileA(built.c_str(), beside.c_str(), FALSE));
+    char elsewhere[MAX_PATH];
+    GetTempPathA(sizeof elsewhere, elsewhere);
+    EXPECT_TRUE(HelpOpensFrom(elsewhere));
+    DeleteFileA(beside.c_str());
+    EXPECT_TRUE(test::TakeMessages().empty());
+
+    char path[MAX_PATH], tiny[4];
+    EXPECT_TRUE(!HelpControlPath(path, sizeof path) || !std::strchr(path, '%')) << "expanded";
+    EXPECT_FALSE(HelpControlPath(tiny, 1));
 }
 
 }  // namespace

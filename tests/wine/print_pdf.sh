@@ -121,7 +121,7 @@ run_print_tests() {
 }
 
 # --- print, and wait until the scheduler has finished the job.
-run_print_tests accepting 'PrintToPrinterTest.*'
+run_print_tests accepting 'PrintPageTest.TheDefaultPrinter*'
 for _ in $(seq 150); do
   [ -z "$(LC_ALL=C lpstat -o 2>/dev/null)" ] && break
   sleep 0.2
@@ -152,7 +152,7 @@ python3 "$here/printed_faces.py" "$work/page.pgm" || fail "the printed faces are
 
 # --- a queue that refuses jobs: printing must say it failed.
 cupsreject "$queue"
-run_print_tests refusing 'PrintToPrinterTest.ARefusedJobIsReportedAsAFailure'
+run_print_tests refusing 'PrintPageTest.TheDefaultPrinter*'
 extra="$(find "$pdf_dir" -maxdepth 1 -name 'TEST_PRINT*.pdf' -newer "$work/started" 2>/dev/null)"
 if [ -n "$extra" ]; then
   echo "$extra" | xargs -r rm -f
