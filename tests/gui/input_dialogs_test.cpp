@@ -48,10 +48,9 @@ struct Script {
     bool snapped = false;
     HWND box = nullptr;  // a message box the action caused
     std::string boxText;
-    bool boxOwnedAndOverDialog = false;
-    bool frameEnabledUnderBox = true;
-    bool dialogActiveAfterBox = false;
-    bool frameEnabledAfterBox = true;
+    bool boxInFront = false;       // owned by the dialog, over it, the frame disabled
+    bool dialogBackInFront = false;  // active again after the box, the frame still disabled
+    bool boxGone = false;
 };
 
 Script& Current() {
@@ -107,16 +106,14 @@ bool AnswerBox(Script& s) {
         s.boxText = test::MessageBoxText(s.box);
         RECT dialog;
         GetWindowRect(s.window, &dialog);
-        s.boxOwnedAndOverDialog = GetWindow(s.box, GW_OWNER) == s.window && PtInRect(&dialog, Centre(s.box));
-        s.frameEnabledUnderBox = IsWindowEnabled(App().frame) != 0;
+        s.boxInFront = GetWindow(s.box, GW_OWNER) == s.window && PtInRect(&dialog, Centre(s.box)) &&
+                       !IsWindowEnabled(App().frame);
         PostMessageA(s.box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         return false;
     }
     if (IsWindow(s.box)) return false;
-    if (s.frameEnabledAfterBox) {
-        s.dialogActiveAfterBox = GetActiveWindow() == s.window;
-        s.frameEnabledAfterBox = IsWindowEnabled(App().frame) != 0;
-    }
+    if (!s.boxGone) s.dialogBackInFront = GetActiveWindow() == s.window && !IsWindowEnabled(App().frame);
+    s.boxGone = true;
     return true;
 }
 
@@ -222,10 +219,8 @@ TEST_F(InputDialogTest, TypedTextIsAcceptedOrRefusedWithTheMessageOverTheDialog)
         EXPECT_EQ(run.box != nullptr, c.message) << run.boxText;
         if (run.box) {
             EXPECT_FALSE(run.boxText.empty());
-            EXPECT_TRUE(run.boxOwnedAndOverDialog);
-            EXPECT_FALSE(run.frameEnabledUnderBox);
-            EXPECT_TRUE(run.dialogActiveAfterBox);
-            EXPECT_FALSE(run.frameEnabledAfterBox);
+            EXPECT_TRUE(run.boxInFront);
+            EXPECT_TRUE(run.dialogBackInFront);
         }
         test::CloseAllViews();
     }

@@ -68,41 +68,36 @@ struct CoreRow {
     std::string written;
 };
 
+const char* Written(const SurnameResult& row) { return row.surname; }
+template <typename Row>
+const char* Written(const Row& row) { return row.written; }
+
 template <typename Search>
-std::vector<CoreRow> RowsOf(const Search& search, const char* (*written)(const Search&, int)) {
+std::vector<CoreRow> Ranking(Search& search) {
+    search.RunSearch(*App().samples);
     std::vector<CoreRow> rows;
-    for (int i = 0; i < search.resultCount; ++i) rows.push_back({search.results[i].score, written(search, i)});
+    for (int i = 0; i < search.resultCount; ++i) rows.push_back({search.results[i].score, Written(search.results[i])});
     return rows;
 }
 
 // The portable search's ranking for the words a dialog gave a view.
 std::vector<CoreRow> CoreRanking(int kind, const SearchWords& words, int32_t sex) {
-    const CSampleName& samples = *App().samples;
     if (kind == kSurnameSearchView) {
         CSurnameSearch search;
         search.SetQuery(WantsGood(words.first), words.second);
-        search.RunSearch(samples);
-        return RowsOf<CSurnameSearch>(search, [](const CSurnameSearch& s, int i) -> const char* {
-            return s.results[i].surname;
-        });
+        return Ranking(search);
     }
     if (kind == kComposeSearchView) {
         CComposeSearch search;
         search.SetQuery(words.first, words.second, sex);
-        search.RunSearch(samples);
-        return RowsOf<CComposeSearch>(search, [](const CComposeSearch& s, int i) -> const char* {
-            return s.results[i].written;
-        });
+        return Ranking(search);
     }
-    auto run = [&](auto search) {
+    const auto ranked = [&](auto search) {
         search.SetQuery(words.first, words.second);
         search.sexChoice = sex;
-        search.RunSearch(samples);
-        return RowsOf<decltype(search)>(search, [](const decltype(search)& s, int i) -> const char* {
-            return s.results[i].written;
-        });
+        return Ranking(search);
     };
-    return kind == kReadingSearchView ? run(CReadingSearch()) : run(CKanjiSearch());
+    return kind == kReadingSearchView ? ranked(CReadingSearch()) : ranked(CKanjiSearch());
 }
 
 class SearchViewTest : public test::ViewTest {

@@ -75,7 +75,7 @@ TEST(AcrossRunsTest, SecondRunFindsTheListsAsTheyWere) {
     // move up; the recent entry with a long surname is left out.
     test::DestroyFrame();
     WriteString("Software\\Hoshikura\\Top10", "1 sei", std::string(40, 'x') + '\0');
-    WriteString("Software\\Hoshikura\\Top10", "2 mei", "abcdefghijkl");  // no room for a NUL
+    WriteString("Software\\Hoshikura\\Top10", "2 mei", "太郎太郎太郎");  // no room for a NUL
     WriteString("Software\\Hoshikura\\Worst10", "1 Score", std::string("300", 4));
     WriteString("Software\\Hoshikura\\Recent\\SeiMei", "2 sei", std::string(40, 'x') + '\0');
     ASSERT_NE(test::EnsureFrame(), nullptr);
