@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app_state.h"
+#include "dialog_text.h"
 #include "frame_window.h"
 #include "message_box_sink.h"
 #include "message_sink.h"
@@ -87,15 +88,6 @@ void DestroyFrame() {
 bool IsDialogWindow(HWND window) {
     char className[16];
     return GetClassNameA(window, className, sizeof className) && !lstrcmpA(className, "#32770");
-}
-
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
 }
 
 void PumpFor(DWORD milliseconds) {
@@ -207,8 +199,8 @@ const ViewRequest kEveryViewRequest[14] = {
     {kYinYangMethodView, "山田", "太郎"},
     {kSameStrokeMethodView, "山田", "太郎"},
     {kRankView, "良い", "悪い"},
-    {kStrokeSearchView, "山田", "良い"},
-    {kReadingSearchView, "山田", "たろう"},
+    {kStrokeSearchView, "鈴木", kGoodFlag},
+    {kReadingSearchView, "山田", "ひろし"},
     {kKanjiSearchView, "山田", "太"},
     {kSurnameSearchView, "良い", "太郎"},
     {kVersionView, "ばー", "じょん"},

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "program_process.h"
 #include "view.h"
 
 namespace hoshikura {
@@ -20,8 +21,6 @@ HWND EnsureFrame();
 void DestroyFrame();
 // True for windows of the dialog class: dialogs and message boxes.
 bool IsDialogWindow(HWND window);
-// Dispatches every queued message of this thread.
-void PumpMessages();
 // Pumps for about `milliseconds`, so timers fire.
 void PumpFor(DWORD milliseconds);
 // Closes every open view window.

@@ -158,28 +158,10 @@ protected:
     const test::CShownFrame shown_;
 };
 
-TEST_F(InputDialogTest, EveryDialogComesUpWithThePromptSelectedInTheFocusedField) {
-    const std::pair<const Dialog*, const char*> dialogs[] = {
-        {&kFullName, "dialog_full_name.png"}, {&kSurname, "dialog_surname.png"},
-        {&kReading, "dialog_reading.png"},    {&kKanji, "dialog_kanji.png"},
-        {&kGivenName, "dialog_given_name.png"}, {&kCompose, "dialog_compose.png"}};
-    for (const auto& dialog : dialogs) {
-        SCOPED_TRACE(dialog.first->templateName);
-        Script script;
-        script.dialog = dialog.first;
-        script.button = kNoAction;
-        script.snapFile = dialog.second;
-        bool stayedOpen = false;
-        const Script run = RunDialog(script, &stayedOpen);
-        EXPECT_TRUE(run.promptSelected);
-        EXPECT_TRUE(run.centredOverFrame);
-        EXPECT_TRUE(run.snapped);
-        EXPECT_EQ(test::ViewCount(), 0);
-    }
-}
-
-// What is typed opens its view, or keeps the dialog open with at most one
-// message, shown over the dialog in front of the disabled frame.
+// Each dialog comes up centred over the frame with its prompt selected in
+// the focused field. What is typed opens its view, or keeps the dialog open
+// with at most one message, shown over the dialog in front of the disabled
+// frame.
 TEST_F(InputDialogTest, TypedTextIsAcceptedOrRefusedWithTheMessageOverTheDialog) {
     std::string mountains;
     for (int i = 0; i < 600; ++i) mountains += "山";  // far beyond the field's limit
@@ -189,30 +171,41 @@ TEST_F(InputDialogTest, TypedTextIsAcceptedOrRefusedWithTheMessageOverTheDialog)
         int button;
         int opensKind;  // -1: stays open
         bool message;
+        const char* snapFile;
     } cases[] = {
-        {&kFullName, "山田　太郎", IDOK, kJudgementView, false},
-        {&kFullName, "山田 太郎", kReturn, kJudgementView, false},
-        {&kFullName, "山田", IDOK, -1, false},
-        {&kFullName, "", IDOK, -1, false},
-        {&kFullName, mountains.c_str(), IDOK, -1, false},
-        {&kFullName, "一二三四五六　太郎", IDOK, -1, true},
-        {&kFullName, "abcdefghijk cd", kReturn, -1, true},
-        {&kSurname, "鈴木", kReturn, kStrokeSearchView, false},
-        {&kReading, "山田 ひろし", kReturn, kReadingSearchView, false},
-        {&kKanji, "山田 翔", kReturn, kKanjiSearchView, false},
-        {&kKanji, "山田 翔太", kReturn, -1, false},
-        {&kGivenName, "太郎", IDC_GOOD_SEARCH, kSurnameSearchView, false},
-        {&kGivenName, "一二三四五六", IDC_GOOD_SEARCH, -1, true},
-        {&kCompose, "佐藤 はると", kReturn, kComposeSearchView, false},
+        {&kFullName, nullptr, kNoAction, -1, false, "dialog_full_name.png"},
+        {&kSurname, nullptr, kNoAction, -1, false, "dialog_surname.png"},
+        {&kReading, nullptr, kNoAction, -1, false, "dialog_reading.png"},
+        {&kKanji, nullptr, kNoAction, -1, false, "dialog_kanji.png"},
+        {&kGivenName, nullptr, kNoAction, -1, false, "dialog_given_name.png"},
+        {&kCompose, nullptr, kNoAction, -1, false, "dialog_compose.png"},
+        {&kFullName, "山田　太郎", IDOK, kJudgementView, false, ""},
+        {&kFullName, "山田 太郎", kReturn, kJudgementView, false, ""},
+        {&kFullName, "山田", IDOK, -1, false, ""},
+        {&kFullName, "", IDOK, -1, false, ""},
+        {&kFullName, mountains.c_str(), IDOK, -1, false, ""},
+        {&kFullName, "一二三四五六　太郎", IDOK, -1, true, ""},
+        {&kFullName, "abcdefghijk cd", kReturn, -1, true, ""},
+        {&kSurname, "鈴木", kReturn, kStrokeSearchView, false, ""},
+        {&kReading, "山田 ひろし", kReturn, kReadingSearchView, false, ""},
+        {&kKanji, "山田 翔", kReturn, kKanjiSearchView, false, ""},
+        {&kKanji, "山田 翔太", kReturn, -1, false, ""},
+        {&kGivenName, "太郎", IDC_GOOD_SEARCH, kSurnameSearchView, false, ""},
+        {&kGivenName, "一二三四五六", IDC_GOOD_SEARCH, -1, true, ""},
+        {&kCompose, "佐藤 はると", kReturn, kComposeSearchView, false, ""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.dialog->templateName) + " " + c.typed);
+        SCOPED_TRACE(std::string(c.dialog->templateName) + " " + (c.typed ? c.typed : "untouched"));
         Script script;
         script.dialog = c.dialog;
         script.typed = c.typed;
         script.button = c.button;
+        script.snapFile = c.snapFile;
         bool stayedOpen = false;
         const Script run = RunDialog(script, &stayedOpen);
+        EXPECT_TRUE(run.promptSelected);
+        EXPECT_TRUE(run.centredOverFrame);
+        EXPECT_EQ(run.snapped, !script.snapFile.empty());
         EXPECT_EQ(stayedOpen, c.opensKind < 0);
         EXPECT_EQ(test::ViewCount(), c.opensKind < 0 ? 0 : 1);
         EXPECT_EQ(test::ViewCountOfKind(c.opensKind), c.opensKind < 0 ? 0 : 1);
