@@ -1,6 +1,8 @@
 #include "screenshot.h"
 
-#include "png_file.h"
+#include <wincodec.h>
+
+#include <initializer_list>
 
 namespace hoshikura {
 namespace test {
@@ -28,7 +30,7 @@ CCanvas::CCanvas(int width, int height) : width_(width), height_(height) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biHeight = -height;  // top-down rows
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
@@ -50,7 +52,7 @@ CCanvas::~CCanvas() {
 COLORREF CCanvas::Pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_ || !bits_) return CLR_INVALID;
     GdiFlush();
-    const uint8_t* p = bits_ + static_cast<size_t>(height_ - 1 - y) * RowBytes(width_) + x * 3;
+    const uint8_t* p = bits_ + static_cast<size_t>(y) * RowBytes(width_) + x * 3;
     return RGB(p[2], p[1], p[0]);
 }
 
@@ -61,20 +63,32 @@ std::vector<COLORREF> CCanvas::Pixels() const {
     return pixels;
 }
 
+// Encoded by the system's imaging component.
 bool CCanvas::SavePng(const std::string& path) const {
     if (!bits_) return false;
     GdiFlush();
-    std::vector<uint8_t> rgb;
-    rgb.reserve(static_cast<size_t>(width_) * height_ * 3);
-    for (int y = 0; y < height_; ++y) {
-        const uint8_t* row = bits_ + static_cast<size_t>(height_ - 1 - y) * RowBytes(width_);
-        for (int x = 0; x < width_; ++x) {
-            rgb.push_back(row[x * 3 + 2]);
-            rgb.push_back(row[x * 3 + 1]);
-            rgb.push_back(row[x * 3]);
-        }
-    }
-    return WritePng(path, width_, height_, rgb);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // once per thread; later calls do nothing
+    IWICImagingFactory* factory = nullptr;
+    IWICStream* stream = nullptr;
+    IWICBitmapEncoder* encoder = nullptr;
+    IWICBitmapFrameEncode* frame = nullptr;
+    const std::wstring file(path.begin(), path.end());  // the artefact paths are ASCII
+    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+    const UINT stride = RowBytes(width_);
+    const bool saved =
+        SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                   reinterpret_cast<void**>(&factory))) &&
+        SUCCEEDED(factory->CreateStream(&stream)) &&
+        SUCCEEDED(stream->InitializeFromFilename(file.c_str(), GENERIC_WRITE)) &&
+        SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
+        SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
+        SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
+        SUCCEEDED(frame->SetSize(width_, height_)) && SUCCEEDED(frame->SetPixelFormat(&format)) &&
+        format == GUID_WICPixelFormat24bppBGR && SUCCEEDED(frame->WritePixels(height_, stride, stride * height_, bits_)) &&
+        SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+    for (IUnknown* object : std::initializer_list<IUnknown*>{frame, encoder, stream, factory})
+        if (object) object->Release();
+    return saved;
 }
 
 int CountColour(const CCanvas& canvas, const RECT& area, COLORREF colour) {

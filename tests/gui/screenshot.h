@@ -31,7 +31,7 @@ private:
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ previous_ = nullptr;
-    uint8_t* bits_ = nullptr;  // bottom-up BGR rows, 4-byte aligned
+    uint8_t* bits_ = nullptr;  // top-down BGR rows, 4-byte aligned
 };
 
 // Pixels of one colour over an area of a canvas.
