@@ -1,8 +1,8 @@
 // Every view kind opened, painted and closed as a user does, over and over:
 // painting leaves no pen, brush or font and changes no record; the screen
-// after the messages settle is what a full repaint draws; long use, the
-// stored lists saved and loaded each round, gives back every window,
-// allocation and GDI object.
+// after the messages settle is what a full repaint draws (the README's
+// pictures are taken from it); long use, the stored lists saved and loaded
+// each round, gives back every window, allocation and GDI object.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -193,7 +193,7 @@ protected:
 
 // Each kind over a judgement (the version view over the features view),
 // then all of them in every arrangement; the README's pictures of views are
-// taken on the way (docs/screenshots holds copies).
+// taken on the way (docs/screenshots holds copies of all its pictures).
 TEST_F(ScreenConsistencyTest, EveryKindOpenedOverAnotherAndEveryArrangement) {
     const std::map<int, const char*> readmePictures = {
         {kJudgementView, "judgement_yamada_taro.png"},   {kElementMethodView, "method_element_yamada.png"},
@@ -223,6 +223,21 @@ TEST_F(ScreenConsistencyTest, EveryKindOpenedOverAnotherAndEveryArrangement) {
         PostMessageA(App().frame, WM_COMMAND, arrangement, 0);
         ExpectScreenSettled("arrangement" + std::to_string(arrangement));
     }
+}
+
+// The README's pictures of the best and worst lists and of the frame.
+TEST_F(ScreenConsistencyTest, ListsAndFrameAsTheReadmeShowsThem) {
+    const char* const judged[][2] = {{"山田", "太郎"}, {"林", "一"},     {"佐々木", "健太郎"},
+                                     {"鈴木", "花子"}, {"高橋", "さくら"}, {"東西南北中", "春夏秋冬雪"},
+                                     {"伊藤", "ハナコ"}};
+    for (const auto& name : judged) ASSERT_EQ(OpenView(name[0], name[1], kJudgementView), 1);
+    test::CloseAllViews();
+    SendMessageA(App().frame, WM_COMMAND, kCmdRanking, 0);
+    ASSERT_NE(App().viewList->rankingWindow, nullptr);
+    EXPECT_TRUE(shown_.Snap(App().viewList->rankingWindow, "best_and_worst.png"));
+    test::CloseAllViews();
+    for (int kind : {kJudgementView, kExplanationView, kStrokeMethodView}) Open({kind, "山田", "太郎"});
+    EXPECT_TRUE(shown_.Snap(App().frame, "frame.png"));
 }
 
 }  // namespace

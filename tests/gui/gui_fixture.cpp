@@ -2,6 +2,8 @@
 
 #include <direct.h>
 
+#include <utility>
+
 #include <commctrl.h>
 
 #include "app_state.h"
@@ -18,12 +20,14 @@ namespace test {
 
 namespace {
 
+int g_answerButton = 0;
+std::string* g_answerText = nullptr;
+
 class CCollectingSink : public CMessageSink {
 public:
     void Show(const char* text) override { shown.emplace_back(text); }
-    void Debug(const char* text) override { debug.emplace_back(text); }
+    void Debug(const char*) override {}
     std::vector<std::string> shown;
-    std::vector<std::string> debug;
 };
 
 CCollectingSink& Sink() {
@@ -31,30 +35,23 @@ CCollectingSink& Sink() {
     return sink;
 }
 
-struct CBoxAnswer {
-    int button = 0;
-    std::string* text = nullptr;
-    UINT_PTR timer = 0;
-};
-
-CBoxAnswer& Answer() {
-    static CBoxAnswer answer;
-    return answer;
-}
-
-BOOL CALLBACK AnswerIfMessageBox(HWND window, LPARAM) {
-    if (!IsDialogWindow(window)) return TRUE;
-    CBoxAnswer& answer = Answer();
-    if (answer.text) *answer.text = MessageBoxText(window);
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(answer.button, BN_CLICKED), 0);
-    KillTimer(nullptr, answer.timer);
-    answer.timer = 0;
+BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<std::pair<HWND, HWND>*>(param);  // other, found
+    char className[16];
+    if (window == search->first || !IsWindowVisible(window) || !GetClassNameA(window, className, sizeof className) ||
+        lstrcmpA(className, "#32770") != 0)
+        return TRUE;
+    search->second = window;
     return FALSE;
 }
 
-// Runs inside the message box's own modal loop.
-void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(GetCurrentThreadId(), AnswerIfMessageBox, 0);
+// Answers the message box asked for, once, inside the box's own modal loop.
+void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = FindDialog();
+    if (!box) return;
+    if (g_answerText) *g_answerText = MessageBoxText(box);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(g_answerButton, BN_CLICKED), 0);
+    KillTimer(nullptr, timer);
 }
 
 }  // namespace
@@ -85,9 +82,10 @@ void DestroyFrame() {
     }
 }
 
-bool IsDialogWindow(HWND window) {
-    char className[16];
-    return GetClassNameA(window, className, sizeof className) && !lstrcmpA(className, "#32770");
+HWND FindDialog(HWND other) {
+    std::pair<HWND, HWND> search(other, nullptr);
+    EnumThreadWindows(GetCurrentThreadId(), MatchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.second;
 }
 
 void PumpFor(DWORD milliseconds) {
@@ -144,10 +142,9 @@ std::string MessageBoxText(HWND box) {
 }
 
 void AnswerNextMessageBox(int button, std::string* text) {
-    CBoxAnswer& answer = Answer();
-    answer.button = button;
-    answer.text = text;
-    answer.timer = SetTimer(nullptr, 0, 50, AnswerTimer);
+    g_answerButton = button;
+    g_answerText = text;
+    SetTimer(nullptr, 0, 50, AnswerTimer);
 }
 
 void ChooseSex(int command) { SendMessageA(App().frame, WM_COMMAND, MAKEWPARAM(command, 0), 0); }

@@ -19,8 +19,9 @@ namespace test {
 HWND EnsureFrame();
 // Destroys the frame and with it every view and application object.
 void DestroyFrame();
-// True for windows of the dialog class: dialogs and message boxes.
-bool IsDialogWindow(HWND window);
+// A visible window of this thread of the dialog class (a dialog or a
+// message box) other than `other`, or null.
+HWND FindDialog(HWND other = nullptr);
 // Pumps for about `milliseconds`, so timers fire.
 void PumpFor(DWORD milliseconds);
 // Closes every open view window.

@@ -58,18 +58,6 @@ Script& Current() {
     return script;
 }
 
-BOOL CALLBACK FindNewDialog(HWND window, LPARAM found) {
-    if (!IsWindowVisible(window) || !test::IsDialogWindow(window) || window == Current().window) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-HWND NewDialog() {
-    HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindNewDialog, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 POINT Centre(HWND window) {
     RECT area;
     GetWindowRect(window, &area);
@@ -101,7 +89,7 @@ void LookAndAct(Script& s) {
 // gone, how the dialog stands. False while the box is up.
 bool AnswerBox(Script& s) {
     if (!s.box) {
-        s.box = NewDialog();
+        s.box = test::FindDialog(s.window);
         if (!s.box) return true;
         s.boxText = test::MessageBoxText(s.box);
         RECT dialog;
@@ -122,7 +110,7 @@ bool AnswerBox(Script& s) {
 void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR, DWORD) {
     Script& s = Current();
     if (!s.window) {
-        s.window = NewDialog();
+        s.window = test::FindDialog();
         if (s.window) LookAndAct(s);
         return;
     }
