@@ -35,12 +35,19 @@ constexpr int kNoAction = -1;
 constexpr int kSnapTick = 15;  // 300 ms after the dialog came up
 constexpr int kCancelTick = 5;
 
-// What the script does once the dialog is up, and what it saw.
+// What is done once the dialog is up, and what should come of it.
+struct Case {
+    const Dialog* dialog;
+    const char* typed;  // left untouched when null
+    int button;
+    int opensKind;  // -1: stays open
+    bool message;
+    const char* snapFile;  // "": none
+};
+
+// A case as the script runs it, and what the script saw.
 struct Script {
-    const Dialog* dialog = nullptr;
-    const char* typed = nullptr;  // left untouched when null
-    int button = kReturn;
-    std::string snapFile;
+    const Case* run = nullptr;
     int ticks = 0;
     HWND window = nullptr;
     bool promptSelected = false;  // in the focused field, as it came up
@@ -75,13 +82,13 @@ void LookAndAct(Script& s) {
     // Centred to the pixel, give or take the halving of odd sizes.
     s.centredOverFrame = std::abs(Centre(s.window).x - Centre(App().frame).x) <= 1 &&
                          std::abs(Centre(s.window).y - Centre(App().frame).y) <= 1;
-    if (s.typed) SetWindowTextA(field, s.typed);
-    if (s.button == kReturn) {
+    if (s.run->typed) SetWindowTextA(field, s.run->typed);
+    if (s.run->button == kReturn) {
         PostMessageA(field, WM_KEYDOWN, VK_RETURN, 0);
         PostMessageA(field, WM_KEYUP, VK_RETURN, 0);
-    } else if (s.button != kNoAction) {
-        SendMessageA(s.window, WM_COMMAND, MAKEWPARAM(s.button, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(s.window, s.button)));
+    } else if (s.run->button != kNoAction) {
+        SendMessageA(s.window, WM_COMMAND, MAKEWPARAM(s.run->button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(s.window, s.run->button)));
     }
 }
 
@@ -116,19 +123,19 @@ void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR, DWORD) {
     }
     ++s.ticks;
     if (!AnswerBox(s)) return;
-    if (!s.snapFile.empty() && s.ticks < kSnapTick) return;
-    if (s.ticks == kSnapTick) s.snapped = test::SaveWindowPng(s.window, test::ArtefactPath(s.snapFile.c_str()));
+    if (*s.run->snapFile && s.ticks < kSnapTick) return;
+    if (s.ticks == kSnapTick) s.snapped = test::SaveWindowPng(s.window, test::ArtefactPath(s.run->snapFile));
     if (s.ticks >= kCancelTick && IsWindowVisible(s.window))
         SendMessageA(s.window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 
-// The script's view of the run; `stayedOpen` when the script cancelled it.
-Script RunDialog(const Script& script, bool* stayedOpen) {
-    Current() = script;
+// What the script saw of the case.
+Script RunDialog(const Case& run) {
+    Current() = Script();
+    Current().run = &run;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, ScriptTimer);
-    DialogBoxParamA(App().instance, script.dialog->templateName, App().frame, script.dialog->procedure, 0);
+    DialogBoxParamA(App().instance, run.dialog->templateName, App().frame, run.dialog->procedure, 0);
     KillTimer(nullptr, timer);
-    *stayedOpen = Current().ticks >= kCancelTick;
     test::PumpMessages();
     return Current();
 }
@@ -153,14 +160,7 @@ protected:
 TEST_F(InputDialogTest, TypedTextIsAcceptedOrRefusedWithTheMessageOverTheDialog) {
     std::string mountains;
     for (int i = 0; i < 600; ++i) mountains += "山";  // far beyond the field's limit
-    const struct {
-        const Dialog* dialog;
-        const char* typed;
-        int button;
-        int opensKind;  // -1: stays open
-        bool message;
-        const char* snapFile;
-    } cases[] = {
+    const Case cases[] = {
         {&kFullName, nullptr, kNoAction, -1, false, "dialog_full_name.png"},
         {&kSurname, nullptr, kNoAction, -1, false, "dialog_surname.png"},
         {&kReading, nullptr, kNoAction, -1, false, "dialog_reading.png"},
@@ -184,17 +184,11 @@ TEST_F(InputDialogTest, TypedTextIsAcceptedOrRefusedWithTheMessageOverTheDialog)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.dialog->templateName) + " " + (c.typed ? c.typed : "untouched"));
-        Script script;
-        script.dialog = c.dialog;
-        script.typed = c.typed;
-        script.button = c.button;
-        script.snapFile = c.snapFile;
-        bool stayedOpen = false;
-        const Script run = RunDialog(script, &stayedOpen);
+        const Script run = RunDialog(c);
         EXPECT_TRUE(run.promptSelected);
         EXPECT_TRUE(run.centredOverFrame);
-        EXPECT_EQ(run.snapped, !script.snapFile.empty());
-        EXPECT_EQ(stayedOpen, c.opensKind < 0);
+        EXPECT_EQ(run.snapped, *c.snapFile != '\0');
+        EXPECT_EQ(run.ticks >= kCancelTick, c.opensKind < 0) << "stayed open until cancelled";
         EXPECT_EQ(test::ViewCount(), c.opensKind < 0 ? 0 : 1);
         EXPECT_EQ(test::ViewCountOfKind(c.opensKind), c.opensKind < 0 ? 0 : 1);
         EXPECT_EQ(run.box != nullptr, c.message) << run.boxText;

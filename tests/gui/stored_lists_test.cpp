@@ -11,6 +11,8 @@
 
 #include <windows.h>
 
+#include <sddl.h>
+
 #include <cstring>
 #include <string>
 #include <vector>
@@ -57,23 +59,18 @@ void WriteString(const char* path, const char* name, const std::string& bytes) {
     RegCloseKey(key);
 }
 
-// Gives everyone `access` to the key, and nothing more.
-bool RestrictKey(const char* path, DWORD access) {
+// Everyone may read the key and change this rule, and nothing more (or,
+// with kWritable, do anything with it).
+constexpr char kReadOnly[] = "D:(A;;0x60019;;;WD)";
+constexpr char kWritable[] = "D:(A;;0xF003F;;;WD)";
+bool RestrictKey(const char* path, const char* rule) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, WRITE_DAC, &key) != ERROR_SUCCESS) return false;
-    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-    PSID everyone = nullptr;
-    alignas(DWORD) unsigned char aclBytes[256];
-    auto* acl = reinterpret_cast<ACL*>(aclBytes);
-    SECURITY_DESCRIPTOR descriptor;
-    const bool set = AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone) &&
-                     InitializeAcl(acl, sizeof aclBytes, ACL_REVISION) &&
-                     AddAccessAllowedAce(acl, ACL_REVISION, access, everyone) &&
-                     InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
-                     SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE) &&
-                     RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
-    if (everyone) FreeSid(everyone);
-    RegCloseKey(key);
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    const bool set = RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, WRITE_DAC, &key) == ERROR_SUCCESS &&
+                     ConvertStringSecurityDescriptorToSecurityDescriptorA(rule, SDDL_REVISION_1, &descriptor, nullptr) &&
+                     RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
+    LocalFree(descriptor);
+    if (key) RegCloseKey(key);
     return set;
 }
 
@@ -169,7 +166,7 @@ class ProgramRunsTest : public ::testing::Test {
 protected:
     void SetUp() override { test::ForgetStoredLists(); }
     void TearDown() override {
-        RestrictKey(kTop10, KEY_ALL_ACCESS);
+        RestrictKey(kTop10, kWritable);
         test::ForgetStoredLists();
     }
 };
@@ -231,7 +228,7 @@ TEST_F(ProgramRunsTest, StartsAtTheSameMomentLeaveOneCopyRunning) {
 TEST_F(ProgramRunsTest, AFailedSaveKeepsEveryListAsStoredAndIsToldOnce) {
     JudgeAndExit("伊藤 博");
     const std::string stored = Stored().Bytes();
-    ASSERT_TRUE(RestrictKey(kTop10, KEY_READ | WRITE_DAC));
+    ASSERT_TRUE(RestrictKey(kTop10, kReadOnly));
     JudgeAndExit("山田 太郎");
     test::TakeMessages();
     ReportFailedSave();
@@ -240,7 +237,7 @@ TEST_F(ProgramRunsTest, AFailedSaveKeepsEveryListAsStoredAndIsToldOnce) {
     EXPECT_TRUE(test::TakeMessages().empty());
     EXPECT_EQ(Stored().Bytes(), stored) << "the lists were saved in part";
     // Writable again: the next save goes through without a word.
-    ASSERT_TRUE(RestrictKey(kTop10, KEY_ALL_ACCESS));
+    ASSERT_TRUE(RestrictKey(kTop10, kWritable));
     JudgeAndExit("山田 太郎");
     ReportFailedSave();
     EXPECT_TRUE(test::TakeMessages().empty());
@@ -250,7 +247,7 @@ TEST_F(ProgramRunsTest, AFailedSaveKeepsEveryListAsStoredAndIsToldOnce) {
     CProgram program;
     HWND frame = program.WaitForFrame();
     ASSERT_NE(frame, nullptr);
-    ASSERT_TRUE(RestrictKey(kTop10, KEY_READ | WRITE_DAC));
+    ASSERT_TRUE(RestrictKey(kTop10, kReadOnly));
     PostMessageA(frame, WM_COMMAND, MAKEWPARAM(kCmdQuit, 0), 0);
     HWND box = program.WaitForWindow("#32770");
     ASSERT_NE(box, nullptr) << "no message";
