@@ -58,16 +58,6 @@ TEST_F(FrameTest, SplashClosesOnItsTimerUnlessTheUserClosedItFirst) {
     EXPECT_EQ(test::ViewCount(), 1) << "the timer left the other view alone";
 }
 
-// The help file as the build leaves it: beside the program, one folder up
-// from the tests.
-std::string Folder(int up) {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path);
-    for (int i = 0; i <= up; ++i) folder.erase(folder.rfind('\\'));
-    return folder;
-}
-
 bool HelpOpensFrom(const std::string& folder) {
     char start[MAX_PATH] = {};
     GetCurrentDirectoryA(sizeof start, start);
@@ -82,11 +72,13 @@ bool HelpOpensFrom(const std::string& folder) {
     return opened;
 }
 
+// The help file as the build leaves it: beside the program, one folder up
+// from the tests.
 TEST_F(FrameTest, HelpOpensTheFileBesideTheProgramOnly) {
-    const std::string built = Folder(1) + "\\Hoshikura.chm";
+    const std::string built = test::ProgramFolder() + "\\Hoshikura.chm";
     ASSERT_NE(GetFileAttributesA(built.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_FALSE(HelpOpensFrom(Folder(1))) << "a file only in the current folder";
-    const std::string beside = Folder(0) + "\\Hoshikura.chm";
+    EXPECT_FALSE(HelpOpensFrom(test::ProgramFolder())) << "a file only in the current folder";
+    const std::string beside = test::TestFolder() + "\\Hoshikura.chm";
     ASSERT_TRUE(CopyFileA(built.c_str(), beside.c_str(), FALSE));
     char elsewhere[MAX_PATH];
     GetTempPathA(sizeof elsewhere, elsewhere);

@@ -163,6 +163,17 @@ int MarkedSexItem() {
     return marked;
 }
 
+std::string TestFolder() {
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    return std::string(path).erase(std::string(path).rfind('\\'));
+}
+
+std::string ProgramFolder() {
+    const std::string tests = TestFolder();
+    return tests.substr(0, tests.rfind('\\'));
+}
+
 std::string ArtefactPath(const char* fileName) {
     _mkdir("artefacts");
     return std::string("artefacts\\") + fileName;

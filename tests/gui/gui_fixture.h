@@ -51,6 +51,10 @@ void ChooseSex(int command);
 // exactly one of the three does, drawn as a radio mark.
 int MarkedSexItem();
 
+// The folder of the test program, and the one above it where the build
+// leaves the program.
+std::string TestFolder();
+std::string ProgramFolder();
 // Where screenshots and other artefacts go (created on demand).
 std::string ArtefactPath(const char* fileName);
 

@@ -84,14 +84,9 @@ struct Stored {
     std::string Bytes() const { return std::string(reinterpret_cast<const char*>(this), sizeof *this); }
 };
 
-// The program itself, of the same build: one folder above the test program.
+// The program itself, of the same build.
 struct CProgram : CProcess {
-    CProgram() : CProcess("\"" + Folder() + "\\..\\Hoshikura.exe\"") {}
-    static std::string Folder() {
-        char path[MAX_PATH] = "";
-        GetModuleFileNameA(nullptr, path, sizeof path);
-        return std::string(path).erase(std::string(path).rfind('\\'));
-    }
+    CProgram() : CProcess("\"" + test::ProgramFolder() + "\\Hoshikura.exe\"") {}
     HWND WaitForFrame() const { return WaitForWindow(kFrameClass); }
     // Quits through the menu, as the user would, and waits for a clean end.
     void QuitAndExpectCleanEnd(HWND frame) const {
