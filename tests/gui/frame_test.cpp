@@ -1,42 +1,28 @@
-// The frame: its recent-person entries, splash, start-up and shutdown.
+// The frame's own commands, timers and keys: recent-person entries judge
+// again, the splash closes on its timer (and a splash the user closed first
+// is left alone), help opens the file beside the program from any folder
+// and never a file of the current folder. Keys are typed into the shown
+// frame and delivered to whatever window has the focus, through the
+// program's own key translation: Escape asks to close the view (or the
+// frame) wherever the focus is; Ctrl+F6 moves to the next view and Ctrl+F4
+// closes it.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
+#include <vector>
 
-#include "app_objects.h"
 #include "app_state.h"
 #include "dispatch.h"
 #include "frame_window.h"
 #include "gui_fixture.h"
-#include "recent_people.h"
-#include "screenshot.h"
-#include "view.h"
+#include "help_loader.h"
 #include "view_list.h"
 
 namespace hoshikura {
 namespace {
 
-std::string StoredTop10Surname() {
-    char text[32] = {};
-    DWORD size = sizeof text - 1;
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Hoshikura\\Top10", 0, KEY_READ, &key))
-        return "";
-    RegQueryValueExA(key, "1 sei", nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size);
-    RegCloseKey(key);
-    return text;
-}
-
-class FrameTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_NE(test::EnsureFrame(), nullptr);
-        test::CloseAllViews();
-        test::TakeMessages();
-    }
-    void TearDown() override { test::CloseAllViews(); }
-};
+class FrameTest : public test::ViewTest {};
 
 TEST_F(FrameTest, RecentEntriesJudgeAgain) {
     for (int i = 0; i < 10; ++i) {
@@ -45,85 +31,155 @@ TEST_F(FrameTest, RecentEntriesJudgeAgain) {
         RememberPerson("山田", given);
     }
     RememberPerson("林", "一");
-    test::CloseAllViews();
     // The tenth entry's text starts with a blank after its prefix.
-    for (int id = kCmdFirstRecent; id <= kCmdFirstRecent + 10; ++id)
-        SendMessageA(App().frame, WM_COMMAND, id, 0);
+    for (int id = kCmdFirstRecent; id <= kCmdFirstRecent + 10; ++id) SendMessageA(App().frame, WM_COMMAND, id, 0);
     EXPECT_EQ(test::ViewCountOfKind(kJudgementView), 11);
     EXPECT_TRUE(test::TakeMessages().empty());
 }
 
-TEST(FrameLifetimeTest, SplashClosesOnItsTimerAfterMoreThanTwoSeconds) {
+TEST_F(FrameTest, SplashClosesOnItsTimerUnlessTheUserClosedItFirst) {
     test::DestroyFrame();
     ASSERT_NE(test::EnsureFrame(), nullptr);
-    ASSERT_EQ(test::ViewCountOfKind(kVersionView), 1);
     HWND splash = App().viewList->versionWindow;
-    EXPECT_EQ(App().viewList->head->window, splash);
-    test::PumpFor(2700);  // five or six timer calls: not yet
-    EXPECT_TRUE(IsWindow(splash));
-    test::PumpFor(1600);
+    ASSERT_EQ(test::ViewCountOfKind(kVersionView), 1);
+    test::PumpFor(4300);
     EXPECT_FALSE(IsWindow(splash));
-    EXPECT_FALSE(App().splashPending);
     EXPECT_EQ(App().viewList->versionOpen, 0);
-    // From the menu afterwards, the version view stays.
     SendMessageA(App().frame, WM_COMMAND, kCmdVersion, 0);
     test::PumpFor(1100);
-    EXPECT_EQ(test::ViewCountOfKind(kVersionView), 1);
-}
+    EXPECT_EQ(test::ViewCountOfKind(kVersionView), 1) << "from the menu afterwards, it stays";
 
-TEST(FrameLifetimeTest, SplashClosedByTheUserIsNotDestroyedAgain) {
     test::DestroyFrame();
     ASSERT_NE(test::EnsureFrame(), nullptr);
     test::CloseAllViews();
-    EXPECT_EQ(App().viewList->versionWindow, nullptr) << "deleting the version view forgets its window";
+    EXPECT_EQ(App().viewList->versionWindow, nullptr) << "closing the version view forgets its window";
     OpenView("山田", "太郎", kJudgementView);
-    test::PumpFor(4200);
+    test::PumpFor(4300);
     EXPECT_EQ(test::ViewCount(), 1) << "the timer left the other view alone";
-    EXPECT_FALSE(App().splashPending);
 }
 
-TEST(FrameLifetimeTest, ShutdownWithViewsOpenSavesThenFrees) {
-    ASSERT_NE(test::EnsureFrame(), nullptr);
-    OpenView("山田", "太郎", kJudgementView);
-    OpenView("林", "一", kExplanationView);
-    std::strcpy(App().rankLists.best.surnames[0], "星倉");
-    App().rankLists.best.scores[0] = 700;
-    test::DestroyFrame();
-    EXPECT_EQ(App().viewList, nullptr);
-    EXPECT_EQ(App().drawContext, nullptr);
-    EXPECT_EQ(App().fortunes, nullptr);
-    EXPECT_EQ(App().samples, nullptr);
-    EXPECT_EQ(StoredTop10Surname(), "星倉");
-    // The next start reads it back.
-    ASSERT_NE(test::EnsureFrame(), nullptr);
-    EXPECT_STREQ(App().rankLists.best.surnames[0], "星倉");
+bool HelpOpensFrom(const std::string& folder) {
+    char start[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof start, start);
+    CallHtmlHelp(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<DWORD_PTR>(&App().helpCookie));
+    EXPECT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    SendMessageA(App().frame, WM_COMMAND, kCmdHelp, 0);
+    test::PumpFor(500);
+    const bool opened = FindWindowA("HH Parent", nullptr) != nullptr;
+    CallHtmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
+    test::PumpFor(200);
+    SetCurrentDirectoryA(start);
+    return opened;
 }
 
-TEST(FrameLifetimeTest, AStartThatNeverLoadedDoesNotOverwriteTheStore) {
-    ASSERT_NE(test::EnsureFrame(), nullptr);
-    std::strcpy(App().rankLists.best.surnames[0], "保存");
-    App().rankLists.best.scores[0] = 650;
-    test::DestroyFrame();
-    ASSERT_EQ(StoredTop10Surname(), "保存");
-    App().rankLists.Clear();
-    App().settingsLoaded = false;  // as when start-up stopped before the load
-    DestroyAppObjects();
-    EXPECT_EQ(StoredTop10Surname(), "保存");
+// The help file as the build leaves it: beside the program, one folder up
+// from the tests.
+TEST_F(FrameTest, HelpOpensTheFileBesideTheProgramOnly) {
+    const std::string built = test::ProgramFolder() + "\\Hoshikura.chm";
+    ASSERT_NE(GetFileAttributesA(built.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(HelpOpensFrom(test::ProgramFolder())) << "a file only in the current folder";
+    const std::string beside = test::TestFolder() + "\\Hoshikura.chm";
+    ASSERT_TRUE(CopyFileA(built.c_str(), beside.c_str(), FALSE));
+    char elsewhere[MAX_PATH];
+    GetTempPathA(sizeof elsewhere, elsewhere);
+    EXPECT_TRUE(HelpOpensFrom(elsewhere));
+    DeleteFileA(beside.c_str());
+    EXPECT_TRUE(test::TakeMessages().empty());
+
+    char path[MAX_PATH], tiny[4];
+    EXPECT_TRUE(!HelpControlPath(path, sizeof path) || !std::strchr(path, '%')) << "expanded";
+    EXPECT_FALSE(HelpControlPath(tiny, 1));
 }
 
-TEST(FrameScreenshotTest, SavesTheFrameWithItsMenuAndViews) {
-    ASSERT_NE(test::EnsureFrame(), nullptr);
-    test::CloseAllViews();
-    HWND frame = App().frame;
-    ShowWindow(frame, SW_SHOW);
-    OpenView("山田", "太郎", kJudgementView);
-    OpenView("山田", "太郎", kExplanationView);
-    OpenView("山田", "太郎", kStrokeMethodView);
-    SetForegroundWindow(frame);
-    test::PumpFor(600);  // the screen as the messages leave it
-    EXPECT_TRUE(test::SaveWindowPng(frame, test::ArtefactPath("frame.png")));
-    test::CloseAllViews();
-    ShowWindow(frame, SW_HIDE);
+// The program's loop: its key translation first, then the usual steps.
+void Pump() {
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 150; Sleep(5)) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT || TranslateViewKeys(&message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+// A key, with Ctrl held when asked, as keyboard input.
+void Press(WORD key, bool control = false) {
+    INPUT inputs[4] = {};
+    int count = 0;
+    const auto add = [&](WORD code, DWORD flags) {
+        inputs[count].type = INPUT_KEYBOARD;
+        inputs[count].ki.wVk = code;
+        inputs[count++].ki.dwFlags = flags;
+    };
+    if (control) add(VK_CONTROL, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    if (control) add(VK_CONTROL, KEYEVENTF_KEYUP);
+    SendInput(count, inputs, sizeof inputs[0]);
+    Pump();
+}
+
+// Escape, answered with `button`; the question it raised.
+std::string Escape(int button) {
+    std::string question;
+    test::AnswerNextMessageBox(button, &question);
+    Press(VK_ESCAPE);
+    return question;
+}
+
+HWND ActiveView() { return reinterpret_cast<HWND>(SendMessageA(App().client, WM_MDIGETACTIVE, 0, 0)); }
+
+BOOL CALLBACK AddChild(HWND child, LPARAM children) {
+    reinterpret_cast<std::vector<HWND>*>(children)->push_back(child);
+    return TRUE;
+}
+
+class KeyboardTest : public test::ViewTest {
+protected:
+    void SetUp() override {
+        ViewTest::SetUp();
+        SetForegroundWindow(App().frame);
+        Pump();
+    }
+    const test::CShownFrame shown_;
+};
+
+TEST_F(KeyboardTest, EscapeAsksToCloseTheFrameOrTheViewWhereverTheFocusIs) {
+    ASSERT_NE(GetFocus(), nullptr);
+    const std::string question = Escape(IDCANCEL);
+    EXPECT_FALSE(question.empty()) << "the focus is where start-up left it";
+    SetFocus(App().client);
+    EXPECT_EQ(Escape(IDCANCEL), question) << "in the MDI client";
+    EXPECT_TRUE(IsWindowVisible(App().frame));
+    for (const test::ViewRequest& request : test::kEveryViewRequest) {
+        ASSERT_TRUE(OpenView(request.first, request.second, request.kind));
+        Pump();
+        std::vector<HWND> controls;
+        EnumChildWindows(ActiveView(), AddChild, reinterpret_cast<LPARAM>(&controls));
+        for (HWND control : controls) {
+            if (!IsWindowVisible(control) || !SetFocus(control) || GetFocus() != control) continue;
+            EXPECT_EQ(Escape(IDCANCEL), question) << request.kind << " " << control;
+        }
+        SetFocus(ActiveView());
+        EXPECT_EQ(Escape(IDOK), question) << request.kind;
+        EXPECT_EQ(test::ViewCount(), 0) << request.kind;
+        test::CloseAllViews();
+    }
+}
+
+TEST_F(KeyboardTest, ControlF6MovesToTheNextViewAndControlF4ClosesIt) {
+    ASSERT_TRUE(OpenView("山田", "太郎", kJudgementView));
+    ASSERT_TRUE(OpenView("林", "一", kJudgementView));
+    Pump();
+    HWND newest = ActiveView();
+    Press(VK_F6, true);
+    HWND next = ActiveView();
+    EXPECT_NE(next, newest);
+    Press(VK_F4, true);
+    EXPECT_FALSE(IsWindow(next));
+    EXPECT_EQ(test::ViewCount(), 1);
+    EXPECT_EQ(ActiveView(), newest);
 }
 
 }  // namespace

@@ -10,21 +10,11 @@ namespace test {
 
 namespace {
 
-struct CCounts {
-    std::set<HGDIOBJ> alive;
-    int created = 0;
-};
-
-CCounts& Counts() {
-    static CCounts counts;
-    return counts;
-}
+std::set<HGDIOBJ> g_alive;
+int g_created = 0;
 
 HGDIOBJ Track(HGDIOBJ object) {
-    if (object) {
-        Counts().alive.insert(object);
-        ++Counts().created;
-    }
+    if (object && g_alive.insert(object).second) ++g_created;
     return object;
 }
 
@@ -43,7 +33,7 @@ HFONT WINAPI CountedCreateFontIndirect(const LOGFONTA* font) {
     return static_cast<HFONT>(Track(g_createFontIndirect(font)));
 }
 BOOL WINAPI CountedDeleteObject(HGDIOBJ object) {
-    Counts().alive.erase(object);
+    g_alive.erase(object);
     return g_deleteObject(object);
 }
 
@@ -76,31 +66,27 @@ bool Patch(const char* name, Function replacement, Function* original) {
     return false;
 }
 
-template <typename Function>
-void RestoreImport(const char* name, Function original) {
-    if (original) Patch(name, original, static_cast<Function*>(nullptr));
-}
-
 }  // namespace
 
 CGdiCounter::CGdiCounter() {
-    Counts() = CCounts();
+    g_alive.clear();
+    g_created = 0;
     installed_ = Patch("CreatePen", &CountedCreatePen, &g_createPen) &&
                  Patch("CreateSolidBrush", &CountedCreateSolidBrush, &g_createSolidBrush) &&
                  Patch("CreateFontIndirectA", &CountedCreateFontIndirect, &g_createFontIndirect) &&
                  Patch("DeleteObject", &CountedDeleteObject, &g_deleteObject);
 }
 
+// Puts the saved addresses back; nothing is saved again.
 CGdiCounter::~CGdiCounter() {
-    // Put the saved addresses back; nothing is saved again.
-    RestoreImport("CreatePen", g_createPen);
-    RestoreImport("CreateSolidBrush", g_createSolidBrush);
-    RestoreImport("CreateFontIndirectA", g_createFontIndirect);
-    RestoreImport("DeleteObject", g_deleteObject);
+    if (g_createPen) Patch("CreatePen", g_createPen, {});
+    if (g_createSolidBrush) Patch("CreateSolidBrush", g_createSolidBrush, {});
+    if (g_createFontIndirect) Patch("CreateFontIndirectA", g_createFontIndirect, {});
+    if (g_deleteObject) Patch("DeleteObject", g_deleteObject, {});
 }
 
-int CGdiCounter::Created() const { return Counts().created; }
-int CGdiCounter::Alive() const { return static_cast<int>(Counts().alive.size()); }
+int CGdiCounter::Created() const { return g_created; }
+int CGdiCounter::Alive() const { return static_cast<int>(g_alive.size()); }
 
 }  // namespace test
 }  // namespace hoshikura

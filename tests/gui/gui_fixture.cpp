@@ -2,12 +2,16 @@
 
 #include <direct.h>
 
+#include <utility>
+
 #include <commctrl.h>
 
 #include "app_state.h"
+#include "dialog_text.h"
 #include "frame_window.h"
 #include "message_box_sink.h"
 #include "message_sink.h"
+#include "screenshot.h"
 #include "view.h"
 #include "view_list.h"
 
@@ -16,12 +20,14 @@ namespace test {
 
 namespace {
 
+int g_answerButton = 0;
+std::string* g_answerText = nullptr;
+
 class CCollectingSink : public CMessageSink {
 public:
     void Show(const char* text) override { shown.emplace_back(text); }
-    void Debug(const char* text) override { debug.emplace_back(text); }
+    void Debug(const char*) override {}
     std::vector<std::string> shown;
-    std::vector<std::string> debug;
 };
 
 CCollectingSink& Sink() {
@@ -29,35 +35,23 @@ CCollectingSink& Sink() {
     return sink;
 }
 
-struct CBoxAnswer {
-    int button = 0;
-    std::string* text = nullptr;
-    UINT_PTR timer = 0;
-};
-
-CBoxAnswer& Answer() {
-    static CBoxAnswer answer;
-    return answer;
-}
-
-BOOL CALLBACK AnswerIfMessageBox(HWND window, LPARAM) {
-    if (!IsDialogWindow(window)) return TRUE;
-    CBoxAnswer& answer = Answer();
-    if (answer.text) {
-        char text[512] = {};
-        // The message box's text is its static control with id 0xFFFF.
-        GetDlgItemTextA(window, 0xFFFF, text, sizeof text);
-        *answer.text = text;
-    }
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(answer.button, BN_CLICKED), 0);
-    KillTimer(nullptr, answer.timer);
-    answer.timer = 0;
+BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<std::pair<HWND, HWND>*>(param);  // other, found
+    char className[16];
+    if (window == search->first || !IsWindowVisible(window) || !GetClassNameA(window, className, sizeof className) ||
+        lstrcmpA(className, "#32770") != 0)
+        return TRUE;
+    search->second = window;
     return FALSE;
 }
 
-// Runs inside the message box's own modal loop.
-void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(GetCurrentThreadId(), AnswerIfMessageBox, 0);
+// Answers the message box asked for, once, inside the box's own modal loop.
+void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = FindDialog();
+    if (!box) return;
+    if (g_answerText) *g_answerText = MessageBoxText(box);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(g_answerButton, BN_CLICKED), 0);
+    KillTimer(nullptr, timer);
 }
 
 }  // namespace
@@ -88,18 +82,10 @@ void DestroyFrame() {
     }
 }
 
-bool IsDialogWindow(HWND window) {
-    char className[16];
-    return GetClassNameA(window, className, sizeof className) && !lstrcmpA(className, "#32770");
-}
-
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+HWND FindDialog(HWND other) {
+    std::pair<HWND, HWND> search(other, nullptr);
+    EnumThreadWindows(GetCurrentThreadId(), MatchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.second;
 }
 
 void PumpFor(DWORD milliseconds) {
@@ -120,8 +106,9 @@ void CloseAllViews() {
 
 int ViewCount() {
     int count = 0;
-    for (HWND child = GetWindow(App().client, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        ++count;
+    for (HWND child = App().client ? GetWindow(App().client, GW_CHILD) : nullptr; child;
+         child = GetWindow(child, GW_HWNDNEXT))
+        count += (GetWindowLongPtrA(child, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
     return count;
 }
 
@@ -134,6 +121,7 @@ int ViewCountOfKind(int kind) {
 }
 
 void ForgetStoredLists() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Hoshikura"); }
+
 void ShowMessageBoxes() {
     static CMessageBoxSink boxes;
     SetMessageSink(&boxes);
@@ -147,11 +135,16 @@ std::vector<std::string> TakeMessages() {
     return shown;
 }
 
+std::string MessageBoxText(HWND box) {
+    char text[512] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    return text;
+}
+
 void AnswerNextMessageBox(int button, std::string* text) {
-    CBoxAnswer& answer = Answer();
-    answer.button = button;
-    answer.text = text;
-    answer.timer = SetTimer(nullptr, 0, 50, AnswerTimer);
+    g_answerButton = button;
+    g_answerText = text;
+    SetTimer(nullptr, 0, 50, AnswerTimer);
 }
 
 void ChooseSex(int command) { SendMessageA(App().frame, WM_COMMAND, MAKEWPARAM(command, 0), 0); }
@@ -170,9 +163,71 @@ int MarkedSexItem() {
     return marked;
 }
 
+std::string TestFolder() {
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    return std::string(path).erase(std::string(path).rfind('\\'));
+}
+
+std::string ProgramFolder() {
+    const std::string tests = TestFolder();
+    return tests.substr(0, tests.rfind('\\'));
+}
+
 std::string ArtefactPath(const char* fileName) {
     _mkdir("artefacts");
     return std::string("artefacts\\") + fileName;
+}
+
+void ViewTest::SetUp() {
+    ASSERT_NE(EnsureFrame(), nullptr);
+    CloseAllViews();
+    App().rankLists.Clear();
+    App().viewList->windowCount = 0;
+    TakeMessages();
+}
+
+void ViewTest::TearDown() {
+    CloseAllViews();
+    App().rankLists.Clear();
+}
+
+CView* ViewTest::NewestView() {
+    CView* last = App().viewList->head;
+    while (last && last->next) last = last->next;
+    return last;
+}
+
+// Every kind but 6, which names no view.
+const ViewRequest kEveryViewRequest[14] = {
+    {kJudgementView, "山田", "太郎"},
+    {kExplanationView, "山田", "太郎"},
+    {kStrokeMethodView, "山田", "太郎"},
+    {kElementMethodView, "山田", "太郎"},
+    {kYinYangMethodView, "山田", "太郎"},
+    {kSameStrokeMethodView, "山田", "太郎"},
+    {kRankView, "良い", "悪い"},
+    {kStrokeSearchView, "鈴木", kGoodFlag},
+    {kReadingSearchView, "山田", "ひろし"},
+    {kKanjiSearchView, "山田", "太"},
+    {kSurnameSearchView, "良い", "太郎"},
+    {kVersionView, "ばー", "じょん"},
+    {kFeaturesView, "説明", "特徴"},
+    {kComposeSearchView, "佐藤", "はると"},
+};
+static_assert(sizeof kEveryViewRequest / sizeof kEveryViewRequest[0] == kViewKindCount - 1,
+              "a request for every view kind");
+
+CShownFrame::CShownFrame() : frame_(EnsureFrame()) { ShowWindow(frame_, SW_SHOW); }
+
+CShownFrame::~CShownFrame() { ShowWindow(frame_, SW_HIDE); }
+
+bool CShownFrame::Snap(HWND window, const std::string& fileName) const {
+    SetForegroundWindow(frame_);
+    // What the messages leave on the screen, nothing forced; a window
+    // closed just before may take a moment to leave it.
+    PumpFor(400);
+    return SaveWindowPng(window, ArtefactPath(fileName.c_str()));
 }
 
 }  // namespace test

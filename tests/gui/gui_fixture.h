@@ -1,11 +1,16 @@
 // The program's frame for tests: created hidden once per test process, with
-// a recording message sink so no message box waits for a click.
+// a recording message sink so no message box waits for a click; a fixture
+// that starts each view test with no view open.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
 #include <vector>
+
+#include "program_process.h"
+#include "view.h"
 
 namespace hoshikura {
 namespace test {
@@ -14,15 +19,14 @@ namespace test {
 HWND EnsureFrame();
 // Destroys the frame and with it every view and application object.
 void DestroyFrame();
-// True for windows of the dialog class: dialogs and message boxes.
-bool IsDialogWindow(HWND window);
-// Dispatches every queued message of this thread.
-void PumpMessages();
+// A visible window of this thread of the dialog class (a dialog or a
+// message box) other than `other`, or null.
+HWND FindDialog(HWND other = nullptr);
 // Pumps for about `milliseconds`, so timers fire.
 void PumpFor(DWORD milliseconds);
 // Closes every open view window.
 void CloseAllViews();
-// Number of view windows in the MDI client, and of listed views of one kind.
+// Number of open view windows (MDI children), and of listed views of one kind.
 int ViewCount();
 int ViewCountOfKind(int kind);
 
@@ -32,10 +36,11 @@ void ForgetStoredLists();
 // until RecordMessages binds the recorder again.
 void ShowMessageBoxes();
 void RecordMessages();
-
 // The texts ShowMessage was asked to show since the last call.
 std::vector<std::string> TakeMessages();
 
+// Text of a message box (its static control 0xFFFF).
+std::string MessageBoxText(HWND box);
 // Answers the next message box of this thread with `button` (IDOK,
 // IDCANCEL) as soon as it appears; returns its text through `text`.
 void AnswerNextMessageBox(int button, std::string* text = nullptr);
@@ -46,8 +51,45 @@ void ChooseSex(int command);
 // exactly one of the three does, drawn as a radio mark.
 int MarkedSexItem();
 
+// The folder of the test program, and the one above it where the build
+// leaves the program.
+std::string TestFolder();
+std::string ProgramFolder();
 // Where screenshots and other artefacts go (created on demand).
 std::string ArtefactPath(const char* fileName);
+
+// Each test starts and ends with no view open, empty best and worst lists,
+// the cascade counter at zero and no message waiting.
+class ViewTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // The view opened last (the tail of the list), or null.
+    static CView* NewestView();
+};
+
+// A request for every view kind, with the texts its menu or button sends.
+struct ViewRequest {
+    int kind;
+    const char* first;
+    const char* second;
+};
+extern const ViewRequest kEveryViewRequest[14];
+
+// Shows the frame for screenshots while it lives; hidden again after.
+class CShownFrame {
+public:
+    CShownFrame();
+    ~CShownFrame();
+    CShownFrame(const CShownFrame&) = delete;
+    CShownFrame& operator=(const CShownFrame&) = delete;
+    // Brings the frame forward, lets the messages settle and saves `window`
+    // as the screen shows it, as an artefact.
+    bool Snap(HWND window, const std::string& fileName) const;
+
+private:
+    HWND frame_;
+};
 
 }  // namespace test
 }  // namespace hoshikura

@@ -1,5 +1,6 @@
-// The program itself (Hoshikura.exe of the same build) started as a process
-// of its own, for tests that need two real copies or its real exit.
+// A program started as a process of its own: the program itself for tests
+// that need two real copies or its real exit, or an installer and what it
+// installed.
 #pragma once
 
 #include <windows.h>
@@ -11,32 +12,32 @@ namespace test {
 
 constexpr DWORD kProcessTimeoutMs = 30000;  // a wine process starts in seconds
 
-// One started copy; ended by force if a test leaves it running.
-class CProgram {
+// Dispatches every queued message of this thread.
+void PumpMessages();
+
+// One started process; ended by force if a test leaves it running.
+class CProcess {
 public:
-    CProgram();
-    ~CProgram();
-    CProgram(const CProgram&) = delete;
-    CProgram& operator=(const CProgram&) = delete;
+    // The command line as CreateProcess takes it, run in `folder` (null:
+    // this one's).
+    explicit CProcess(std::string commandLine, const char* folder = nullptr);
+    ~CProcess();
+    CProcess(const CProcess&) = delete;
+    CProcess& operator=(const CProcess&) = delete;
 
     bool Started() const { return started_; }
     bool Ended() const;
     DWORD ExitCode() const;
     // Waits for the end while this thread's windows go on taking messages.
-    bool WaitForEnd(DWORD timeoutMs = kProcessTimeoutMs) const;
-    // A visible top-level window of the process with this class, or null.
-    HWND WaitForWindow(const char* className, DWORD timeoutMs = kProcessTimeoutMs) const;
-    HWND WaitForFrame() const;
-    // Quits through the menu, as the user would, without waiting.
-    void Quit(HWND frame) const;
+    bool WaitForEnd() const;
+    // A visible top-level window of the process with this class other than
+    // `other`; null on time-out or when the process ends first.
+    HWND WaitForWindow(const char* className, HWND other = nullptr) const;
 
 private:
     PROCESS_INFORMATION info_ = {};
     bool started_ = false;
 };
-
-// Text of a message box (its static control 0xFFFF).
-std::string MessageBoxText(HWND box);
 
 }  // namespace test
 }  // namespace hoshikura

@@ -22,6 +22,7 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     COLORREF Pixel(int x, int y) const;
+    std::vector<COLORREF> Pixels() const;  // row by row
     bool SavePng(const std::string& path) const;
 
 private:
@@ -30,15 +31,15 @@ private:
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ previous_ = nullptr;
-    uint8_t* bits_ = nullptr;  // bottom-up BGR rows, 4-byte aligned
+    uint8_t* bits_ = nullptr;  // top-down BGR rows, 4-byte aligned
 };
 
-// Pixel counts over an area of a canvas, for reading what a view drew.
-bool IsDark(COLORREF colour);
+// Pixels of one colour over an area of a canvas.
 int CountColour(const CCanvas& canvas, const RECT& area, COLORREF colour);
-int CountDark(const CCanvas& canvas, const RECT& area);
 
-// Copies the window's screen area (frame, menu, children) into a PNG file.
+// The window's screen area (frame, menu, children) as the screen holds it,
+// and the same saved as a PNG file.
+std::vector<COLORREF> ScreenPixels(HWND window);
 bool SaveWindowPng(HWND window, const std::string& path);
 
 }  // namespace test

@@ -8,20 +8,20 @@ win="$1" native="$2" emulator="$3"
 failures=0
 compared=0
 
+errors=$(mktemp -d)
+trap 'rm -rf "$errors"' EXIT
+
+# Output, exit code and error output, the Windows tool's turned into UTF-8.
 compare() {
-  local expected actual expected_err actual_err expected_rc actual_rc
-  expected=$("$native" "$@" 2>/tmp/cli-native-err.$$); expected_rc=$?
-  actual=$("$emulator" "$win" "$@" 2>/tmp/cli-win-err.$$ | tr -d '\r' | iconv -f CP932 -t UTF-8); actual_rc=${PIPESTATUS[0]}
-  expected_err=$(cat /tmp/cli-native-err.$$)
-  actual_err=$(tr -d '\r' < /tmp/cli-win-err.$$ | iconv -f CP932 -t UTF-8)
-  rm -f /tmp/cli-native-err.$$ /tmp/cli-win-err.$$
+  local expected actual
+  expected=$("$native" "$@" 2>"$errors/native"; echo "rc $?"; cat "$errors/native")
+  actual=$("$emulator" "$win" "$@" 2>"$errors/win"; echo "rc $?"; cat "$errors/win")
+  actual=$(tr -d '\r' <<<"$actual" | iconv -f CP932 -t UTF-8)
   compared=$((compared + 1))
-  if [ "$expected" != "$actual" ] || [ "$expected_err" != "$actual_err" ] || [ "$expected_rc" != "$actual_rc" ]; then
-    echo "DIFFERS: $*"
-    diff <(echo "$expected"; echo "$expected_err"; echo "rc $expected_rc") \
-         <(echo "$actual"; echo "$actual_err"; echo "rc $actual_rc") | head -20
-    failures=$((failures + 1))
-  fi
+  [ "$expected" = "$actual" ] && return
+  echo "DIFFERS: $*"
+  diff <(echo "$expected") <(echo "$actual") | head -20
+  failures=$((failures + 1))
 }
 
 while IFS= read -r line; do

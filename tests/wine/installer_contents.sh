@@ -12,21 +12,13 @@ build=$1 installer=$2 zip=$3 version=$4
 shift 4
 files=("$@")
 
-fail() { echo "FAIL: $*"; exit 1; }
-# grep -q of a pipe: reads all of it, so an early exit cannot SIGPIPE the
-# writer and fail the pipeline under pipefail.
-holds() { grep -c "$@" >/dev/null; }
 # The first value of a field of a Windows program's headers, as 7z reads them.
 pe_field() { 7z l -slt -tPE "$1" 2>/dev/null | sed -n "s/^$2 = //p" | head -n1; }
 is_32bit_gui() { [ "$(pe_field "$1" CPU)" = x86 ] && [ "$(pe_field "$1" Subsystem)" = "Windows GUI" ]; }
 
-command -v makensis >/dev/null || fail "makensis not found (Debian package nsis)"
-command -v 7z >/dev/null || fail "7z not found (Debian package p7zip-full)"
-[ -f "$build/CMakeCache.txt" ] || fail "no build in $build"
-cmake --build "$build" --target release >/dev/null || fail "target release did not build"
-
-work=$(mktemp -d /tmp/hoshikura-contents.XXXXXX)
-trap 'rm -rf "$work"' EXIT
+command -v 7z >/dev/null || { echo "FAIL: 7z not found (Debian package p7zip-full)"; exit 1; }
+# shellcheck source=release_unpacked.sh
+source "$(dirname "$0")/release_unpacked.sh"
 listing=$(7z l -slt "$installer") || fail "7z cannot read $installer"
 grep -qx 'SubType = NSIS-3 Unicode' <<<"$listing" || fail "not a Unicode NSIS installer"
 is_32bit_gui "$installer" || fail "the installer is not a 32-bit Windows program"
@@ -39,8 +31,6 @@ expected=$(printf '%s\n' "${files[@]}" Uninstall.exe | sort)
 echo "installer holds: $(echo $entries)"
 
 7z x -y -o"$work/installer" "$installer" "${files[@]}" >/dev/null || fail "cannot extract"
-cmake -E chdir "$work" cmake -E tar xf "$zip" || fail "cannot unpack $zip"
-unpacked="$work/$(basename "$zip" .zip)"
 [ "$(ls "$unpacked" | sort)" = "$(printf '%s\n' "${files[@]}" | sort)" ] || fail "zip holds: $(ls "$unpacked")"
 for f in "${files[@]}"; do
   cmp -s "$work/installer/$f" "$unpacked/$f" || fail "$f differs between installer and zip"

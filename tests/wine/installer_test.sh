@@ -17,32 +17,22 @@ prefix=${WINEPREFIX:-$HOME/.wine}
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Hoshikura'
 store_key='HKCU\Software\Hoshikura'
 
-fail() { echo "FAIL: $*"; exit 1; }
-# grep -q of a pipe that reads all of it: no SIGPIPE for the writer under pipefail.
-holds() { grep -c "$@" >/dev/null; }
 step() { echo "== $* (at ${SECONDS}s)"; }
 windows_path() { echo "Z:${1//\//\\}"; }
 has_key() { "$emulator" reg query "$1" >/dev/null 2>&1; }
 shortcuts() { find "$prefix/drive_c/users" -path '*/Programs/Hoshikura/*.lnk' 2>/dev/null; }
 
-command -v makensis >/dev/null || fail "makensis not found (Debian package nsis)"
+step "target release"
+# shellcheck source=release_unpacked.sh
+source "$(dirname "$0")/release_unpacked.sh"
 [ -n "${DISPLAY:-}" ] || fail "no X display for the program's frame"
-
 # A leftover installation would answer for this one.
 [ -z "$(shortcuts)" ] && ! has_key "$uninstall_key" || fail "Hoshikura is already installed in $prefix"
-
-step "target release"
-cmake --build "$build" --target release >/dev/null || fail "target release did not build"
-[ -f "$installer" ] && [ -f "$zip" ] || fail "release did not write $installer and $zip"
-
-# The installation goes to drive C: of the prefix, the zip is unpacked in /tmp.
-work=$(mktemp -d /tmp/hoshikura-installer.XXXXXX)
+# The installation goes to drive C: of the prefix.
 target=$(mktemp -d "$prefix/drive_c/hoshikura-installer.XXXXXX") || fail "no wine prefix at $prefix"
 trap 'rm -rf "$work" "$target"' EXIT
 dir="$target/Program Files/Hoshikura"
 win_dir="C:\\$(basename "$target")\\Program Files\\Hoshikura"
-cmake -E chdir "$work" cmake -E tar xf "$zip" || fail "cannot unpack $zip"
-unpacked="$work/$(basename "$zip" .zip)"
 
 install_silently() {
   "$emulator" "$probe" install "$(windows_path "$installer")" "$win_dir" || fail "silent install failed"

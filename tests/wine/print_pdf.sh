@@ -22,24 +22,21 @@ mkdir -p "$artefacts"
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
 
-for tool in /usr/sbin/cupsd lpadmin lpstat cupsreject pdfinfo pdffonts pdftoppm wine Xvfb; do
+for tool in /usr/sbin/cupsd lpadmin lpstat cupsreject pdfinfo pdffonts pdftoppm wine Xvfb \
+  /usr/lib/cups/backend/cups-pdf; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
 done
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 [ -f "$ppd" ] || fail "$ppd is missing (package printer-driver-cups-pdf)"
-[ -x /usr/lib/cups/backend/cups-pdf ] || fail "the cups-pdf backend is missing"
 
 work="$(mktemp -d /tmp/hoshikura-print.XXXXXX)"
 cupsd_pid=""
-xvfb_pid=""
 pdf_dir_made=""
 cleanup() {
   if [ -n "$pdf_dir_made" ]; then rmdir "$pdf_dir_made" 2>/dev/null || true; fi
-  if [ -n "${WINEPREFIX:-}" ] && [ "$WINEPREFIX" = "$work/wine" ]; then
-    wineserver -k 2>/dev/null || true
-  fi
+  if [ "${WINEPREFIX:-}" = "$work/wine" ]; then wine_env_stop; fi
   if [ -n "$cupsd_pid" ]; then kill "$cupsd_pid" 2>/dev/null || true; wait "$cupsd_pid" 2>/dev/null || true; fi
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  if declare -F xvfb_stop >/dev/null; then xvfb_stop; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -101,13 +98,8 @@ touch "$work/started"
 
 # --- wine: a prefix of its own (it learns the printers when it boots) and
 # an X display (ours unless the caller has one).
-if [ -z "${DISPLAY:-}" ]; then
-  Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$work/display" >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-  [ -s "$work/display" ] || fail "Xvfb did not start"
-  export DISPLAY=":$(cat "$work/display")"
-fi
+# shellcheck source=../../scripts/xvfb-env.sh
+[ -n "${DISPLAY:-}" ] || source "$root/scripts/xvfb-env.sh"
 export WINEPREFIX="$work/wine"
 # shellcheck source=../../scripts/wine-env.sh
 source "$root/scripts/wine-env.sh" </dev/null
@@ -121,7 +113,7 @@ run_print_tests() {
 }
 
 # --- print, and wait until the scheduler has finished the job.
-run_print_tests accepting 'PrintToPrinterTest.*'
+run_print_tests accepting 'PrintPageTest.TheDefaultPrinter*'
 for _ in $(seq 150); do
   [ -z "$(LC_ALL=C lpstat -o 2>/dev/null)" ] && break
   sleep 0.2
@@ -152,7 +144,7 @@ python3 "$here/printed_faces.py" "$work/page.pgm" || fail "the printed faces are
 
 # --- a queue that refuses jobs: printing must say it failed.
 cupsreject "$queue"
-run_print_tests refusing 'PrintToPrinterTest.ARefusedJobIsReportedAsAFailure'
+run_print_tests refusing 'PrintPageTest.TheDefaultPrinter*'
 extra="$(find "$pdf_dir" -maxdepth 1 -name 'TEST_PRINT*.pdf' -newer "$work/started" 2>/dev/null)"
 if [ -n "$extra" ]; then
   echo "$extra" | xargs -r rm -f

@@ -20,9 +20,15 @@ CView* FindView(HWND window) {
     return view && view->owner ? view->owner->Find(window) : nullptr;
 }
 
-// The one drawing of a view window, for the screen and for any DC.
+// The one drawing of a view window, for the screen and for any DC, through
+// the drawing context its list is lent.
 void PaintContent(HWND window, HDC dc) {
-    if (CView* view = FindView(window)) PaintView(view, dc);
+    CView* view = FindView(window);
+    CDrawContext* context = view ? view->owner->host.drawContext : nullptr;
+    if (!context) return;
+    context->AttachDC(dc);
+    view->Paint(*context);
+    context->ReleaseContext();
 }
 
 // A paint always validates its window, with or without a view to draw:
@@ -80,14 +86,6 @@ void OnDestroy(HWND window) {
 bool ConfirmClose(HWND owner) {
     return MessageBoxOver(owner, "\n終了しますか？\n\n", "EXIT?", MB_ICONQUESTION | MB_OKCANCEL) !=
            IDCANCEL;
-}
-
-void PaintView(CView* view, HDC dc) {
-    CDrawContext* context = view && view->owner ? view->owner->host.drawContext : nullptr;
-    if (!context) return;
-    context->AttachDC(dc);
-    view->Paint(*context);
-    context->ReleaseContext();
 }
 
 LRESULT CALLBACK ChildWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -7,8 +7,6 @@
 
 namespace hoshikura {
 
-class CView;
-
 LRESULT CALLBACK ChildWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 // For a control that may hold the focus: Escape goes on to its parent, so it
 // reaches the view (or, from the MDI client, the frame) wherever the focus is.
@@ -21,9 +19,6 @@ void SubclassControl(HWND control, WNDPROC procedure);
 // Asks over `owner` whether to close (Esc on a view or on the frame): true
 // unless the user cancels.
 bool ConfirmClose(HWND owner);
-
-// Paints the view on a device context through its list's drawing context.
-void PaintView(CView* view, HDC dc);
 
 // Where a subclassed control keeps the procedure it had.
 constexpr char kSavedProcProperty[] = "HoshikuraSavedProc";
