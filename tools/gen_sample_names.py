@@ -81,6 +81,12 @@ MIN_SEXED_SPELLINGS_OF_A_WORD_NAME = 20
 # is still used in names of today (`character_shares`): this leaves out
 # names of history such as 為兼 or 氏照.
 MIN_CHAR_SHARE = 0.2
+# A reading the sources write in no more than this many ways is the name of
+# one person, not one parents choose (海里風 かりぶ, 春三 しゅんさん, 三公
+# みつきみ), unless it ends as the boys' names of the -郎 pattern, whose heads
+# vary freely (虎太郎 とらたろう).
+MAX_SPELLINGS_OF_A_PERSONAL_READING = 2
+FREE_HEAD_ENDINGS = ("ろう",)
 MIN_ENDING_COUNT = 5
 
 # Surnames kept per length in characters (distinct written forms).
@@ -374,6 +380,7 @@ def select_given(weights, votes, shares, name_filter):
     sexed_spellings = collections.Counter(r for (_, r), v in votes.items() if v)
     endings = collections.Counter(r[-2:] for (_, r), v in votes.items() if v)
     readings_of_written = collections.Counter(w for w, _ in weights)
+    spellings_of_reading = collections.Counter(r for _, r in weights)
     by_reading = collections.defaultdict(list)
     use = ReadingUse([k for k in weights if not name_filter.refusal(*k)], name_filter.aligner)
     unattested = collections.defaultdict(list)   # reading -> ENAMDICT's other spellings
@@ -382,6 +389,9 @@ def select_given(weights, votes, shares, name_filter):
         today = w.keys() & {"gimei", "ipadic"} or (
             written in gimei_written and gimei_read[reading] >= MIN_GIMEI_SPELLINGS)
         if len(reading) > 2 and endings[reading[-2:]] < MIN_ENDING_COUNT or name_filter.refusal(written, reading):
+            continue
+        if spellings_of_reading[reading] <= MAX_SPELLINGS_OF_A_PERSONAL_READING \
+                and not reading.endswith(FREE_HEAD_ENDINGS):
             continue
         share = min(shares.get(c, 0) for c in written)
         of_today = not w.keys() & {"gimei", "ipadic"}
