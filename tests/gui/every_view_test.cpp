@@ -28,21 +28,13 @@ namespace {
 long g_liveAllocations = 0;
 }
 
-// Every C++ allocation of the test program is counted.
+// Every C++ allocation of the test program is counted (the standard
+// library's array and nothrow forms call these).
 void* operator new(std::size_t size) {
     void* block = std::malloc(size ? size : 1);
     if (!block) throw std::bad_alloc();
     ++g_liveAllocations;
     return block;
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    void* block = std::malloc(size ? size : 1);
-    if (block) ++g_liveAllocations;
-    return block;
-}
-void* operator new[](std::size_t size) { return operator new(size); }
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
-    return operator new(size, tag);
 }
 void operator delete(void* block) noexcept {
     if (!block) return;
@@ -50,8 +42,6 @@ void operator delete(void* block) noexcept {
     std::free(block);
 }
 void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
-void operator delete[](void* block) noexcept { operator delete(block); }
-void operator delete[](void* block, std::size_t) noexcept { operator delete(block); }
 
 namespace hoshikura {
 namespace {

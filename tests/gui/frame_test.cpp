@@ -104,19 +104,11 @@ void Pump() {
 }
 
 // A key, with Ctrl held when asked, as keyboard input.
-void Press(WORD key, bool control = false) {
-    INPUT inputs[4] = {};
-    int count = 0;
-    const auto add = [&](WORD code, DWORD flags) {
-        inputs[count].type = INPUT_KEYBOARD;
-        inputs[count].ki.wVk = code;
-        inputs[count++].ki.dwFlags = flags;
-    };
-    if (control) add(VK_CONTROL, 0);
-    add(key, 0);
-    add(key, KEYEVENTF_KEYUP);
-    if (control) add(VK_CONTROL, KEYEVENTF_KEYUP);
-    SendInput(count, inputs, sizeof inputs[0]);
+void Press(BYTE key, bool control = false) {
+    if (control) keybd_event(VK_CONTROL, 0, 0, 0);
+    keybd_event(key, 0, 0, 0);
+    keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+    if (control) keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
     Pump();
 }
 

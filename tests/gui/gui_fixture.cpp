@@ -2,8 +2,6 @@
 
 #include <direct.h>
 
-#include <utility>
-
 #include <commctrl.h>
 
 #include "app_state.h"
@@ -33,16 +31,6 @@ public:
 CCollectingSink& Sink() {
     static CCollectingSink sink;
     return sink;
-}
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<std::pair<HWND, HWND>*>(param);  // other, found
-    char className[16];
-    if (window == search->first || !IsWindowVisible(window) || !GetClassNameA(window, className, sizeof className) ||
-        lstrcmpA(className, "#32770") != 0)
-        return TRUE;
-    search->second = window;
-    return FALSE;
 }
 
 // Answers the message box asked for, once, inside the box's own modal loop.
@@ -82,11 +70,7 @@ void DestroyFrame() {
     }
 }
 
-HWND FindDialog(HWND other) {
-    std::pair<HWND, HWND> search(other, nullptr);
-    EnumThreadWindows(GetCurrentThreadId(), MatchDialog, reinterpret_cast<LPARAM>(&search));
-    return search.second;
-}
+HWND FindDialog(HWND other) { return FindProcessWindow(GetCurrentProcessId(), "#32770", other); }
 
 void PumpFor(DWORD milliseconds) {
     DWORD start = GetTickCount();

@@ -19,7 +19,7 @@ namespace test {
 HWND EnsureFrame();
 // Destroys the frame and with it every view and application object.
 void DestroyFrame();
-// A visible window of this thread of the dialog class (a dialog or a
+// A visible window of this program of the dialog class (a dialog or a
 // message box) other than `other`, or null.
 HWND FindDialog(HWND other = nullptr);
 // Pumps for about `milliseconds`, so timers fire.

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "app_state.h"
 #include "gui_fixture.h"
@@ -22,13 +23,13 @@ namespace {
 struct Dialog {
     const char* templateName;
     DLGPROC procedure;
+    const char* snapFile;  // the README's picture of it as it comes up
 };
-const Dialog kFullName = {"DLGBOX1", FullNameDlgProc};
-const Dialog kSurname = {"DLGBOX2", SurnameDlgProc};
-const Dialog kReading = {"DLGBOX3", ReadingDlgProc};
-const Dialog kKanji = {"DLGBOX4", KanjiDlgProc};
-const Dialog kGivenName = {"DLGBOX5", GivenNameDlgProc};
-const Dialog kCompose = {"DLGBOX6", ComposeDlgProc};
+const Dialog kDialogs[] = {
+    {"DLGBOX1", FullNameDlgProc, "dialog_full_name.png"}, {"DLGBOX2", SurnameDlgProc, "dialog_surname.png"},
+    {"DLGBOX3", ReadingDlgProc, "dialog_reading.png"},     {"DLGBOX4", KanjiDlgProc, "dialog_kanji.png"},
+    {"DLGBOX5", GivenNameDlgProc, "dialog_given_name.png"}, {"DLGBOX6", ComposeDlgProc, "dialog_compose.png"}};
+enum { kFullName, kSurname, kReading, kKanji, kGivenName, kCompose };
 
 constexpr int kReturn = 0;     // Return in the field instead of a button
 constexpr int kNoAction = -1;
@@ -37,12 +38,12 @@ constexpr int kCancelTick = 5;
 
 // What is done once the dialog is up, and what should come of it.
 struct Case {
-    const Dialog* dialog;
+    int dialog;         // of kDialogs
     const char* typed;  // left untouched when null
     int button;
     int opensKind;  // -1: stays open
     bool message;
-    const char* snapFile;  // "": none
+    bool snap;
 };
 
 // A case as the script runs it, and what the script saw.
@@ -123,8 +124,8 @@ void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR, DWORD) {
     }
     ++s.ticks;
     if (!AnswerBox(s)) return;
-    if (*s.run->snapFile && s.ticks < kSnapTick) return;
-    if (s.ticks == kSnapTick) s.snapped = test::SaveWindowPng(s.window, test::ArtefactPath(s.run->snapFile));
+    if (s.run->snap && s.ticks < kSnapTick) return;
+    if (s.ticks == kSnapTick) s.snapped = test::SaveWindowPng(s.window, test::ArtefactPath(kDialogs[s.run->dialog].snapFile));
     if (s.ticks >= kCancelTick && IsWindowVisible(s.window))
         SendMessageA(s.window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
@@ -134,7 +135,8 @@ Script RunDialog(const Case& run) {
     Current() = Script();
     Current().run = &run;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, ScriptTimer);
-    DialogBoxParamA(App().instance, run.dialog->templateName, App().frame, run.dialog->procedure, 0);
+    const Dialog& dialog = kDialogs[run.dialog];
+    DialogBoxParamA(App().instance, dialog.templateName, App().frame, dialog.procedure, 0);
     KillTimer(nullptr, timer);
     test::PumpMessages();
     return Current();
@@ -160,34 +162,30 @@ protected:
 TEST_F(InputDialogTest, TypedTextIsAcceptedOrRefusedWithTheMessageOverTheDialog) {
     std::string mountains;
     for (int i = 0; i < 600; ++i) mountains += "山";  // far beyond the field's limit
-    const Case cases[] = {
-        {&kFullName, nullptr, kNoAction, -1, false, "dialog_full_name.png"},
-        {&kSurname, nullptr, kNoAction, -1, false, "dialog_surname.png"},
-        {&kReading, nullptr, kNoAction, -1, false, "dialog_reading.png"},
-        {&kKanji, nullptr, kNoAction, -1, false, "dialog_kanji.png"},
-        {&kGivenName, nullptr, kNoAction, -1, false, "dialog_given_name.png"},
-        {&kCompose, nullptr, kNoAction, -1, false, "dialog_compose.png"},
-        {&kFullName, "山田　太郎", IDOK, kJudgementView, false, ""},
-        {&kFullName, "山田 太郎", kReturn, kJudgementView, false, ""},
-        {&kFullName, "山田", IDOK, -1, false, ""},
-        {&kFullName, "", IDOK, -1, false, ""},
-        {&kFullName, mountains.c_str(), IDOK, -1, false, ""},
-        {&kFullName, "一二三四五六　太郎", IDOK, -1, true, ""},
-        {&kFullName, "abcdefghijk cd", kReturn, -1, true, ""},
-        {&kSurname, "鈴木", kReturn, kStrokeSearchView, false, ""},
-        {&kReading, "山田 ひろし", kReturn, kReadingSearchView, false, ""},
-        {&kKanji, "山田 翔", kReturn, kKanjiSearchView, false, ""},
-        {&kKanji, "山田 翔太", kReturn, -1, false, ""},
-        {&kGivenName, "太郎", IDC_GOOD_SEARCH, kSurnameSearchView, false, ""},
-        {&kGivenName, "一二三四五六", IDC_GOOD_SEARCH, -1, true, ""},
-        {&kCompose, "佐藤 はると", kReturn, kComposeSearchView, false, ""},
-    };
+    std::vector<Case> cases;
+    for (int dialog = kFullName; dialog <= kCompose; ++dialog) cases.push_back({dialog, nullptr, kNoAction, -1, false, true});
+    cases.insert(cases.end(), {
+        {kFullName, "山田　太郎", IDOK, kJudgementView, false, false},
+        {kFullName, "山田 太郎", kReturn, kJudgementView, false, false},
+        {kFullName, "山田", IDOK, -1, false, false},
+        {kFullName, "", IDOK, -1, false, false},
+        {kFullName, mountains.c_str(), IDOK, -1, false, false},
+        {kFullName, "一二三四五六　太郎", IDOK, -1, true, false},
+        {kFullName, "abcdefghijk cd", kReturn, -1, true, false},
+        {kSurname, "鈴木", kReturn, kStrokeSearchView, false, false},
+        {kReading, "山田 ひろし", kReturn, kReadingSearchView, false, false},
+        {kKanji, "山田 翔", kReturn, kKanjiSearchView, false, false},
+        {kKanji, "山田 翔太", kReturn, -1, false, false},
+        {kGivenName, "太郎", IDC_GOOD_SEARCH, kSurnameSearchView, false, false},
+        {kGivenName, "一二三四五六", IDC_GOOD_SEARCH, -1, true, false},
+        {kCompose, "佐藤 はると", kReturn, kComposeSearchView, false, false},
+    });
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.dialog->templateName) + " " + (c.typed ? c.typed : "untouched"));
+        SCOPED_TRACE(std::string(kDialogs[c.dialog].templateName) + " " + (c.typed ? c.typed : "untouched"));
         const Script run = RunDialog(c);
         EXPECT_TRUE(run.promptSelected);
         EXPECT_TRUE(run.centredOverFrame);
-        EXPECT_EQ(run.snapped, *c.snapFile != '\0');
+        EXPECT_EQ(run.snapped, c.snap);
         EXPECT_EQ(run.ticks >= kCancelTick, c.opensKind < 0) << "stayed open until cancelled";
         EXPECT_EQ(test::ViewCount(), c.opensKind < 0 ? 0 : 1);
         EXPECT_EQ(test::ViewCountOfKind(c.opensKind), c.opensKind < 0 ? 0 : 1);

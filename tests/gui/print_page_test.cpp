@@ -4,6 +4,7 @@
 // provides one (tests/wine/print_pdf.sh).
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "gdi_counter.h"
 #include "gui_fixture.h"
 #include "print_page.h"
+#include "rating.h"
 #include "screenshot.h"
 
 namespace hoshikura {
@@ -60,19 +62,19 @@ TEST_F(PrintPageTest, EveryFortuneTextFitsItsBox) {
     CDrawContext context;
     context.scale = PageScale(4960, 7016);
     context.SetFont("明朝", 0, 0, 0, 0, 0);
-    context.SetFontHeightScaled(12);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HFONT font = CreateFontIndirectA(&context.Font());
-    HGDIOBJ previous = SelectObject(dc, font);
+    context.SetFontHeightScaled(kFortuneTextHeight);
+    test::CCanvas canvas(1, 1);
+    HGDIOBJ previous = SelectObject(canvas.Dc(), CreateFontIndirectA(&context.Font()));
     const auto scaled = [&](int units) { return static_cast<int>(units * context.scale); };
-    const int boxWidth = scaled(590) - scaled(251), boxHeight = scaled(112) - scaled(3);
-    for (int kind = 0; kind < kFortuneKinds; ++kind)
+    for (int kind = 0; kind < kFortuneKinds; ++kind) {
+        const RECT box = FortuneTextBox(kind);
         for (int n = 0; n <= 82; ++n)
-            EXPECT_LE(CDrawContext::WrappedHeight(dc, App().fortunes->FortuneText(kind, n), boxWidth), boxHeight)
+            EXPECT_LE(CDrawContext::WrappedHeight(canvas.Dc(), App().fortunes->FortuneText(kind, n),
+                                                  scaled(box.right) - scaled(box.left)),
+                      scaled(box.bottom) - scaled(box.top))
                 << "kind " << kind << " number " << n;
-    SelectObject(dc, previous);
-    DeleteObject(font);
-    DeleteDC(dc);
+    }
+    DeleteObject(SelectObject(canvas.Dc(), previous));
 }
 
 // A device context that is no printer refuses the document: the job
@@ -87,6 +89,21 @@ TEST_F(PrintPageTest, SpoolingOnANonPrinterFailsAndLeavesNothingHeld) {
     EXPECT_FALSE(SpoolJudgement(nullptr, *App().drawContext, Judged("山田", "太郎"), App().fortunes));
     EXPECT_EQ(counter.Alive(), 0);
     EXPECT_TRUE(test::TakeMessages().empty()) << "the job's caller tells the user";
+}
+
+// For printed_faces.py: the etched line, then each face and its rating level.
+void WriteFaces(const CNameRecord& record) {
+    FILE* file = std::fopen(test::ArtefactPath("printed_faces.txt").c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fprintf(file, "%d %d %d\n", kEtchedLine[0], kEtchedLine[1], kEtchedLine[2]);
+    for (int i = 0; i <= kMethodCount; ++i) {
+        const bool total = i == kMethodCount;
+        const PageFace face = total ? kTotalFace : MethodFace(i);
+        const RatingBounds bounds = total ? kTotalRatingBounds : kMethodRatingBounds[i];
+        const int32_t score = total ? record.totalScore : record.scores[i];
+        std::fprintf(file, "%d %d %d %d\n", face.x, face.y, face.size, RatingLevel(score, bounds.lower, bounds.upper));
+    }
+    std::fclose(file);
 }
 
 // print_pdf.sh starts a PDF printer and sets HOSHIKURA_PRINTER to
@@ -107,6 +124,8 @@ TEST_F(PrintPageTest, TheDefaultPrinterPrintsOrSaysItFailedAndIsGivenBack) {
         mode = selection.Dialog().hDevMode;
         names = selection.Dialog().hDevNames;
     }
+    const CNameRecord judged = Judged("山田", "太郎");
+    if (printer == "accepting") WriteFaces(judged);
     if (!printer.empty()) {
         EXPECT_EQ(GetObjectType(dc), 0u) << "the printer DC is deleted";
         EXPECT_EQ(GlobalFlags(mode), static_cast<UINT>(GMEM_INVALID_HANDLE)) << "device mode freed";
@@ -114,8 +133,7 @@ TEST_F(PrintPageTest, TheDefaultPrinterPrintsOrSaysItFailedAndIsGivenBack) {
     }
     test::CGdiCounter counter;
     ASSERT_TRUE(counter.Installed());
-    PrintJudgement(App().frame, *App().drawContext, Judged("山田", "太郎"), App().fortunes,
-                   PrinterChoice::kDefaultPrinter);
+    PrintJudgement(App().frame, *App().drawContext, judged, App().fortunes, PrinterChoice::kDefaultPrinter);
     const std::vector<std::string> said = test::TakeMessages();
     if (printer.empty())
         EXPECT_TRUE(said.empty());

@@ -26,6 +26,12 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
 
 }  // namespace
 
+HWND FindProcessWindow(DWORD processId, const char* className, HWND other) {
+    WindowSearch search = {processId, className, other, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 void PumpMessages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -68,9 +74,7 @@ bool CProcess::WaitForEnd() const {
 
 HWND CProcess::WaitForWindow(const char* className, HWND other) const {
     for (const DWORD start = GetTickCount(); GetTickCount() - start < kProcessTimeoutMs && !Ended(); Sleep(100)) {
-        WindowSearch search = {info_.dwProcessId, className, other, nullptr};
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
+        if (HWND found = FindProcessWindow(info_.dwProcessId, className, other)) return found;
     }
     return nullptr;
 }

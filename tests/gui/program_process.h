@@ -15,6 +15,10 @@ constexpr DWORD kProcessTimeoutMs = 30000;  // a wine process starts in seconds
 // Dispatches every queued message of this thread.
 void PumpMessages();
 
+// A visible top-level window of the process with this class other than
+// `other`, or null.
+HWND FindProcessWindow(DWORD processId, const char* className, HWND other = nullptr);
+
 // One started process; ended by force if a test leaves it running.
 class CProcess {
 public:

@@ -50,13 +50,8 @@ std::string JudgedName(int i, std::string* surname = nullptr, std::string* given
 }
 
 void WriteString(const char* path, const char* name, const std::string& bytes) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+    EXPECT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, path, name, REG_SZ, bytes.data(), static_cast<DWORD>(bytes.size())),
               ERROR_SUCCESS);
-    EXPECT_EQ(RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()),
-                             static_cast<DWORD>(bytes.size())),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
 }
 
 // Everyone may read the key and change this rule, and nothing more (or,
@@ -224,7 +219,7 @@ TEST_F(ProgramRunsTest, AFailedSaveKeepsEveryListAsStoredAndIsToldOnce) {
     JudgeAndExit("伊藤 博");
     const std::string stored = Stored().Bytes();
     ASSERT_TRUE(RestrictKey(kTop10, kReadOnly));
-    JudgeAndExit("山田 太郎");
+    JudgeAndExit("小川 誠");
     test::TakeMessages();
     ReportFailedSave();
     EXPECT_EQ(test::TakeMessages(), std::vector<std::string>{kSaveFailedText});
@@ -233,7 +228,7 @@ TEST_F(ProgramRunsTest, AFailedSaveKeepsEveryListAsStoredAndIsToldOnce) {
     EXPECT_EQ(Stored().Bytes(), stored) << "the lists were saved in part";
     // Writable again: the next save goes through without a word.
     ASSERT_TRUE(RestrictKey(kTop10, kWritable));
-    JudgeAndExit("山田 太郎");
+    JudgeAndExit("小川 誠");
     ReportFailedSave();
     EXPECT_TRUE(test::TakeMessages().empty());
     EXPECT_NE(Stored().Bytes(), stored);

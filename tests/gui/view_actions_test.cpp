@@ -195,41 +195,38 @@ void DoubleClickRow(HWND list, int row) {
     DoubleClickAt(list, (area.left + area.right) / 2, (area.top + area.bottom) / 2);
 }
 
-struct CoreRow {
-    int32_t score;
-    std::string written;
-};
+using CoreRow = std::pair<int32_t, std::string>;  // score, written
 
 const char* Written(const SurnameResult& row) { return row.surname; }
 template <typename Row>
 const char* Written(const Row& row) { return row.written; }
 
-template <typename Search>
-std::vector<CoreRow> Ranking(Search& search) {
-    search.RunSearch(*App().samples);
-    std::vector<CoreRow> rows;
-    for (int i = 0; i < search.resultCount; ++i) rows.push_back({search.results[i].score, Written(search.results[i])});
-    return rows;
-}
-
 // The portable search's ranking for the words a dialog gave a view.
 std::vector<CoreRow> CoreRanking(int kind, const SearchWords& words, int32_t sex) {
-    if (kind == kSurnameSearchView) {
-        CSurnameSearch search;
-        search.SetQuery(WantsGood(words.first), words.second);
-        return Ranking(search);
-    }
-    if (kind == kComposeSearchView) {
-        CComposeSearch search;
-        search.SetQuery(words.first, words.second, sex);
-        return Ranking(search);
-    }
-    const auto ranked = [&](auto search) {
+    std::vector<CoreRow> rows;
+    const auto rank = [&](auto& search) {
+        search.RunSearch(*App().samples);
+        for (int i = 0; i < search.resultCount; ++i) rows.emplace_back(search.results[i].score, Written(search.results[i]));
+    };
+    const auto rankBySex = [&](auto search) {
         search.SetQuery(words.first, words.second);
         search.sexChoice = sex;
-        return Ranking(search);
+        rank(search);
     };
-    return kind == kReadingSearchView ? ranked(CReadingSearch()) : ranked(CKanjiSearch());
+    CSurnameSearch surnames;
+    CComposeSearch composed;
+    if (kind == kSurnameSearchView) {
+        surnames.SetQuery(WantsGood(words.first), words.second);
+        rank(surnames);
+    } else if (kind == kComposeSearchView) {
+        composed.SetQuery(words.first, words.second, sex);
+        rank(composed);
+    } else if (kind == kReadingSearchView) {
+        rankBySex(CReadingSearch());
+    } else {
+        rankBySex(CKanjiSearch());
+    }
+    return rows;
 }
 
 class SearchViewTest : public test::ViewTest {
@@ -312,18 +309,18 @@ TEST_F(SearchViewTest, RankedListsShowThePortableRankingAndJudgeADoubleClickedRo
         int rank = 1;
         for (size_t i = 0; i < core.size(); ++i) {
             // A row that scores like the row before it shares that row's rank.
-            if (i > 0 && core[i].score != core[i - 1].score) rank = static_cast<int>(i) + 1;
+            if (i > 0 && core[i].first != core[i - 1].first) rank = static_cast<int>(i) + 1;
             char expected[kSearchTextSize];
-            FormatRankedRow(expected, sizeof expected, rank, core[i].score, core[i].written.c_str());
+            FormatRankedRow(expected, sizeof expected, rank, core[i].first, core[i].second.c_str());
             EXPECT_EQ(RowText(list, static_cast<int>(i)).rfind(expected, 0), 0u) << RowText(list, static_cast<int>(i));
         }
         const int row = core.size() > 5 ? 5 : static_cast<int>(core.size()) - 1;
         const int views = test::ViewCount();
         DoubleClickRow(list, row);
         if (c.kind == kSurnameSearchView)
-            ExpectJudged(views, core[row].written, words.second);
+            ExpectJudged(views, core[row].second, words.second);
         else
-            ExpectJudged(views, words.first, core[row].written);
+            ExpectJudged(views, words.first, core[row].second);
         ExpectStrayDoubleClicksIgnored(view, list);
     }
 }

@@ -38,7 +38,6 @@ done <<'NAMES'
 ゐ 太郎
 髙橋 翔
 山﨑 凜
-山田 ひろし
 鈴木 一一
 表 示
 長谷川田中村 太郎
@@ -46,31 +45,24 @@ done <<'NAMES'
 山田太郎
 NAMES
 compare samples
-compare samples --key 10 0
 compare samples --key 3 7 --json
-compare patterns 山田 --limit 5
 compare patterns 山田 --limit 3 --sex girl --json
 compare patterns 佐々木 --worst --json
-compare reading 山田 ひろし --limit 10
 compare reading "山田　たろう" --json
 compare reading 山田 ヒロシ
 compare reading 山田 ひろみ --sex boy
 compare reading 山田 ひろみ --sex woman
-compare kanji 山田 翔 --limit 10
 compare kanji 山田 翔 --sex girl --json
 compare kanji 佐々木 美 --json --limit 5
 compare kanji 山田 義男
-compare surnames 太郎 --limit 10
 compare surnames 太郎 --worst --json --limit 5
 compare surnames 寿限無寿限無
-compare texts 9
 compare texts --kind total --json 81
 compare texts --kind outer 75
 compare judge 山田 太郎 次郎
 compare judge "" ""
 compare kanji 山田 翔太
 compare patterns "　"
-compare compose 佐藤 はると --limit 10
 compare compose "山田　ゆいな" --sex girl --json --limit 5
 compare compose 山田 ひろし --sex boy
 compare compose 山田 ｈｉｒｏ

@@ -9,10 +9,7 @@
 # usage: print_pdf.sh GUI_TESTS_EXE [ARTEFACT_DIR]
 set -euo pipefail
 
-fail() {
-  echo "print_pdf: $*" >&2
-  exit 1
-}
+fail() { echo "print_pdf: $*" >&2; exit 1; }
 
 [ $# -ge 1 ] || fail "usage: print_pdf.sh GUI_TESTS_EXE [ARTEFACT_DIR]"
 exe="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
@@ -33,10 +30,11 @@ work="$(mktemp -d /tmp/hoshikura-print.XXXXXX)"
 cupsd_pid=""
 pdf_dir_made=""
 cleanup() {
-  if [ -n "$pdf_dir_made" ]; then rmdir "$pdf_dir_made" 2>/dev/null || true; fi
-  if [ "${WINEPREFIX:-}" = "$work/wine" ]; then wine_env_stop; fi
-  if [ -n "$cupsd_pid" ]; then kill "$cupsd_pid" 2>/dev/null || true; wait "$cupsd_pid" 2>/dev/null || true; fi
-  if declare -F xvfb_stop >/dev/null; then xvfb_stop; fi
+  set +e
+  [ -z "$pdf_dir_made" ] || rmdir "$pdf_dir_made" 2>/dev/null
+  [ "${WINEPREFIX:-}" != "$work/wine" ] || wine_env_stop
+  [ -z "$cupsd_pid" ] || { kill "$cupsd_pid"; wait "$cupsd_pid"; } 2>/dev/null
+  ! declare -F xvfb_stop >/dev/null || xvfb_stop
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -45,7 +43,7 @@ trap cleanup EXIT
 # there, so the machine's own CUPS (if any) is left alone.
 # Filters run as lp: the directories must let them in.
 chmod 755 "$work"
-mkdir -p "$work/etc/ppd" "$work/spool" "$work/cache" "$work/state" "$work/log" "$work/tmp"
+mkdir -p "$work"/{etc/ppd,spool,cache,state,log,tmp}
 chmod 1777 "$work/tmp"
 cat >"$work/etc/cups-files.conf" <<EOF
 ServerRoot $work/etc
@@ -80,16 +78,14 @@ EOF
 export CUPS_SERVER="$work/cups.sock"
 /usr/sbin/cupsd -f -c "$work/etc/cupsd.conf" -s "$work/etc/cups-files.conf" >"$work/log/cupsd.out" 2>&1 &
 cupsd_pid=$!
-for _ in $(seq 50); do
-  kill -0 "$cupsd_pid" 2>/dev/null || { cat "$work/log/"* >&2 || true; fail "cupsd did not start"; }
-  LC_ALL=C lpstat -r 2>/dev/null | grep -q "is running" && break
-  sleep 0.2
-done
-LC_ALL=C lpstat -r 2>/dev/null | grep -q "is running" || fail "cupsd does not answer on $CUPS_SERVER"
+# Waits up to 30 s for a condition.
+await() { for _ in $(seq 150); do "$@" && return; sleep 0.2; done; "$@"; }
+cupsd_runs() { kill -0 "$cupsd_pid" 2>/dev/null && LC_ALL=C lpstat -r 2>/dev/null | grep -q "is running"; }
+await cupsd_runs || { cat "$work/log/"* >&2; fail "cupsd does not answer on $CUPS_SERVER"; }
 
 queue=HoshikuraPDF
-lpadmin -p "$queue" -v cups-pdf:/ -E -P "$ppd" 2>/dev/null || fail "cannot add the PDF printer"
-lpadmin -d "$queue" || fail "cannot make the PDF printer the default"
+lpadmin -p "$queue" -v cups-pdf:/ -E -P "$ppd" 2>/dev/null && lpadmin -d "$queue" ||
+  fail "cannot add the PDF printer as the default"
 
 # cups-pdf writes to ~/PDF of the job's user, here the user running this.
 pdf_dir="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
@@ -105,25 +101,20 @@ export WINEPREFIX="$work/wine"
 source "$root/scripts/wine-env.sh" </dev/null
 
 run_print_tests() {
-  local state="$1" filter="$2" log="$work/gui_tests_$1.txt" rc=0
-  (cd "$(dirname "$exe")" && HOSHIKURA_PRINTER="$state" \
-     wine "$exe" --gtest_filter="$filter" >"$log" 2>&1 </dev/null) || rc=$?
+  local log="$work/gui_tests_$1.txt" rc=0
+  (cd "$(dirname "$exe")" && HOSHIKURA_PRINTER="$1" \
+     wine "$exe" --gtest_filter='PrintPageTest.TheDefaultPrinter*' >"$log" 2>&1 </dev/null) || rc=$?
   iconv -f CP932 -t UTF-8 "$log" || cat "$log"
-  [ "$rc" -eq 0 ] || fail "the printing tests failed with the printer $state"
+  [ "$rc" -eq 0 ] || fail "the printing tests failed with the printer $1"
 }
+printed() { find "$pdf_dir" -maxdepth 1 -name 'TEST_PRINT*.pdf' -newer "$work/started" 2>/dev/null; }
 
 # --- print, and wait until the scheduler has finished the job.
-run_print_tests accepting 'PrintPageTest.TheDefaultPrinter*'
-for _ in $(seq 150); do
-  [ -z "$(LC_ALL=C lpstat -o 2>/dev/null)" ] && break
-  sleep 0.2
-done
-[ -z "$(LC_ALL=C lpstat -o 2>/dev/null)" ] || fail "the print job did not finish"
-pdf="$(find "$pdf_dir" -maxdepth 1 -name 'TEST_PRINT*.pdf' -newer "$work/started" 2>/dev/null | head -n 1)"
-if [ -z "$pdf" ]; then
-  grep -i 'job' "$work/log/error_log" | grep -v '^D' | tail -n 20 >&2 || true
-  fail "no PDF arrived in $pdf_dir"
-fi
+run_print_tests accepting
+no_jobs() { [ -z "$(LC_ALL=C lpstat -o 2>/dev/null)" ]; }
+await no_jobs || fail "the print job did not finish"
+pdf="$(printed | head -n 1)"
+[ -n "$pdf" ] || { grep -i 'job' "$work/log/error_log" | tail -n 20 >&2 || true; fail "no PDF arrived in $pdf_dir"; }
 mv "$pdf" "$artefacts/print_judgement.pdf"
 pdf="$artefacts/print_judgement.pdf"
 
@@ -140,15 +131,12 @@ echo "$fonts" | tail -n +3 | awk '$(NF-4) == "yes"' | grep -Eiq 'IPA|Mincho|Goth
 pdftoppm -r 60 -png -singlefile "$pdf" "$artefacts/print_judgement"
 [ -s "$artefacts/print_judgement.png" ] || fail "pdftoppm made no picture"
 pdftoppm -r 150 -gray -singlefile "$pdf" "$work/page"
-python3 "$here/printed_faces.py" "$work/page.pgm" || fail "the printed faces are wrong"
+python3 "$here/printed_faces.py" "$work/page.pgm" "$(dirname "$exe")/artefacts/printed_faces.txt" ||
+  fail "the printed faces are wrong"
 
 # --- a queue that refuses jobs: printing must say it failed.
 cupsreject "$queue"
-run_print_tests refusing 'PrintPageTest.TheDefaultPrinter*'
-extra="$(find "$pdf_dir" -maxdepth 1 -name 'TEST_PRINT*.pdf' -newer "$work/started" 2>/dev/null)"
-if [ -n "$extra" ]; then
-  echo "$extra" | xargs -r rm -f
-  fail "the refused job still produced a PDF"
-fi
+run_print_tests refusing
+[ -z "$(printed)" ] || { printed | xargs rm -f; fail "the refused job still produced a PDF"; }
 
 echo "print_pdf: ok: $pdf and $artefacts/print_judgement.png"

@@ -66,7 +66,7 @@ void DrawGridFortunes(CDrawContext& dc, const CNameRecord& record,
     for (int r = 0; r < kFortuneKinds; ++r) {
         const int grid = r + 1;
         const int32_t value = ShownGridNumber(record.grids[grid]);
-        const int y0 = 52 + 144 * r;
+        const int y0 = FortuneTextBox(r).top - 3;
         dc.colour = kWhite;
         dc.DrawPanelScaled(249, y0 - 22, 470, y0, 1);
         SetPageFont(dc, 15);
@@ -77,11 +77,11 @@ void DrawGridFortunes(CDrawContext& dc, const CNameRecord& record,
                    LuckWord(luck));
         dc.DrawStringOnScaled(254, y0 - 18, heading, kWhite);
 
-        dc.SetFontHeightScaled(12);
+        dc.SetFontHeightScaled(kFortuneTextHeight);
         dc.colour = kWhite;
         dc.DrawPanelScaled(249, y0 + 1, 592, y0 + 114, 1);
         dc.colour = kBlack;
-        RECT box = {251, y0 + 3, 590, y0 + 112};
+        RECT box = FortuneTextBox(r);
         const char* text = fortunes ? fortunes->FortuneText(r, value) : kFortuneOutOfRange;
         dc.DrawTextBoxScaled(&box, text, kWhite);
     }
@@ -96,12 +96,13 @@ void DrawScore(CDrawContext& dc, int x, int y, int32_t score) {
 
 void DrawMethodScores(CDrawContext& dc, const CNameRecord& record) {
     dc.SetPenWidthScaled(2);
-    dc.DrawEtchedLineScaled(20, 610, 560);
+    dc.DrawEtchedLineScaled(kEtchedLine[0], kEtchedLine[1], kEtchedLine[2]);
     SetPageFont(dc, 24);
     dc.colour = kBlack;
     dc.DrawStringOnScaled(100, 630, "各方法による点数", Background());
     for (int i = 0; i < kMethodCount; ++i) {
-        const int y1 = 670 + 40 * i;
+        const PageFace face = MethodFace(i);
+        const int y1 = face.y - 10;
         dc.SetFontHeightScaled(22);
         dc.colour = kBlack;
         dc.DrawStringOnScaled(55, y1, kMethodLabels[i], Background());
@@ -110,7 +111,7 @@ void DrawMethodScores(CDrawContext& dc, const CNameRecord& record) {
         DrawScore(dc, 120, y1 + 1, record.scores[i]);
         const RatingBounds bounds = kMethodRatingBounds[i];
         const int level = RatingLevel(record.scores[i], bounds.lower, bounds.upper);
-        dc.DrawFace(200, y1 + 10, 15, level);
+        dc.DrawFace(face.x, face.y, face.size, level);
         dc.SetFontHeightScaled(20);
         dc.colour = kBlack;
         char word[32];
@@ -129,7 +130,7 @@ void DrawTotal(CDrawContext& dc, const CNameRecord& record) {
     const int level = RatingLevel(record.totalScore, kTotalRatingBounds.lower,
                                   kTotalRatingBounds.upper);
     dc.SetPenWidthScaled(2);
-    dc.DrawFace(460, 760, 45, level);
+    dc.DrawFace(kTotalFace.x, kTotalFace.y, kTotalFace.size, level);
     // Centred on x = 470 at 6 units a byte.
     dc.SetFontHeightScaled(12);
     const char* sentence = RatingSentence(level);
@@ -138,6 +139,10 @@ void DrawTotal(CDrawContext& dc, const CNameRecord& record) {
 }
 
 }  // namespace
+
+RECT FortuneTextBox(int r) { return {251, 52 + 144 * r + 3, 590, 52 + 144 * r + 112}; }
+
+PageFace MethodFace(int i) { return {200, 670 + 40 * i + 10, 15}; }
 
 double PageScale(int width, int height) {
     const double acrossWidth = width * (1.0 / kPageUnitsWide);

@@ -18,6 +18,20 @@ constexpr int kPageUnitsWide = 600;
 // The lowest line of the layout (the total's sentence) ends at 822 units.
 constexpr int kPageUnitsTall = 830;
 
+// Where the page wraps row r's fortune text (0 person .. 3 total), in
+// page units, and the font height of that text.
+RECT FortuneTextBox(int r);
+constexpr int kFortuneTextHeight = 12;
+// The faces of the method scores (row i) and of the total, in page units;
+// the etched line above the method scores starts at kEtchedLine[0] and
+// kEtchedLine[1] and is kEtchedLine[2] long.
+struct PageFace {
+    int x, y, size;
+};
+PageFace MethodFace(int i);
+constexpr PageFace kTotalFace = {460, 760, 45};
+constexpr int kEtchedLine[3] = {20, 610, 560};
+
 enum class PrinterChoice {
     kAskUser,         // the print dialog
     kDefaultPrinter,  // the default printer, no dialog (tests and automation)
