@@ -63,12 +63,6 @@ int ThreadWindowCount() {
     return count;
 }
 
-int ListedViews() {
-    int count = 0;
-    for (const CView* view = App().viewList->head; view; view = view->next) ++count;
-    return count;
-}
-
 // The request with the longest, heaviest names where it takes a person.
 ViewRequest Longest(ViewRequest request) {
     if (std::strcmp(request.first, "山田") == 0) request.first = "闇磯嬰襖臆";
@@ -104,20 +98,18 @@ int OpenPaintAndCloseEveryKind(const test::CGdiCounter& gdi) {
     EXPECT_EQ(test::ViewCount(), 3) << "single-instance kinds open once";
     for (const ViewRequest& request : kEveryViewRequest)
         for (const ViewRequest& asked : {request, Longest(request)}) {
-            if (!OpenView(asked.first, asked.second, asked.kind)) continue;
-            CView* view = App().viewList->head;
-            while (view->next) view = view->next;
-            if (view->kind == asked.kind) ExpectCleanPaint(view, gdi);
+            if (CView* view = test::ViewTest::Open(asked.first, asked.second, asked.kind))
+                ExpectCleanPaint(view, gdi);
         }
     const int opened = test::ViewCount();
-    EXPECT_EQ(ListedViews(), opened);
+    EXPECT_EQ(test::ViewCountOfKind(-1), opened);
     std::vector<HWND> windows;
     for (const CView* view = App().viewList->head; view; view = view->next)
         windows.push_back(view->window);
     for (int pass = 0; pass < 2; ++pass)
         for (size_t i = pass; i < windows.size(); i += 2) {
             SendMessageA(App().client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(windows[i]), 0);
-            EXPECT_EQ(ListedViews(), test::ViewCount());
+            EXPECT_EQ(test::ViewCountOfKind(-1), test::ViewCount());
         }
     test::PumpMessages();
     SaveStoredSettings();

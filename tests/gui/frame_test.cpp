@@ -91,17 +91,7 @@ TEST_F(FrameTest, HelpOpensTheFileBesideTheProgramOnly) {
     EXPECT_FALSE(HelpControlPath(tiny, 1));
 }
 
-// The program's loop: its key translation first, then the usual steps.
-void Pump() {
-    for (const DWORD start = GetTickCount(); GetTickCount() - start < 150; Sleep(5)) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT || TranslateViewKeys(&message)) continue;
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-}
+void Pump() { test::PumpFor(150); }
 
 // A key, with Ctrl held when asked, as keyboard input.
 void Press(BYTE key, bool control = false) {

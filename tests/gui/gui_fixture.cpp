@@ -6,6 +6,7 @@
 
 #include "app_state.h"
 #include "dialog_text.h"
+#include "dispatch.h"
 #include "frame_window.h"
 #include "message_box_sink.h"
 #include "message_sink.h"
@@ -72,11 +73,15 @@ void DestroyFrame() {
 
 HWND FindDialog(HWND other) { return FindProcessWindow(GetCurrentProcessId(), "#32770", other); }
 
+// The program's own loop: its key translation first, then the usual steps.
 void PumpFor(DWORD milliseconds) {
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        PumpMessages();
-        Sleep(5);
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(5)) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT || TranslateViewKeys(&message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
     }
 }
 
@@ -100,7 +105,7 @@ int ViewCountOfKind(int kind) {
     int count = 0;
     if (!App().viewList) return 0;
     for (CView* view = App().viewList->head; view; view = view->next)
-        if (view->kind == kind) ++count;
+        if (kind < 0 || view->kind == kind) ++count;
     return count;
 }
 
@@ -180,6 +185,11 @@ CView* ViewTest::NewestView() {
     CView* last = App().viewList->head;
     while (last && last->next) last = last->next;
     return last;
+}
+
+CView* ViewTest::Open(const char* first, const char* second, int kind) {
+    CView* view = OpenView(first, second, kind) ? NewestView() : nullptr;
+    return view && view->kind == kind ? view : nullptr;
 }
 
 // Every kind but 6, which names no view.

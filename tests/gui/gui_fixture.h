@@ -22,11 +22,12 @@ void DestroyFrame();
 // A visible window of this program of the dialog class (a dialog or a
 // message box) other than `other`, or null.
 HWND FindDialog(HWND other = nullptr);
-// Pumps for about `milliseconds`, so timers fire.
+// Pumps for about `milliseconds` as the program's loop does, so timers fire.
 void PumpFor(DWORD milliseconds);
 // Closes every open view window.
 void CloseAllViews();
-// Number of open view windows (MDI children), and of listed views of one kind.
+// Number of open view windows (MDI children), and of listed views of one
+// kind (-1: of any kind).
 int ViewCount();
 int ViewCountOfKind(int kind);
 
@@ -64,8 +65,13 @@ class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+public:
     // The view opened last (the tail of the list), or null.
     static CView* NewestView();
+    // Opens a view as its menu or button asks; the new view, or null when
+    // none of that kind opened.
+    static CView* Open(const char* first, const char* second, int kind);
 };
 
 // A request for every view kind, with the texts its menu or button sends.

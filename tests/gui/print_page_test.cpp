@@ -28,13 +28,7 @@ CNameRecord Judged(const char* surname, const char* givenName) {
     return record;
 }
 
-class PrintPageTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_NE(test::EnsureFrame(), nullptr);
-        test::TakeMessages();
-    }
-};
+class PrintPageTest : public test::ViewTest {};
 
 // A canvas larger than the page keeps whatever the page spills past its
 // edges: it stays white there, for short and long names.

@@ -54,14 +54,14 @@ void WriteString(const char* path, const char* name, const std::string& bytes) {
               ERROR_SUCCESS);
 }
 
-// Everyone may read the key and change this rule, and nothing more (or,
-// with kWritable, do anything with it).
+// Everyone may read the best list's key and change this rule, and nothing
+// more (or, with kWritable, do anything with it).
 constexpr char kReadOnly[] = "D:(A;;0x60019;;;WD)";
 constexpr char kWritable[] = "D:(A;;0xF003F;;;WD)";
-bool RestrictKey(const char* path, const char* rule) {
+bool RestrictBestList(const char* rule) {
     HKEY key = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    const bool set = RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, WRITE_DAC, &key) == ERROR_SUCCESS &&
+    const bool set = RegOpenKeyExA(HKEY_CURRENT_USER, kTop10, 0, WRITE_DAC, &key) == ERROR_SUCCESS &&
                      ConvertStringSecurityDescriptorToSecurityDescriptorA(rule, SDDL_REVISION_1, &descriptor, nullptr) &&
                      RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
     LocalFree(descriptor);
@@ -156,7 +156,7 @@ class ProgramRunsTest : public ::testing::Test {
 protected:
     void SetUp() override { test::ForgetStoredLists(); }
     void TearDown() override {
-        RestrictKey(kTop10, kWritable);
+        RestrictBestList(kWritable);
         test::ForgetStoredLists();
     }
 };
@@ -218,7 +218,7 @@ TEST_F(ProgramRunsTest, StartsAtTheSameMomentLeaveOneCopyRunning) {
 TEST_F(ProgramRunsTest, AFailedSaveKeepsEveryListAsStoredAndIsToldOnce) {
     JudgeAndExit("伊藤 博");
     const std::string stored = Stored().Bytes();
-    ASSERT_TRUE(RestrictKey(kTop10, kReadOnly));
+    ASSERT_TRUE(RestrictBestList(kReadOnly));
     JudgeAndExit("小川 誠");
     test::TakeMessages();
     ReportFailedSave();
@@ -227,7 +227,7 @@ TEST_F(ProgramRunsTest, AFailedSaveKeepsEveryListAsStoredAndIsToldOnce) {
     EXPECT_TRUE(test::TakeMessages().empty());
     EXPECT_EQ(Stored().Bytes(), stored) << "the lists were saved in part";
     // Writable again: the next save goes through without a word.
-    ASSERT_TRUE(RestrictKey(kTop10, kWritable));
+    ASSERT_TRUE(RestrictBestList(kWritable));
     JudgeAndExit("小川 誠");
     ReportFailedSave();
     EXPECT_TRUE(test::TakeMessages().empty());
@@ -237,7 +237,7 @@ TEST_F(ProgramRunsTest, AFailedSaveKeepsEveryListAsStoredAndIsToldOnce) {
     CProgram program;
     HWND frame = program.WaitForFrame();
     ASSERT_NE(frame, nullptr);
-    ASSERT_TRUE(RestrictKey(kTop10, kReadOnly));
+    ASSERT_TRUE(RestrictBestList(kReadOnly));
     PostMessageA(frame, WM_COMMAND, MAKEWPARAM(kCmdQuit, 0), 0);
     HWND box = program.WaitForWindow("#32770");
     ASSERT_NE(box, nullptr) << "no message";

@@ -39,11 +39,6 @@ namespace {
 
 class ViewActionsTest : public test::ViewTest {
 protected:
-    static CView* Open(const char* surname, const char* givenName, int kind) {
-        if (!OpenView(surname, givenName, kind)) return nullptr;
-        CView* view = NewestView();
-        return view && view->kind == kind ? view : nullptr;
-    }
     static void Click(const CView* view, int id) {
         SendMessageA(view->controls[id], BM_CLICK, 0, 0);
         test::PumpMessages();
@@ -295,9 +290,8 @@ TEST_F(SearchViewTest, RankedListsShowThePortableRankingAndJudgeADoubleClickedRo
         ASSERT_TRUE(c.kind == kKanjiSearchView      ? KanjiSearchWords(c.typed, words)
                     : c.kind == kSurnameSearchView ? GivenNameSearchWords(c.typed, true, words)
                                                    : ReadingSearchWords(c.typed, words));
-        ASSERT_EQ(OpenView(words.first, words.second, c.kind), 1);
-        CView* view = NewestView();
-        ASSERT_EQ(view->kind, c.kind);
+        CView* view = Open(words.first, words.second, c.kind);
+        ASSERT_NE(view, nullptr);
         const std::vector<CoreRow> core = CoreRanking(c.kind, words, c.sex);
         HWND list = view->controls[CRankedSearchView::kResultList];
         if (core.empty()) {
