@@ -15,11 +15,9 @@
 #include "app_state.h"
 #include "dispatch.h"
 #include "frame_window.h"
-#include "gdi_counter.h"
 #include "gui_fixture.h"
 #include "name_record.h"
 #include "person_view.h"
-#include "screenshot.h"
 #include "stored_settings.h"
 #include "stroke_search_view.h"
 #include "view_list.h"
@@ -73,20 +71,14 @@ ViewRequest Longest(ViewRequest request) {
 // The view painted into a canvas of its size leaves no object alive and
 // (for views of a person) its record as it was.
 void ExpectCleanPaint(CView* view, const test::CGdiCounter& gdi) {
-    std::vector<char> before;
-    const CNameRecord* record = nullptr;
-    if (view->kind <= kSameStrokeMethodView) {
-        record = &static_cast<CPersonView*>(view)->record;
-        before.assign(reinterpret_cast<const char*>(record),
-                      reinterpret_cast<const char*>(record) + sizeof *record);
-    }
+    const bool person = view->kind <= kSameStrokeMethodView;
+    const char* record = person ? reinterpret_cast<const char*>(&static_cast<CPersonView*>(view)->record) : "";
+    const std::string before(record, person ? sizeof(CNameRecord) : 0);
     test::CCanvas canvas(view->width, view->height);
     const int alive = gdi.Alive();
     SendMessageA(view->window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
     EXPECT_EQ(gdi.Alive(), alive) << "kind " << view->kind << " " << view->Surname();
-    if (record) {
-        EXPECT_EQ(std::memcmp(before.data(), record, before.size()), 0) << "kind " << view->kind;
-    }
+    EXPECT_EQ(before, std::string(record, before.size())) << "kind " << view->kind;
 }
 
 // Opens each single-instance kind twice from the menu, then every kind for
@@ -97,10 +89,8 @@ int OpenPaintAndCloseEveryKind(const test::CGdiCounter& gdi) {
         SendMessageA(App().frame, WM_COMMAND, command, 0);
     EXPECT_EQ(test::ViewCount(), 3) << "single-instance kinds open once";
     for (const ViewRequest& request : kEveryViewRequest)
-        for (const ViewRequest& asked : {request, Longest(request)}) {
-            if (CView* view = test::ViewTest::Open(asked.first, asked.second, asked.kind))
-                ExpectCleanPaint(view, gdi);
-        }
+        for (const ViewRequest& asked : {request, Longest(request)})
+            if (CView* view = test::ViewTest::Open(asked.first, asked.second, asked.kind)) ExpectCleanPaint(view, gdi);
     const int opened = test::ViewCount();
     EXPECT_EQ(test::ViewCountOfKind(-1), opened);
     std::vector<HWND> windows;

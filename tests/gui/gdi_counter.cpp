@@ -1,4 +1,6 @@
-#include "gdi_counter.h"
+// Counts the pens, brushes and fonts this program creates and deletes, by
+// redirecting its own imports of those GDI calls while a counter lives.
+#include "gui_fixture.h"
 
 #include <windows.h>
 

@@ -10,7 +10,6 @@
 #include "frame_window.h"
 #include "message_box_sink.h"
 #include "message_sink.h"
-#include "screenshot.h"
 #include "view.h"
 #include "view_list.h"
 

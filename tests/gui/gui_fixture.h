@@ -1,11 +1,13 @@
 // The program's frame for tests: created hidden once per test process, with
 // a recording message sink so no message box waits for a click; a fixture
-// that starts each view test with no view open.
+// that starts each view test with no view open; the tools the tests look
+// with (GDI counter, canvas, screen pictures).
 #pragma once
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -96,6 +98,56 @@ public:
 private:
     HWND frame_;
 };
+
+// Counts the pens, brushes and fonts this program creates and deletes, by
+// redirecting its own imports of those GDI calls while a counter lives.
+class CGdiCounter {
+public:
+    CGdiCounter();   // starts counting from zero
+    ~CGdiCounter();  // restores the imports
+    CGdiCounter(const CGdiCounter&) = delete;
+    CGdiCounter& operator=(const CGdiCounter&) = delete;
+
+    bool Installed() const { return installed_; }
+    int Created() const;
+    // Objects created while counting and not yet deleted.
+    int Alive() const;
+
+private:
+    bool installed_;
+};
+
+// Pictures: an off-screen 24-bit canvas with a memory DC, white on
+// creation, for what a test draws.
+class CCanvas {
+public:
+    CCanvas(int width, int height);
+    ~CCanvas();
+    CCanvas(const CCanvas&) = delete;
+    CCanvas& operator=(const CCanvas&) = delete;
+    HDC Dc() const { return dc_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    COLORREF Pixel(int x, int y) const;
+    std::vector<COLORREF> Pixels() const;  // row by row
+    bool SavePng(const std::string& path) const;
+
+private:
+    int width_;
+    int height_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    uint8_t* bits_ = nullptr;  // top-down BGR rows, 4-byte aligned
+};
+
+// Pixels of one colour over an area of a canvas.
+int CountColour(const CCanvas& canvas, const RECT& area, COLORREF colour);
+
+// The window's screen area (frame, menu, children) as the screen holds it,
+// and the same saved as a PNG file.
+std::vector<COLORREF> ScreenPixels(HWND window);
+bool SaveWindowPng(HWND window, const std::string& path);
 
 }  // namespace test
 }  // namespace hoshikura

@@ -14,7 +14,6 @@
 #include "gui_fixture.h"
 #include "input_dialogs.h"
 #include "resource_ids.h"
-#include "screenshot.h"
 #include "view_list.h"
 
 namespace hoshikura {

@@ -13,11 +13,9 @@
 #include "colours.h"
 #include "draw_context.h"
 #include "fortune_table.h"
-#include "gdi_counter.h"
 #include "gui_fixture.h"
 #include "print_page.h"
 #include "rating.h"
-#include "screenshot.h"
 
 namespace hoshikura {
 namespace {

@@ -1,4 +1,6 @@
-#include "screenshot.h"
+// Pictures for tests and artefacts: off-screen canvases and windows as the
+// screen shows them, saved as PNG files.
+#include "gui_fixture.h"
 
 #include <wincodec.h>
 

@@ -25,7 +25,6 @@
 #include "name_record.h"
 #include "registry_store.h"
 #include "sample_name.h"
-#include "screenshot.h"
 #include "single_copy.h"
 #include "stored_settings.h"
 #include "view_list.h"

@@ -29,7 +29,6 @@
 #include "name_search_views.h"
 #include "rank_view.h"
 #include "sample_name.h"
-#include "screenshot.h"
 #include "sex_filter.h"
 #include "stroke_search_view.h"
 #include "view_list.h"
