@@ -60,10 +60,7 @@ struct Script {
     bool boxGone = false;
 };
 
-Script& Current() {
-    static Script script;
-    return script;
-}
+Script g_script;  // the case running
 
 POINT Centre(HWND window) {
     RECT area;
@@ -115,7 +112,7 @@ bool AnswerBox(Script& s) {
 // Runs inside the dialog's modal loop (and a message box's): the first tick
 // acts, later ones answer a box and cancel the dialog if it stayed open.
 void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR, DWORD) {
-    Script& s = Current();
+    Script& s = g_script;
     if (!s.window) {
         s.window = test::FindDialog();
         if (s.window) LookAndAct(s);
@@ -131,14 +128,14 @@ void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR, DWORD) {
 
 // What the script saw of the case.
 Script RunDialog(const Case& run) {
-    Current() = Script();
-    Current().run = &run;
+    g_script = Script();
+    g_script.run = &run;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, ScriptTimer);
     const Dialog& dialog = kDialogs[run.dialog];
     DialogBoxParamA(App().instance, dialog.templateName, App().frame, dialog.procedure, 0);
     KillTimer(nullptr, timer);
     test::PumpMessages();
-    return Current();
+    return g_script;
 }
 
 class InputDialogTest : public test::ViewTest {
