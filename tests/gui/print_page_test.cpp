@@ -53,7 +53,7 @@ TEST_F(PrintPageTest, ThePageStaysOnThePageAndLeavesNoGdiObject) {
 TEST_F(PrintPageTest, EveryFortuneTextFitsItsBox) {
     CDrawContext context;
     context.scale = PageScale(4960, 7016);
-    context.SetFont("明朝", 0, 0, 0, 0, 0);
+    context.SetFont(kPageFace, 0, 0, 0, 0, 0);
     context.SetFontHeightScaled(kFortuneTextHeight);
     test::CCanvas canvas(1, 1);
     HGDIOBJ previous = SelectObject(canvas.Dc(), CreateFontIndirectA(&context.Font()));

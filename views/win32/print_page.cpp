@@ -20,7 +20,6 @@ namespace hoshikura {
 namespace {
 
 constexpr COLORREF kGreen = 0x00C000;
-constexpr char kPageFace[] = "明朝";
 constexpr int kDiagramX = 100;
 constexpr int kDiagramDrop = 230;  // the diagram moves down by 230 - 15 n
 constexpr int kDiagramDropPerCharacter = 15;
@@ -28,6 +27,9 @@ constexpr int kDiagramDropPerCharacter = 15;
 const char* const kMethodLabels[kMethodCount] = {"画数", "五行", "陰陽", "同画"};
 
 COLORREF Background() { return GetSysColor(COLOR_BTNFACE); }
+
+// The top of row r's text panel; its heading stands above it.
+int FortuneRowTop(int r) { return 52 + 144 * r; }
 
 void SetPageFont(CDrawContext& dc, int height) {
     dc.SetFont(kPageFace, 0, 0, 0, 0, 0);
@@ -66,7 +68,7 @@ void DrawGridFortunes(CDrawContext& dc, const CNameRecord& record,
     for (int r = 0; r < kFortuneKinds; ++r) {
         const int grid = r + 1;
         const int32_t value = ShownGridNumber(record.grids[grid]);
-        const int y0 = FortuneTextBox(r).top - 3;
+        const int y0 = FortuneRowTop(r);
         dc.colour = kWhite;
         dc.DrawPanelScaled(249, y0 - 22, 470, y0, 1);
         SetPageFont(dc, 15);
@@ -140,7 +142,7 @@ void DrawTotal(CDrawContext& dc, const CNameRecord& record) {
 
 }  // namespace
 
-RECT FortuneTextBox(int r) { return {251, 52 + 144 * r + 3, 590, 52 + 144 * r + 112}; }
+RECT FortuneTextBox(int r) { return {251, FortuneRowTop(r) + 3, 590, FortuneRowTop(r) + 112}; }
 
 PageFace MethodFace(int i) { return {200, 670 + 40 * i + 10, 15}; }
 

@@ -18,8 +18,9 @@ constexpr int kPageUnitsWide = 600;
 // The lowest line of the layout (the total's sentence) ends at 822 units.
 constexpr int kPageUnitsTall = 830;
 
-// Where the page wraps row r's fortune text (0 person .. 3 total), in
-// page units, and the font height of that text.
+// The page's typeface; where the page wraps row r's fortune text (0 person
+// .. 3 total), in page units, and the font height of that text.
+constexpr char kPageFace[] = "明朝";
 RECT FortuneTextBox(int r);
 constexpr int kFortuneTextHeight = 12;
 // The faces of the method scores (row i) and of the total, in page units;
