@@ -102,8 +102,12 @@ protected:
         EXPECT_EQ(hive.misuses, 0) << "a key used or closed when it was not open";
     }
 
+    // No bytes: the value is missing.
     void Put(const Path& path, const std::string& name, RegistryValueType type, const std::string& bytes) {
-        hive.At(path).values[name] = {type, bytes};
+        if (bytes.empty())
+            Erase(path, name);
+        else
+            hive.At(path).values[name] = {type, bytes};
     }
     void Erase(const Path& path, const std::string& name) { hive.At(path).values.erase(name); }
     std::string Stored(const Path& path, const std::string& name) {
@@ -203,17 +207,14 @@ TEST_F(StoredListsTest, UntrustedRecentCountReadsTheEntriesUpToTheFirstMissing) 
     for (int k = 1; k <= kRecentEntries; ++k) saved.RememberPerson(("姓" + std::to_string(k)).c_str(), "名");
     const struct {
         RegistryValueType type;
-        std::string bytes;  // empty for a missing value
+        std::string bytes;
         int32_t loaded;
     } cases[] = {{kRegDword, Dword(0), 0},           {kRegDword, Dword(5), 5},   {kRegDword, Dword(17), 16},
                  {kRegDword, Dword(0x80000000), 16}, {kRegSz, Sz("16"), 16},      {kRegBinary, Dword(3), 16},
                  {kRegDword, "", 16}};
     for (const auto& c : cases) {
         ASSERT_EQ(SaveSettings(hive, saved, ranks), 1);
-        if (c.bytes.empty())
-            Erase(kNumber, "Value");
-        else
-            Put(kNumber, "Value", c.type, c.bytes);
+        Put(kNumber, "Value", c.type, c.bytes);
         Load();
         ASSERT_EQ(recent.count, c.loaded) << c.bytes;
         // The newest entries, in their order.
@@ -237,7 +238,7 @@ TEST_F(StoredListsTest, DamagedRankValueCostsOnlyItsRowAndMissingKeyOnlyItsList)
     const struct {
         const char* value;
         RegistryValueType type;
-        std::string bytes;  // empty: the value is missing
+        std::string bytes;
     } damages[] = {{"2 sei", kRegSz, ""},          {"2 mei", kRegSz, "abcdefghijkl"}, {"2 Score", kRegSz, Sz("420")},
                    {"2 Score", kRegDword, Dword(0)}, {"1 sei", kRegSz, Sz(std::string(40, 'x'))}};
     for (const auto& damage : damages) {
@@ -245,10 +246,7 @@ TEST_F(StoredListsTest, DamagedRankValueCostsOnlyItsRowAndMissingKeyOnlyItsList)
         std::vector<Row> expected = Rows(ranks.best);
         expected.erase(expected.begin() + (damage.value[0] - '1'));
         expected.push_back({"---", "---", 0, 0});
-        if (damage.bytes.empty())
-            Erase(kTop10, damage.value);
-        else
-            Put(kTop10, damage.value, damage.type, damage.bytes);
+        Put(kTop10, damage.value, damage.type, damage.bytes);
         Load();
         EXPECT_EQ(Rows(ranks.best), expected) << damage.value << " " << damage.bytes;
     }
