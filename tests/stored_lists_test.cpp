@@ -201,55 +201,46 @@ TEST_F(StoredListsTest, PersonTakenFromTheListItselfIsRememberedWhole) {
     EXPECT_STREQ(text, "&1 ");  // a menu text too short for "山" ends before it
 }
 
-TEST_F(StoredListsTest, UntrustedRecentCountReadsTheEntriesUpToTheFirstMissing) {
-    CRecentList saved;
-    saved.Clear();
-    for (int k = 1; k <= kRecentEntries; ++k) saved.RememberPerson(("姓" + std::to_string(k)).c_str(), "名");
+TEST_F(StoredListsTest, DamageCostsOnlyItsEntryOrRowAndAnUntrustedCountReadsUpToTheFirstMissing) {
+    // Which damage leaves well-formed lists at all is the load fuzz target's.
     const struct {
-        RegistryValueType type;
-        std::string bytes;
-        int32_t loaded;
-    } cases[] = {{kRegDword, Dword(0), 0},           {kRegDword, Dword(5), 5},   {kRegDword, Dword(17), 16},
-                 {kRegDword, Dword(0x80000000), 16}, {kRegSz, Sz("16"), 16},      {kRegBinary, Dword(3), 16},
-                 {kRegDword, "", 16}};
-    for (const auto& c : cases) {
-        ASSERT_EQ(SaveSettings(hive, saved, ranks), 1);
-        Put(kNumber, "Value", c.type, c.bytes);
-        Load();
-        ASSERT_EQ(recent.count, c.loaded) << c.bytes;
-        // The newest entries, in their order.
-        EXPECT_EQ(std::memcmp(recent.surnames, saved.surnames, c.loaded * sizeof recent.surnames[0]), 0);
-    }
-    // An entry that cannot be judged, repeats an earlier one or lacks a name
-    // is passed over; the first entry not stored at all ends the reading.
-    Put(kSeiMei, "3 sei", kRegSz, Sz("一二三四五六七"));
-    Put(kSeiMei, "4 sei", kRegSz, Sz(Field(saved.surnames[0])));
-    Put(kSeiMei, "4 mei", kRegSz, Sz(Field(saved.givenNames[0])));
-    Erase(kSeiMei, "5 mei");
-    Erase(kSeiMei, "9 sei");
-    Erase(kSeiMei, "9 mei");
-    Load();
-    ASSERT_EQ(recent.count, 5);
-    EXPECT_EQ(Field(recent.surnames[4]), Field(saved.surnames[7]));
-}
-
-TEST_F(StoredListsTest, DamagedRankValueCostsOnlyItsRowAndMissingKeyOnlyItsList) {
-    // Which damage leaves a well-formed list at all is the load fuzz target's.
-    const struct {
+        const Path& path;
         const char* value;
         RegistryValueType type;
         std::string bytes;
-    } damages[] = {{"2 sei", kRegSz, ""},          {"2 mei", kRegSz, "abcdefghijkl"}, {"2 Score", kRegSz, Sz("420")},
-                   {"2 Score", kRegDword, Dword(0)}, {"1 sei", kRegSz, Sz(std::string(40, 'x'))}};
-    for (const auto& damage : damages) {
+        int recentCount, entryLost, rowLost;  // entry and row from 1; 0 for none
+    } cases[] = {
+        {kNumber, "Value", kRegDword, Dword(0), 0, 0, 0}, {kNumber, "Value", kRegDword, Dword(2), 2, 0, 0},
+        {kNumber, "Value", kRegDword, Dword(17), 3, 0, 0}, {kNumber, "Value", kRegDword, Dword(0x80000000), 3, 0, 0},
+        {kNumber, "Value", kRegSz, Sz("2"), 3, 0, 0}, {kNumber, "Value", kRegBinary, Dword(2), 3, 0, 0},
+        {kNumber, "Value", kRegDword, "", 3, 0, 0},
+        // An entry that cannot be judged, lacks a name or repeats an earlier one.
+        {kSeiMei, "2 sei", kRegSz, Sz("一二三四五六七"), 2, 2, 0}, {kSeiMei, "2 mei", kRegSz, "", 2, 2, 0},
+        {kSeiMei, "3 sei", kRegSz, Sz("山田"), 2, 3, 0}, {kTop10, "2 sei", kRegSz, "", 3, 0, 2},
+        {kTop10, "2 mei", kRegSz, "abcdefghijkl", 3, 0, 2}, {kTop10, "2 Score", kRegSz, Sz("420"), 3, 0, 2},
+        {kTop10, "2 Score", kRegDword, Dword(0), 3, 0, 2}, {kTop10, "1 sei", kRegSz, Sz(std::string(40, 'x')), 3, 0, 1},
+    };
+    for (const auto& c : cases) {
         SaveExample();
-        std::vector<Row> expected = Rows(ranks.best);
-        expected.erase(expected.begin() + (damage.value[0] - '1'));
-        expected.push_back({"---", "---", 0, 0});
-        Put(kTop10, damage.value, damage.type, damage.bytes);
+        std::vector<std::string> people = People(recent);
+        std::vector<Row> rows = Rows(ranks.best);
+        if (c.entryLost) people.erase(people.begin() + c.entryLost - 1);
+        people.resize(c.recentCount);
+        if (c.rowLost) rows.erase(rows.begin() + c.rowLost - 1);
+        rows.resize(kRankRows, {"---", "---", 0, 0});
+        Put(c.path, c.value, c.type, c.bytes);
         Load();
-        EXPECT_EQ(Rows(ranks.best), expected) << damage.value << " " << damage.bytes;
+        EXPECT_EQ(People(recent), people) << c.value << " " << c.bytes;
+        EXPECT_EQ(Rows(ranks.best), rows) << c.value << " " << c.bytes;
     }
+    SaveExample();
+    Erase(kNumber, "Value");
+    Erase(kSeiMei, "2 sei");
+    Erase(kSeiMei, "2 mei");
+    Load();
+    EXPECT_EQ(People(recent), std::vector<std::string>{"山田 太郎"});
+
+    // A missing key costs only its list.
     SaveExample();
     hive.At({"Software", "Hoshikura"}).subkeys.erase("Worst10");
     Load();
