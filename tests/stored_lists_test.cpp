@@ -39,7 +39,6 @@ std::string Field(const char (&field)[kStoredNameSize]) { return std::string(fie
 struct Row {
     std::string surname, given;
     int32_t score;
-    int order;  // when it was offered
     bool operator==(const Row& o) const { return surname == o.surname && given == o.given && score == o.score; }
 };
 std::ostream& operator<<(std::ostream& out, const Row& r) {
@@ -49,7 +48,7 @@ std::ostream& operator<<(std::ostream& out, const Row& r) {
 std::vector<Row> Rows(const CRankList& list) {
     std::vector<Row> rows;
     for (int i = 0; i < kRankRows; ++i)
-        rows.push_back({Field(list.surnames[i]), Field(list.givenNames[i]), list.scores[i], 0});
+        rows.push_back({Field(list.surnames[i]), Field(list.givenNames[i]), list.scores[i]});
     return rows;
 }
 
@@ -60,12 +59,11 @@ struct RankModel {
     std::vector<Row> taken;
 
     std::vector<Row> Top() const {
-        std::vector<Row> top = taken;
-        std::sort(top.begin(), top.end(), [this](const Row& a, const Row& b) {
-            if (a.score != b.score) return highFirst ? a.score > b.score : a.score < b.score;
-            return a.order > b.order;
+        std::vector<Row> top(taken.rbegin(), taken.rend());
+        std::stable_sort(top.begin(), top.end(), [this](const Row& a, const Row& b) {
+            return highFirst ? a.score > b.score : a.score < b.score;
         });
-        top.resize(kRankRows, Row{"---", "---", 0, 0});
+        top.resize(kRankRows, Row{"---", "---", 0});
         return top;
     }
     void Offer(const Row& row) {
@@ -150,7 +148,7 @@ TEST_F(StoredListsTest, RandomOffersRankAsTheBruteForceAndSurviveSaveAndLoad) {
         for (int order = 0; order < 60; ++order) {
             const char* surname = surnames[random() % 6];
             const char* given = givens[random() % 3];
-            const Row row{stored(surname), stored(given), static_cast<int32_t>(1 + random() % 6), order};
+            const Row row{stored(surname), stored(given), static_cast<int32_t>(1 + random() % 6)};
             ranks.OfferName(surname, given, row.score);
             best.Offer(row);
             worst.Offer(row);
@@ -227,7 +225,7 @@ TEST_F(StoredListsTest, DamageCostsOnlyItsEntryOrRowAndAnUntrustedCountReadsUpTo
         if (c.entryLost) people.erase(people.begin() + c.entryLost - 1);
         people.resize(c.recentCount);
         if (c.rowLost) rows.erase(rows.begin() + c.rowLost - 1);
-        rows.resize(kRankRows, {"---", "---", 0, 0});
+        rows.resize(kRankRows, {"---", "---", 0});
         Put(c.path, c.value, c.type, c.bytes);
         Load();
         EXPECT_EQ(People(recent), people) << c.value << " " << c.bytes;
