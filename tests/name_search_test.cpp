@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "compose_search.h"
-#include "empty_sample_store.h"
 #include "kana_fold.h"
 #include "kanji_search.h"
 #include "name_record.h"
@@ -34,6 +33,14 @@ const CSampleName& Store() {
     static const CSampleName* store = new CSampleName;
     return *store;
 }
+
+// A store emptied of its built-in given names, for texts of a test's own.
+struct EmptyStore : CSampleName {
+    EmptyStore() {
+        for (int f = 0; f < kFirstStrokeKeys; ++f)
+            for (int r = 0; r < kRestStrokeKeys; ++r) SetSampleName(f, r, nullptr, 0);
+    }
+};
 
 struct Sample {
     std::string written, reading;
