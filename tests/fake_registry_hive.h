@@ -1,15 +1,15 @@
 // An in-memory hive that behaves like the registry's ANSI calls, for the
 // registry store's unit tests and its fuzz target. Misuse by the caller (a
-// key used or closed when it is not open) is recorded, not thrown, so each
+// key used or closed when it is not open) is counted, not thrown, so each
 // user checks it in its own way.
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "registry_hive.h"
@@ -34,37 +34,16 @@ public:
     using RegistryValueType = hoshikura::RegistryValueType;
 
     RegistryResult OpenKey(RegistryHandle parent, const char* name, RegistryHandle* key) override {
-        FakeKey* base = Resolve(parent);
-        if (!base) return hoshikura::kRegFailed;
-        auto found = base->subkeys.find(name);
-        if (found == base->subkeys.end()) return hoshikura::kRegNotFound;
-        if (found->second->failOpen) return hoshikura::kRegFailed;
-        *key = Issue(found->second.get(), false);
-        return hoshikura::kRegSuccess;
+        return Open(parent, name, key, false);
     }
-
     RegistryResult CreateKey(RegistryHandle parent, const char* name, RegistryHandle* key) override {
-        FakeKey* base = Resolve(parent);
-        if (!base) return hoshikura::kRegFailed;
-        auto found = base->subkeys.find(name);
-        if (found == base->subkeys.end()) {
-            if (base->readOnly) return hoshikura::kRegAccessDenied;
-            found = base->subkeys.emplace(name, std::make_unique<FakeKey>()).first;
-        }
-        if (found->second->failOpen) return hoshikura::kRegFailed;
-        if (found->second->readOnly) return hoshikura::kRegAccessDenied;
-        *key = Issue(found->second.get(), true);
-        return hoshikura::kRegSuccess;
+        return Open(parent, name, key, true);
     }
 
     RegistryResult CloseKey(RegistryHandle key) override {
-        auto open = Find(key);
-        if (open == handles_.end()) {
-            misuses_.push_back("closing a key that is not open");
-            return hoshikura::kRegFailed;
-        }
-        handles_.erase(open);
-        return hoshikura::kRegSuccess;
+        if (open_.erase(key)) return hoshikura::kRegSuccess;
+        ++misuses;
+        return hoshikura::kRegFailed;
     }
 
     RegistryResult QueryValue(RegistryHandle key, const char* name, RegistryValueType* type, void* data,
@@ -87,11 +66,11 @@ public:
 
     RegistryResult SetValue(RegistryHandle key, const char* name, RegistryValueType type, const void* data,
                             uint32_t size) override {
-        auto open = Find(key);
-        if (open == handles_.end()) return hoshikura::kRegFailed;
-        if (!(*open)->writable) return hoshikura::kRegAccessDenied;
-        if ((*open)->key->failWrites) return hoshikura::kRegFailed;
-        (*open)->key->values[name] = {type, std::string(static_cast<const char*>(data), size)};
+        auto open = open_.find(key);
+        if (open == open_.end()) return hoshikura::kRegFailed;
+        if (!open->second.second) return hoshikura::kRegAccessDenied;
+        if (open->second.first->failWrites) return hoshikura::kRegFailed;
+        open->second.first->values[name] = {type, std::string(static_cast<const char*>(data), size)};
         return hoshikura::kRegSuccess;
     }
 
@@ -105,48 +84,39 @@ public:
         }
         return *key;
     }
-    // The key at a path, or null; never creates.
-    const FakeKey* Find(const std::vector<std::string>& path) const {
-        const FakeKey* key = &root;
-        for (const std::string& name : path) {
-            auto found = key->subkeys.find(name);
-            if (found == key->subkeys.end()) return nullptr;
-            key = found->second.get();
-        }
-        return key;
-    }
 
-    int OpenHandles() const { return static_cast<int>(handles_.size()); }
-    // What the caller did wrong, in order; empty for a well-behaved caller.
-    const std::vector<std::string>& Misuses() const { return misuses_; }
+    int OpenHandles() const { return static_cast<int>(open_.size()); }
 
     FakeKey root;
+    int misuses = 0;  // zero for a well-behaved caller
 
 private:
-    struct Handle {
-        FakeKey* key;
-        bool writable;
-    };
-    using Handles = std::vector<std::unique_ptr<Handle>>;
-
-    RegistryHandle Issue(FakeKey* key, bool writable) {
-        handles_.push_back(std::make_unique<Handle>(Handle{key, writable}));
-        return handles_.back().get();
-    }
-    Handles::iterator Find(RegistryHandle key) {
-        return std::find_if(handles_.begin(), handles_.end(),
-                            [key](const std::unique_ptr<Handle>& h) { return h.get() == key; });
+    RegistryResult Open(RegistryHandle parent, const char* name, RegistryHandle* key, bool writable) {
+        FakeKey* base = Resolve(parent);
+        if (!base) return hoshikura::kRegFailed;
+        auto found = base->subkeys.find(name);
+        if (found == base->subkeys.end()) {
+            if (!writable) return hoshikura::kRegNotFound;
+            if (base->readOnly) return hoshikura::kRegAccessDenied;
+            found = base->subkeys.emplace(name, std::make_unique<FakeKey>()).first;
+        }
+        if (found->second->failOpen) return hoshikura::kRegFailed;
+        if (writable && found->second->readOnly) return hoshikura::kRegAccessDenied;
+        // Handles are opaque: the count of keys opened so far.
+        *key = reinterpret_cast<RegistryHandle>(static_cast<std::uintptr_t>(++issued_));
+        open_[*key] = {found->second.get(), writable};
+        return hoshikura::kRegSuccess;
     }
     FakeKey* Resolve(RegistryHandle key) {
         if (!key) return &root;
-        auto open = Find(key);
-        if (open != handles_.end()) return (*open)->key;
-        misuses_.push_back("using a key that is not open");
+        auto open = open_.find(key);
+        if (open != open_.end()) return open->second.first;
+        ++misuses;
         return nullptr;
     }
 
-    Handles handles_;
-    std::vector<std::string> misuses_;
+    std::map<RegistryHandle, std::pair<FakeKey*, bool>> open_;  // each open key and whether it is writable
+    std::uintptr_t issued_ = 0;
 };
 
 // Everything below a key, for comparing whole hives.
