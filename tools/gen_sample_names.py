@@ -256,10 +256,10 @@ def unusual(written, reading, weights, listed, tagged, use):
     if len(backed) > 1 or backed - {"gimei"}:
         return None
     tier = "gimei" if backed or listed else ""
-    if use.place_share(written, reading) < MIN_PLACE_SHARE[tier]:
-        return UNUSUAL_IN_PLACE
     if use.readers[reading] < MIN_READERS[tier]:
         return "rare reading"
+    if use.place_share(written, reading) < MIN_PLACE_SHARE[tier]:
+        return UNUSUAL_IN_PLACE
     return None
 
 
