@@ -12,8 +12,9 @@ enters when
 - its reading splits into readings of its characters
   (tools/reading_alignment.py);
 - no character is on the ill-omen list (tools/ill_omen_characters.tsv);
-- it is common enough (`commonness`), among the most common spellings of
-  its reading, and not only known to ENAMDICT as a surname or place.
+- it is common enough (`commonness`), among the most common boys' or
+  girls' spellings of its reading, and not only known to ENAMDICT as a
+  surname or place.
 - a name that at most one source backs reads its characters as names
   usually do in their places and shares its reading with other names; a
   name no source tags with a sex and of a reading few names share (pen and
