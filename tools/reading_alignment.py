@@ -23,7 +23,10 @@ that each piece is a reading the dictionary allows for its character:
 - the few readings of names of today that KANJIDIC does not list
   (`TODAY_READINGS`, e.g. 葵 まり in 陽葵 ひまり) and the words read as a whole
   (`WHOLE_WORDS`, e.g. 大和 やまと; the word's reading goes to its first
-  character and each further character of the word gets '').
+  character and each further character of the word gets '');
+- the reviewed list name_readings_of_today.tsv: readings of one character
+  (宙 そら) and words read as a whole (陽向 ひなた). `reviewed` tells
+  which pieces of a split come from it.
 
 `plausible(written, reading)` is True when at least one split exists.
 `readings_of(ch)` gives the set of base readings of one character.
@@ -40,6 +43,7 @@ import re
 
 DEFAULT_KANJIDIC2 = "/usr/share/edict/kanjidic2.xml.gz"
 DEFAULT_KANJIDIC = "/usr/share/edict/kanjidic"
+DEFAULT_OF_TODAY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "name_readings_of_today.tsv")
 
 VOICED = dict(zip("かきくけこさしすせそたちつてとはひふへほ",
                   "がぎぐげござじずぜぞだぢづでどばびぶべぼ"))
@@ -58,11 +62,24 @@ TODAY_READINGS = {
 
 # Words that names use and that read as a whole, not character by character.
 WHOLE_WORDS = {
-    "大和": "やまと", "日向": "ひなた ひゅうが", "和泉": "いずみ", "飛鳥": "あすか",
+    "大和": "やまと", "日向": "ひゅうが", "和泉": "いずみ", "飛鳥": "あすか",
     "息吹": "いぶき", "永遠": "とわ", "今日": "きょう", "明日": "あす", "五月": "さつき",
     "弥生": "やよい", "紅葉": "もみじ", "百合": "ゆり", "時雨": "しぐれ", "胡桃": "くるみ",
     "小豆": "あずき", "東風": "こち", "七夕": "たなばた", "神楽": "かぐら",
 }
+
+
+def load_of_today(path=DEFAULT_OF_TODAY):
+    """The reviewed readings of names of today (name_readings_of_today.tsv):
+    (readings of one character, readings of words read as a whole), each a
+    dict written form -> set of readings."""
+    chars, words = {}, {}
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            if line.strip() and not line.startswith("#"):
+                written, reading = line.split("\t")[:2]
+                (chars if len(written) == 1 else words).setdefault(written, set()).add(reading)
+    return chars, words
 
 
 def kana_to_hiragana(text):
@@ -138,15 +155,35 @@ def load_readings(kanjidic2=DEFAULT_KANJIDIC2, kanjidic=DEFAULT_KANJIDIC):
 class Aligner:
     """Splits readings of written names into readings of their characters."""
 
-    def __init__(self, readings=None):
+    def __init__(self, readings=None, of_today=None):
         self.readings = readings if readings is not None else load_readings()
+        self.chars_of_today, words = of_today if of_today is not None else load_of_today()
+        self.whole_words = {w: set(rs.split()) for w, rs in WHOLE_WORDS.items()}
+        for w, rs in words.items():
+            self.whole_words.setdefault(w, set()).update(rs)
+        self.words_of_today = words
 
     def readings_of(self, ch):
         """Base readings of one character (kana: itself)."""
         h = kana_to_hiragana(ch)
         if "\u3041" <= h <= "\u3093":
             return {h}
-        return self.readings.get(ch, set())
+        return self.readings.get(ch, set()) | self.chars_of_today.get(ch, set())
+
+    def reviewed(self, written, split):
+        """The indices of a split's pieces that come from the reviewed list:
+        a reading of one character listed there (voiced after the first
+        character too), or a word listed there read as a whole."""
+        out = set()
+        for i, (ch, piece) in enumerate(zip(written, split)):
+            rs = self.chars_of_today.get(ch, set())
+            if piece in rs or i > 0 and piece in {VOICED[r[0]] + r[1:] for r in rs if r[0] in VOICED}:
+                out.add(i)
+        for w, rs in self.words_of_today.items():
+            for i in range(len(written) - len(w) + 1):
+                if written.startswith(w, i) and split[i] in rs and not any(split[i + 1:i + len(w)]):
+                    out.update(range(i, i + len(w)))
+        return out
 
     def is_word(self, ch, reading):
         """True when reading is a kun reading of ch that is a whole word."""
@@ -172,8 +209,8 @@ class Aligner:
 
     def _words(self, written, i):
         """(length, reading) of the whole-read words starting at character i."""
-        return [(len(w), r) for w, rs in WHOLE_WORDS.items() if written.startswith(w, i)
-                for r in rs.split()]
+        return [(len(w), r) for w, rs in self.whole_words.items() if written.startswith(w, i)
+                for r in sorted(rs)]
 
     def align(self, written, reading):
         """Every split of reading into per-character readings of written, as
