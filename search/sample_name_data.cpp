@@ -523,13 +523,13 @@ const char* const kNames_3_11[] = {
 const char* const kNames_3_12[] = {
     "千善__ちよし 巳善__みよし 久善__ひさよし 三善__みよし 丈晴__たけはる 丈陽__たけはる 之博__ゆきひろ 丈雄__たけお 千皓__ちひろ 千皓__ちあき",
     "久登__ひさと 千敬__ちひろ 三喜__みつき 三喜__みつよし 千喜__ちよし 大喜__だいき 之喜__ゆきよし 久喜__ひさよし 之雄__ゆきお 大智__たいち",
-    "大翔__ひろと 之裕__ゆきひろ 久仁枝__くにえ 久裕__ひさひろ 弓貴__ゆたか 子登__こと 久惠__ひさえ 千暁__ちあき 之賀__ゆきか 千温__ちはる",
-    "大貴__だいき 三湖__みこ 千湖__ちこ 夕加里__ゆかり 小絢__さあや 三津子__みつこ 小晴__こはる 小葉__さよ 小三郎__こさぶろう 千瑛__ちえ",
-    "千賀__ちか 大晴__たいせい 三琴__みこと 夕葵__ゆうき 久雄__ひさお 三晴__みはる 夕紀子__ゆきこ 夕美子__ゆみこ 千翔__ちか 子晴__こはる",
-    "三千彦__みちひこ 夕葉__ゆうは 三智__みち 万智__まち 万美子__まみこ 小百合__さゆり 千重子__ちえこ 万三郎__まんざぶろう 万紀子__まきこ 子葉__しよう",
-    "三代志__みよし 三重子__みえこ 千咲子__ちさこ 万葉__まは 三子郎__みねお 三香子__みかこ 千映子__ちえこ 千陽__ちはる 千代志__ちよし 三雄__みつお",
-    "三紀子__みきこ 三保子__みほこ 千栄子__ちえこ 千津子__ちづこ 久美子__くみこ 千由里__ちゆり 夕貴__ゆうき 夕貴__ゆき 千惠__ちえ 千景__ちかげ",
-    "千博__ちひろ 千絵__ちえ 三貴__みき 千尋__ちひろ 千晶__ちあき 千晴__ちはる 千裕__ちひろ 千智__ちさと 千香子__ちかこ",
+    "之裕__ゆきひろ 久仁枝__くにえ 久裕__ひさひろ 弓貴__ゆたか 子登__こと 久惠__ひさえ 千暁__ちあき 之賀__ゆきか 千温__ちはる 大貴__だいき",
+    "三湖__みこ 千湖__ちこ 夕加里__ゆかり 小絢__さあや 三津子__みつこ 小晴__こはる 小葉__さよ 小三郎__こさぶろう 千瑛__ちえ 千賀__ちか",
+    "大晴__たいせい 大翔__はると 大翔__ひろと 三琴__みこと 夕葵__ゆうき 久雄__ひさお 三晴__みはる 夕紀子__ゆきこ 夕美子__ゆみこ 千翔__ちか",
+    "子晴__こはる 三千彦__みちひこ 夕葉__ゆうは 三智__みち 万智__まち 万美子__まみこ 小百合__さゆり 千重子__ちえこ 万三郎__まんざぶろう 万紀子__まきこ",
+    "子葉__しよう 三代志__みよし 三重子__みえこ 千咲子__ちさこ 万葉__まは 三子郎__みねお 三香子__みかこ 千映子__ちえこ 千陽__ちはる 千代志__ちよし",
+    "三雄__みつお 三紀子__みきこ 三保子__みほこ 千栄子__ちえこ 千津子__ちづこ 久美子__くみこ 千由里__ちゆり 夕貴__ゆうき 夕貴__ゆき 千惠__ちえ",
+    "千景__ちかげ 千博__ちひろ 千絵__ちえ 三貴__みき 千尋__ちひろ 千晶__ちあき 千晴__ちはる 千裕__ちひろ 千智__ちさと 千香子__ちかこ",
 };
 
 const char* const kNames_3_13[] = {
@@ -1368,10 +1368,10 @@ const char* const kNames_7_25[] = {
 
 const char* const kNames_8_0[] = {
     "昂__こう 岬__みさき 若__わか 典__のり 征__ただし 征__せい 宙__そら 宙__ひろ 享__とおる 朋__とも",
-    "岳__がく 周__しゅう 京__きょう 京__みやこ 武__たけし 侑__ゆう 芽__めぐ 空__そら 昌__あきら 学__まなぶ",
-    "知__さとる 知__とも 知__さとし 尚__たかし 尚__ひさし 英__えい 英__すぐる 弥__わたる 卓__たく 拓__たく",
-    "佳__けい 佳__よし 直__なお 怜__れい 波__なみ 治__おさむ 茂__しげる 忠__ただし 幸__みゆき 歩__あゆむ",
-    "和__かず 実__まこと 実__みのる 明__あきら",
+    "岳__がく 周__しゅう 京__きょう 京__みやこ 武__たけし 武__たける 侑__ゆう 芽__めぐ 空__そら 昌__あきら",
+    "学__まなぶ 知__さとる 知__とも 知__さとし 尚__たかし 尚__ひさし 英__えい 英__すぐる 弥__わたる 卓__たく",
+    "拓__たく 佳__けい 佳__よし 直__なお 怜__れい 波__なみ 治__おさむ 茂__しげる 忠__ただし 幸__みゆき",
+    "歩__あゆむ 和__かず 実__まこと 実__みのる 明__あきら",
 };
 
 const char* const kNames_8_1[] = {
@@ -1990,11 +1990,11 @@ const char* const kNames_9_32[] = {
 };
 
 const char* const kNames_10_0[] = {
-    "矩__ただし 倫__ひとし 倖__こう 隼__しゅん 宮__みや 将__まさ 耕__こう 逢__あい 晋__しん 姫__ひめ",
-    "祥__しょう 連__れん 恩__めぐみ 高__たかし 紘__ひろし 栞__しおり 納__おさむ 紗__すず 朔__さく 朗__あきら",
-    "眞__まこと 眞__しん 泰__やすし 泰__ゆたか 悦__えつ 凌__りょう 航__こう 悟__さとる 透__とおる 笑__えみ",
-    "桂__けい 竜__りゅう 桃__もも 夏__なつ 哲__あきら 浩__ひろし 勉__つとむ 桜__さくら 華__はな 敏__さとし",
-    "剛__つよし 修__おさむ 晃__あきら 恭__きょう 真__まこと 純__じゅん 恵__めぐみ 恵__けい",
+    "矩__ただし 倫__ひとし 倖__こう 宮__みや 将__まさ 耕__こう 逢__あい 晋__しん 隼__はやと 隼__しゅん",
+    "姫__ひめ 祥__しょう 連__れん 恩__めぐみ 高__たかし 紘__ひろし 栞__しおり 納__おさむ 紗__すず 朔__さく",
+    "朗__あきら 眞__まこと 眞__しん 泰__やすし 泰__ゆたか 悦__えつ 凌__りょう 航__こう 悟__さとる 透__とおる",
+    "笑__えみ 桂__けい 竜__りゅう 桃__もも 夏__なつ 哲__あきら 浩__ひろし 勉__つとむ 桜__さくら 華__はな",
+    "敏__さとし 剛__つよし 修__おさむ 晃__あきら 恭__きょう 真__まこと 純__じゅん 恵__めぐみ 恵__けい",
 };
 
 const char* const kNames_10_1[] = {
@@ -2266,8 +2266,8 @@ const char* const kNames_11_0[] = {
     "紬__つむぎ 絆__きずな 菫__すみれ 菊__きく 渓__けい 逸__いつ 陵__りょう 脩__しゅう 淑__よし 郷__きょう",
     "郷__さと 爽__そう 琢__たく 蛍__ほたる 蛍__けい 規__ただし 琉__りゅう 強__つよし 陸__りく 務__つとむ",
     "麻__あさ 梢__こずえ 渉__わたる 進__すすむ 崇__たかし 望__のぞむ 梓__あずさ 啓__けい 都__みやこ 涼__りょう",
-    "康__やすし 隆__たかし 唯__ゆい 渚__なぎさ 健__たけし 健__けん 猛__たけし 悠__ゆう 彩__あや 淳__あつし",
-    "章__あきら 萌__もえ 清__きよし",
+    "康__やすし 隆__たかし 唯__ゆい 渚__なぎさ 健__たけし 健__けん 健__たける 猛__たけし 悠__ゆう 彩__あや",
+    "淳__あつし 章__あきら 萌__もえ 清__きよし",
 };
 
 const char* const kNames_11_1[] = {
@@ -2503,11 +2503,11 @@ const char* const kNames_11_26[] = {
 };
 
 const char* const kNames_12_0[] = {
-    "媛__ひめ 森__しん 善__よし 湧__ゆう 道__みち 道__おさむ 椋__りょう 湊__みなと 塁__るい 富__とみ",
-    "絢__けん 遊__ゆう 琳__りん 皓__あきら 琴__こと 紫__ゆかり 紫__むらさき 惠__めぐみ 温__あつし 温__はる",
-    "温__ゆたか 満__みちる 満__みつる 雄__たけし 雄__つよし 覚__さとる 喬__たかし 渡__わたる 等__ひとし 達__たつ",
-    "翔__しょう 順__じゅん 結__ゆい 暁__あきら 暁__あかつき 勝__まさる 敦__あつし 晴__はる 瑛__あきら 葵__あおい",
-    "遥__はるか 陽__よう 敬__たかし 葉__よう 貴__たか 智__とも 博__ひろし 晶__あきら 裕__ひろし",
+    "媛__ひめ 森__しん 尊__たける 善__よし 湧__ゆう 道__みち 道__おさむ 椋__りょう 湊__みなと 塁__るい",
+    "富__とみ 絢__けん 遊__ゆう 琳__りん 皓__あきら 琴__こと 紫__ゆかり 紫__むらさき 惠__めぐみ 温__あつし",
+    "温__はる 温__ゆたか 満__みちる 満__みつる 雄__たけし 雄__つよし 覚__さとる 喬__たかし 渡__わたる 等__ひとし",
+    "達__たつ 翔__しょう 順__じゅん 結__ゆい 暁__あきら 暁__あかつき 勝__まさる 敦__あつし 晴__はる 瑛__あきら",
+    "葵__あおい 遥__はるか 陽__よう 敬__たかし 葉__よう 貴__たか 智__とも 博__ひろし 晶__あきら 裕__ひろし",
 };
 
 const char* const kNames_12_1[] = {
@@ -3536,7 +3536,7 @@ const char* const kNames_19_19[] = {
 };
 
 const char* const kNames_20_0[] = {
-    "耀__よう 耀__ひかり 響__きょう 譲__ゆずる 馨__かおる",
+    "耀__よう 耀__ひかり 響__ひびき 響__きょう 譲__ゆずる 馨__かおる",
 };
 
 const char* const kNames_20_1[] = {
@@ -3668,7 +3668,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {3, 9, 5, kNames_3_9, "bbbbbbgbbgbbbbbggbbgbggggggggggegbggbgbggggggggg"},
     {3, 10, 5, kNames_3_10, "bbbbbbbbbbgbbgbbbgbggggggggggggbgbgggggggbgggggggg"},
     {3, 11, 4, kNames_3_11, "bbbbbgggggggggbgbgggggggggggggggggggggg"},
-    {3, 12, 9, kNames_3_12, "bbbbbbbbggbgebbbbbbbbbgbbgggggbgggggggbggbggbgggggbggggggbggbgggbgggbbggggggggggbggeggggg"},
+    {3, 12, 9, kNames_3_12, "bbbbbbbbggbgebbbbbbbbgbbgggggbgggggggbggbbbggbgggggbggggggbggbgggbgggbbggggggggggbggeggggg"},
     {3, 13, 6, kNames_3_13, "bgbbbgbggbbbbggggbggeggbgbbbgggggbbgggbbggggbbbggggggg"},
     {3, 14, 4, kNames_3_14, "bbgbbbgggggggggggbggbgggggggggbg"},
     {3, 15, 4, kNames_3_15, "bbbbbbggbbgggggggggggggbgbgggggggbgg"},
@@ -3780,7 +3780,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {7, 23, 1, kNames_7_23, "ggggb"},
     {7, 24, 1, kNames_7_24, "bb"},
     {7, 25, 1, kNames_7_25, "ggg"},
-    {8, 0, 5, kNames_8_0, "bggebbbgbebbggbbgbebbebbbgbbbbebbegbbbgbgeeb"},
+    {8, 0, 5, kNames_8_0, "bggebbbgbebbggbbbgbebbebbbgbbbbebbegbbbgbgeeb"},
     {8, 1, 3, kNames_8_1, "bbbbbbbbbbbbbbbbbbbbeb"},
     {8, 2, 4, kNames_8_2, "bbbbbbbbbgbbbbgbgbbbbbbbggbbgbbgbbgbbgb"},
     {8, 3, 16, kNames_8_3, "bbbbbbbbgbbgbggggggbbbgggbbggbbgbbgbbbggbbgbbgbbbbbggbbgbggbbbbggbgbggbgggbbggbgbbegbggbbbgbbggggggggebbgggbgbgbgggbbbbggbgbgbgbgbgbggbbbbgbbbbgggggggggggg"},
@@ -3834,7 +3834,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {9, 27, 1, kNames_9_27, "g"},
     {9, 30, 1, kNames_9_30, "gg"},
     {9, 32, 1, kNames_9_32, "g"},
-    {10, 0, 5, kNames_10_0, "bbebgbegbgebgbbgbgbbeebbgebbegebggbbbggbbbbgbggb"},
+    {10, 0, 5, kNames_10_0, "bbegbegbbbgebgbbgbgbbeebbgebbegebggbbbggbbbbgbggb"},
     {10, 1, 3, kNames_10_1, "bbbbbbbbbbbbbbbbbbbbbbbb"},
     {10, 2, 4, kNames_10_2, "bbbbbbbbbbgbbbgbbbbbbbgbbbgbggbbbgbbbbbb"},
     {10, 3, 14, kNames_10_3, "bbbbbbbbbbgbbbbbbbbbgbbbbbgbggbbbbgbbbbbbbbgbbgbbbbbgbgbggbbgbbbggbbbbbbbbbbgbbggbggbgbbbgggbbbbggbbbbgbbggggggbggbgbbgggbbggggggggg"},
@@ -3861,7 +3861,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {10, 24, 1, kNames_10_24, "gbb"},
     {10, 25, 1, kNames_10_25, "g"},
     {10, 26, 1, kNames_10_26, "g"},
-    {11, 0, 5, kNames_11_0, "ggggegbbeggbbggbbbbbggbbbegbgbbbgebbbbgbbeb"},
+    {11, 0, 5, kNames_11_0, "ggggegbbeggbbggbbbbbggbbbegbgbbbgebbbbbgbbeb"},
     {11, 1, 2, kNames_11_1, "bbbbbbbbbbbbbbbb"},
     {11, 2, 4, kNames_11_2, "bbbbbbbgbbbgbbbbbbgggbgbbbgbbbgbbgb"},
     {11, 3, 10, kNames_11_3, "bbbbbbgbbbbbbbbggbbbbggbbbbbbbgbggbbbbgbgbbgbbbbbggbbbbbgbbgbggbgggbgggggbbggbbgggggggggggbg"},
@@ -3886,7 +3886,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {11, 23, 1, kNames_11_23, "g"},
     {11, 24, 1, kNames_11_24, "g"},
     {11, 26, 1, kNames_11_26, "g"},
-    {12, 0, 5, kNames_12_0, "gbbgebbbbgbbbeggggbbebbbbbbbbbbggegbbbbebbbgbbbbb"},
+    {12, 0, 5, kNames_12_0, "gbbbgebbbbgbbbeggggbbebbbbbbbbbbggegbbbbebbbgbbbbb"},
     {12, 1, 3, kNames_12_1, "bbbbbbbbbbbbbbbbbbbbbbbbbb"},
     {12, 2, 6, kNames_12_2, "bbbbbbbbbbbbbbbbbbgbbbbbbbggbbbbbbggbbggbbbgbbbgbbg"},
     {12, 3, 15, kNames_12_3, "bbgbbbbgbebbbbggbbgggbbbgbbbbbbbggbbbgbbbbbbbgbbbbbgggbgbbgbbbbggbbgggbggggggbggegbbbbggbbbbggbbbgbbbggbggbgbbggbggbbggbbggbbbbgggbggbggggggg"},
@@ -4053,7 +4053,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {19, 17, 1, kNames_19_17, "gg"},
     {19, 18, 1, kNames_19_18, "g"},
     {19, 19, 1, kNames_19_19, "g"},
-    {20, 0, 1, kNames_20_0, "bggbb"},
+    {20, 0, 1, kNames_20_0, "bgegbb"},
     {20, 1, 1, kNames_20_1, "bbbb"},
     {20, 2, 1, kNames_20_2, "b"},
     {20, 3, 1, kNames_20_3, "bgg"},
