@@ -11,7 +11,8 @@ enters when
   G1-G10) or kana, and held by the stroke table;
 - its reading splits into readings of its characters
   (tools/reading_alignment.py);
-- no character is on the ill-omen list (tools/ill_omen_characters.tsv);
+- neither a character, the reading nor the written form as a whole is on
+  the ill-omen list (tools/ill_omen_characters.tsv);
 - it is common enough (`commonness`), among the most common boys' or
   girls' spellings of its reading, and not only known to ENAMDICT as a
   surname or place.
@@ -150,11 +151,14 @@ ALWAYS_SURNAMES = [("沖田", "おきた"), ("大和田", "おおわだ"), ("知
 # boys (麻 read あさ closes girls' names: 千麻) and 蒼 あお among its girls,
 # while parents give 蒼 あお to boys. The sources list 蒼空 そら (given to
 # boys more than to girls today) and 大空 そら (大 opens boys' names: 大翔,
-# 大輝) among girls only.
+# 大輝) among girls only. 良郷 よしさと and 尚緒 ひさお come out as girls
+# (郷 read さと and 緒 read お close girls' names: 千郷, 菜緒), but さと
+# after よし and お after ひさ close boys' names (義郷, 久雄).
 KNOWN_SEX = {("蒼", "あおい"): "e", ("清", "きよし"): "b",
              ("祐樹", "ゆうき"): "b", ("佑樹", "ゆうき"): "b", ("元紀", "もとのり"): "b",
              ("久登", "ひさと"): "b", ("真麻", "まあさ"): "g", ("蒼", "あお"): "b",
-             ("蒼空", "そら"): "e", ("大空", "そら"): "b"}
+             ("蒼空", "そら"): "e", ("大空", "そら"): "b",
+             ("良郷", "よしさと"): "b", ("尚緒", "ひさお"): "b"}
 
 # Always present, with their sex. 巧 read たくみ twice on purpose: a slot may
 # hold the same written form more than once.
@@ -487,7 +491,7 @@ class GivenFilter:
             return "kana and kanji mixed"
         if any(c not in HIRAGANA or c not in self.table or c in OLD_KANA for c in reading):
             return "reading kana"
-        if reading in self.omens or any(c in self.omens for c in written):
+        if name_sources.ill_omened(self.omens, written, reading):
             return "ill omen"
         first, rest = stroke_key(self.table, written)
         if first > MAX_FIRST_STROKES or rest > MAX_REST_STROKES:
@@ -805,8 +809,8 @@ def summarize(surname_groups, keys, aligner, omens, path, sample_count, seed):
     print("  written wholly in kana: %d" % sum(1 for n in entries if all(c in HIRAGANA | KATAKANA for c in n[0])))
     print("  readings that do not split into the characters' readings: %d" % sum(
         1 for n in entries if not aligner.plausible(n[0], n[1])))
-    print("  entries with an ill-omened character or reading: %d" % sum(
-        1 for n in entries if n[1] in omens or any(c in omens for c in n[0])))
+    print("  entries with an ill-omened character, reading or written form: %d" % sum(
+        1 for n in entries if name_sources.ill_omened(omens, n[0], n[1])))
     spellings = collections.Counter(n[1] for n in entries)
     print("  most spellings of one reading: %s" % ", ".join("%s %d" % kv for kv in spellings.most_common(5)))
     have = {n[:2]: n[2] for n in entries}

@@ -192,9 +192,10 @@ def gimei_names(bundle_text=None):
 # ------------------------------------------------------------ ill omen ---
 
 def load_ill_omen(path=DEFAULT_ILL_OMEN):
-    """Characters never used in a given name, and readings no given name may
-    have (tools/ill_omen_characters.tsv): dict character or reading ->
-    reason. Lines starting with # are comments."""
+    """Characters never used in a given name, readings no given name may
+    have and written forms that are words of unpleasant meaning
+    (tools/ill_omen_characters.tsv): dict character, reading or written form
+    -> reason. Lines starting with # are comments."""
     omens = {}
     with open(path, encoding="utf-8") as f:
         for line in f:
@@ -202,6 +203,12 @@ def load_ill_omen(path=DEFAULT_ILL_OMEN):
                 ch, _, reason = line.rstrip("\n").partition("\t")
                 omens[ch] = reason
     return omens
+
+
+def ill_omened(omens, written, reading):
+    """Whether a given name is refused by the ill-omen list: its written
+    form as a whole (利己), its reading or one of its characters is listed."""
+    return written in omens or reading in omens or any(c in omens for c in written)
 
 
 # ------------------------------------------------------------ together ---
