@@ -6,9 +6,11 @@
 #include "commands.h"
 #include "fortune_table.h"
 #include "fortune_topics.h"
+#include "grid_reading.h"
 #include "judge.h"
 #include "json_writer.h"
 #include "name_record.h"
+#include "dialog_text.h"
 #include "name_split.h"
 #include "name_words.h"
 #include "rating.h"
@@ -17,8 +19,6 @@
 namespace hoshikura {
 
 namespace {
-
-const char* const kMethodNames[kMethodCount] = {"画数", "五行", "陰陽", "同画"};
 
 // The four relations of the five-element score, each named with the person
 // grid first, in the order of elementPoints.
@@ -62,19 +62,25 @@ std::string ElementLine(const CNameRecord& r) {
 }
 
 std::string HumanReport(const CNameRecord& r, const CFortuneTable& fortunes, bool withTexts) {
-    const CJudge& judge = TheJudge();
     std::string out = Format("姓名: %s %s\n", r.surname, r.givenName) + StrokeLine(r);
-    for (int g = 0; g < kGridCount; ++g)
-        out += Format("%s %d画 %s（%s）\n", GridName(g), r.grids[g], LuckWord(judge.LuckClass(r.grids[g])),
-                      ElementWord(ElementOf(r.grids[g])));
+    for (int g = 0; g < kGridCount; ++g) {
+        const GridReading reading = ReadGrid(r, g, nullptr);
+        char number[kGridTextSize];
+        FormatGridNumber(reading, number, sizeof number);
+        out += Format("%s %s %s（%s）\n", GridName(g), number, LuckWordOf(reading),
+                      ElementWord(reading.element));
+    }
     out += ElementLine(r);
     for (int m = 0; m < kMethodCount; ++m)
-        out += Format("%s %3d点（%s）\n", kMethodNames[m], r.scores[m], RatingWord(MethodLevel(r, m)));
+        out += Format("%s %3d点（%s）\n", MethodName(m), r.scores[m], RatingWord(MethodLevel(r, m)));
     out += Format("総合得点 %d点 %s\n", r.totalScore, RatingSentence(TotalLevel(r)));
     if (withTexts) {
-        for (const FortuneTopic& topic : kFortuneTopics)
-            out += "\n" + FortuneHeading(topic, r.grids[topic.grid]) + "\n" +
-                   fortunes.FortuneText(topic.kind, r.grids[topic.grid]) + "\n";
+        for (const FortuneTopic& topic : kFortuneTopics) {
+            const GridReading reading = ReadGrid(r, topic.grid, &fortunes);
+            char heading[kGridTextSize];
+            FormatFortuneHeading(reading, heading, sizeof heading);
+            out += "\n" + std::string(heading) + "\n" + reading.text + "\n";
+        }
     }
     return out;
 }
@@ -87,21 +93,32 @@ std::string JsonTextArray(const std::vector<std::string>& texts) {
 
 std::string JsonReport(const CNameRecord& r, const CFortuneTable& fortunes,
                        const std::vector<std::string>& unknown) {
-    const CJudge& judge = TheJudge();
-    std::vector<int> luck, ratings;
-    for (int32_t grid : r.grids) luck.push_back(judge.LuckClass(grid));
+    std::vector<int> counted, ratings;
+    std::string luck;
+    for (int g = 0; g < kGridCount; ++g) {
+        const GridReading reading = ReadGrid(r, g, nullptr);
+        counted.push_back(reading.counted);
+        // A grid of 0 has no luck class.
+        luck += (g ? "," : "") + (reading.hasLuck ? std::to_string(reading.luck) : std::string("null"));
+    }
     for (int m = 0; m < kMethodCount; ++m) ratings.push_back(MethodLevel(r, m));
     ratings.push_back(TotalLevel(r));
     JsonObject texts;
-    for (const FortuneTopic& topic : kFortuneTopics)
-        texts.Text(topic.key, fortunes.FortuneText(topic.kind, r.grids[topic.grid]));
+    for (const FortuneTopic& topic : kFortuneTopics) {
+        const GridReading reading = ReadGrid(r, topic.grid, &fortunes);
+        if (reading.hasText)
+            texts.Text(topic.key, reading.text);
+        else
+            texts.Raw(topic.key, "null");
+    }
     return JsonObject()
                .Text("surname", r.surname)
                .Text("given", r.givenName)
                .Raw("strokes", JsonIntArray(r.strokes, r.surnameLength + r.givenLength))
                .Raw("unknownCharacters", JsonTextArray(unknown))
                .Raw("grids", JsonIntArray(r.grids, kGridCount))
-               .Raw("luck", JsonIntArray(luck))
+               .Raw("counted", JsonIntArray(counted))
+               .Raw("luck", "[" + luck + "]")
                .Raw("scores", JsonIntArray(r.scores, kMethodCount))
                .Int("total", r.totalScore)
                .Raw("elementPoints", JsonIntArray(r.elementPoints, 4))
@@ -126,7 +143,7 @@ int RunJudgeCommand(int argc, char** argv) {
     // The two words are checked exactly as the full-name dialog checks a line.
     char surname[kNameTextSize];
     char given[kNameTextSize];
-    if (!SplitFullName((words[0] + " " + words[1]).c_str(), surname, sizeof surname, given, sizeof given, 0))
+    if (!SplitFullNameOrTell((words[0] + " " + words[1]).c_str(), surname, sizeof surname, given, sizeof given, false))
         return kExitRefused;
 
     CNameRecord record;

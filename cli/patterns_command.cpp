@@ -4,6 +4,7 @@
 
 #include "commands.h"
 #include "json_writer.h"
+#include "dialog_text.h"
 #include "name_split.h"
 #include "name_words.h"
 #include "ranking_output.h"
@@ -38,7 +39,7 @@ int RunPatternsCommand(int argc, char** argv) {
     // The surname is checked as the surname dialog checks it.
     char surname[kSurnameFieldSize];
     char placeholder[kSurnameFieldSize];
-    if (!SplitFullName((words[0] + " 名前").c_str(), surname, sizeof surname, placeholder, sizeof placeholder, 0))
+    if (!SplitFullNameOrTell((words[0] + " 名前").c_str(), surname, sizeof surname, placeholder, sizeof placeholder, false))
         return kExitRefused;
     NoteUnknownCharacters(UnknownCharacters({surname}));
 

@@ -2,6 +2,7 @@
 
 #include "commands.h"
 #include "json_writer.h"
+#include "dialog_text.h"
 #include "name_split.h"
 #include "sjis_text.h"
 
@@ -38,7 +39,7 @@ bool SplitQueryLine(const std::vector<std::string>& words, std::string& surname,
     // Buffers that hold the whole line, as the dialogs give, so no word is cut.
     std::vector<char> first(line.size() + 1), second(line.size() + 1);
     const int capacity = static_cast<int>(line.size() + 1);
-    if (!SplitFullName(line.c_str(), first.data(), capacity, second.data(), capacity, 1)) return false;
+    if (!SplitFullNameOrTell(line.c_str(), first.data(), capacity, second.data(), capacity, true)) return false;
     surname = first.data();
     query = second.data();
     return true;

@@ -4,6 +4,7 @@
 
 #include "commands.h"
 #include "json_writer.h"
+#include "dialog_text.h"
 #include "name_split.h"
 #include "name_words.h"
 #include "ranking_output.h"
@@ -39,7 +40,7 @@ int RunSurnamesCommand(int argc, char** argv) {
     // placeholder surname.
     char placeholder[kSurnameFieldSize];
     char given[kGivenFieldSize];
-    if (!SplitFullName(("良名 " + words[0]).c_str(), placeholder, sizeof placeholder, given, sizeof given, 0))
+    if (!SplitFullNameOrTell(("良名 " + words[0]).c_str(), placeholder, sizeof placeholder, given, sizeof given, false))
         return kExitRefused;
     NoteUnknownCharacters(UnknownCharacters({given}));
 

@@ -7,11 +7,19 @@
 #include "fortune_texts.h"
 #include "fortune_topics.h"
 #include "json_writer.h"
+#include "grid_reading.h"
 #include "judge.h"
 
 namespace hoshikura {
 
 namespace {
+
+// "人格が[9画]（大凶数）の人は" over the text of n.
+std::string Heading(const FortuneTopic& topic, int n) {
+    char heading[kGridTextSize];
+    FormatFortuneHeading(ReadGridNumber(topic.grid, n, nullptr), heading, sizeof heading);
+    return heading;
+}
 
 // The texts of the chosen kinds for the chosen numbers, one heading and
 // one paragraph each; the empty texts (person, earth and outer of 72..81)
@@ -21,9 +29,9 @@ std::string HumanTexts(const CFortuneTable& table, const std::vector<const Fortu
     std::string out;
     for (int n = first; n <= last; ++n)
         for (const FortuneTopic* topic : topics) {
-            const std::string text = table.FortuneText(topic->kind, n);
+            const std::string text = table.FortuneText(FortuneKindOfGrid(topic->grid), n);
             if (text.empty()) continue;
-            out += (out.empty() ? "" : "\n") + FortuneHeading(*topic, n) + "\n" + text + "\n";
+            out += (out.empty() ? "" : "\n") + Heading(*topic, n) + "\n" + text + "\n";
         }
     if (out.empty())
         out = std::string(GridName(topics[0]->grid)) + "の" + std::to_string(first) + "には説明文がありません。\n";
@@ -35,12 +43,12 @@ std::string JsonTexts(const CFortuneTable& table, const std::vector<const Fortun
     JsonObject object;
     for (const FortuneTopic* topic : topics) {
         if (number != 0) {
-            object.Text(topic->key, table.FortuneText(topic->kind, number));
+            object.Text(topic->key, table.FortuneText(FortuneKindOfGrid(topic->grid), number));
             continue;
         }
         std::string array;
         for (int n = 1; n <= kFortuneNumbers; ++n)
-            array += (n == 1 ? "" : ",") + JsonQuote(table.FortuneText(topic->kind, n));
+            array += (n == 1 ? "" : ",") + JsonQuote(table.FortuneText(FortuneKindOfGrid(topic->grid), n));
         object.Raw(topic->key, "[" + array + "]");
     }
     return object.Str() + "\n";

@@ -44,12 +44,10 @@ bool SameLastDigit(int32_t a, int32_t b) { return a % 10 == b % 10; }
 
 }  // namespace
 
-int32_t ReduceNumber(int32_t n) {
+int32_t CountedNumber(int32_t n) {
     while (n > kMaxGridNumber) n -= 80;
     return n;
 }
-
-int32_t ShownGridNumber(int32_t n) { return n >= 100 ? n % 100 : n; }
 
 int32_t ElementOf(int32_t n) { return ((n - 1) % 10) / 2; }
 
@@ -73,7 +71,7 @@ int32_t CJudge::NumberValue(int32_t n) const {
 }
 
 int32_t CJudge::StrokePoints(int grid, int32_t n) const {
-    const int32_t value = NumberValue(ReduceNumber(n));
+    const int32_t value = NumberValue(CountedNumber(n));
     if (grid == kPerson) return value + value / 2;
     if (grid == kTotal) return value + value * 3 / 4;
     return value;
@@ -89,17 +87,17 @@ int32_t CJudge::StrokeScore(const CNameRecord& record) const {
 }
 
 ElementLink CJudge::ElementLinkOf(const CNameRecord& record, int link) const {
-    const int32_t eP = ElementOf(record.person);
+    const int32_t eP = ElementOf(record.grids[kPerson]);
     switch (link) {
     case 0:
-        return personHeaven_[eP][ElementOf(record.heaven)] ? ElementLink{25, kLucky}
+        return personHeaven_[eP][ElementOf(record.grids[kHeaven])] ? ElementLink{25, kLucky}
                                                             : ElementLink{1, kUnlucky};
     case 1:
-        return personEarth_[eP][ElementOf(record.earth)] ? ElementLink{25, kLucky}
+        return personEarth_[eP][ElementOf(record.grids[kEarth])] ? ElementLink{25, kLucky}
                                                           : ElementLink{1, kUnlucky};
     case 2: {
         // Outer -> Person: generating 25, overcoming 1, anything else 12.
-        const int32_t step = ElementStep(ElementOf(record.outer), eP);
+        const int32_t step = ElementStep(ElementOf(record.grids[kOuter]), eP);
         if (step == 1) return {25, kLucky};
         if (step == 2) return {1, kUnlucky};
         return {12, kSlightlyLucky};
@@ -111,7 +109,7 @@ ElementLink CJudge::ElementLinkOf(const CNameRecord& record, int link) const {
                                                 {1, kUnlucky},
                                                 {4, kUnlucky},
                                                 {22, kLucky}};
-        return kTotalLinks[ElementStep(eP, ElementOf(record.total))];
+        return kTotalLinks[ElementStep(eP, ElementOf(record.grids[kTotal]))];
     }
     }
 }
@@ -125,16 +123,25 @@ int32_t CJudge::ElementScore(CNameRecord& record) const {
     return sum;
 }
 
-int32_t CJudge::YinYangScore(const CNameRecord& record) const {
-    // The run: the first character always, then every following one whose
-    // count lies in 1..31.
-    int32_t parity[kMaxCharacters];
+int CJudge::YinYangRun(const CNameRecord& record, int32_t (&parity)[kMaxCharacters]) const {
     int n = 0;
     parity[n++] = record.strokes[0] % 2;
     while (n < kMaxCharacters && record.strokes[n] >= 1 && record.strokes[n] <= 31) {
         parity[n] = record.strokes[n] % 2;
         ++n;
     }
+    return n;
+}
+
+int32_t CJudge::YinYangLuck(int32_t score) {
+    if (score < 35) return kUnlucky;
+    if (score <= 65) return kSlightlyLucky;
+    return kLucky;
+}
+
+int32_t CJudge::YinYangScore(const CNameRecord& record) const {
+    int32_t parity[kMaxCharacters];
+    const int n = YinYangRun(record, parity);
     // A seam character outside the run (the run ended inside the surname)
     // counts as even, like a count of 0.
     const int S = record.surnameLength;
@@ -186,11 +193,11 @@ bool SameStrokePatternHolds(const CNameRecord& record, int pattern) {
     case kAcrossSeam:
         return SameLastDigit(record.StrokeAt(S - 1), record.StrokeAt(S));
     case kHeavenAndOuter:
-        return SameLastDigit(record.heaven, record.outer);
+        return SameLastDigit(record.grids[kHeaven], record.grids[kOuter]);
     case kHeavenAndEarth:
-        return SameLastDigit(record.heaven, record.earth);
+        return SameLastDigit(record.grids[kHeaven], record.grids[kEarth]);
     case kPersonAndOuter:
-        return SameLastDigit(record.person, record.outer);
+        return SameLastDigit(record.grids[kPerson], record.grids[kOuter]);
     default:
         return false;
     }
@@ -217,10 +224,9 @@ const char* GridName(int grid) {
     return (grid >= 0 && grid < kGridCount) ? kNames[grid] : "";
 }
 
-uint32_t LuckColour(int32_t luckClass) {
-    if (luckClass >= kLucky) return 0xFF0000;
-    if (luckClass <= kUnlucky) return 0x0000FF;
-    return 0;
+const char* MethodName(int method) {
+    static const char* const kNames[kMethodCount] = {"画数", "五行", "陰陽", "同画"};
+    return (method >= 0 && method < kMethodCount) ? kNames[method] : "";
 }
 
 const char* ElementWord(int32_t element) {

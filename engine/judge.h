@@ -4,22 +4,19 @@
 
 #include <cstdint>
 
-namespace hoshikura {
+#include "name_record.h"
 
-struct CNameRecord;
+namespace hoshikura {
 
 constexpr int kMaxGridNumber = 81;
 
 // Luck classes of the grid numbers.
 enum LuckClassValue { kVeryUnlucky = -2, kUnlucky = -1, kSlightlyLucky = 0, kLucky = 1, kVeryLucky = 2 };
 
-// A number above 81 stands for n - 80, repeated until it lies in 1..81 (so
-// 82 stands for 2, 161 for 81 and 162 for 2). Numbers up to 81 stay as they are.
-int32_t ReduceNumber(int32_t n);
-
-// A grid number as the diagram's two-digit box shows it: one of 100 or more
-// loses its hundreds. The luck rows and the printed page judge that number.
-int32_t ShownGridNumber(int32_t n);
+// The number a grid counts as: above 81, n - 80 until it lies in 1..81 (82
+// counts as 2, 161 as 81, 162 as 2); numbers up to 81 count as themselves.
+// The score, the luck, the element and the fortune text all read it.
+int32_t CountedNumber(int32_t n);
 
 // Element 0..4 (wood, fire, earth, metal, water) of a grid number, by its
 // last digit; a grid of 0 counts as wood.
@@ -72,7 +69,14 @@ public:
     ElementLink ElementLinkOf(const CNameRecord& record, int link) const;
     // Also writes record.elementPoints.
     int32_t ElementScore(CNameRecord& record) const;
+    // The characters the yin-yang method counts: the first always, then each
+    // following one while its count lies in 1..31. Writes each one's parity
+    // (1 odd, yang; 0 even, yin) and returns how many there are.
+    int YinYangRun(const CNameRecord& record, int32_t (&parity)[kMaxCharacters]) const;
     int32_t YinYangScore(const CNameRecord& record) const;
+    // How the yin-yang view words a score: unlucky below 35, slightly lucky
+    // up to 65, lucky above.
+    static int32_t YinYangLuck(int32_t score);
     int32_t SameStrokeScore(const CNameRecord& record) const;
 
 private:
@@ -91,9 +95,8 @@ const char* LuckWord(int32_t luckClass);
 // Name of grid 0..4, "天格" .. "総格"; "" outside.
 const char* GridName(int grid);
 
-// Colour a number of this luck class is written in, as 0x00BBGGRR (a
-// Windows COLORREF): blue for lucky, red for unlucky, black otherwise.
-uint32_t LuckColour(int32_t luckClass);
+// Name of method 0..3, "画数" .. "同画"; "" outside.
+const char* MethodName(int method);
 
 // Word shown for an element 0..4, e.g. "木"; "" outside.
 const char* ElementWord(int32_t element);

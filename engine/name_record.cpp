@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "judge.h"
-#include "message_sink.h"
 #include "sjis_text.h"
 #include "stroke_table.h"
 
@@ -45,14 +44,14 @@ void CNameRecord::Evaluate() {
     for (int i = 0; i < S; ++i) heavenGrid += StrokeAt(i);
     int32_t earthGrid = 0;
     for (int j = 0; j < G; ++j) earthGrid += StrokeAt(S + j);
-    SetGrid(kHeaven, heavenGrid);
-    SetGrid(kPerson, StrokeAt(S - 1) + StrokeAt(S));
-    SetGrid(kEarth, earthGrid);
-    SetGrid(kTotal, heavenGrid + earthGrid);
+    grids[kHeaven] = heavenGrid;
+    grids[kPerson] = StrokeAt(S - 1) + StrokeAt(S);
+    grids[kEarth] = earthGrid;
+    grids[kTotal] = heavenGrid + earthGrid;
     // A one-character surname or given name keeps its character in the Outer grid.
     const int32_t outerSurname = S == 1 ? heavenGrid : heavenGrid - StrokeAt(S - 1);
     const int32_t outerGiven = G == 1 ? earthGrid : earthGrid - StrokeAt(S);
-    SetGrid(kOuter, outerSurname + outerGiven);
+    grids[kOuter] = outerSurname + outerGiven;
 
     const CJudge& judge = TheJudge();
     scores[kStrokeMethod] = judge.StrokeScore(*this);
@@ -61,16 +60,6 @@ void CNameRecord::Evaluate() {
     scores[kSameStrokeMethod] = judge.SameStrokeScore(*this);
     totalScore = 0;
     for (int32_t score : scores) totalScore += score;
-}
-
-void CNameRecord::SetGrid(int index, int32_t value) {
-    int32_t* named[kGridCount] = {&heaven, &person, &earth, &outer, &total};
-    if (index < 0 || index >= kGridCount) {
-        ShowMessage("%s", "エラー");
-        return;
-    }
-    grids[index] = value;
-    *named[index] = value;
 }
 
 }  // namespace hoshikura

@@ -18,12 +18,7 @@ enum MethodIndex { kStrokeMethod = 0, kElementMethod = 1, kYinYangMethod = 2, kS
 struct CNameRecord {
     char surname[kNameTextSize];
     char givenName[kNameTextSize];
-    int32_t heaven;
-    int32_t person;
-    int32_t earth;
-    int32_t outer;
-    int32_t total;
-    int32_t grids[kGridCount];
+    int32_t grids[kGridCount];  // in GridIndex order
     int32_t strokes[kMaxCharacters];
     int32_t surnameLength;
     int32_t givenLength;
@@ -35,9 +30,6 @@ struct CNameRecord {
     void Analyse(const char* surnameText, const char* givenText);
     // Recomputes grids and scores from strokes and the two lengths.
     void Evaluate();
-    // Stores grid `index` (0..4) in grids[] and its named field.
-    void SetGrid(int index, int32_t value);
-
     // strokes[i], or 0 for a position outside the array.
     int32_t StrokeAt(int i) const;
 };

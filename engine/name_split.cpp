@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "message_sink.h"
 #include "sjis_text.h"
 
 namespace hoshikura {
@@ -41,35 +40,43 @@ void CopyWord(char* out, int capacity, const char* word, int length) {
 
 }  // namespace
 
-int SplitFullName(const char* text, char* surnameOut, int surnameCapacity,
-                  char* givenOut, int givenCapacity, int allowLongGiven) {
+SplitResult SplitFullName(const char* text, char* surnameOut, int surnameCapacity,
+                          char* givenOut, int givenCapacity, bool allowLongGiven) {
     if (surnameCapacity > 0) surnameOut[0] = '\0';
     if (givenCapacity > 0) givenOut[0] = '\0';
-    if (text == nullptr || text[0] == '\0') return 0;
+    if (text == nullptr || text[0] == '\0') return SplitResult::kNotAName;
 
     const char* surname = SkipSeparators(text);
-    if (*surname == '\0') return 0;
+    if (*surname == '\0') return SplitResult::kNotAName;
     const int surnameLength = WordLength(surname);
-    if (surname[surnameLength] == '\0') return 0;  // a single word is not a name
+    // A single word is not a name.
+    if (surname[surnameLength] == '\0') return SplitResult::kNotAName;
     CopyWord(surnameOut, surnameCapacity, surname, surnameLength);
 
     const char* given = SkipSeparators(surname + surnameLength);
-    if (*given == '\0') return 0;
+    if (*given == '\0') return SplitResult::kNotAName;
     const int givenLength = WordLength(given);
     CopyWord(givenOut, givenCapacity, given, givenLength);
 
-    if (surnameLength > kMaxNameBytes) {
-        ShowMessage("%s", "姓の文字数は５文字以内です。");
-        return 0;
+    if (surnameLength > kMaxNameBytes) return SplitResult::kSurnameTooLong;
+    if (!allowLongGiven && givenLength > kMaxNameBytes) return SplitResult::kGivenTooLong;
+    if (surnameLength >= surnameCapacity || givenLength >= givenCapacity)
+        return SplitResult::kNotAName;
+    if (surnameLength >= 2 && givenLength >= 2) return SplitResult::kSplit;
+    return SplitResult::kHalfWidth;
+}
+
+const char* SplitRefusalText(SplitResult result) {
+    switch (result) {
+    case SplitResult::kSurnameTooLong:
+        return "姓の文字数は５文字以内です。";
+    case SplitResult::kGivenTooLong:
+        return "名の文字数は５文字以内です。";
+    case SplitResult::kHalfWidth:
+        return "半角文字は使用できません。";
+    default:
+        return nullptr;
     }
-    if (!allowLongGiven && givenLength > kMaxNameBytes) {
-        ShowMessage("%s", "名の文字数は５文字以内です。");
-        return 0;
-    }
-    if (surnameLength >= surnameCapacity || givenLength >= givenCapacity) return 0;
-    if (surnameLength >= 2 && givenLength >= 2) return 1;
-    ShowMessage("%s", "半角文字は使用できません。");
-    return 0;
 }
 
 }  // namespace hoshikura

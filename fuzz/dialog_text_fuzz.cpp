@@ -28,21 +28,31 @@ struct Outcome {
     }
 };
 
-using Builder = bool (*)(const char*, bool, SearchWords&);
+using Builder = bool (*)(const char*, bool, SearchRequest&);
 
-bool Reading(const char* typed, bool, SearchWords& words) { return ReadingSearchWords(typed, words); }
-bool Kanji(const char* typed, bool, SearchWords& words) { return KanjiSearchWords(typed, words); }
+bool Reading(const char* typed, bool, SearchRequest& r) { return ReadingRequest(typed, SearchKind::kReading, r); }
+bool Kanji(const char* typed, bool, SearchRequest& r) { return KanjiRequest(typed, r); }
+
+struct Built {
+    Outcome outcome;
+    bool wantGood;
+};
+
+Built BuildRequest(Builder builder, const std::string& typed, bool wantGood) {
+    // On the heap, so that a write past the request is caught.
+    auto request = std::make_unique<SearchRequest>();
+    std::memset(request->surname, 0xAA, sizeof request->surname);
+    std::memset(request->query, 0xAA, sizeof request->query);
+    RecordingSink sink;
+    const bool accepted = builder(typed.c_str(), wantGood, *request);
+    FUZZ_CHECK(sink.shown.size() <= 1);
+    FUZZ_CHECK(strnlen(request->surname, sizeof request->surname) < sizeof request->surname);
+    FUZZ_CHECK(strnlen(request->query, sizeof request->query) < sizeof request->query);
+    return {{accepted, request->surname, request->query}, request->wantGood};
+}
 
 Outcome Build(Builder builder, const std::string& typed, bool wantGood) {
-    // On the heap, so that a write past the words is caught.
-    auto words = std::make_unique<SearchWords>();
-    std::memset(words.get(), 0xAA, sizeof *words);
-    RecordingSink sink;
-    const bool accepted = builder(typed.c_str(), wantGood, *words);
-    FUZZ_CHECK(sink.shown.size() <= 1);
-    FUZZ_CHECK(strnlen(words->first, sizeof words->first) < sizeof words->first);
-    FUZZ_CHECK(strnlen(words->second, sizeof words->second) < sizeof words->second);
-    return {accepted, words->first, words->second};
+    return BuildRequest(builder, typed, wantGood).outcome;
 }
 
 bool HoldsSeparator(const std::string& word) {
@@ -60,14 +70,17 @@ void CheckReadLimit(Builder builder, const std::string& typed, bool wantGood, st
 }
 
 void CheckBuilders(const std::string& typed, bool wantGood) {
-    const char* flag = wantGood ? kGoodFlag : kBadFlag;
-    const Outcome surname = Build(SurnameSearchWords, typed, wantGood);
+    const Built patterns = BuildRequest(StrokePatternRequest, typed, wantGood);
+    const Built surnames = BuildRequest(SurnameRequest, typed, wantGood);
+    const Outcome& surname = patterns.outcome;
+    const Outcome& given = surnames.outcome;
     const Outcome reading = Build(Reading, typed, wantGood);
     const Outcome kanji = Build(Kanji, typed, wantGood);
-    const Outcome given = Build(GivenNameSearchWords, typed, wantGood);
 
-    if (surname.accepted) FUZZ_CHECK(NameWord(surname.first, true) && surname.second == flag);
-    if (given.accepted) FUZZ_CHECK(given.first == flag && NameWord(given.second, true));
+    if (surname.accepted)
+        FUZZ_CHECK(NameWord(surname.first, true) && surname.second.empty() && patterns.wantGood == wantGood);
+    if (given.accepted)
+        FUZZ_CHECK(given.first.empty() && NameWord(given.second, true) && surnames.wantGood == wantGood);
     if (reading.accepted) FUZZ_CHECK(NameWord(reading.first, true) && NameWord(reading.second, false));
     // The kanji dialog is the reading dialog's split with one character after it.
     if (kanji.accepted) FUZZ_CHECK(reading == kanji && kanji.second.size() == 2);
@@ -75,10 +88,10 @@ void CheckBuilders(const std::string& typed, bool wantGood) {
     if (reading.accepted && reading.second.size() <= kMaxNameBytes)
         FUZZ_CHECK(surname.accepted && surname.first == reading.first);
 
-    CheckReadLimit(SurnameSearchWords, typed, wantGood, kFieldReadLimit, surname);
+    CheckReadLimit(StrokePatternRequest, typed, wantGood, kFieldReadLimit, surname);
     CheckReadLimit(Reading, typed, wantGood, kFieldReadLimit, reading);
     CheckReadLimit(Kanji, typed, wantGood, kFieldReadLimit, kanji);
-    CheckReadLimit(GivenNameSearchWords, typed, wantGood, kGivenNameReadLimit, given);
+    CheckReadLimit(SurnameRequest, typed, wantGood, kGivenNameReadLimit, given);
 }
 
 // Whatever the control left in the buffer, the text is then terminated

@@ -15,7 +15,6 @@ constexpr int kSurnameFieldSize = 12;
 constexpr int kRowStrokes = 3;
 
 // Whether a query flag text asks for good results: it begins with 'G'.
-inline int32_t WantsGood(const char* flag) { return flag && flag[0] == 'G' ? 1 : 0; }
 
 // Insertion into rows[0..count) in front of the first empty row or the
 // first row the newcomer goes before (goesBefore(row) is true); the rows

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "message_sink.h"
 #include "name_split.h"
 #include "sjis_text.h"
 
@@ -15,13 +16,13 @@ struct SplitRule {
     std::size_t readLimit;
     const char* prefix;   // placeholder put in front of the typed text
     const char* suffix;   // placeholder put after it
-    int allowLongSecond;
+    bool allowLongSecond;
 };
 
-constexpr SplitRule kSurnameRule = {kFieldReadLimit, "", kPlaceholderGivenName, 0};
-constexpr SplitRule kReadingRule = {kFieldReadLimit, "", "", 1};
-constexpr SplitRule kKanjiRule = {kFieldReadLimit, "", "", 1};
-constexpr SplitRule kGivenNameRule = {kGivenNameReadLimit, kPlaceholderSurname, "", 0};
+constexpr SplitRule kSurnameRule = {kFieldReadLimit, "", kPlaceholderGivenName, false};
+constexpr SplitRule kReadingRule = {kFieldReadLimit, "", "", true};
+constexpr SplitRule kKanjiRule = {kFieldReadLimit, "", "", true};
+constexpr SplitRule kGivenNameRule = {kGivenNameReadLimit, kPlaceholderSurname, "", false};
 
 static_assert(kFieldReadLimit + kPlaceholderBytes + 1 <= kDialogTextSize &&
                   kGivenNameReadLimit + kPlaceholderBytes + 1 <= kDialogTextSize,
@@ -50,16 +51,16 @@ bool ComposeLine(char* out, std::size_t capacity, const SplitRule& rule, const c
     return true;
 }
 
-bool SplitTyped(const char* typed, const SplitRule& rule, SearchWords& words) {
-    words.first[0] = '\0';
-    words.second[0] = '\0';
+// Splits what was typed, with the rule's placeholders, into the request's
+// surname and query.
+bool SplitTyped(const char* typed, const SplitRule& rule, SearchKind kind, SearchRequest& request) {
+    request = SearchRequest{};
+    request.kind = kind;
     char line[kDialogTextSize];
     if (typed == nullptr || !ComposeLine(line, sizeof line, rule, typed)) return false;
-    return SplitFullName(line, words.first, sizeof words.first, words.second,
-                         sizeof words.second, rule.allowLongSecond) != 0;
+    return SplitFullNameOrTell(line, request.surname, sizeof request.surname, request.query,
+                               sizeof request.query, rule.allowLongSecond);
 }
-
-const char* SearchFlag(bool wantGood) { return wantGood ? kGoodFlag : kBadFlag; }
 
 }  // namespace
 
@@ -71,24 +72,35 @@ std::size_t SealFieldText(char* text, std::size_t capacity, std::size_t limit) {
     return length;
 }
 
-bool SurnameSearchWords(const char* typed, bool wantGood, SearchWords& words) {
-    if (!SplitTyped(typed, kSurnameRule, words)) return false;
-    CopyText(words.second, sizeof words.second, SearchFlag(wantGood));
+bool SplitFullNameOrTell(const char* text, char* surnameOut, int surnameCapacity, char* givenOut,
+                         int givenCapacity, bool allowLongGiven) {
+    const SplitResult result =
+        SplitFullName(text, surnameOut, surnameCapacity, givenOut, givenCapacity, allowLongGiven);
+    if (const char* refusal = SplitRefusalText(result)) ShowMessage("%s", refusal);
+    return result == SplitResult::kSplit;
+}
+
+bool StrokePatternRequest(const char* typed, bool wantGood, SearchRequest& request) {
+    if (!SplitTyped(typed, kSurnameRule, SearchKind::kStrokePatterns, request)) return false;
+    request.query[0] = '\0';
+    request.wantGood = wantGood;
     return true;
 }
 
-bool ReadingSearchWords(const char* typed, SearchWords& words) {
-    return SplitTyped(typed, kReadingRule, words);
+bool ReadingRequest(const char* typed, SearchKind kind, SearchRequest& request) {
+    return SplitTyped(typed, kReadingRule, kind, request);
 }
 
-bool KanjiSearchWords(const char* typed, SearchWords& words) {
+bool KanjiRequest(const char* typed, SearchRequest& request) {
     constexpr std::size_t kCharacterBytes = 2;
-    return SplitTyped(typed, kKanjiRule, words) && std::strlen(words.second) == kCharacterBytes;
+    return SplitTyped(typed, kKanjiRule, SearchKind::kKanji, request) &&
+           std::strlen(request.query) == kCharacterBytes;
 }
 
-bool GivenNameSearchWords(const char* typed, bool wantGood, SearchWords& words) {
-    if (!SplitTyped(typed, kGivenNameRule, words)) return false;
-    CopyText(words.first, sizeof words.first, SearchFlag(wantGood));
+bool SurnameRequest(const char* typed, bool wantGood, SearchRequest& request) {
+    if (!SplitTyped(typed, kGivenNameRule, SearchKind::kSurnames, request)) return false;
+    request.surname[0] = '\0';
+    request.wantGood = wantGood;
     return true;
 }
 

@@ -26,34 +26,47 @@ static_assert(sizeof kPlaceholderGivenName == sizeof kPlaceholderSurname,
 // Each word of it gets a buffer of this size, so no word can overrun.
 constexpr int kDialogTextSize = kFieldReadLimit + kPlaceholderBytes + 1;
 
-// Texts that tell a search whether to rank good or bad results.
-constexpr char kGoodFlag[] = "GOOD";
-constexpr char kBadFlag[] = "BAD";
-
 // Makes text read from a field into text[0..capacity) safe: terminated
 // inside the buffer whatever the control wrote, and cut to at most `limit`
 // bytes on a character boundary. Returns the resulting length.
 std::size_t SealFieldText(char* text, std::size_t capacity, std::size_t limit);
 
-// The two texts a search dialog passes to dispatch.
-struct SearchWords {
-    char first[kDialogTextSize];
-    char second[kDialogTextSize];
+// The searches a dialog can ask for.
+enum class SearchKind {
+    kStrokePatterns,  // good or bad given-name stroke patterns for a surname
+    kReading,         // sample given names with a reading
+    kKanji,           // sample given names holding one kanji
+    kSurnames,        // good or bad sample surnames for a given name
+    kCompose,         // spellings composed for a reading
+};
+
+// One search as a dialog hands it to dispatch.
+struct SearchRequest {
+    SearchKind kind = SearchKind::kReading;
+    char surname[kDialogTextSize] = {};  // empty for kSurnames
+    char query[kDialogTextSize] = {};    // reading, kanji or given name; empty for kStrokePatterns
+    bool wantGood = true;                // kStrokePatterns and kSurnames
 };
 
 // Each builder reads `typed` up to its dialog's limit and returns false when
-// the dialog must stay open (the splitter has shown any message).
+// the dialog must stay open; a refused split has been told through
+// ShowMessage.
 
-// Surname dialog: the surname and "GOOD" or "BAD". A lone surname is
-// completed by the placeholder given name; a typed given name is dropped.
-bool SurnameSearchWords(const char* typed, bool wantGood, SearchWords& words);
-// Reading dialog: the surname and the reading, which may be long.
-bool ReadingSearchWords(const char* typed, SearchWords& words);
+// Surname dialog: a lone surname is enough; a typed given name is dropped.
+bool StrokePatternRequest(const char* typed, bool wantGood, SearchRequest& request);
+// Reading and compose dialogs (kind kReading or kCompose): the surname and
+// the reading, which may be long.
+bool ReadingRequest(const char* typed, SearchKind kind, SearchRequest& request);
 // Kanji dialog: the surname and a second word of exactly two bytes, the one
 // character; a longer second word is refused without a message.
-bool KanjiSearchWords(const char* typed, SearchWords& words);
-// Given-name dialog: "GOOD" or "BAD" and the first typed word as the given
-// name, behind the placeholder surname; at most 255 typed bytes are read.
-bool GivenNameSearchWords(const char* typed, bool wantGood, SearchWords& words);
+bool KanjiRequest(const char* typed, SearchRequest& request);
+// Given-name dialog: the first typed word as the given name; at most 255
+// typed bytes are read.
+bool SurnameRequest(const char* typed, bool wantGood, SearchRequest& request);
+
+// Splits a full name as the engine does and tells a refusal through
+// ShowMessage; true when split.
+bool SplitFullNameOrTell(const char* text, char* surnameOut, int surnameCapacity, char* givenOut,
+                         int givenCapacity, bool allowLongGiven);
 
 }  // namespace hoshikura

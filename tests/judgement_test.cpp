@@ -30,7 +30,7 @@ CNameRecord WithStrokes(const std::vector<int>& counts, int surnameLength) {
 
 CNameRecord WithGrids(const std::vector<int>& grids) {
     CNameRecord r{};
-    for (int i = 0; i < kGridCount; ++i) r.SetGrid(i, grids[i]);
+    std::copy(grids.begin(), grids.end(), r.grids);
     return r;
 }
 
@@ -71,7 +71,7 @@ TEST(Judgement, WorkedExamplesOfEveryMethod) {
         EXPECT_EQ(std::vector<int>(r.strokes, r.strokes + name.strokes.size()), name.strokes) << name.surname;
         EXPECT_EQ(All(r.grids), name.grids) << name.surname;
         EXPECT_EQ(All(r.scores), name.scores) << name.surname;
-        EXPECT_EQ((std::vector<int>{r.heaven, r.person, r.earth, r.outer, r.total}), name.grids);
+        EXPECT_EQ(All(r.grids), name.grids);
     }
     const struct {
         std::vector<int> grids;

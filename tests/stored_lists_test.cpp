@@ -167,7 +167,8 @@ TEST_F(StoredListsTest, RandomOffersRankAsTheBruteForceAndSurviveSaveAndLoad) {
             char text[kRecentItemTextSize];
             recent.ItemText(k, text, sizeof text);
             char surname[kStoredNameSize], given[kStoredNameSize];
-            ASSERT_EQ(SplitFullName(RecentItemPerson(text), surname, sizeof surname, given, sizeof given, 0), 1);
+            ASSERT_EQ(SplitFullName(RecentItemPerson(text), surname, sizeof surname, given, sizeof given, false),
+                      SplitResult::kSplit);
             EXPECT_EQ(Field(surname) + " " + Field(given), people[k]);
         }
         EXPECT_EQ(recent.CommandId(recent.count), 0);

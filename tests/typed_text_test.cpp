@@ -25,20 +25,20 @@ struct Outcome {
 };
 
 // Words beyond their buffers are the split fuzz target's.
-Outcome Split(const std::string& line, int allowLongGiven = 0) {
+Outcome Split(const std::string& line, bool allowLongGiven = false) {
     RecordingSink sink;
     char surname[32], given[32];
-    const int passed = SplitFullName(line.c_str(), surname, sizeof surname, given, sizeof given, allowLongGiven);
+    const int passed = SplitFullNameOrTell(line.c_str(), surname, sizeof surname, given, sizeof given, allowLongGiven);
     return {passed, surname, given, sink.shown};
 }
 
-using Builder = std::function<bool(const char*, SearchWords&)>;
+using Builder = std::function<bool(const char*, SearchRequest&)>;
 
 Outcome Words(const Builder& build, const std::string& typed) {
     RecordingSink sink;
-    SearchWords words;
-    const bool passed = build(typed.c_str(), words);
-    return {passed, words.first, words.second, sink.shown};
+    SearchRequest request;
+    const bool passed = build(typed.c_str(), request);
+    return {passed, request.surname, request.query, sink.shown};
 }
 
 std::string Repeat(const std::string& piece, int times) {
@@ -65,14 +65,14 @@ TEST(SplitFullName, LinesSplitOrAreRefusedWithTheirOwnMessage) {
         std::string line;
         Told told;
         std::string surname = "", given = "";  // as split, when it passes
-        int allowLongGiven = 0;
+        bool allowLongGiven = false;
     } cases[] = {
         {"山田　太郎", kPasses, "山田", "太郎"}, {"  山田 太郎", kPasses, "山田", "太郎"},
         {"山田 太郎　 ", kPasses, "山田", "太郎"}, {"　山田 　 　太郎　", kPasses, "山田", "太郎"},
         {"", kSilent}, {"山田太郎", kSilent}, {"　　", kSilent}, {"山田 ", kSilent}, {"　山田　", kSilent},
         {"長谷川田中 太郎", kPasses, "長谷川田中", "太郎"}, {"長谷川田中村 太郎", kSurnameLong},
         {"山田 寿限無寿限", kPasses, "山田", "寿限無寿限"}, {"山田 寿限無寿限無", kGivenLong},
-        {"山田 寿限無寿限無", kPasses, "山田", "寿限無寿限無", 1}, {"a 太郎", kHalfWidth},
+        {"山田 寿限無寿限無", kPasses, "山田", "寿限無寿限無", true}, {"a 太郎", kHalfWidth},
         {"山田 ab", kPasses, "山田", "ab"}, {"山田 太\x98", kPasses, "山田", "太\x98"},
         {Repeat("漢", 200) + " 太郎", kSurnameLong},  // as a 511-byte dialog line can hold
     };
@@ -86,9 +86,13 @@ TEST(SplitFullName, LinesSplitOrAreRefusedWithTheirOwnMessage) {
     }
 }
 
-TEST(SearchWords, EachDialogRefusesWithTheSplittersMessagesAndReadsOnlyItsLimit) {
-    const Builder surname = [](const char* t, SearchWords& w) { return SurnameSearchWords(t, true, w); };
-    const Builder given = [](const char* t, SearchWords& w) { return GivenNameSearchWords(t, true, w); };
+TEST(SearchRequests, EachDialogRefusesWithTheSplittersMessagesAndReadsOnlyItsLimit) {
+    const Builder surname = [](const char* t, SearchRequest& r) { return StrokePatternRequest(t, true, r); };
+    const Builder given = [](const char* t, SearchRequest& r) { return SurnameRequest(t, true, r); };
+    const Builder ReadingSearchWords = [](const char* t, SearchRequest& r) {
+        return ReadingRequest(t, SearchKind::kReading, r);
+    };
+    const Builder KanjiSearchWords = KanjiRequest;
     const std::string atLimit = std::string(kGivenNameReadLimit - 4, ' ') + "太郎";
     const struct {
         Builder build;

@@ -36,7 +36,7 @@ bool CreateAppObjects() {
     // What every view borrows; the MDI client follows once it exists.
     app.viewList->host.instance = app.instance;
     app.viewList->host.drawContext = app.drawContext;
-    app.viewList->host.openView = OpenView;
+    app.viewList->host.openPersonView = OpenPersonView;
     app.viewList->host.judgeFullName = JudgeFullName;
     app.fortunes = new (std::nothrow) CFortuneTable;
     if (!app.fortunes) return false;

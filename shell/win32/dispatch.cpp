@@ -1,10 +1,8 @@
 #include "dispatch.h"
 
-#include <cstring>
-
 #include "app_state.h"
+#include "judgement_view.h"
 #include "name_record.h"
-#include "name_split.h"
 #include "view_factory.h"
 #include "view_list.h"
 
@@ -12,36 +10,70 @@ namespace hoshikura {
 
 namespace {
 
-constexpr int kMinimumTextBytes = 2;
+// Creates the view's window and lists the view; a view that could not be
+// built or created is deleted and nothing is open.
+bool ShowView(CView* view) {
+    CViewList* list = App().viewList;
+    if (!view || !list) {
+        delete view;
+        return false;
+    }
+    if (!view->Create(list)) {
+        list->Delete(view);
+        return false;
+    }
+    list->Append(view);
+    return true;
+}
 
-bool HasView(int kind) { return kind >= 0 && kind < kViewKindCount && kind != kNoView; }
+// The flag that keeps a single view to one window; null for other kinds.
+int32_t* SingleViewFlag(CViewList& list, ViewKind kind) {
+    switch (kind) {
+    case kRankView:
+        return &list.rankingOpen;
+    case kVersionView:
+        return &list.versionOpen;
+    case kFeaturesView:
+        return &list.featuresOpen;
+    default:
+        return nullptr;
+    }
+}
 
 }  // namespace
 
-int OpenView(const char* first, const char* second, int kind) {
-    if (!first || !second) return 0;
-    if (std::strlen(first) < kMinimumTextBytes || std::strlen(second) < kMinimumTextBytes)
-        return 0;
-    if (!HasView(kind)) return 1;
-    CViewList* list = App().viewList;
-    if (!list) return 0;
-    CView* view = BuildView(kind, first, second);
-    if (!view) return 0;
-    if (!view->Create(list)) {
-        list->Delete(view);
-        return 0;
-    }
-    list->Append(view);
-    return 1;
+bool OpenPersonView(ViewKind kind, const char* surname, const char* givenName) {
+    if (kind < kExplanationView || kind > kSameStrokeMethodView) return false;
+    return ShowView(BuildPersonView(kind, surname, givenName));
 }
 
-int JudgeFullName(const char* text) {
+bool OpenJudgement(const char* surname, const char* givenName) {
+    CView* view = BuildPersonView(kJudgementView, surname, givenName);
+    if (!ShowView(view)) return false;
+    const CNameRecord& record = static_cast<CJudgementView*>(view)->record;
+    App().rankLists.OfferName(record.surname, record.givenName, record.totalScore);
+    RememberPerson(record.surname, record.givenName);
+    return true;
+}
+
+bool JudgeFullName(const char* text) {
     char surname[kNameTextSize];
     char givenName[kNameTextSize];
-    if (!SplitFullName(text, surname, sizeof surname, givenName, sizeof givenName, 0)) return 0;
-    if (!OpenView(surname, givenName, kJudgementView)) return 0;
-    RememberPerson(surname, givenName);
-    return 1;
+    if (!SplitFullNameOrTell(text, surname, sizeof surname, givenName, sizeof givenName, false))
+        return false;
+    return OpenJudgement(surname, givenName);
+}
+
+bool OpenSearchView(const SearchRequest& request) { return ShowView(BuildSearchView(request)); }
+
+bool OpenSingleView(ViewKind kind) {
+    CViewList* list = App().viewList;
+    int32_t* open = list ? SingleViewFlag(*list, kind) : nullptr;
+    if (!open || *open) return false;
+    // Set first: the view's creation already looks at it.
+    *open = 1;
+    if (!ShowView(BuildSingleView(kind))) *open = 0;
+    return *open != 0;
 }
 
 }  // namespace hoshikura

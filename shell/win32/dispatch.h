@@ -1,20 +1,31 @@
-// Request dispatch: every result window is opened through OpenView;
-// JudgeFullName is the road from one typed line to a judgement window. The
-// views reach both through their list's host, never by name.
+// Request dispatch: every result window is opened here, by a typed request
+// of its family. The views reach it through their list's host.
 #pragma once
+
+#include "dialog_text.h"
+#include "view.h"
 
 namespace hoshikura {
 
-// Builds, fills and creates the view of `kind` and lists it. Returns 0 when
-// a text is shorter than two bytes or the view could not be built or
-// created (nothing is then open), 1 otherwise, also for kinds without a view.
-int OpenView(const char* first, const char* second, int kind);
+// The explanation (kind 1) or a method view (kinds 2 to 5) of a person.
+// False when the kind is none of these or the window could not be created.
+bool OpenPersonView(ViewKind kind, const char* surname, const char* givenName);
 
-// Splits the line into surname and given name and opens its judgement.
-// Returns 1 when the judgement window opened, 0 when the line was refused
-// or the window could not be created; only an opened judgement is recorded
-// among the recent people.
-int JudgeFullName(const char* text);
+// The judgement of a person. Once its window is open the name is offered
+// to the best and worst lists and recorded among the recent people; a
+// window that fails to open records nothing.
+bool OpenJudgement(const char* surname, const char* givenName);
+
+// Splits a typed line into surname and given name (telling a refusal) and
+// opens its judgement; false when refused or not opened.
+bool JudgeFullName(const char* text);
+
+// A search result window.
+bool OpenSearchView(const SearchRequest& request);
+
+// The best and worst, version or features view: at most one each. A second
+// request while one is open opens nothing and returns false.
+bool OpenSingleView(ViewKind kind);
 
 // Records a judged person in the recent-people list and its menu.
 void RememberPerson(const char* surname, const char* givenName);

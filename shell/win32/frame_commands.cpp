@@ -15,17 +15,27 @@ namespace hoshikura {
 
 namespace {
 
-void RunDialog(HWND frame, const char* templateName, DLGPROC procedure) {
-    DialogBoxParamA(App().instance, templateName, frame, procedure, 0);
-}
+// The menu commands that run an input dialog.
+struct DialogCommand {
+    int command;
+    InputDialogKind dialog;
+};
+constexpr DialogCommand kDialogCommands[] = {
+    {kCmdJudge, InputDialogKind::kFullName},
+    {kCmdSurnameSearch, InputDialogKind::kSurname},
+    {kCmdReadingSearch, InputDialogKind::kReading},
+    {kCmdKanjiSearch, InputDialogKind::kKanji},
+    {kCmdGivenNameSearch, InputDialogKind::kGivenName},
+    {kCmdComposeSearch, InputDialogKind::kCompose},
+};
 
-// Opens a single-instance view unless its flag says one is open. The flag is
-// set first, and cleared again when nothing could be opened.
-void OpenSingle(int32_t CViewList::*flag, int kind, const char* first, const char* second) {
-    CViewList* list = App().viewList;
-    if (!list || list->*flag) return;
-    list->*flag = 1;
-    if (!OpenView(first, second, kind)) list->*flag = 0;
+bool RunDialogOfCommand(HWND frame, int id) {
+    for (const DialogCommand& c : kDialogCommands)
+        if (c.command == id) {
+            RunInputDialog(frame, c.dialog);
+            return true;
+        }
+    return false;
 }
 
 void CloseActiveView() {
@@ -54,33 +64,16 @@ void JudgeRecentEntry(HWND frame, int id) {
 
 bool OnFrameCommand(HWND frame, int id) {
     HWND client = App().client;
+    if (RunDialogOfCommand(frame, id)) return true;
     switch (id) {
-    case kCmdJudge:
-        RunDialog(frame, "DLGBOX1", FullNameDlgProc);
-        return true;
-    case kCmdSurnameSearch:
-        RunDialog(frame, "DLGBOX2", SurnameDlgProc);
-        return true;
-    case kCmdReadingSearch:
-        RunDialog(frame, "DLGBOX3", ReadingDlgProc);
-        return true;
-    case kCmdKanjiSearch:
-        RunDialog(frame, "DLGBOX4", KanjiDlgProc);
-        return true;
-    case kCmdGivenNameSearch:
-        RunDialog(frame, "DLGBOX5", GivenNameDlgProc);
-        return true;
-    case kCmdComposeSearch:
-        RunDialog(frame, "DLGBOX6", ComposeDlgProc);
-        return true;
     case kCmdRanking:
-        OpenSingle(&CViewList::rankingOpen, kRankView, "良い", "悪い");
+        OpenSingleView(kRankView);
         return true;
     case kCmdVersion:
-        OpenSingle(&CViewList::versionOpen, kVersionView, "ばー", "じょん");
+        OpenSingleView(kVersionView);
         return true;
     case kCmdFeatures:
-        OpenSingle(&CViewList::featuresOpen, kFeaturesView, "説明", "特徴");
+        OpenSingleView(kFeaturesView);
         return true;
     case kCmdHelp:
         ShowHelp(frame);

@@ -74,8 +74,7 @@ LRESULT OnCreate(HWND frame) {
     app.viewList->host.client = app.client;
     app.splashElapsed = 0;
     SetTimer(frame, kSplashTimerId, kSplashInterval, SplashTimerProc);
-    app.viewList->versionOpen = 1;
-    if (!OpenView("ばー", "じょん", kVersionView)) app.viewList->versionOpen = 0;
+    OpenSingleView(kVersionView);
     return 0;
 }
 

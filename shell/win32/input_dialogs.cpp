@@ -2,6 +2,7 @@
 
 #include <richedit.h>
 
+#include "app_state.h"
 #include "dialog_text.h"
 #include "dispatch.h"
 #include "resource_ids.h"
@@ -23,8 +24,9 @@ static_assert(sizeof kEditTypeFace <= sizeof(CHARFORMATA::szFaceName), "face nam
 constexpr INT_PTR kDialogResult = 1;
 constexpr int kMaxActions = 2;
 
-// What sets one input dialog apart; the five share everything else.
+// What sets one input dialog apart; the six share everything else.
 struct InputDialog {
+    const char* templateName;
     int editId;
     const char* initialText;
     int readLimit;          // bytes read from the field, and what it holds
@@ -34,57 +36,55 @@ struct InputDialog {
     bool (*act)(int buttonId, const char* typed);
 };
 
-bool JudgeTypedName(int, const char* typed) { return JudgeFullName(typed) != 0; }
+bool JudgeTypedName(int, const char* typed) { return JudgeFullName(typed); }
 
 // The search view is requested while the dialog is still up; the dialog
-// ends once the words passed their checks, whether or not a window opened.
-bool RequestSearch(bool passed, const SearchWords& words, int kind) {
-    if (!passed) return false;
-    OpenView(words.first, words.second, kind);
-    return true;
+// ends once the request passed its checks, whether or not a window opened.
+bool RequestSearch(bool passed, const SearchRequest& request) {
+    if (passed) OpenSearchView(request);
+    return passed;
 }
 
 bool SearchGivenNamePatterns(int buttonId, const char* typed) {
-    SearchWords words;
-    const bool passed = SurnameSearchWords(typed, buttonId == IDC_GOOD_SEARCH, words);
-    return RequestSearch(passed, words, kStrokeSearchView);
+    SearchRequest request;
+    return RequestSearch(StrokePatternRequest(typed, buttonId == IDC_GOOD_SEARCH, request), request);
 }
 
 bool SearchByReading(int, const char* typed) {
-    SearchWords words;
-    return RequestSearch(ReadingSearchWords(typed, words), words, kReadingSearchView);
+    SearchRequest request;
+    return RequestSearch(ReadingRequest(typed, SearchKind::kReading, request), request);
 }
 
 bool ComposeFromReading(int, const char* typed) {
-    SearchWords words;
-    return RequestSearch(ReadingSearchWords(typed, words), words, kComposeSearchView);
+    SearchRequest request;
+    return RequestSearch(ReadingRequest(typed, SearchKind::kCompose, request), request);
 }
 
 bool SearchByKanji(int, const char* typed) {
-    SearchWords words;
-    return RequestSearch(KanjiSearchWords(typed, words), words, kKanjiSearchView);
+    SearchRequest request;
+    return RequestSearch(KanjiRequest(typed, request), request);
 }
 
 bool SearchSurnames(int buttonId, const char* typed) {
-    SearchWords words;
-    const bool passed = GivenNameSearchWords(typed, buttonId == IDC_GOOD_SEARCH, words);
-    return RequestSearch(passed, words, kSurnameSearchView);
+    SearchRequest request;
+    return RequestSearch(SurnameRequest(typed, buttonId == IDC_GOOD_SEARCH, request), request);
 }
 
-const InputDialog kFullNameDialog = {
-    IDC_FULL_NAME_EDIT, "姓名を入力", kFieldReadLimit, false, {IDOK, 0}, JudgeTypedName};
-const InputDialog kSurnameDialog = {
-    IDC_SURNAME_EDIT, "姓を入力", kFieldReadLimit, false,
-    {IDC_GOOD_SEARCH, IDC_BAD_SEARCH}, SearchGivenNamePatterns};
-const InputDialog kReadingDialog = {
-    IDC_READING_EDIT, "(姓)  (ひらがな)", kFieldReadLimit, true, {IDC_QUERY_OK, 0}, SearchByReading};
-const InputDialog kComposeDialog = {
-    IDC_COMPOSE_EDIT, "(姓)  (ひらがな)", kFieldReadLimit, true, {IDC_QUERY_OK, 0}, ComposeFromReading};
-const InputDialog kKanjiDialog = {
-    IDC_KANJI_EDIT, "(姓)  (漢字１文字)", kFieldReadLimit, true, {IDC_QUERY_OK, 0}, SearchByKanji};
-const InputDialog kGivenNameDialog = {
-    IDC_GIVEN_NAME_EDIT, "名前を入力", kGivenNameReadLimit, true,
-    {IDC_GOOD_SEARCH, IDC_BAD_SEARCH}, SearchSurnames};
+// In InputDialogKind order.
+const InputDialog kInputDialogs[] = {
+    {"DLGBOX1", IDC_FULL_NAME_EDIT, "姓名を入力", kFieldReadLimit, false, {IDOK, 0},
+     JudgeTypedName},
+    {"DLGBOX2", IDC_SURNAME_EDIT, "姓を入力", kFieldReadLimit, false,
+     {IDC_GOOD_SEARCH, IDC_BAD_SEARCH}, SearchGivenNamePatterns},
+    {"DLGBOX3", IDC_READING_EDIT, "(姓)  (ひらがな)", kFieldReadLimit, true, {IDC_QUERY_OK, 0},
+     SearchByReading},
+    {"DLGBOX4", IDC_KANJI_EDIT, "(姓)  (漢字１文字)", kFieldReadLimit, true, {IDC_QUERY_OK, 0},
+     SearchByKanji},
+    {"DLGBOX5", IDC_GIVEN_NAME_EDIT, "名前を入力", kGivenNameReadLimit, true,
+     {IDC_GOOD_SEARCH, IDC_BAD_SEARCH}, SearchSurnames},
+    {"DLGBOX6", IDC_COMPOSE_EDIT, "(姓)  (ひらがな)", kFieldReadLimit, true, {IDC_QUERY_OK, 0},
+     ComposeFromReading},
+};
 
 // Large Mincho type for the selection, so the prompt and what is typed over
 // it show in it.
@@ -140,18 +140,28 @@ INT_PTR OnCommand(HWND dialog, const InputDialog& d, int id) {
     return TRUE;
 }
 
-INT_PTR RunInputDialog(const InputDialog& d, HWND dialog, UINT message, WPARAM wparam) {
-    switch (message) {
-    case WM_INITDIALOG:
+// The row of the dialog, handed over at WM_INITDIALOG and kept with the
+// dialog's window.
+const InputDialog* DialogRow(HWND dialog) {
+    return reinterpret_cast<const InputDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+INT_PTR CALLBACK InputDlgProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(dialog, DWLP_USER, lparam);
         // No template gives a position: the dialog comes up over the frame.
         CentreOver(dialog, GetWindow(dialog, GW_OWNER));
-        InitEditField(dialog, d);
+        InitEditField(dialog, *reinterpret_cast<const InputDialog*>(lparam));
         return TRUE;
+    }
+    const InputDialog* d = DialogRow(dialog);
+    if (!d) return FALSE;
+    switch (message) {
     case WM_SIZE:
-        FocusEditField(dialog, d);
+        FocusEditField(dialog, *d);
         return TRUE;
     case WM_COMMAND:
-        return OnCommand(dialog, d, LOWORD(wparam));
+        return OnCommand(dialog, *d, LOWORD(wparam));
     default:
         return FALSE;
     }
@@ -159,28 +169,10 @@ INT_PTR RunInputDialog(const InputDialog& d, HWND dialog, UINT message, WPARAM w
 
 }  // namespace
 
-INT_PTR CALLBACK FullNameDlgProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
-    return RunInputDialog(kFullNameDialog, dialog, message, wparam);
-}
-
-INT_PTR CALLBACK SurnameDlgProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
-    return RunInputDialog(kSurnameDialog, dialog, message, wparam);
-}
-
-INT_PTR CALLBACK ReadingDlgProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
-    return RunInputDialog(kReadingDialog, dialog, message, wparam);
-}
-
-INT_PTR CALLBACK KanjiDlgProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
-    return RunInputDialog(kKanjiDialog, dialog, message, wparam);
-}
-
-INT_PTR CALLBACK GivenNameDlgProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
-    return RunInputDialog(kGivenNameDialog, dialog, message, wparam);
-}
-
-INT_PTR CALLBACK ComposeDlgProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
-    return RunInputDialog(kComposeDialog, dialog, message, wparam);
+void RunInputDialog(HWND owner, InputDialogKind kind) {
+    const InputDialog& d = kInputDialogs[static_cast<int>(kind)];
+    DialogBoxParamA(App().instance, d.templateName, owner, InputDlgProc,
+                    reinterpret_cast<LPARAM>(&d));
 }
 
 }  // namespace hoshikura

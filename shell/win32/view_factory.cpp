@@ -19,20 +19,11 @@ namespace {
 
 // Views of a person: the record is analysed before the window exists.
 template <typename View>
-View* NewPersonView(int kind, const char* surname, const char* givenName) {
+View* NewPersonView(ViewKind kind, const char* surname, const char* givenName) {
     auto* view = new (std::nothrow) View(kind);
     if (!view) return nullptr;
     view->record.Analyse(surname, givenName);
     view->fortunes = App().fortunes;
-    return view;
-}
-
-// Every judgement is offered to the best and worst lists as it opens.
-CView* NewJudgementView(const char* surname, const char* givenName) {
-    CJudgementView* view = NewPersonView<CJudgementView>(kJudgementView, surname, givenName);
-    if (view)
-        App().rankLists.OfferName(view->record.surname, view->record.givenName,
-                                  view->record.totalScore);
     return view;
 }
 
@@ -74,33 +65,46 @@ CView* WithSexChoice(View* view) {
 
 }  // namespace
 
-CView* BuildView(int kind, const char* first, const char* second) {
+CView* BuildPersonView(ViewKind kind, const char* surname, const char* givenName) {
     switch (kind) {
     case kJudgementView:
-        return NewJudgementView(first, second);
+        return NewPersonView<CJudgementView>(kind, surname, givenName);
     case kExplanationView:
-        return NewPersonView<CExplanationView>(kind, first, second);
+        return NewPersonView<CExplanationView>(kind, surname, givenName);
     case kStrokeMethodView:
     case kElementMethodView:
     case kYinYangMethodView:
     case kSameStrokeMethodView:
-        return NewPersonView<CMethodView>(kind, first, second);
+        return NewPersonView<CMethodView>(kind, surname, givenName);
+    default:
+        return nullptr;
+    }
+}
+
+CView* BuildSearchView(const SearchRequest& r) {
+    switch (r.kind) {
+    case SearchKind::kStrokePatterns:
+        return WithSexChoice(NewSearchView<CStrokeSearchView>(r.surname, int32_t{r.wantGood}));
+    case SearchKind::kReading:
+        return WithSexChoice(NewSearchView<CReadingSearchView>(r.surname, r.query));
+    case SearchKind::kKanji:
+        return WithSexChoice(NewSearchView<CKanjiSearchView>(r.surname, r.query));
+    case SearchKind::kSurnames:
+        return NewSearchView<CSurnameSearchView>(int32_t{r.wantGood}, r.query);
+    case SearchKind::kCompose:
+        return NewSearchView<CComposeSearchView>(r.surname, r.query, App().sexChoice);
+    }
+    return nullptr;
+}
+
+CView* BuildSingleView(ViewKind kind) {
+    switch (kind) {
     case kRankView:
         return NewRankView();
-    case kStrokeSearchView:
-        return WithSexChoice(NewSearchView<CStrokeSearchView>(first, WantsGood(second)));
-    case kReadingSearchView:
-        return WithSexChoice(NewSearchView<CReadingSearchView>(first, second));
-    case kKanjiSearchView:
-        return WithSexChoice(NewSearchView<CKanjiSearchView>(first, second));
-    case kSurnameSearchView:
-        return NewSearchView<CSurnameSearchView>(WantsGood(first), second);
     case kVersionView:
         return NewVersionView();
     case kFeaturesView:
         return NewFeaturesView();
-    case kComposeSearchView:
-        return NewSearchView<CComposeSearchView>(first, second, App().sexChoice);
     default:
         return nullptr;
     }

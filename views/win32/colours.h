@@ -11,4 +11,10 @@ constexpr COLORREF kBlue = 0xFF0000;
 constexpr COLORREF kRed = 0x0000FF;
 constexpr COLORREF kYellow = 0x00FFFF;
 
+// A number of this luck class is written blue when lucky, red when unlucky,
+// black otherwise.
+constexpr COLORREF LuckColour(int luckClass) {
+    return luckClass >= 1 ? kBlue : luckClass <= -1 ? kRed : kBlack;
+}
+
 }  // namespace hoshikura

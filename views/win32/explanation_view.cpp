@@ -4,7 +4,8 @@
 #include <richedit.h>
 
 #include "child_window.h"
-#include "fortune_table.h"
+#include "colours.h"
+#include "grid_reading.h"
 #include "judge.h"
 #include "sjis_text.h"
 #include "view_list.h"
@@ -21,17 +22,8 @@ constexpr LONG kPageTextHeight = 240;  // twips: 12 points
 constexpr int kPageTextSize = 1024;
 constexpr int kSpanSize = 96;
 
-struct TabGrid {
-    GridIndex grid;
-    FortuneKind fortune;
-};
-
-constexpr TabGrid kTabs[kExplanationTabs] = {
-    {kPerson, kPersonText},
-    {kEarth, kEarthText},
-    {kOuter, kOuterText},
-    {kTotal, kTotalText},
-};
+// The grid each tab explains.
+constexpr GridIndex kTabGrids[kExplanationTabs] = {kPerson, kEarth, kOuter, kTotal};
 
 // The text of one tab and the two parts of its heading that are marked:
 // the heading line (bold) and, inside it, the number with its luck word
@@ -45,16 +37,15 @@ struct TabText {
 
 void ComposeTab(const CNameRecord& record, const CFortuneTable* fortunes, int32_t tab,
                 TabText* out) {
-    const TabGrid& t = kTabs[tab];
-    const int32_t value = record.grids[t.grid];
-    out->luckClass = TheJudge().LuckClass(value);
-    FormatText(out->luckSpan, sizeof out->luckSpan, "[%d画]（%s）", static_cast<int>(value),
-               LuckWord(out->luckClass));
-    FormatText(out->headingLine, sizeof out->headingLine, " %sが %s の人は", GridName(t.grid),
+    const GridReading reading = ReadGrid(record, kTabGrids[tab], fortunes);
+    out->luckClass = reading.luck;
+    char number[kGridTextSize];
+    FormatGridNumber(reading, number, sizeof number);
+    FormatText(out->luckSpan, sizeof out->luckSpan, "[%s]（%s）", number, LuckWordOf(reading));
+    FormatText(out->headingLine, sizeof out->headingLine, " %sが %s の人は", GridName(reading.grid),
                out->luckSpan);
-    const char* fortune = fortunes ? fortunes->FortuneText(t.fortune, value) : kFortuneOutOfRange;
     // The heading ends with a full-width space that indents the paragraph.
-    FormatText(out->text, sizeof out->text, "\n%s\n\n　%s", out->headingLine, fortune);
+    FormatText(out->text, sizeof out->text, "\n%s\n\n　%s", out->headingLine, reading.text);
 }
 
 // Where a text first stands in the control, in the control's own positions.
@@ -143,7 +134,7 @@ bool CExplanationView::CreateTabControl() {
     for (int i = 0; i < kExplanationTabs; ++i) {
         TCITEMA item = {};
         item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(GridName(kTabs[i].grid));
+        item.pszText = const_cast<char*>(GridName(kTabGrids[i]));
         if (SendMessageA(tabControl, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item)) < 0)
             return false;
     }

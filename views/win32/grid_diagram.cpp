@@ -136,7 +136,8 @@ void DrawGridBoxes(CDiagramPen& pen, const CNameRecord& record, const DiagramSty
         const DiagramPoint q = geometry.gridBox[g];
         pen.Colour(0xFFFFFF);
         pen.Panel(q.x, q.y, q.x + kDiagramBoxSize, q.y + kDiagramBoxSize);
-        const int32_t shown = ShownGridNumber(record.grids[g]);
+        // Two digits fit the box: it holds the number the grid counts as.
+        const int32_t shown = CountedNumber(record.grids[g]);
         char digits[12];
         FormatText(digits, sizeof digits, "%d", static_cast<int>(shown));
         pen.Colour(0);

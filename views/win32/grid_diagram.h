@@ -45,7 +45,7 @@ extern const DiagramStyle kPageDiagramStyle;
 
 // Draws the column at x with its characters at column's tops moved down by
 // yShift, through the drawing context that holds the window's or page's DC. The grid boxes show
-// each grid's ShownGridNumber.
+// the number each grid counts as.
 // Returns where everything stands (the stroke boxes P(i) and grid boxes Q(g)
 // that the same-stroke view draws its links on).
 CGridDiagramGeometry DrawGridDiagram(CDrawContext& dc, const CNameRecord& record,

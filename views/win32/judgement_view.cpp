@@ -2,6 +2,7 @@
 
 #include "colours.h"
 #include "draw_context.h"
+#include "grid_reading.h"
 #include "judge.h"
 #include "print_page.h"
 #include "sjis_text.h"
@@ -16,7 +17,7 @@ constexpr int kGridRowStep = 26;
 constexpr int kMethodRowStep = 25;
 constexpr int kMethodRows = kMethodCount + 1;  // the four methods and the total
 
-constexpr const char* kMethodNames[kMethodRows] = {"画数", "五行", "陰陽", "同画", "総合"};
+constexpr char kTotalRowName[] = "総合";
 
 constexpr ButtonPlace kButtons[kJudgementButtonCount] = {
     {"解説", {300, 132, 372, 158}}, {"…>", {312, 164, 372, 187}},
@@ -33,17 +34,20 @@ void DrawGridRows(CDrawContext& dc, const CNameRecord& record, COLORREF backgrou
     for (int g = 0; g < kGridCount; ++g)
         dc.DrawPanel(244, 1 + kGridRowStep * g, 372, 25 + kGridRowStep * g, 1);
     dc.SetFont("MS Pゴシック", 18, 0, 0, 0, 0);
-    const CJudge& judge = TheJudge();
     for (int g = 0; g < kGridCount; ++g) {
-        const int32_t shown = ShownGridNumber(record.grids[g]);
-        const int32_t luck = judge.LuckClass(shown);
-        char text[32];
-        FormatText(text, sizeof text, "[%d画] %s", static_cast<int>(shown),
-                   LuckWord(luck));
-        dc.colour = LuckColour(luck);
+        const GridReading reading = ReadGrid(record, g, nullptr);
+        char number[kGridTextSize];
+        FormatGridNumber(reading, number, sizeof number);
+        char text[kGridTextSize + 16];
+        FormatText(text, sizeof text, "[%s] %s", number, LuckWordOf(reading));
+        dc.colour = LuckColour(reading.luck);
         // The two extremes stand out in bold.
-        dc.SetFontStyle(luck == kVeryLucky || luck == kVeryUnlucky ? 1 : 0, 0);
-        dc.DrawStringOn(247, 4 + kGridRowStep * g, text, background);
+        const bool extreme = reading.hasLuck && (reading.luck == kVeryLucky || reading.luck == kVeryUnlucky);
+        dc.SetFontStyle(extreme ? 1 : 0, 0);
+        // A number read as another needs more room than the panel has:
+        // the row is set smaller rather than run past it.
+        const int top = 4 + kGridRowStep * g;
+        dc.DrawStringWithin({247, top, 370, top + 20}, text, background);
     }
 }
 
@@ -54,7 +58,8 @@ void DrawMethodRows(CDrawContext& dc, const CNameRecord& record, COLORREF backgr
     dc.SetFont("ゴシック", 17, 0, 1, 0, 0);
     dc.colour = kBlack;
     for (int m = 0; m < kMethodRows; ++m)
-        dc.DrawStringOn(208, 170 + kMethodRowStep * m, kMethodNames[m], background);
+        dc.DrawStringOn(208, 170 + kMethodRowStep * m, m < kMethodCount ? MethodName(m) : kTotalRowName,
+                        background);
     dc.colour = kWhite;
     for (int m = 0; m < kMethodRows; ++m)
         dc.DrawPanel(244, 166 + kMethodRowStep * m, 304, 190 + kMethodRowStep * m, 1);
@@ -89,7 +94,8 @@ void CJudgementView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
         return;
     }
     // Explanation is kind 1, the methods kinds 2 to 5.
-    if (host.openView) host.openView(Surname(), GivenName(), button + 1);
+    if (host.openPersonView)
+        host.openPersonView(static_cast<ViewKind>(kExplanationView + button), Surname(), GivenName());
 }
 
 void CJudgementView::Paint(CDrawContext& dc) {

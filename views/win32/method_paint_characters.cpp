@@ -17,11 +17,14 @@ constexpr int kYinYangColumnX = 32;
 
 void DrawParities(CDrawContext& dc, const CNameRecord& record, const CGridDiagramGeometry& geometry) {
     dc.SetFont("明朝", 20, 0, 0, 0, 0);
-    for (int i = 0; i < geometry.characterCount && i < kDiagramRows; ++i) {
+    // Only the characters the score counted get a disc: the run ends before
+    // a character the stroke table lacks.
+    int32_t parity[kMaxCharacters];
+    const int run = TheJudge().YinYangRun(record, parity);
+    for (int i = 0; i < geometry.characterCount && i < kDiagramRows && i < run; ++i) {
         const int y = geometry.character[i].y;
-        // An odd count is yang, white; an even one (also a missing
-        // character's 0) yin, black.
-        const bool yang = record.StrokeAt(i) % 2 != 0;
+        // An odd count is yang, white; an even one yin, black.
+        const bool yang = parity[i] != 0;
         const COLORREF disc = yang ? kWhite : kBlack;
         dc.colour = disc;
         dc.DrawDisc(128, y + 19, 20);
@@ -37,8 +40,9 @@ struct ScoreWord {
 };
 
 ScoreWord YinYangWord(int32_t score) {
-    if (score < 35) return {"凶", kRed, 0};
-    if (score <= 65) return {"小吉", kYellow, 12};
+    const int32_t luck = CJudge::YinYangLuck(score);
+    if (luck <= kUnlucky) return {"凶", kRed, 0};
+    if (luck == kSlightlyLucky) return {"小吉", kYellow, 12};
     return {"吉", kBlue, 0};
 }
 

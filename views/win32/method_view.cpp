@@ -2,28 +2,13 @@
 
 #include "draw_context.h"
 #include "grid_diagram.h"
+#include "judge.h"
 #include "method_paint.h"
 #include "sjis_text.h"
 
 namespace hoshikura {
 
 namespace {
-
-// Title suffix of kinds 2..5, the method's name.
-const char* MethodName(int kind) {
-    switch (kind) {
-    case kStrokeMethodView:
-        return "画数";
-    case kElementMethodView:
-        return "五行";
-    case kYinYangMethodView:
-        return "陰陽";
-    case kSameStrokeMethodView:
-        return "同画";
-    default:
-        return "";
-    }
-}
 
 // The views whose height follows the name's length.
 bool GrowsWithName(int kind) { return kind == kYinYangMethodView || kind == kSameStrokeMethodView; }
@@ -32,7 +17,7 @@ bool GrowsWithName(int kind) { return kind == kYinYangMethodView || kind == kSam
 
 void CMethodView::PrepareWindow() {
     FormatText(title, sizeof title, "[ %s %s ] － %s", record.surname, record.givenName,
-               MethodName(kind));
+               MethodName(kind - kStrokeMethodView));
     // Every kind lays the characters out as the judgement does; only two
     // of them draw the column.
     const int32_t computed = LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION), &column);

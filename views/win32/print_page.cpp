@@ -10,6 +10,7 @@
 #include "draw_context.h"
 #include "fortune_table.h"
 #include "grid_diagram.h"
+#include "grid_reading.h"
 #include "judge.h"
 #include "program_version.h"
 #include "rating.h"
@@ -24,7 +25,9 @@ constexpr int kDiagramX = 100;
 constexpr int kDiagramDrop = 230;  // the diagram moves down by 230 - 15 n
 constexpr int kDiagramDropPerCharacter = 15;
 
-const char* const kMethodLabels[kMethodCount] = {"画数", "五行", "陰陽", "同画"};
+// The page's four text rows explain the person, earth, outer and total
+// grids, in that order.
+int GridOfFortuneRow(int r) { return kPerson + r; }
 
 COLORREF Background() { return GetSysColor(COLOR_BTNFACE); }
 
@@ -66,17 +69,14 @@ void DrawHeader(CDrawContext& dc) {
 void DrawGridFortunes(CDrawContext& dc, const CNameRecord& record,
                       const CFortuneTable* fortunes) {
     for (int r = 0; r < kFortuneKinds; ++r) {
-        const int grid = r + 1;
-        const int32_t value = ShownGridNumber(record.grids[grid]);
+        const GridReading reading = ReadGrid(record, GridOfFortuneRow(r), fortunes);
         const int y0 = FortuneRowTop(r);
         dc.colour = kWhite;
         dc.DrawPanelScaled(249, y0 - 22, 470, y0, 1);
         SetPageFont(dc, 15);
-        const int32_t luck = TheJudge().LuckClass(value);
-        dc.colour = LuckColour(luck);
-        char heading[64];
-        FormatText(heading, sizeof heading, "%sが[%d画]（%s）の人は", GridName(grid), value,
-                   LuckWord(luck));
+        dc.colour = LuckColour(reading.luck);
+        char heading[kGridTextSize];
+        FormatFortuneHeading(reading, heading, sizeof heading);
         dc.DrawStringOnScaled(254, y0 - 18, heading, kWhite);
 
         dc.SetFontHeightScaled(kFortuneTextHeight);
@@ -84,8 +84,7 @@ void DrawGridFortunes(CDrawContext& dc, const CNameRecord& record,
         dc.DrawPanelScaled(249, y0 + 1, 592, y0 + 114, 1);
         dc.colour = kBlack;
         RECT box = FortuneTextBox(r);
-        const char* text = fortunes ? fortunes->FortuneText(r, value) : kFortuneOutOfRange;
-        dc.DrawTextBoxScaled(&box, text, kWhite);
+        dc.DrawTextBoxScaled(&box, reading.text, kWhite);
     }
 }
 
@@ -107,7 +106,7 @@ void DrawMethodScores(CDrawContext& dc, const CNameRecord& record) {
         const int y1 = face.y - 10;
         dc.SetFontHeightScaled(22);
         dc.colour = kBlack;
-        dc.DrawStringOnScaled(55, y1, kMethodLabels[i], Background());
+        dc.DrawStringOnScaled(55, y1, MethodName(i), Background());
         dc.colour = kWhite;
         dc.DrawPanelScaled(112, y1 - 3, 182, y1 + 25, 2);
         DrawScore(dc, 120, y1 + 1, record.scores[i]);

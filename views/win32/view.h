@@ -18,7 +18,7 @@ enum ViewKind : int32_t {
     kElementMethodView = 3,
     kYinYangMethodView = 4,
     kSameStrokeMethodView = 5,
-    kNoView = 6,
+    // 6 opens nothing: no view has that kind.
     kRankView = 7,
     kStrokeSearchView = 8,
     kReadingSearchView = 9,
@@ -33,8 +33,8 @@ constexpr int kViewKindCount = 15;
 constexpr int kViewControlCount = 24;
 constexpr int kViewTitleSize = 128;
 
-// Window width and height of a kind; 0 × 0 for kind 6 and kinds outside
-// the table. Kinds whose height depends on their content compute it.
+// Window width and height of a kind; 0 × 0 for 6 and kinds outside the
+// table. Kinds whose height depends on their content compute it.
 struct ViewSize {
     int32_t width;
     int32_t height;

@@ -7,22 +7,23 @@
 
 #include <cstdint>
 
+#include "view.h"
+
 namespace hoshikura {
 
-class CView;
 class CDrawContext;
 
-// Lent by the program to every listed view: the module and the MDI client
-// its window belongs to, the one drawing context, and request dispatch, the
-// road to another view (the views never call the program by name).
+// Given by the program to every listed view: the module and the MDI client
+// its window belongs to, the one drawing context, and the requests that
+// open other views (the views never call the program by name).
 struct CViewHost {
     HINSTANCE instance = nullptr;
     HWND client = nullptr;
     CDrawContext* drawContext = nullptr;
-    // Opens the view of `kind` for two texts; 1 when it opened.
-    int (*openView)(const char* first, const char* second, int kind) = nullptr;
-    // Judges a typed full name as the full-name dialog does; 1 when opened.
-    int (*judgeFullName)(const char* line) = nullptr;
+    // Opens the explanation or a method view (kinds 1 to 5) of a person.
+    bool (*openPersonView)(ViewKind kind, const char* surname, const char* givenName) = nullptr;
+    // Judges a typed full name as the full-name dialog does; true when opened.
+    bool (*judgeFullName)(const char* line) = nullptr;
 };
 
 class CViewList {

@@ -1,0 +1,69 @@
+#include "grid_reading.h"
+
+#include "judge.h"
+#include "sjis_text.h"
+
+namespace hoshikura {
+
+namespace {
+
+constexpr char kNoLuckWord[] = "—";
+// Said in place of a text that does not exist.
+constexpr char kNoTextForZero[] =
+    "この格の文字が画数表にないため画数が0になり、説明文はありません。";
+constexpr char kTotalTextsOnly[] = "72画から81画の説明文は総格にだけあります。";
+
+constexpr int kGridFortuneKinds[kGridCount] = {-1, kPersonText, kEarthText, kOuterText,
+                                               kTotalText};
+
+}  // namespace
+
+int FortuneKindOfGrid(int grid) {
+    return (grid >= 0 && grid < kGridCount) ? kGridFortuneKinds[grid] : -1;
+}
+
+GridReading ReadGrid(const CNameRecord& record, int grid, const CFortuneTable* fortunes) {
+    return ReadGridNumber(grid, (grid >= 0 && grid < kGridCount) ? record.grids[grid] : 0, fortunes);
+}
+
+GridReading ReadGridNumber(int grid, int32_t number, const CFortuneTable* fortunes) {
+    GridReading r{};
+    r.grid = grid;
+    r.number = number;
+    r.counted = CountedNumber(r.number);
+    r.hasLuck = r.counted >= 1;
+    r.luck = r.hasLuck ? TheJudge().LuckClass(r.counted) : 0;
+    r.element = ElementOf(r.counted);
+    r.text = "";
+    const int kind = FortuneKindOfGrid(grid);
+    if (kind < 0 || !fortunes) return r;
+    if (!r.hasLuck) {
+        r.text = kNoTextForZero;
+        return r;
+    }
+    const char* text = fortunes->FortuneText(kind, r.counted);
+    r.hasText = text[0] != '\0';
+    r.text = r.hasText ? text : kTotalTextsOnly;
+    return r;
+}
+
+const char* LuckWordOf(const GridReading& reading) {
+    return reading.hasLuck ? LuckWord(reading.luck) : kNoLuckWord;
+}
+
+void FormatGridNumber(const GridReading& reading, char* out, std::size_t capacity) {
+    if (reading.counted == reading.number)
+        FormatText(out, capacity, "%d画", static_cast<int>(reading.number));
+    else
+        FormatText(out, capacity, "%d画（%d画として）", static_cast<int>(reading.number),
+                   static_cast<int>(reading.counted));
+}
+
+void FormatFortuneHeading(const GridReading& reading, char* out, std::size_t capacity) {
+    char number[kGridTextSize];
+    FormatGridNumber(reading, number, sizeof number);
+    FormatText(out, capacity, "%sが[%s]（%s）の人は", GridName(reading.grid), number,
+               LuckWordOf(reading));
+}
+
+}  // namespace hoshikura
