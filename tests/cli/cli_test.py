@@ -63,6 +63,35 @@ class UnknownCharacters(unittest.TestCase):
         self.assertEqual(err.count("ゐ"), 1)
 
 
+GRID_NAMES = os.path.join(os.path.dirname(__file__), "..", "data", "grid_numbers.tsv")
+GRIDS = ("天格", "人格", "地格", "外格", "総格")
+
+
+class GridNumbers(unittest.TestCase):
+    """Each grid reads its luck and text from the number it counts as, and
+    the text output shows the number as added up beside it."""
+
+    def test_numbers_beyond_81_and_zero_read_as_counted(self):
+        texts = json.loads(run("texts", "--json")[1])
+        with open(GRID_NAMES, encoding="utf-8") as rows:
+            names = [line.rstrip("\n").split("\t") for line in rows if not line.startswith("#")]
+        for surname, given, grids, counted in names:
+            with self.subTest(name=surname + given):
+                grids, counted = [int(n) for n in grids.split()], [int(n) for n in counted.split()]
+                judged = json.loads(run("judge", "--json", surname, given)[1])
+                self.assertEqual((judged["grids"], judged["counted"]), (grids, counted))
+                for g, kind in enumerate(("person", "earth", "outer", "total"), start=1):
+                    text = texts[kind][counted[g] - 1] if counted[g] else ""
+                    self.assertEqual(judged["texts"][kind], text or None)
+                self.assertEqual([luck is None for luck in judged["luck"]], [n == 0 for n in counted])
+                shown = run("judge", "--texts", surname, given)[1]
+                for g, name in enumerate(GRIDS):
+                    number = f"{grids[g]}画" + (f"（{counted[g]}画として）" if grids[g] != counted[g] else "")
+                    self.assertIn(f"{name} {number} ", shown)
+                    if g and counted[g]:
+                        self.assertIn(f"{name}が[{number}]", shown)
+
+
 class Texts(unittest.TestCase):
     def test_every_number_of_every_kind_alone_and_together(self):
         code, out, _ = run("texts", "--json")

@@ -63,8 +63,8 @@ int ThreadWindowCount() {
 
 // The request with the longest, heaviest names where it takes a person.
 ViewRequest Longest(ViewRequest request) {
-    if (std::strcmp(request.first, "山田") == 0) request.first = "闇磯嬰襖臆";
-    if (std::strcmp(request.second, "太郎") == 0) request.second = "霞嚇橿轄竃";
+    if (std::strcmp(request.surname, "山田") == 0) request.surname = "闇磯嬰襖臆";
+    if (std::strcmp(request.query, "太郎") == 0) request.query = "霞嚇橿轄竃";
     return request;
 }
 
@@ -90,7 +90,7 @@ int OpenPaintAndCloseEveryKind(const test::CGdiCounter& gdi) {
     EXPECT_EQ(test::ViewCount(), 3) << "single-instance kinds open once";
     for (const ViewRequest& request : kEveryViewRequest)
         for (const ViewRequest& asked : {request, Longest(request)})
-            if (CView* view = test::ViewTest::Open(asked.first, asked.second, asked.kind)) ExpectCleanPaint(view, gdi);
+            if (CView* view = test::ViewTest::Open(asked)) ExpectCleanPaint(view, gdi);
     const int opened = test::ViewCount();
     EXPECT_EQ(test::ViewCountOfKind(-1), opened);
     std::vector<HWND> windows;
@@ -156,7 +156,7 @@ protected:
 
     static void Open(const ViewRequest& request) {
         test::PumpMessages();
-        ASSERT_TRUE(OpenView(request.first, request.second, request.kind)) << request.kind;
+        ASSERT_TRUE(test::OpenRequested(request)) << request.kind;
     }
 
     const test::CShownFrame shown_;
@@ -201,7 +201,7 @@ TEST_F(ScreenConsistencyTest, ListsAndFrameAsTheReadmeShowsThem) {
     const char* const judged[][2] = {{"山田", "太郎"}, {"林", "一"},     {"佐々木", "健太郎"},
                                      {"鈴木", "花子"}, {"高橋", "さくら"}, {"東西南北中", "春夏秋冬雪"},
                                      {"伊藤", "ハナコ"}};
-    for (const auto& name : judged) ASSERT_EQ(OpenView(name[0], name[1], kJudgementView), 1);
+    for (const auto& name : judged) ASSERT_TRUE(test::OpenRequested({kJudgementView, name[0], name[1]}));
     test::CloseAllViews();
     SendMessageA(App().frame, WM_COMMAND, kCmdRanking, 0);
     ASSERT_NE(App().viewList->rankingWindow, nullptr);

@@ -53,7 +53,7 @@ TEST_F(FrameTest, SplashClosesOnItsTimerUnlessTheUserClosedItFirst) {
     ASSERT_NE(test::EnsureFrame(), nullptr);
     test::CloseAllViews();
     EXPECT_EQ(App().viewList->versionWindow, nullptr) << "closing the version view forgets its window";
-    OpenView("山田", "太郎", kJudgementView);
+    test::OpenRequested({kJudgementView, "山田", "太郎"});
     test::PumpFor(4300);
     EXPECT_EQ(test::ViewCount(), 1) << "the timer left the other view alone";
 }
@@ -135,7 +135,7 @@ TEST_F(KeyboardTest, EscapeAsksToCloseTheFrameOrTheViewWhereverTheFocusIs) {
     EXPECT_EQ(Escape(IDCANCEL), question) << "in the MDI client";
     EXPECT_TRUE(IsWindowVisible(App().frame));
     for (const test::ViewRequest& request : test::kEveryViewRequest) {
-        ASSERT_TRUE(OpenView(request.first, request.second, request.kind));
+        ASSERT_TRUE(test::OpenRequested(request));
         Pump();
         std::vector<HWND> controls;
         EnumChildWindows(ActiveView(), AddChild, reinterpret_cast<LPARAM>(&controls));
@@ -151,8 +151,8 @@ TEST_F(KeyboardTest, EscapeAsksToCloseTheFrameOrTheViewWhereverTheFocusIs) {
 }
 
 TEST_F(KeyboardTest, ControlF6MovesToTheNextViewAndControlF4ClosesIt) {
-    ASSERT_TRUE(OpenView("山田", "太郎", kJudgementView));
-    ASSERT_TRUE(OpenView("林", "一", kJudgementView));
+    ASSERT_TRUE(test::OpenRequested({kJudgementView, "山田", "太郎"}));
+    ASSERT_TRUE(test::OpenRequested({kJudgementView, "林", "一"}));
     Pump();
     HWND newest = ActiveView();
     Press(VK_F6, true);

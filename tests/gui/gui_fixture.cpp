@@ -10,6 +10,7 @@
 #include "frame_window.h"
 #include "message_box_sink.h"
 #include "message_sink.h"
+#include "sjis_text.h"
 #include "view.h"
 #include "view_list.h"
 
@@ -186,9 +187,44 @@ CView* ViewTest::NewestView() {
     return last;
 }
 
-CView* ViewTest::Open(const char* first, const char* second, int kind) {
-    CView* view = OpenView(first, second, kind) ? NewestView() : nullptr;
-    return view && view->kind == kind ? view : nullptr;
+CView* ViewTest::Open(const ViewRequest& request) {
+    CView* view = OpenRequested(request) ? NewestView() : nullptr;
+    return view && view->kind == request.kind ? view : nullptr;
+}
+
+namespace {
+
+SearchRequest SearchOf(SearchKind kind, const ViewRequest& request) {
+    SearchRequest search;
+    search.kind = kind;
+    CopyText(search.surname, sizeof search.surname, request.surname);
+    CopyText(search.query, sizeof search.query, request.query);
+    return search;
+}
+
+}  // namespace
+
+bool OpenRequested(const ViewRequest& r) {
+    switch (r.kind) {
+    case kJudgementView:
+        return OpenJudgement(r.surname, r.query);
+    case kRankView:
+    case kVersionView:
+    case kFeaturesView:
+        return OpenSingleView(static_cast<ViewKind>(r.kind));
+    case kStrokeSearchView:
+        return OpenSearchView(SearchOf(SearchKind::kStrokePatterns, r));
+    case kReadingSearchView:
+        return OpenSearchView(SearchOf(SearchKind::kReading, r));
+    case kKanjiSearchView:
+        return OpenSearchView(SearchOf(SearchKind::kKanji, r));
+    case kSurnameSearchView:
+        return OpenSearchView(SearchOf(SearchKind::kSurnames, r));
+    case kComposeSearchView:
+        return OpenSearchView(SearchOf(SearchKind::kCompose, r));
+    default:
+        return OpenPersonView(static_cast<ViewKind>(r.kind), r.surname, r.query);
+    }
 }
 
 // Every kind but 6, which names no view.
@@ -199,13 +235,13 @@ const ViewRequest kEveryViewRequest[14] = {
     {kElementMethodView, "山田", "太郎"},
     {kYinYangMethodView, "山田", "太郎"},
     {kSameStrokeMethodView, "山田", "太郎"},
-    {kRankView, "良い", "悪い"},
-    {kStrokeSearchView, "鈴木", kGoodFlag},
+    {kRankView},
+    {kStrokeSearchView, "鈴木"},
     {kReadingSearchView, "山田", "ひろし"},
     {kKanjiSearchView, "山田", "太"},
-    {kSurnameSearchView, "良い", "太郎"},
-    {kVersionView, "ばー", "じょん"},
-    {kFeaturesView, "説明", "特徴"},
+    {kSurnameSearchView, "", "太郎"},
+    {kVersionView},
+    {kFeaturesView},
     {kComposeSearchView, "佐藤", "はると"},
 };
 static_assert(sizeof kEveryViewRequest / sizeof kEveryViewRequest[0] == kViewKindCount - 1,

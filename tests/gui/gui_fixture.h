@@ -71,18 +71,24 @@ protected:
 public:
     // The view opened last (the tail of the list), or null.
     static CView* NewestView();
-    // Opens a view as its menu or button asks; the new view, or null when
-    // none of that kind opened.
-    static CView* Open(const char* first, const char* second, int kind);
+    // Opens a view as its menu, dialog or button asks; the new view, or
+    // null when none of that kind opened.
+    static CView* Open(const struct ViewRequest& request);
 };
 
-// A request for every view kind, with the texts its menu or button sends.
+// A view as a test asks for it: persons by surname and given name,
+// searches by surname and query (reading, kanji or given name; good
+// results), single views by kind alone.
 struct ViewRequest {
     int kind;
-    const char* first;
-    const char* second;
+    const char* surname = "";
+    const char* query = "";
 };
 extern const ViewRequest kEveryViewRequest[14];
+
+// Opens the request through the typed request of its family; true when a
+// window opened.
+bool OpenRequested(const ViewRequest& request);
 
 // Shows the frame for screenshots while it lives; hidden again after.
 class CShownFrame {

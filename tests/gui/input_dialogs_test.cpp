@@ -21,13 +21,16 @@ namespace {
 
 struct Dialog {
     const char* templateName;
-    DLGPROC procedure;
+    InputDialogKind kind;
     const char* snapFile;  // the README's picture of it as it comes up
 };
 const Dialog kDialogs[] = {
-    {"DLGBOX1", FullNameDlgProc, "dialog_full_name.png"}, {"DLGBOX2", SurnameDlgProc, "dialog_surname.png"},
-    {"DLGBOX3", ReadingDlgProc, "dialog_reading.png"},     {"DLGBOX4", KanjiDlgProc, "dialog_kanji.png"},
-    {"DLGBOX5", GivenNameDlgProc, "dialog_given_name.png"}, {"DLGBOX6", ComposeDlgProc, "dialog_compose.png"}};
+    {"DLGBOX1", InputDialogKind::kFullName, "dialog_full_name.png"},
+    {"DLGBOX2", InputDialogKind::kSurname, "dialog_surname.png"},
+    {"DLGBOX3", InputDialogKind::kReading, "dialog_reading.png"},
+    {"DLGBOX4", InputDialogKind::kKanji, "dialog_kanji.png"},
+    {"DLGBOX5", InputDialogKind::kGivenName, "dialog_given_name.png"},
+    {"DLGBOX6", InputDialogKind::kCompose, "dialog_compose.png"}};
 enum { kFullName, kSurname, kReading, kKanji, kGivenName, kCompose };
 
 constexpr int kReturn = 0;     // Return in the field instead of a button
@@ -132,7 +135,7 @@ Script RunDialog(const Case& run) {
     g_script.run = &run;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, ScriptTimer);
     const Dialog& dialog = kDialogs[run.dialog];
-    DialogBoxParamA(App().instance, dialog.templateName, App().frame, dialog.procedure, 0);
+    RunInputDialog(App().frame, dialog.kind);
     KillTimer(nullptr, timer);
     test::PumpMessages();
     return g_script;

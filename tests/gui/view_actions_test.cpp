@@ -24,6 +24,7 @@
 #include "explanation_view.h"
 #include "fortune_table.h"
 #include "frame_window.h"
+#include "grid_reading.h"
 #include "gui_fixture.h"
 #include "judgement_view.h"
 #include "name_search_views.h"
@@ -52,7 +53,7 @@ protected:
 };
 
 TEST_F(ViewActionsTest, JudgementButtonsOpenViewsOfTheSameNameAndPrintAsksForAPrinter) {
-    CView* view = Open("佐々木", "健太郎", kJudgementView);
+    CView* view = Open({kJudgementView, "佐々木", "健太郎"});
     ASSERT_NE(view, nullptr);
     const CRankLists before = App().rankLists;
     for (int id = kExplainButton; id <= kLastMethodButton; ++id) {
@@ -76,11 +77,9 @@ TEST_F(ViewActionsTest, JudgementButtonsOpenViewsOfTheSameNameAndPrintAsksForAPr
 TEST_F(ViewActionsTest, EachClickedTabShowsItsGridsTextAgainAfterSwitching) {
     const char* const names[][2] = {{"山田", "太郎"}, {"一", "悪"}, {"佐々木", "健太郎"}};
     for (const auto& name : names) {
-        auto* view = static_cast<CExplanationView*>(Open(name[0], name[1], kExplanationView));
+        auto* view = static_cast<CExplanationView*>(Open({kExplanationView, name[0], name[1]}));
         ASSERT_NE(view, nullptr) << name[0];
         const CNameRecord& record = view->record;
-        const int32_t grids[kExplanationTabs] = {record.person, record.earth, record.outer,
-                                                 record.total};
         std::string shown[kExplanationTabs];
         for (int round = 0; round < 2; ++round)
             for (int tab : {1, 2, 3, 0}) {
@@ -93,7 +92,7 @@ TEST_F(ViewActionsTest, EachClickedTabShowsItsGridsTextAgainAfterSwitching) {
                 test::PumpMessages();
                 char text[2048] = {};
                 SendMessageA(view->page, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-                EXPECT_NE(std::string(text).find(App().fortunes->FortuneText(tab, grids[tab])),
+                EXPECT_NE(std::string(text).find(ReadGrid(record, kPerson + tab, App().fortunes).text),
                           std::string::npos)
                     << name[0] << " tab " << tab;
                 EXPECT_TRUE(round == 0 || text == shown[tab]) << name[0] << " tab " << tab;
@@ -106,14 +105,14 @@ TEST_F(ViewActionsTest, EachClickedTabShowsItsGridsTextAgainAfterSwitching) {
 // part uncovered in between is painted from the same state as the rest; an
 // explanation opened meanwhile leaves the view known as the open one.
 TEST_F(ViewActionsTest, RankingPaintsTheListsAsAtOpeningUntilARefreshAndClearsOnlyOnYes) {
-    for (const char* given : {"太郎", "花子", "一郎"}) OpenView("山田", given, kJudgementView);
+    for (const char* given : {"太郎", "花子", "一郎"}) test::OpenRequested({kJudgementView, "山田", given});
     SendMessageA(App().frame, WM_COMMAND, kCmdRanking, 0);
     CView* view = NewestView();
     ASSERT_EQ(view->kind, kRankView);
     const std::vector<COLORREF> opened = Painted(view);
-    ASSERT_NE(Open("佐々木", "健太郎", kExplanationView), nullptr);
+    ASSERT_NE(Open({kExplanationView, "佐々木", "健太郎"}), nullptr);
     EXPECT_EQ(App().viewList->rankingWindow, view->window);
-    ASSERT_NE(Open("新人", "一番", kJudgementView), nullptr);
+    ASSERT_NE(Open({kJudgementView, "新人", "一番"}), nullptr);
     EXPECT_EQ(Painted(view), opened);
     Click(view, kRefreshButton);
     EXPECT_NE(Painted(view), opened);
@@ -196,24 +195,24 @@ template <typename Row>
 const char* Written(const Row& row) { return row.written; }
 
 // The portable search's ranking for the words a dialog gave a view.
-std::vector<CoreRow> CoreRanking(int kind, const SearchWords& words, int32_t sex) {
+std::vector<CoreRow> CoreRanking(int kind, const SearchRequest& words, int32_t sex) {
     std::vector<CoreRow> rows;
     const auto rank = [&](auto& search) {
         search.RunSearch(*App().samples);
         for (int i = 0; i < search.resultCount; ++i) rows.emplace_back(search.results[i].score, Written(search.results[i]));
     };
     const auto rankBySex = [&](auto search) {
-        search.SetQuery(words.first, words.second);
+        search.SetQuery(words.surname, words.query);
         search.sexChoice = sex;
         rank(search);
     };
     CSurnameSearch surnames;
     CComposeSearch composed;
     if (kind == kSurnameSearchView) {
-        surnames.SetQuery(WantsGood(words.first), words.second);
+        surnames.SetQuery(words.wantGood, words.query);
         rank(surnames);
     } else if (kind == kComposeSearchView) {
-        composed.SetQuery(words.first, words.second, sex);
+        composed.SetQuery(words.surname, words.query, sex);
         rank(composed);
     } else if (kind == kReadingSearchView) {
         rankBySex(CReadingSearch());
@@ -285,11 +284,13 @@ TEST_F(SearchViewTest, RankedListsShowThePortableRankingAndJudgeADoubleClickedRo
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         test::ChooseSex(c.sexCommand);
-        SearchWords words;
-        ASSERT_TRUE(c.kind == kKanjiSearchView      ? KanjiSearchWords(c.typed, words)
-                    : c.kind == kSurnameSearchView ? GivenNameSearchWords(c.typed, true, words)
-                                                   : ReadingSearchWords(c.typed, words));
-        CView* view = Open(words.first, words.second, c.kind);
+        SearchRequest words;
+        ASSERT_TRUE(c.kind == kKanjiSearchView     ? KanjiRequest(c.typed, words)
+                    : c.kind == kSurnameSearchView ? SurnameRequest(c.typed, true, words)
+                    : ReadingRequest(c.typed, c.kind == kComposeSearchView ? SearchKind::kCompose : SearchKind::kReading,
+                                     words));
+        ASSERT_TRUE(OpenSearchView(words));
+        CView* view = NewestView();
         ASSERT_NE(view, nullptr);
         const std::vector<CoreRow> core = CoreRanking(c.kind, words, c.sex);
         HWND list = view->controls[CRankedSearchView::kResultList];
@@ -311,9 +312,9 @@ TEST_F(SearchViewTest, RankedListsShowThePortableRankingAndJudgeADoubleClickedRo
         const int views = test::ViewCount();
         DoubleClickRow(list, row);
         if (c.kind == kSurnameSearchView)
-            ExpectJudged(views, core[row].second, words.second);
+            ExpectJudged(views, core[row].second, words.query);
         else
-            ExpectJudged(views, words.first, core[row].second);
+            ExpectJudged(views, words.surname, core[row].second);
         ExpectStrayDoubleClicksIgnored(view, list);
     }
 }
@@ -326,7 +327,7 @@ TEST_F(SearchViewTest, ChoosingAPatternListsItsAdmittedSampleNamesAndADoubleClic
     bool triedBelow = false;
     for (const auto& choice : {std::make_pair(kCmdSexBoth, kBothSexes), std::make_pair(kCmdSexGirls, kGirlsOnly)}) {
         test::ChooseSex(choice.first);
-        ASSERT_EQ(OpenView("鈴木", kGoodFlag, kStrokeSearchView), 1);
+        ASSERT_TRUE(test::OpenRequested({kStrokeSearchView, "鈴木"}));
         auto* view = static_cast<CStrokeSearchView*>(NewestView());
         HWND patterns = view->controls[CStrokeSearchView::kPatternList];
         HWND samples = view->controls[CStrokeSearchView::kSampleList];

@@ -224,11 +224,11 @@ void PaintElementMethod(const MethodCanvas& canvas, const CNameRecord& record) {
     const int cx = canvas.width / 2;
     const int cy = (canvas.height - GetSystemMetrics(SM_CYCAPTION)) / 2;
     canvas.dc.penWidth = 1;
-    DrawElementBox(canvas, cx, cy - kElementRise, kHeaven, record.heaven);
-    DrawElementBox(canvas, cx, cy, kPerson, record.person);
-    DrawElementBox(canvas, cx + kElementStep, cy, kEarth, record.earth);
-    DrawElementBox(canvas, cx - kElementStep, cy, kOuter, record.outer);
-    DrawElementBox(canvas, cx, cy + kElementRise, kTotal, record.total);
+    DrawElementBox(canvas, cx, cy - kElementRise, kHeaven, record.grids[kHeaven]);
+    DrawElementBox(canvas, cx, cy, kPerson, record.grids[kPerson]);
+    DrawElementBox(canvas, cx + kElementStep, cy, kEarth, record.grids[kEarth]);
+    DrawElementBox(canvas, cx - kElementStep, cy, kOuter, record.grids[kOuter]);
+    DrawElementBox(canvas, cx, cy + kElementRise, kTotal, record.grids[kTotal]);
     DrawElementLegend(canvas);
     DrawRelations(canvas, record, cx, cy);
 }
