@@ -6,6 +6,8 @@
 
 #include <cstring>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace hoshikura {
 namespace test {
@@ -89,6 +91,47 @@ CGdiCounter::~CGdiCounter() {
 
 int CGdiCounter::Created() const { return g_created; }
 int CGdiCounter::Alive() const { return static_cast<int>(g_alive.size()); }
+
+namespace {
+
+std::vector<std::string>* g_drawn = nullptr;
+decltype(&TextOutA) g_textOut = nullptr;
+decltype(&ExtTextOutA) g_extTextOut = nullptr;
+
+BOOL WINAPI RecordedTextOut(HDC dc, int x, int y, LPCSTR text, int length) {
+    if (g_drawn && text && length > 0) g_drawn->emplace_back(text, static_cast<size_t>(length));
+    return g_textOut(dc, x, y, text, length);
+}
+
+BOOL WINAPI RecordedExtTextOut(HDC dc, int x, int y, UINT options, const RECT* rect, LPCSTR text,
+                               UINT length, const INT* dx) {
+    if (g_drawn && text && length > 0) g_drawn->emplace_back(text, length);
+    return g_extTextOut(dc, x, y, options, rect, text, length, dx);
+}
+
+}  // namespace
+
+CDrawnText::CDrawnText() : installed_(false) {
+    // One at a time: a second would take the first's redirection for the
+    // original call and call itself.
+    if (g_drawn) return;
+    g_drawn = &texts_;
+    installed_ = Patch("TextOutA", &RecordedTextOut, &g_textOut) &&
+                 Patch("ExtTextOutA", &RecordedExtTextOut, &g_extTextOut);
+}
+
+CDrawnText::~CDrawnText() {
+    if (g_drawn != &texts_) return;
+    if (g_textOut) Patch("TextOutA", g_textOut, {});
+    if (g_extTextOut) Patch("ExtTextOutA", g_extTextOut, {});
+    g_drawn = nullptr;
+}
+
+std::string CDrawnText::Lines() const {
+    std::string lines;
+    for (const std::string& drawn : texts_) lines += drawn + "\n";
+    return lines;
+}
 
 }  // namespace test
 }  // namespace hoshikura

@@ -123,6 +123,23 @@ private:
     bool installed_;
 };
 
+// Records every text this program draws with TextOutA or ExtTextOutA, by
+// redirecting its own imports of them while it lives.
+class CDrawnText {
+public:
+    CDrawnText();
+    ~CDrawnText();
+    CDrawnText(const CDrawnText&) = delete;
+    CDrawnText& operator=(const CDrawnText&) = delete;
+    bool Installed() const { return installed_; }
+    // Every drawn call's text, one a line.
+    std::string Lines() const;
+
+private:
+    std::vector<std::string> texts_;
+    bool installed_;
+};
+
 // Pictures: an off-screen 24-bit canvas with a memory DC, white on
 // creation, for what a test draws.
 class CCanvas {
