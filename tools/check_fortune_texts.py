@@ -8,11 +8,18 @@ Reads the four sources and reports every text that breaks a rule:
 - one paragraph of one to six sentences, the last ended by 。, none longer
   than MAX_SENTENCE characters or with more than MAX_COMMAS commas (a reader
   loses a sentence of many clauses), no half-width character;
-- the fixed openings, the six person texts and the one total text that
-  name their grid, and the length of the total text of 81;
+- the fixed opening and the length of the total text of 81;
+- the heading: the program prints 「人格が[9画]（大凶数）の人は」 before the
+  text, so no text opens by repeating it (この数を人格に持つ人は …) and no
+  sentence makes the person a number (…数です。, …運です。);
 - words a parent should not meet about a newborn: one sex addressed or
-  roles in a marriage, death or a short life, illness of a named organ,
-  fates instead of tendencies;
+  roles in a marriage, a life course taken for granted (marriage,
+  children, lineage, religion), death or a short life, illness of a named
+  organ or ill health and poverty as a trait, fates instead of tendencies,
+  harm stated as certain, an old age foretold as lonely, sick or poor,
+  jargon and rare kanji; in earth texts, misfortune in the child's home;
+- advice: every text of an unlucky number (凶数, 大凶数) has a sentence
+  that tells the reader what to do (ADVICE), not only to be careful;
 - the house spelling: one written form per word (SPELLING).
 
 Usage: python3 tools/check_fortune_texts.py [--dump] [--root DIR]
@@ -42,12 +49,8 @@ KINDS = [
 
 # (kind, number, beginning)
 OPENINGS = [
-    (3, 1, "この数を総画に持つ人は、順風満帆、名誉や財産、幸運に恵まれた"),
-    (0, 10, "病弱で交通事故や災難に遭いやすく貧困に苦しみ、"),
     (3, 81, "健康で長生きする運です。"),
 ]
-# (kind, opening, how many texts of the kind open with it)
-OPENING_COUNTS = [(0, "この数を人格に持つ人は", 6), (3, "この数を総画に持つ人は", 1)]
 FIXED_BYTES = [(3, 81, 122)]
 LUCK_WORDS = {2: "大吉数", 1: "吉数", 0: "小吉数", -1: "凶数", -2: "大凶数"}
 
@@ -62,12 +65,27 @@ BANNED = {
     "death or a short life": [
         r"死", r"短命", r"早世", r"夭折", r"若死", r"命を落", r"亡く", r"亡き", r"先立",
         r"世を去", r"非業", r"横死", r"生き別れ", r"急な不幸", r"(身内|家族|肉親)(の|に)不幸", r"肉親との別れ",
+        r"天寿", r"(長寿|天命|生涯)を全う",
     ],
     "illness of a named organ": [
         r"心臓", r"血圧", r"血液", r"呼吸器", r"腎臓", r"肝臓", r"胃", r"腸", r"肺",
         r"(?<!頭)脳", r"神経", r"循環器", r"消化器", r"婦人", r"眼病", r"目の病",
         r"骨(?!を折|が折)", r"関節", r"皮膚", r"喉", r"気管", r"癌", r"がん", r"結核", r"糖尿",
         r"精神病", r"心の病", r"難病", r"不治", r"大病", r"持病",
+    ],
+    "a life course taken for granted": [
+        r"配偶者", r"伴侶", r"夫婦", r"結婚", r"パートナー", r"恋愛", r"子孫", r"子宝", r"孫",
+        r"(?<![様調拍弟菓帽])子(に|や|を)", r"良き親", r"家庭を(築|持)", r"の実家", r"家柄", r"先祖",
+        r"祖先", r"家業", r"一門", r"一族", r"一家", r"家を(興|起こ|盛り|立て直)", r"跡継ぎ", r"後継者",
+        r"信仰", r"宗教", r"神仏",
+    ],
+    "ill health or poverty as a trait": [
+        r"病弱", r"虚弱", r"病気がち", r"病気知らず", r"体(が|も)弱", r"体力がな", r"丈夫とは(いえ|言え)な",
+        r"体質", r"貧困", r"困窮", r"窮迫", r"貧し", r"貧乏",
+    ],
+    "jargon or a rare kanji": [
+        r"破兆", r"凶意", r"空亡", r"一成一敗", r"中折", r"英敏", r"破家", r"首領", r"僥倖", r"驕", r"惹",
+        r"錨", r"脆", r"淀", r"仇", r"苛",
     ],
     "a fate instead of a tendency": [
         r"運命", r"宿命", r"避けられな", r"避けられず", r"逃れられ", r"免れ", r"定めら", r"約束されて",
@@ -78,7 +96,47 @@ BANNED = {
 }
 
 # Patterns that tell an unlucky number's reader a fate rather than a tendency.
-BANNED_WHEN_UNLUCKY = [r"一生"]
+BANNED_WHEN_UNLUCKY = [r"一生", r"生涯"]
+
+# Misfortune stated as certain. These words say "always" or "never" in any
+# use, so they are refused in lucky texts too (笑いの絶えない is written
+# otherwise); a tendency reads 〜しがちです, 〜しやすいでしょう.
+CERTAIN = [
+    r"絶え(ず|ない|ません|間な)", r"暇が(ない|ありません)", r"(休まる|落ち着く)(時|暇)",
+    r"違いありません", r"ことを知りません", r"(衰え|疲れ)(を|ることを)知ら", r"知らず(?=[、。で])",
+    r"つきまといます", r"まずありません",
+]
+
+# The heading ends 「…の人は」: a text does not say it again.
+REPEATED_HEADING = [r"^この(数|画数)", r"^(人格|地格|外格|総格|総画|天格)(の|が|に|を|で)",
+                    r"^[^。]*(人格|地格|外格|総格|総画)に持つ"]
+# A sentence whose predicate is the number (or its luck), so that the
+# heading reads "the person … is a number". The fixed opening of total 81
+# (OPENINGS) is left as it is.
+PERSON_AS_NUMBER = r"(数|運|相)(です|でしょう|ですが|ですから|であり)"
+
+# Advice in an unlucky text: a sentence ending in an advice form, which is
+# not only a warning (注意・用心・気をつける alone tell nothing to do).
+ADVICE = re.compile(
+    r"(ましょう|[てで]ください|と良いでしょう"
+    r"|(こと|の)が(大切|肝心|大事|何より)です"
+    r"|(こと|の)が[^。]{0,10}(支え|助け|守り|備え|道|鍵)(です|になります|となります))。$")
+VAGUE_ADVICE = re.compile(r"(注意|用心|気をつけ|気を配)[^、。]{0,10}。$")
+
+# Earth texts (地格, made only of the given name the parents choose) speak of
+# the child's young years as temperament and support, never of misfortune
+# in the child's home.
+BANNED_IN_EARTH = [
+    r"家運", r"家柄", r"生家", r"肉親", r"親兄弟", r"親元", r"貧しい家", r"家庭の事情",
+    r"(家庭|家族)[^。、]{0,6}(不和|波乱|波風|荒波|変動|落ち着か|病|困窮|別離|離散|問題|心配)",
+    r"離れて暮ら", r"(家族|親|身内|兄弟)[^。、]{0,4}縁(が|も)薄",
+]
+
+# An old age foretold as lonely, sick or poor: a word of loneliness, illness,
+# decline or want after 晩年・老後・老い in the same sentence (不安が少ない
+# is not one).
+OLD_AGE = (r"(晩年|老後|老い)[^。]*?(孤独|寂し|心細|病|衰え|貧|苦し|不遇|不安(?!が少な|のな)"
+           r"|先細|下り坂|陰り|細り)")
 
 # House spelling: the form used, and the forms it replaces.
 SPELLING = [
@@ -137,6 +195,12 @@ SPELLING = [
     ("見舞われる", [r"みまわれ"]),
     ("付き合い", [r"付合", r"つきあい", r"つき合い"]),
     ("思いやり", [r"思い遣り"]),
+    ("頭領", [r"首領"]),
+    ("知・仁・勇", [r"智"]),
+    ("就く (地位に)", [r"(地位|役|職)につ"]),
+    ("頭が良く", [r"(?<=[はが])よく"]),
+    ("総格", [r"総画"]),
+    ("好機", [r"チャンス"]),
 ]
 
 ENTRY = re.compile(r"/\*\s*(\d+)\s*\*/((?:\s*\"[^\"\\]*\")+)")
@@ -206,11 +270,17 @@ def excerpts(patterns, text):
             yield m.group(0), text[max(0, m.start() - 8):m.end() + 8]
 
 
-def word_faults(text, unlucky):
+def word_faults(text, unlucky, earth=False):
     faults = []
     if unlucky:
         faults += [f"a fate for an unlucky number: …{around}…"
                    for _, around in excerpts(BANNED_WHEN_UNLUCKY, text)]
+    if earth:
+        faults += [f"misfortune in the child's home: …{around}…"
+                   for _, around in excerpts(BANNED_IN_EARTH, text)]
+    faults += [f"harm stated as certain: …{around}…" for _, around in excerpts(CERTAIN, text)]
+    faults += [f"an old age foretold as lonely, sick or poor: …{around}…"
+               for _, around in excerpts([OLD_AGE], text)]
     for concern, patterns in BANNED.items():
         faults += [f"{concern}: …{around}…" for _, around in excerpts(patterns, text)]
     for house, variants in SPELLING:
@@ -218,15 +288,32 @@ def word_faults(text, unlucky):
     return faults
 
 
+def heading_faults(kind, n, text):
+    """The text read after the heading 「人格が[9画]（大凶数）の人は」."""
+    faults = [f"repeats the heading: {text[:14]}…" for _, _ in excerpts(REPEATED_HEADING, text)]
+    for k, number, opening in OPENINGS:
+        if (k, number) == (kind, n) and text.startswith(opening):
+            text = text[len(opening):]
+    faults += [f"makes the person a number: …{around}…"
+               for _, around in excerpts([PERSON_AS_NUMBER], text)]
+    return faults
+
+
+def advice_faults(text, unlucky):
+    """An unlucky text tells the reader something to do."""
+    if not unlucky or not text:
+        return []
+    if any(ADVICE.search(part) and not VAGUE_ADVICE.search(part) for part in sentences(text)):
+        return []
+    return ["no advice (a sentence ending 〜ましょう, 〜てください, 〜と良いでしょう, "
+            "〜ことが大切です or 〜ことが支えになります, not only a warning)"]
+
+
 def table_faults(table):
     faults = []
     for kind, n, opening in OPENINGS:
         if not table[kind][n - 1].startswith(opening):
             faults.append(f"{KINDS[kind][1]}{n}: must open with {opening}")
-    for kind, opening, count in OPENING_COUNTS:
-        found = sum(t.startswith(opening) for t in table[kind])
-        if found != count:
-            faults.append(f"{KINDS[kind][1]}: {found} texts open with {opening}, expected {count}")
     for kind, n, size in FIXED_BYTES:
         if len(table[kind][n - 1].encode("cp932")) != size:
             faults.append(f"{KINDS[kind][1]}{n}: must be {size} bytes")
@@ -245,7 +332,9 @@ def faults(table, luck):
     reports = table_faults(table)
     for kind, (_, grid, *_limits) in enumerate(KINDS):
         for n, text in enumerate(table[kind], 1):
-            for fault in structure_faults(kind, n, text) + word_faults(text, luck[n - 1] < 0):
+            unlucky = luck[n - 1] < 0
+            for fault in (structure_faults(kind, n, text) + heading_faults(kind, n, text)
+                          + word_faults(text, unlucky, earth=kind == 1) + advice_faults(text, unlucky)):
                 reports.append(f"{grid}{n} ({LUCK_WORDS[luck[n - 1]]}): {fault}")
     return reports
 
