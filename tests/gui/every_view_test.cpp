@@ -113,7 +113,6 @@ TEST_F(EveryViewTest, LongUseLeavesNothingBehindAndPaintingChangesNothing) {
     test::CGdiCounter gdi;
     ASSERT_TRUE(gdi.Installed());
     const int firstRound = OpenPaintAndCloseEveryKind(gdi);  // makes what is made once
-    EXPECT_GT(firstRound, kViewKindCount) << "a view of each name";
     const long allocations = g_liveAllocations;
     const int windows = ThreadWindowCount();
     const int objects = gdi.Alive();

@@ -85,10 +85,6 @@ TEST_F(FrameTest, HelpOpensTheFileBesideTheProgramOnly) {
     EXPECT_TRUE(HelpOpensFrom(elsewhere));
     DeleteFileA(beside.c_str());
     EXPECT_TRUE(test::TakeMessages().empty());
-
-    char path[MAX_PATH], tiny[4];
-    EXPECT_TRUE(!HelpControlPath(path, sizeof path) || !std::strchr(path, '%')) << "expanded";
-    EXPECT_FALSE(HelpControlPath(tiny, 1));
 }
 
 void Pump() { test::PumpFor(150); }
