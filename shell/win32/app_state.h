@@ -38,10 +38,8 @@ struct CAppState {
     // once the message loop has ended.
     bool saveFailed = false;
 
-    uint32_t splashElapsed = 0;
-    uint32_t splashLastTick = 0;
-    bool splashStarted = false;
-    bool splashPending = true;
+    // The start-up splash still waits for its timer.
+    bool splashPending = false;
 };
 
 CAppState& App();

@@ -18,7 +18,8 @@ namespace {
 constexpr char kChildClass[] = "MDIChild";
 constexpr char kFrameTitle[] = "Hoshikura";
 constexpr int kWindowMenuPosition = 2;    // "ｳｨﾝﾄﾞｳ(&W)"
-constexpr UINT kSplashInterval = 500;     // ms
+// The start-up splash stays about 3.5 s.
+constexpr UINT kSplashMilliseconds = 3500;
 constexpr int kTallScreen = 600;
 
 bool RegisterClass(HINSTANCE instance, const char* name, WNDPROC procedure, const char* icon,
@@ -72,8 +73,8 @@ LRESULT OnCreate(HWND frame) {
     app.client = CreateClient(frame);
     if (!app.client) return -1;
     app.viewList->host.client = app.client;
-    app.splashElapsed = 0;
-    SetTimer(frame, kSplashTimerId, kSplashInterval, SplashTimerProc);
+    app.splashPending = true;
+    SetTimer(frame, kSplashTimerId, kSplashMilliseconds, SplashTimerProc);
     OpenSingleView(kVersionView);
     return 0;
 }

@@ -1,7 +1,5 @@
-// Closes the start-up splash (the version view) once more than two seconds
-// have been counted; the first call only starts the count, so the splash
-// goes at the seventh call, about 3.5 s after the frame was created, and the
-// timer with it.
+// Closes the start-up splash (the version view) when its one-shot timer
+// fires, about 3.5 s after the frame was created.
 #include "app_state.h"
 #include "frame_window.h"
 #include "view.h"
@@ -10,8 +8,6 @@
 namespace hoshikura {
 
 namespace {
-
-constexpr uint32_t kSplashMilliseconds = 2000;
 
 // The newest version view's window while it is still listed: the user may
 // have closed it, and a handle can be reused by a later window.
@@ -24,22 +20,12 @@ HWND OpenSplash(const CAppState& app) {
 }  // namespace
 
 void CALLBACK SplashTimerProc(HWND frame, UINT, UINT_PTR id, DWORD) {
+    KillTimer(frame, id);
     CAppState& app = App();
-    uint32_t now = GetTickCount();
-    if (!app.splashStarted) {
-        app.splashStarted = true;
-        app.splashLastTick = now;
-    }
-    if (app.splashElapsed > kSplashMilliseconds && app.splashPending) {
-        if (HWND splash = OpenSplash(app))
-            SendMessageA(app.client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(splash), 0);
-        app.splashPending = false;
-        // Nothing is left to count.
-        KillTimer(frame, id);
-        return;
-    }
-    app.splashElapsed += now - app.splashLastTick;
-    app.splashLastTick = now;
+    if (!app.splashPending) return;
+    app.splashPending = false;
+    if (HWND splash = OpenSplash(app))
+        SendMessageA(app.client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(splash), 0);
 }
 
 }  // namespace hoshikura

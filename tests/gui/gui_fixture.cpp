@@ -74,6 +74,15 @@ void DestroyFrame() {
 HWND FindDialog(HWND other) { return FindProcessWindow(GetCurrentProcessId(), "#32770", other); }
 
 // The program's own loop: its key translation first, then the usual steps.
+bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > milliseconds) return false;
+        PumpFor(20);
+    }
+    return true;
+}
+
 void PumpFor(DWORD milliseconds) {
     for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(5)) {
         MSG message;

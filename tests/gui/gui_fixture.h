@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ void DestroyFrame();
 HWND FindDialog(HWND other = nullptr);
 // Pumps for about `milliseconds` as the program's loop does, so timers fire.
 void PumpFor(DWORD milliseconds);
+// Handles messages until `done` holds, at most `milliseconds`; whether it held.
+bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds);
 // Closes every open view window.
 void CloseAllViews();
 // Number of open view windows (MDI children), and of listed views of one
