@@ -10,15 +10,13 @@
 namespace hoshikura {
 
 class CView;
-class CDrawContext;
 
 // Lent by the program to every listed view: the module and the MDI client
-// its window belongs to, the one drawing context, and request dispatch, the
-// road to another view (the views never call the program by name).
+// its window belongs to, and request dispatch, the road to another view
+// (the views never call the program by name).
 struct CViewHost {
     HINSTANCE instance = nullptr;
     HWND client = nullptr;
-    CDrawContext* drawContext = nullptr;
     // Opens the view of `kind` for two texts; 1 when it opened.
     int (*openView)(const char* first, const char* second, int kind) = nullptr;
     // Judges a typed full name as the full-name dialog does; 1 when opened.
