@@ -5,8 +5,8 @@ namespace hoshikura {
 
 class CDrawContext;
 
-// The face of rating level 0..6 centred on (cx, cy), `size` across its
-// radius, in black with the context's pen width.
+// The face of rating level 0..6: a circle of radius `size` centred on
+// (cx, cy), in black with the context's pen width.
 void DrawFace(CDrawContext& dc, int cx, int cy, int size, int level);
 
 }  // namespace hoshikura
