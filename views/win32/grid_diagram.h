@@ -43,8 +43,8 @@ extern const DiagramStyle kScreenDiagramStyle;
 extern const DiagramStyle kPageDiagramStyle;
 
 // Draws the column at x with its characters at column's tops moved down by
-// yShift, through the drawing context of the window's or page's DC. The grid boxes show
-// each grid's ShownGridNumber.
+// yShift, through the drawing context of the window's or page's DC. The
+// grid boxes show each grid's ShownGridNumber.
 // Returns where everything stands (the stroke boxes P(i) and grid boxes Q(g)
 // that the same-stroke view draws its links on).
 CGridDiagramGeometry DrawGridDiagram(CDrawContext& dc, const CNameRecord& record,
