@@ -61,10 +61,7 @@ void CSearchView::PrepareWindow() {
 void CSearchView::PaintHeading(CDrawContext& dc, const char* line1, COLORREF colour, POINT at1,
                                const char* line2, POINT at2) {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    dc.colour = 0;
-    dc.SetFontHeight(kHeadingHeight);
-    dc.SetFontFace(kHeadingFace);
-    dc.SetFontStyle(1, 0);
+    dc.SetFont({kHeadingFace, kHeadingHeight, kBold});
     dc.colour = colour;
     dc.DrawStringOn(at1.x, at1.y, line1, face);
     if (line2) dc.DrawStringOn(at2.x, at2.y, line2, face);

@@ -115,9 +115,7 @@ void CStrokeSearchView::Paint(CDrawContext& dc) {
 
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     dc.colour = 0;
-    dc.SetFontHeight(kLabelHeight);
-    dc.SetFontFace(kLabelFace);
-    dc.SetFontStyle(0, 0);
+    dc.SetFont({kLabelFace, kLabelHeight});
     dc.DrawStringOn(16, 36, "名前の画数と得点", face);
     char label[kSearchTextSize];
     FormatSampleLabel(label, sizeof label);

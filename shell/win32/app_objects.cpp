@@ -4,7 +4,6 @@
 
 #include "app_state.h"
 #include "dispatch.h"
-#include "draw_context.h"
 #include "fortune_table.h"
 #include "judge.h"
 #include "sample_name.h"
@@ -31,11 +30,8 @@ bool CreateAppObjects() {
     // The engine's tables: built now so no window waits for them later.
     TheStrokeTable();
     TheJudge();
-    app.drawContext = new (std::nothrow) CDrawContext;
-    if (!app.drawContext) return false;
     // What every view borrows; the MDI client follows once it exists.
     app.viewList->host.instance = app.instance;
-    app.viewList->host.drawContext = app.drawContext;
     app.viewList->host.openPersonView = OpenPersonView;
     app.viewList->host.judgeFullName = JudgeFullName;
     app.fortunes = new (std::nothrow) CFortuneTable;
@@ -54,7 +50,6 @@ void DestroyAppObjects() {
     CAppState& app = App();
     if (app.settingsLoaded) SaveStoredSettings();
     DeleteAndClear(app.viewList);
-    DeleteAndClear(app.drawContext);
     DeleteAndClear(app.fortunes);
     DeleteAndClear(app.samples);
 }

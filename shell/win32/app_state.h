@@ -12,7 +12,6 @@
 namespace hoshikura {
 
 class CViewList;
-class CDrawContext;
 class CFortuneTable;
 class CSampleName;
 
@@ -21,7 +20,6 @@ struct CAppState {
     HWND frame = nullptr;    // set once the frame's creation has returned
     HWND client = nullptr;   // the MDI client
     CViewList* viewList = nullptr;
-    CDrawContext* drawContext = nullptr;
     CFortuneTable* fortunes = nullptr;
     CSampleName* samples = nullptr;
     HICON appIcon = nullptr;

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "app_state.h"
-#include "draw_context.h"
 #include "explanation_view.h"
 #include "grid_reading.h"
 #include "gui_fixture.h"
@@ -98,10 +97,7 @@ TEST_F(GridSurfacesTest, EveryWindowAndThePageReadAGridAsItCounts) {
         });
         test::CCanvas paper(kPageUnitsWide, kPageUnitsTall);
         const auto page = drawn([&] {
-            CDrawContext dc;
-            dc.AttachDC(paper.Dc());
-            DrawJudgementPage(dc, record, App().fortunes, paper.Width(), paper.Height());
-            dc.ReleaseContext();
+            DrawJudgementPage(paper.Dc(), record, App().fortunes, paper.Width(), paper.Height());
         });
         auto* explanation = static_cast<CExplanationView*>(Open({kExplanationView, surname.c_str(), given.c_str()}));
         ASSERT_NE(explanation, nullptr);

@@ -37,9 +37,7 @@ TEST_F(PrintPageTest, ThePageStaysOnThePageAndLeavesNoGdiObject) {
     for (const auto& name : names) {
         const int width = 850, height = 1100;  // shorter than the layout: fits the height
         test::CCanvas canvas(width + 40, height + 40);
-        App().drawContext->AttachDC(canvas.Dc());
-        DrawJudgementPage(*App().drawContext, Judged(name[0], name[1]), App().fortunes, width, height);
-        App().drawContext->ReleaseContext();
+        DrawJudgementPage(canvas.Dc(), Judged(name[0], name[1]), App().fortunes, width, height);
         EXPECT_EQ(test::CountColour(canvas, {width, 0, width + 40, height + 40}, kWhite), 40 * (height + 40));
         EXPECT_EQ(test::CountColour(canvas, {0, height, width, height + 40}, kWhite), 40 * width);
     }
@@ -50,34 +48,25 @@ TEST_F(PrintPageTest, ThePageStaysOnThePageAndLeavesNoGdiObject) {
 // every fortune text of every grid number fits: the box clips, so a taller
 // text would lose its last lines.
 TEST_F(PrintPageTest, EveryFortuneTextFitsItsBox) {
-    CDrawContext context;
-    context.scale = PageScale(4960, 7016);
-    context.SetFont(kPageFace, 0, 0, 0, 0, 0);
-    context.SetFontHeightScaled(kFortuneTextHeight);
     test::CCanvas canvas(1, 1);
-    HGDIOBJ previous = SelectObject(canvas.Dc(), CreateFontIndirectA(&context.Font()));
-    const auto scaled = [&](int units) { return static_cast<int>(units * context.scale); };
+    CDrawContext page(canvas.Dc(), PageScale(4960, 7016));
+    page.SetFont({kPageFace, kFortuneTextHeight});
     for (int kind = 0; kind < kFortuneKinds; ++kind) {
-        const RECT box = FortuneTextBox(kind);
         for (int n = 0; n <= 82; ++n)
-            EXPECT_LE(CDrawContext::WrappedHeight(canvas.Dc(), App().fortunes->FortuneText(kind, n),
-                                                  scaled(box.right) - scaled(box.left)),
-                      scaled(box.bottom) - scaled(box.top))
+            EXPECT_TRUE(page.TextBoxFits(FortuneTextBox(kind), App().fortunes->FortuneText(kind, n)))
                 << "kind " << kind << " number " << n;
     }
-    DeleteObject(SelectObject(canvas.Dc(), previous));
 }
 
 // A device context that is no printer refuses the document: the job
-// reports failure, draws nothing and leaves the shared context free.
+// reports failure and draws nothing.
 TEST_F(PrintPageTest, SpoolingOnANonPrinterFailsAndLeavesNothingHeld) {
     test::CGdiCounter counter;
     ASSERT_TRUE(counter.Installed());
     test::CCanvas canvas(300, 400);
-    EXPECT_FALSE(SpoolJudgement(canvas.Dc(), *App().drawContext, Judged("山田", "太郎"), App().fortunes));
-    EXPECT_EQ(App().drawContext->Dc(), nullptr);
+    EXPECT_FALSE(SpoolJudgement(canvas.Dc(), Judged("山田", "太郎"), App().fortunes));
     EXPECT_EQ(test::CountColour(canvas, {0, 0, 300, 400}, kWhite), 300 * 400) << "nothing drawn";
-    EXPECT_FALSE(SpoolJudgement(nullptr, *App().drawContext, Judged("山田", "太郎"), App().fortunes));
+    EXPECT_FALSE(SpoolJudgement(nullptr, Judged("山田", "太郎"), App().fortunes));
     EXPECT_EQ(counter.Alive(), 0);
     EXPECT_TRUE(test::TakeMessages().empty()) << "the job's caller tells the user";
 }
@@ -124,13 +113,12 @@ TEST_F(PrintPageTest, TheDefaultPrinterPrintsOrSaysItFailedAndIsGivenBack) {
     }
     test::CGdiCounter counter;
     ASSERT_TRUE(counter.Installed());
-    PrintJudgement(App().frame, *App().drawContext, judged, App().fortunes, PrinterChoice::kDefaultPrinter);
+    PrintJudgement(App().frame, judged, App().fortunes, PrinterChoice::kDefaultPrinter);
     const std::vector<std::string> said = test::TakeMessages();
     if (printer.empty())
         EXPECT_TRUE(said.empty());
     else
         EXPECT_EQ(said, std::vector<std::string>{printer == "accepting" ? "印刷ＯＫ  " : "印刷できませんでした。"});
-    EXPECT_EQ(App().drawContext->Dc(), nullptr) << "the printer DC is not kept";
     EXPECT_EQ(counter.Alive(), 0);
 }
 

@@ -108,7 +108,6 @@ TEST(AcrossRunsTest, FirstRunJudgesAndExits) {
     test::ChooseSex(kCmdSexGirls);
     test::DestroyFrame();  // with two views open
     EXPECT_EQ(App().viewList, nullptr);
-    EXPECT_EQ(App().drawContext, nullptr);
     EXPECT_EQ(App().samples, nullptr);
 }
 

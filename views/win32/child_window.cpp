@@ -21,14 +21,12 @@ CView* FindView(HWND window) {
 }
 
 // The one drawing of a view window, for the screen and for any DC, through
-// the drawing context its list is lent.
+// a drawing context of its own at scale 1.
 void PaintContent(HWND window, HDC dc) {
     CView* view = FindView(window);
-    CDrawContext* context = view ? view->owner->host.drawContext : nullptr;
-    if (!context) return;
-    context->AttachDC(dc);
-    view->Paint(*context);
-    context->ReleaseContext();
+    if (!view) return;
+    CDrawContext context(dc);
+    view->Paint(context);
 }
 
 // A paint always validates its window, with or without a view to draw:

@@ -3,14 +3,11 @@
 #include <cstring>
 
 #include "line_break.h"
-#include "message_sink.h"
 #include "sjis_text.h"
 
 namespace hoshikura {
 
 namespace {
-
-constexpr int kDefaultFontHeight = 14;
 
 // Selects an object into a device context for one scope and puts the
 // previous one back; the created object itself is deleted by its owner.
@@ -42,156 +39,38 @@ private:
     Handle handle_;
 };
 
+// A new pen and a new brush (none: hollow) selected for one shape.
+class CPenAndBrush {
+public:
+    CPenAndBrush(HDC dc, HPEN pen, HBRUSH brush)
+        : pen_(pen),
+          brush_(brush),
+          selectedPen_(dc, pen),
+          selectedBrush_(dc, brush ? brush : GetStockObject(NULL_BRUSH)) {}
+
+private:
+    CTemporary<HPEN> pen_;
+    CTemporary<HBRUSH> brush_;
+    CSelection selectedPen_;
+    CSelection selectedBrush_;
+};
+
+// A font created from its description and selected for one scope.
+class CFontInUse {
+public:
+    CFontInUse(HDC dc, const LOGFONTA& font) : font_(CreateFontIndirectA(&font)), selected_(dc, font_.Get()) {}
+
+private:
+    CTemporary<HFONT> font_;
+    CSelection selected_;
+};
+
 // The two generic Japanese faces have a short and a long spelling.
 const char* AliasedFace(const char* face) {
     if (std::strcmp(face, "明朝") == 0 || std::strcmp(face, "MS明朝") == 0) return "標準明朝";
     if (std::strcmp(face, "ゴシック") == 0 || std::strcmp(face, "ｺﾞｼｯｸ") == 0) return "標準ゴシック";
     return face;
 }
-
-LONG WeightOf(int bold) {
-    if (bold == 1) return FW_BOLD;
-    if (bold == 0) return FW_NORMAL;
-    return 0;
-}
-
-}  // namespace
-
-CDrawContext::CDrawContext() {
-    SetFont("明朝", kDefaultFontHeight, 0, 0, 0, 0);
-}
-
-CDrawContext::~CDrawContext() { ReleaseContext(); }
-
-bool CDrawContext::TakeOver() {
-    if (!dc_) return false;
-    ShowMessage("DCを解放しないうちにDCを取得しようとしました。");
-    ReleaseContext();
-    return true;
-}
-
-void CDrawContext::AttachDC(HDC dc) {
-    TakeOver();
-    dc_ = dc;
-}
-
-void CDrawContext::ReleaseContext() { dc_ = nullptr; }
-
-void CDrawContext::SetFont(const char* face, int height, int angle, int bold, int italic,
-                           int underline) {
-    CopyText(font_.lfFaceName, sizeof font_.lfFaceName, AliasedFace(face ? face : ""));
-    font_.lfHeight = height;
-    font_.lfWidth = 0;
-    font_.lfEscapement = angle * 10;
-    font_.lfWeight = WeightOf(bold);
-    font_.lfItalic = static_cast<BYTE>(italic);
-    font_.lfUnderline = static_cast<BYTE>(underline);
-    font_.lfCharSet = SHIFTJIS_CHARSET;
-}
-
-void CDrawContext::SetFontFace(const char* face) {
-    // Copy the face first: the caller may pass the current face name.
-    char copy[LF_FACESIZE];
-    CopyText(copy, sizeof copy, face ? face : "");
-    SetFont(copy, font_.lfHeight, font_.lfEscapement / 10, 0, font_.lfItalic, font_.lfUnderline);
-}
-
-void CDrawContext::SetFontHeight(int height) { font_.lfHeight = height; }
-
-void CDrawContext::SetFontStyle(int bold, int italic) {
-    font_.lfWeight = WeightOf(bold);
-    font_.lfItalic = static_cast<BYTE>(italic);
-}
-
-HPEN CDrawContext::NewPen() const { return CreatePen(PS_SOLID, penWidth, colour); }
-
-void CDrawContext::DrawLine(int x1, int y1, int x2, int y2) {
-    if (!dc_) return;
-    CTemporary<HPEN> pen(NewPen());
-    CSelection selected(dc_, pen.Get());
-    // The end pixel is part of the line; the current position stays put.
-    POINT previous;
-    MoveToEx(dc_, x1, y1, &previous);
-    LineTo(dc_, x2, y2);
-    SetPixel(dc_, x2, y2, colour);
-    MoveToEx(dc_, previous.x, previous.y, nullptr);
-}
-
-void CDrawContext::DrawBox(int left, int top, int right, int bottom, int fill) {
-    if (!dc_) return;
-    CTemporary<HPEN> pen(NewPen());
-    CTemporary<HBRUSH> brush(CreateSolidBrush(colour));
-    CSelection selectedPen(dc_, pen.Get());
-    CSelection selectedBrush(dc_, brush.Get());
-    if (fill == 1) {
-        Rectangle(dc_, left, top, right, bottom);
-        return;
-    }
-    POINT previous;
-    MoveToEx(dc_, left, top, &previous);
-    LineTo(dc_, right, top);
-    LineTo(dc_, right, bottom);
-    LineTo(dc_, left, bottom);
-    LineTo(dc_, left, top);
-    MoveToEx(dc_, previous.x, previous.y, nullptr);
-}
-
-void CDrawContext::DrawDisc(int cx, int cy, int r) {
-    if (!dc_) return;
-    CTemporary<HPEN> pen(NewPen());
-    CTemporary<HBRUSH> brush(CreateSolidBrush(colour));
-    CSelection selectedPen(dc_, pen.Get());
-    CSelection selectedBrush(dc_, brush.Get());
-    Ellipse(dc_, cx - r, cy - r, cx + r, cy + r);
-}
-
-void CDrawContext::DrawCircle(int cx, int cy, int r) {
-    if (!dc_) return;
-    CTemporary<HPEN> pen(NewPen());
-    CSelection selected(dc_, pen.Get());
-    // An ellipse with no fill: an arc whose start and end meet is a full
-    // circle on the screen but a lone dot on some printers.
-    CSelection hollow(dc_, GetStockObject(NULL_BRUSH));
-    Ellipse(dc_, cx - r, cy - r, cx + r, cy + r);
-}
-
-void CDrawContext::DrawString(int x, int y, const char* text) {
-    if (!dc_ || !text) return;
-    CTemporary<HFONT> font(CreateFontIndirectA(&font_));
-    CSelection selected(dc_, font.Get());
-    SetTextColor(dc_, colour);
-    TextOutA(dc_, x, y, text, static_cast<int>(std::strlen(text)));
-}
-
-void CDrawContext::DrawStringOn(int x, int y, const char* text, COLORREF background) {
-    if (!dc_) return;
-    COLORREF previous = SetBkColor(dc_, background);
-    DrawString(x, y, text);
-    SetBkColor(dc_, previous);
-}
-
-void CDrawContext::DrawStringWithin(const RECT& box, const char* text, COLORREF background) {
-    if (!dc_ || !text) return;
-    const int length = static_cast<int>(std::strlen(text));
-    LOGFONTA fitted = font_;
-    const LONG smallest = font_.lfHeight / 2;
-    for (;;) {
-        CTemporary<HFONT> font(CreateFontIndirectA(&fitted));
-        CSelection selected(dc_, font.Get());
-        SIZE extent = {};
-        GetTextExtentPoint32A(dc_, text, length, &extent);
-        if (extent.cx <= box.right - box.left || fitted.lfHeight <= smallest) {
-            SetTextColor(dc_, colour);
-            COLORREF previous = SetBkColor(dc_, background);
-            ExtTextOutA(dc_, box.left, box.top, ETO_CLIPPED, &box, text, length, nullptr);
-            SetBkColor(dc_, previous);
-            return;
-        }
-        --fitted.lfHeight;
-    }
-}
-
-namespace {
 
 // Calls `line` with each wrapped line's text, length (without its line
 // feed) and top; returns the height of all lines.
@@ -218,105 +97,166 @@ int ForEachWrappedLine(HDC dc, const char* text, int width, Line line) {
 
 }  // namespace
 
-void CDrawContext::DrawTextBox(RECT* rect, const char* text, COLORREF background) {
-    if (!dc_ || !rect || !text) return;
-    CTemporary<HFONT> font(CreateFontIndirectA(&font_));
-    CSelection selected(dc_, font.Get());
+RECT CDrawContext::ToDevice(const RECT& box) const {
+    return {ToDevice(box.left), ToDevice(box.top), ToDevice(box.right), ToDevice(box.bottom)};
+}
+
+RECT CDrawContext::CircleBox(int cx, int cy, int r) const {
+    const int x = ToDevice(cx), y = ToDevice(cy), radius = ToDevice(r);
+    return {x - radius, y - radius, x + radius, y + radius};
+}
+
+LOGFONTA CDrawContext::DeviceFont(const FontSpec& font) const {
+    LOGFONTA device{};
+    CopyText(device.lfFaceName, sizeof device.lfFaceName, AliasedFace(font.face ? font.face : ""));
+    device.lfHeight = ToDevice(font.height);
+    device.lfWeight = font.flags & kBold ? FW_BOLD : FW_NORMAL;
+    device.lfCharSet = SHIFTJIS_CHARSET;
+    return device;
+}
+
+HPEN CDrawContext::NewPen(COLORREF penColour) const {
+    return CreatePen(PS_SOLID, ToDevice(penWidth), penColour);
+}
+
+void CDrawContext::LineInDevice(int x1, int y1, int x2, int y2, COLORREF lineColour) {
+    CPenAndBrush tools(dc_, NewPen(lineColour), nullptr);
+    // The end pixel is part of the line; the current position stays put.
+    POINT previous;
+    MoveToEx(dc_, x1, y1, &previous);
+    LineTo(dc_, x2, y2);
+    SetPixel(dc_, x2, y2, lineColour);
+    MoveToEx(dc_, previous.x, previous.y, nullptr);
+}
+
+void CDrawContext::BoxInDevice(const RECT& box) {
+    CPenAndBrush tools(dc_, NewPen(colour), CreateSolidBrush(colour));
+    Rectangle(dc_, box.left, box.top, box.right, box.bottom);
+}
+
+void CDrawContext::DrawLine(int x1, int y1, int x2, int y2) {
+    LineInDevice(ToDevice(x1), ToDevice(y1), ToDevice(x2), ToDevice(y2), colour);
+}
+
+void CDrawContext::DrawBox(int left, int top, int right, int bottom) {
+    BoxInDevice(ToDevice(RECT{left, top, right, bottom}));
+}
+
+void CDrawContext::DrawDisc(int cx, int cy, int r) {
+    CPenAndBrush tools(dc_, NewPen(colour), CreateSolidBrush(colour));
+    const RECT box = CircleBox(cx, cy, r);
+    Ellipse(dc_, box.left, box.top, box.right, box.bottom);
+}
+
+void CDrawContext::DrawCircle(int cx, int cy, int r) {
+    // An ellipse with no fill: an arc whose start and end meet is a full
+    // circle on the screen but a lone dot on some printers.
+    CPenAndBrush tools(dc_, NewPen(colour), nullptr);
+    const RECT box = CircleBox(cx, cy, r);
+    Ellipse(dc_, box.left, box.top, box.right, box.bottom);
+}
+
+void CDrawContext::DrawArc(const RECT& box, POINT start, POINT end) {
+    CPenAndBrush tools(dc_, NewPen(colour), nullptr);
+    const RECT device = ToDevice(box);
+    Arc(dc_, device.left, device.top, device.right, device.bottom, ToDevice(start.x),
+        ToDevice(start.y), ToDevice(end.x), ToDevice(end.y));
+}
+
+void CDrawContext::DrawChord(const RECT& box, POINT start, POINT end) {
+    CPenAndBrush tools(dc_, NewPen(colour), CreateSolidBrush(colour));
+    const RECT device = ToDevice(box);
+    Chord(dc_, device.left, device.top, device.right, device.bottom, ToDevice(start.x),
+          ToDevice(start.y), ToDevice(end.x), ToDevice(end.y));
+}
+
+void CDrawContext::DrawIcon(int x, int y, int size, HICON icon) {
+    DrawIconEx(dc_, ToDevice(x), ToDevice(y), icon, ToDevice(size), ToDevice(size), 0, nullptr, DI_NORMAL);
+}
+
+void CDrawContext::DrawString(int x, int y, const char* text) {
+    if (!text) return;
+    CFontInUse font(dc_, DeviceFont(font_));
+    SetTextColor(dc_, colour);
+    TextOutA(dc_, ToDevice(x), ToDevice(y), text, static_cast<int>(std::strlen(text)));
+}
+
+void CDrawContext::DrawStringOn(int x, int y, const char* text, COLORREF background) {
+    COLORREF previous = SetBkColor(dc_, background);
+    DrawString(x, y, text);
+    SetBkColor(dc_, previous);
+}
+
+void CDrawContext::DrawStringWithin(const RECT& box, const char* text, COLORREF background) {
+    if (!text) return;
+    const RECT device = ToDevice(box);
+    const int length = static_cast<int>(std::strlen(text));
+    LOGFONTA fitted = DeviceFont(font_);
+    const LONG smallest = fitted.lfHeight / 2;
+    for (;;) {
+        CFontInUse font(dc_, fitted);
+        SIZE extent = {};
+        GetTextExtentPoint32A(dc_, text, length, &extent);
+        if (extent.cx <= device.right - device.left || fitted.lfHeight <= smallest) {
+            SetTextColor(dc_, colour);
+            COLORREF previous = SetBkColor(dc_, background);
+            ExtTextOutA(dc_, device.left, device.top, ETO_CLIPPED, &device, text, length, nullptr);
+            SetBkColor(dc_, previous);
+            return;
+        }
+        --fitted.lfHeight;
+    }
+}
+
+int CDrawContext::TextWidth(const FontSpec& font, const char* text) const {
+    CFontInUse selected(dc_, DeviceFont(font));
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc_, text, static_cast<int>(std::strlen(text)), &extent);
+    return static_cast<int>(extent.cx / scale_);
+}
+
+void CDrawContext::DrawTextBox(const RECT& box, const char* text, COLORREF background) {
+    if (!text) return;
+    const RECT device = ToDevice(box);
+    CFontInUse font(dc_, DeviceFont(font_));
     SetTextColor(dc_, colour);
     COLORREF previous = SetBkColor(dc_, background);
-    const RECT box = *rect;
-    ForEachWrappedLine(dc_, text, box.right - box.left,
-                       [this, &box](const char* line, int length, int top) {
-                           if (box.top + top < box.bottom)
-                               ExtTextOutA(dc_, box.left, box.top + top, ETO_CLIPPED, &box, line,
-                                           length, nullptr);
+    ForEachWrappedLine(dc_, text, device.right - device.left,
+                       [this, &device](const char* line, int length, int top) {
+                           if (device.top + top < device.bottom)
+                               ExtTextOutA(dc_, device.left, device.top + top, ETO_CLIPPED, &device,
+                                           line, length, nullptr);
                        });
     SetBkColor(dc_, previous);
 }
 
-int CDrawContext::WrappedHeight(HDC dc, const char* text, int width) {
-    if (!dc || !text) return 0;
-    return ForEachWrappedLine(dc, text, width, [](const char*, int, int) {});
+bool CDrawContext::TextBoxFits(const RECT& box, const char* text) const {
+    const RECT device = ToDevice(box);
+    CFontInUse font(dc_, DeviceFont(font_));
+    const int height = ForEachWrappedLine(dc_, text, device.right - device.left,
+                                          [](const char*, int, int) {});
+    return height <= device.bottom - device.top;
 }
 
 void CDrawContext::DrawEtchedLine(int x, int y, int length) {
-    if (!dc_) return;
-    COLORREF saved = colour;
-    colour = GetSysColor(COLOR_BTNSHADOW);
-    DrawLine(x, y, x + length, y);
-    colour = GetSysColor(COLOR_BTNHIGHLIGHT);
-    DrawLine(x, y + 1, x + length, y + 1);
-    colour = saved;
+    const int left = ToDevice(x), top = ToDevice(y), right = left + ToDevice(length);
+    LineInDevice(left, top, right, top, GetSysColor(COLOR_BTNSHADOW));
+    LineInDevice(left, top + 1, right, top + 1, GetSysColor(COLOR_BTNHIGHLIGHT));
 }
 
 void CDrawContext::DrawPanel(int left, int top, int right, int bottom, int depth) {
-    if (!dc_) return;
-    if (depth <= 0) depth = 1;
-    for (int i = 0; i < depth; ++i) {
-        RECT edge = {left + i, top + i, right - i, bottom - i};
+    const RECT device = ToDevice(RECT{left, top, right, bottom});
+    int deep = ToDevice(depth);
+    if (deep <= 0) deep = 1;
+    for (int i = 0; i < deep; ++i) {
+        RECT edge = {device.left + i, device.top + i, device.right - i, device.bottom - i};
         DrawEdge(dc_, &edge, EDGE_SUNKEN, BF_RECT | BF_MIDDLE);
     }
-    COLORREF saved = colour;
+    const COLORREF saved = colour;
     if ((colour & 0xFFFFFF) == 0) colour = GetSysColor(COLOR_BTNFACE);
-    DrawBox(left + depth + 1, top + depth + 1, right - depth - 1, bottom - depth - 1, 1);
+    BoxInDevice({device.left + deep + 1, device.top + deep + 1, device.right - deep - 1,
+                 device.bottom - deep - 1});
     colour = saved;
-}
-
-int CDrawContext::Scaled(int value) const { return static_cast<int>(value * scale); }
-
-void CDrawContext::DrawLineScaled(int x1, int y1, int x2, int y2) {
-    DrawLine(Scaled(x1), Scaled(y1), Scaled(x2), Scaled(y2));
-}
-
-void CDrawContext::DrawPanelScaled(int left, int top, int right, int bottom, int depth) {
-    DrawPanel(Scaled(left), Scaled(top), Scaled(right), Scaled(bottom), Scaled(depth));
-}
-
-void CDrawContext::DrawDiscScaled(int cx, int cy, int r) {
-    DrawDisc(Scaled(cx), Scaled(cy), Scaled(r));
-}
-
-void CDrawContext::DrawStringScaled(int x, int y, const char* text) {
-    DrawString(Scaled(x), Scaled(y), text);
-}
-
-void CDrawContext::DrawStringOnScaled(int x, int y, const char* text, COLORREF background) {
-    DrawStringOn(Scaled(x), Scaled(y), text, background);
-}
-
-void CDrawContext::DrawTextBoxScaled(RECT* rect, const char* text, COLORREF background) {
-    if (!rect) return;
-    rect->left = Scaled(rect->left);
-    rect->top = Scaled(rect->top);
-    rect->right = Scaled(rect->right);
-    rect->bottom = Scaled(rect->bottom);
-    DrawTextBox(rect, text, background);
-}
-
-void CDrawContext::DrawEtchedLineScaled(int x, int y, int length) {
-    DrawEtchedLine(Scaled(x), Scaled(y), Scaled(length));
-}
-
-void CDrawContext::DrawCircleScaled(int cx, int cy, int r) {
-    DrawCircle(Scaled(cx), Scaled(cy), Scaled(r));
-}
-
-void CDrawContext::SetFontHeightScaled(int height) { SetFontHeight(Scaled(height)); }
-
-void CDrawContext::SetPenWidthScaled(int width) { penWidth = Scaled(width); }
-
-void CDrawContext::ArcScaled(HDC dc, int left, int top, int right, int bottom, int xStart,
-                             int yStart, int xEnd, int yEnd) const {
-    if (!dc) return;
-    Arc(dc, Scaled(left), Scaled(top), Scaled(right), Scaled(bottom), Scaled(xStart),
-        Scaled(yStart), Scaled(xEnd), Scaled(yEnd));
-}
-
-void CDrawContext::ChordScaled(HDC dc, int left, int top, int right, int bottom, int xStart,
-                               int yStart, int xEnd, int yEnd) const {
-    if (!dc) return;
-    Chord(dc, Scaled(left), Scaled(top), Scaled(right), Scaled(bottom), Scaled(xStart),
-          Scaled(yStart), Scaled(xEnd), Scaled(yEnd));
 }
 
 }  // namespace hoshikura

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "colours.h"
 #include "draw_context.h"
 #include "judge.h"
 #include "sjis_text.h"
@@ -16,53 +17,6 @@ constexpr int kShortWindowHeight = 320;
 constexpr int kTwoDigits = 10;
 
 int Clamp(int value, int low, int high) { return value < low ? low : value > high ? high : value; }
-
-// The drawing operations in the style's units: screen pixels, or page units
-// through the scaled operations.
-class CDiagramPen {
-public:
-    CDiagramPen(CDrawContext& dc, const DiagramStyle& style) : dc_(dc), scaled_(style.scaled) {}
-
-    void Font(const char* face, int height) {
-        dc_.SetFont(face, height, 0, 0, 0, 0);
-        if (scaled_) dc_.SetFontHeightScaled(height);
-    }
-    void PenWidth(int width) {
-        if (scaled_)
-            dc_.SetPenWidthScaled(width);
-        else
-            dc_.penWidth = width;
-    }
-    void Colour(COLORREF colour) { dc_.colour = colour; }
-    void Line(int x1, int y1, int x2, int y2) {
-        if (scaled_)
-            dc_.DrawLineScaled(x1, y1, x2, y2);
-        else
-            dc_.DrawLine(x1, y1, x2, y2);
-    }
-    void Panel(int left, int top, int right, int bottom) {
-        if (scaled_)
-            dc_.DrawPanelScaled(left, top, right, bottom, 1);
-        else
-            dc_.DrawPanel(left, top, right, bottom, 1);
-    }
-    void Text(int x, int y, const char* text) {
-        if (scaled_)
-            dc_.DrawStringScaled(x, y, text);
-        else
-            dc_.DrawString(x, y, text);
-    }
-    void TextOn(int x, int y, const char* text, COLORREF background) {
-        if (scaled_)
-            dc_.DrawStringOnScaled(x, y, text, background);
-        else
-            dc_.DrawStringOn(x, y, text, background);
-    }
-
-private:
-    CDrawContext& dc_;
-    bool scaled_;
-};
 
 struct ColumnShape {
     int surname;  // S
@@ -90,71 +44,71 @@ void CharacterAt(const CNameRecord& record, const ColumnShape& shape, int i, cha
     out[2] = '\0';
 }
 
-void DrawCharacters(CDiagramPen& pen, const CNameRecord& record, const ColumnShape& shape,
+void DrawCharacters(CDrawContext& dc, const CNameRecord& record, const ColumnShape& shape,
                     const DiagramStyle& style, const CGridDiagramGeometry& geometry) {
-    pen.Colour(0xFFFFFF);
-    pen.PenWidth(1);
+    dc.colour = kWhite;
+    dc.penWidth = 1;
     for (int i = 0; i < shape.count; ++i) {
         const DiagramPoint c = geometry.character[i];
         const DiagramPoint p = geometry.strokeBox[i];
-        pen.Panel(c.x, c.y, c.x + kDiagramCharacterBox, c.y + kDiagramCharacterBox);
-        pen.Panel(p.x, p.y, p.x + kDiagramBoxSize, p.y + kDiagramBoxSize);
+        dc.DrawPanel(c.x, c.y, c.x + kDiagramCharacterBox, c.y + kDiagramCharacterBox, 1);
+        dc.DrawPanel(p.x, p.y, p.x + kDiagramBoxSize, p.y + kDiagramBoxSize, 1);
     }
-    pen.Colour(0);
-    pen.Font(style.characterFace, style.characterHeight);
+    dc.colour = kBlack;
+    dc.SetFont({style.characterFace, style.characterHeight});
     for (int i = 0; i < shape.count; ++i) {
         char character[3];
         CharacterAt(record, shape, i, character);
         const DiagramPoint c = geometry.character[i];
-        pen.Text(c.x + style.characterInset, c.y + style.characterInset, character);
+        dc.DrawString(c.x + style.characterInset, c.y + style.characterInset, character);
     }
-    pen.Font(style.digitFace, style.digitHeight);
+    dc.SetFont({style.digitFace, style.digitHeight});
     for (int i = 0; i < shape.count; ++i) {
         // strokes holds the surname's counts, then the given name's.
         const int32_t strokes = record.StrokeAt(i);
         char digits[12];
         FormatText(digits, sizeof digits, "%d", static_cast<int>(strokes));
         const DiagramPoint c = geometry.character[i];
-        pen.Text(c.x + (strokes >= kTwoDigits ? 48 : 52), c.y + style.digitTop, digits);
+        dc.DrawString(c.x + (strokes >= kTwoDigits ? 48 : 52), c.y + style.digitTop, digits);
     }
 }
 
-void DrawBrackets(CDiagramPen& pen, const CGridDiagramGeometry& geometry) {
-    pen.PenWidth(3);
-    pen.Colour(0);
+void DrawBrackets(CDrawContext& dc, const CGridDiagramGeometry& geometry) {
+    dc.penWidth = 3;
+    dc.colour = kBlack;
     for (int i = 0; i < geometry.bracketCount && i < kMaxBracketLines; ++i) {
         const DiagramLine& line = geometry.brackets[i];
-        pen.Line(line.x1, line.y1, line.x2, line.y2);
+        dc.DrawLine(line.x1, line.y1, line.x2, line.y2);
     }
 }
 
-void DrawGridBoxes(CDiagramPen& pen, const CNameRecord& record, const DiagramStyle& style,
+void DrawGridBoxes(CDrawContext& dc, const CNameRecord& record, const DiagramStyle& style,
                    const CGridDiagramGeometry& geometry) {
-    pen.Font(style.gridFace, style.gridHeight);
-    pen.PenWidth(1);
+    dc.SetFont({style.gridFace, style.gridHeight});
+    dc.penWidth = 1;
     for (int g = 0; g < kGridCount; ++g) {
         const DiagramPoint q = geometry.gridBox[g];
-        pen.Colour(0xFFFFFF);
-        pen.Panel(q.x, q.y, q.x + kDiagramBoxSize, q.y + kDiagramBoxSize);
+        dc.colour = kWhite;
+        dc.DrawPanel(q.x, q.y, q.x + kDiagramBoxSize, q.y + kDiagramBoxSize, 1);
         // Two digits fit the box: it holds the number the grid counts as.
         const int32_t shown = CountedNumber(record.grids[g]);
         char digits[12];
         FormatText(digits, sizeof digits, "%d", static_cast<int>(shown));
-        pen.Colour(0);
-        pen.Text(q.x + (shown >= kTwoDigits ? 3 : 7), q.y + 3, digits);
+        dc.colour = kBlack;
+        dc.DrawString(q.x + (shown >= kTwoDigits ? 3 : 7), q.y + 3, digits);
     }
     const COLORREF background = GetSysColor(COLOR_BTNFACE);
     for (int g = 0; g < kGridCount; ++g) {
         const DiagramPoint q = geometry.gridBox[g];
         const int left = q.x - (g == kOuter ? 6 : 2);
-        pen.TextOn(left, q.y - kLabelRise, GridName(g), background);
+        dc.DrawStringOn(left, q.y - kLabelRise, GridName(g), background);
     }
 }
 
 }  // namespace
 
-const DiagramStyle kScreenDiagramStyle = {false, "明朝", 32, 3, "ゴシック", 16, 12, "ゴシック", 16};
-const DiagramStyle kPageDiagramStyle = {true, "明朝", 30, 5, "明朝", 15, 13, "明朝", 16};
+const DiagramStyle kScreenDiagramStyle = {"明朝", 32, 3, "ゴシック", 16, 12, "ゴシック", 16};
+const DiagramStyle kPageDiagramStyle = {"明朝", 30, 5, "明朝", 15, 13, "明朝", 16};
 
 int32_t LayOutCharacters(const CNameRecord& record, int captionHeight, CColumnLayout* column) {
     const ColumnShape shape = ShapeOf(record);
@@ -205,11 +159,10 @@ CGridDiagramGeometry DrawGridDiagram(CDrawContext& dc, const CNameRecord& record
     LayOutGridDiagram(record, column, x, yShift, &geometry);
     const ColumnShape shape = ShapeOf(record);
     if (shape.count == 0) return geometry;
-    CDiagramPen pen(dc, style);
-    DrawCharacters(pen, record, shape, style, geometry);
+    DrawCharacters(dc, record, shape, style, geometry);
     if (mode < kDiagramGridBoxes || shape.surname == 0 || shape.given == 0) return geometry;
-    if (mode >= kDiagramBrackets) DrawBrackets(pen, geometry);
-    DrawGridBoxes(pen, record, style, geometry);
+    if (mode >= kDiagramBrackets) DrawBrackets(dc, geometry);
+    DrawGridBoxes(dc, record, style, geometry);
     return geometry;
 }
 

@@ -27,10 +27,9 @@ enum DiagramMode {
 // window made taller by as much) when a label would start above the window.
 int32_t LayOutCharacters(const CNameRecord& record, int captionHeight, CColumnLayout* column);
 
-// How the column is drawn: on screen in pixels, or on the printed page in
-// page units through the drawing context's scaled operations.
+// The faces, heights and offsets of the column's text, in the drawing
+// context's units: pixels on the screen, page units on the printed page.
 struct DiagramStyle {
-    bool scaled;
     const char* characterFace;
     int characterHeight;
     int characterInset;   // character text from the box's top-left corner
@@ -44,8 +43,8 @@ extern const DiagramStyle kScreenDiagramStyle;
 extern const DiagramStyle kPageDiagramStyle;
 
 // Draws the column at x with its characters at column's tops moved down by
-// yShift, through the drawing context that holds the window's or page's DC. The grid boxes show
-// the number each grid counts as.
+// yShift, through the drawing context of the window's or page's DC. The
+// grid boxes show the number each grid counts as.
 // Returns where everything stands (the stroke boxes P(i) and grid boxes Q(g)
 // that the same-stroke view draws its links on).
 CGridDiagramGeometry DrawGridDiagram(CDrawContext& dc, const CNameRecord& record,

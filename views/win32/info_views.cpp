@@ -1,5 +1,6 @@
 #include "info_views.h"
 
+#include "colours.h"
 #include "draw_context.h"
 #include "program_version.h"
 #include "sjis_text.h"
@@ -51,12 +52,12 @@ bool CVersionView::Create(CViewList* list) {
 
 void CVersionView::Paint(CDrawContext& dc) {
     COLORREF face = GetSysColor(COLOR_BTNFACE);
-    if (icon) DrawIconEx(dc.Dc(), 24, 16, icon, 64, 64, 0, nullptr, DI_NORMAL);
-    dc.SetFont(kInfoFace, 28, 0, 1, 0, 0);
-    dc.colour = 0x008000;
+    if (icon) dc.DrawIcon(24, 16, 64, icon);
+    dc.SetFont({kInfoFace, 28, kBold});
+    dc.colour = kDarkGreen;
     dc.DrawStringOn(108, 24, "Hoshikura", face);
-    dc.colour = 0x0000F0;
-    dc.SetFontHeight(16);
+    dc.colour = kVersionRed;
+    dc.SetFont({kInfoFace, 16, kBold});
     char version[32];
     FormatText(version, sizeof version, "Ver. %s", VersionNumberText());
     dc.DrawStringOn(220, 64, version, face);
@@ -68,11 +69,11 @@ void CFeaturesView::PrepareWindow() { PrepareInfo(*this, "Hoshikuraの特徴"); 
 
 void CFeaturesView::Paint(CDrawContext& dc) {
     COLORREF face = GetSysColor(COLOR_BTNFACE);
-    dc.SetFont(kInfoFace, 24, 0, 1, 0, 0);
-    dc.colour = 0x0000E1;
+    dc.SetFont({kInfoFace, 24, kBold});
+    dc.colour = kTitleRed;
     dc.DrawStringOn(10, 12, "Hoshikuraの特徴", face);
-    dc.colour = 0;
-    dc.SetFontHeight(14);
+    dc.colour = kBlack;
+    dc.SetFont({kInfoFace, 14, kBold});
     // The sample count line counts the store, to the nearest thousand.
     const int thousands = (sampleTotal + 500) / 1000;
     for (const FeatureLine& line : kFeatureLines) {
@@ -82,8 +83,8 @@ void CFeaturesView::Paint(CDrawContext& dc) {
     }
     dc.penWidth = 1;
     dc.DrawEtchedLine(24, 256, 432);
-    dc.colour = 0xFF0000;
-    dc.SetFontHeight(18);
+    dc.colour = kBlue;
+    dc.SetFont({kInfoFace, 18, kBold});
     dc.DrawStringOn(38, 274, "このソフトで良い名前が必ず見つかります・・・！", face);
 }
 

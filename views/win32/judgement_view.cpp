@@ -26,14 +26,13 @@ constexpr ButtonPlace kButtons[kJudgementButtonCount] = {
 };
 
 void DrawGridRows(CDrawContext& dc, const CNameRecord& record, COLORREF background) {
-    dc.SetFont("ゴシック", 17, 0, 0, 0, 0);
+    dc.SetFont({"ゴシック", 17});
     dc.penWidth = 1;
     dc.colour = kBlack;
     for (int g = 0; g < kGridCount; ++g)
         dc.DrawStringOn(208, 4 + kGridRowStep * g, GridName(g), background);
     for (int g = 0; g < kGridCount; ++g)
         dc.DrawPanel(244, 1 + kGridRowStep * g, 372, 25 + kGridRowStep * g, 1);
-    dc.SetFont("MS Pゴシック", 18, 0, 0, 0, 0);
     for (int g = 0; g < kGridCount; ++g) {
         const GridReading reading = ReadGrid(record, g, nullptr);
         char number[kGridTextSize];
@@ -43,7 +42,7 @@ void DrawGridRows(CDrawContext& dc, const CNameRecord& record, COLORREF backgrou
         dc.colour = LuckColour(reading.luck);
         // The two extremes stand out in bold.
         const bool extreme = reading.hasLuck && (reading.luck == kVeryLucky || reading.luck == kVeryUnlucky);
-        dc.SetFontStyle(extreme ? 1 : 0, 0);
+        dc.SetFont({"MS Pゴシック", 18, extreme ? kBold : kPlain});
         // A number read as another needs more room than the panel has:
         // the row is set smaller rather than run past it.
         const int top = 4 + kGridRowStep * g;
@@ -52,10 +51,8 @@ void DrawGridRows(CDrawContext& dc, const CNameRecord& record, COLORREF backgrou
 }
 
 void DrawMethodRows(CDrawContext& dc, const CNameRecord& record, COLORREF background) {
-    dc.SetFontStyle(0, 0);
-    dc.SetFontFace("ゴシック");
     dc.DrawEtchedLine(200, 160, 184);
-    dc.SetFont("ゴシック", 17, 0, 1, 0, 0);
+    dc.SetFont({"ゴシック", 17, kBold});
     dc.colour = kBlack;
     for (int m = 0; m < kMethodRows; ++m)
         dc.DrawStringOn(208, 170 + kMethodRowStep * m, m < kMethodCount ? MethodName(m) : kTotalRowName,
@@ -64,7 +61,7 @@ void DrawMethodRows(CDrawContext& dc, const CNameRecord& record, COLORREF backgr
     for (int m = 0; m < kMethodRows; ++m)
         dc.DrawPanel(244, 166 + kMethodRowStep * m, 304, 190 + kMethodRowStep * m, 1);
     dc.colour = kBlack;
-    dc.SetFontStyle(0, 0);
+    dc.SetFont({"ゴシック", 17});
     for (int m = 0; m < kMethodRows; ++m) {
         const int32_t score = m < kMethodCount ? record.scores[m] : record.totalScore;
         char text[16];
@@ -90,7 +87,7 @@ void CJudgementView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
     if (button < 0 || !owner) return;
     const CViewHost& host = owner->host;
     if (button == kPrintButton) {
-        if (host.drawContext) PrintJudgement(window, *host.drawContext, record, fortunes);
+        PrintJudgement(window, record, fortunes);
         return;
     }
     // Explanation is kind 1, the methods kinds 2 to 5.

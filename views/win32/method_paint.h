@@ -1,5 +1,5 @@
 // The drawings of the four method detail windows, one per method, through
-// the shared drawing context that already holds the window's device context.
+// the paint's drawing context.
 #pragma once
 
 #include <windows.h>

@@ -16,7 +16,7 @@ namespace {
 constexpr int kYinYangColumnX = 32;
 
 void DrawParities(CDrawContext& dc, const CNameRecord& record, const CGridDiagramGeometry& geometry) {
-    dc.SetFont("明朝", 20, 0, 0, 0, 0);
+    dc.SetFont({"明朝", 20});
     // Only the characters the score counted get a disc: the run ends before
     // a character the stroke table lacks.
     int32_t parity[kMaxCharacters];
@@ -55,7 +55,7 @@ constexpr COLORREF kPatternColours[kSameStrokePatterns] = {0xFF0000, 0x0000FF, 0
 
 void DrawPatternLegend(const MethodCanvas& canvas) {
     CDrawContext& dc = canvas.dc;
-    dc.SetFont("ゴシック", 18, 0, 1, 0, 0);
+    dc.SetFont({"ゴシック", 18, kBold});
     dc.penWidth = 5;
     for (int k = 0; k < kSameStrokePatterns; ++k) {
         const int y = 25 + 28 * k;
@@ -118,15 +118,14 @@ void DrawPatternLinks(CDrawContext& dc, const CNameRecord& record, const CGridDi
 
 void DrawSameStrokeScore(const MethodCanvas& canvas, int32_t score) {
     CDrawContext& dc = canvas.dc;
-    dc.SetFont("明朝", 30, 0, 1, 0, 0);
+    dc.SetFont({"明朝", 30, kBold});
     dc.colour = kWhite;
     dc.DrawPanel(212, 220, 302, 260, 3);
     dc.colour = kBlack;
     char text[16];
     FormatText(text, sizeof text, "%3d点", static_cast<int>(score));
     dc.DrawStringOn(216, 224, text, kWhite);
-    dc.SetFontStyle(0, 0);
-    dc.SetFontHeight(22);
+    dc.SetFont({"明朝", 22});
     dc.DrawStringOn(304, 232, "/100点", canvas.background);
 }
 
@@ -137,16 +136,14 @@ void PaintYinYangMethod(const MethodCanvas& canvas, const CNameRecord& record) {
     const CGridDiagramGeometry geometry =
         DrawGridDiagram(dc, record, canvas.column, kDiagramStrokes, kYinYangColumnX);
     DrawParities(dc, record, geometry);
-    dc.SetFont("明朝", 18, 0, 0, 0, 0);
+    dc.SetFont({"明朝", 18});
     dc.colour = kBlack;
     dc.DrawStringOn(156, 80, "陰陽の配列は", canvas.background);
     dc.DrawStringOn(220, 120, "です。", canvas.background);
     const ScoreWord word = YinYangWord(record.scores[kYinYangMethod]);
-    dc.SetFontStyle(1, 0);
-    dc.SetFontHeight(24);
+    dc.SetFont({"明朝", 24, kBold});
     dc.colour = word.colour;
     dc.DrawStringOn(176 - word.shift, 116, word.text, canvas.background);
-    dc.SetFontStyle(0, 0);
 }
 
 void PaintSameStrokeMethod(const MethodCanvas& canvas, const CNameRecord& record) {

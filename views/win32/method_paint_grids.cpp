@@ -43,27 +43,17 @@ COLORREF StrokeBarColour(int32_t points) {
     return static_cast<COLORREF>((255 - v) + v * 65536);
 }
 
-// Width of a text in the drawing context's current font.
-int TextWidth(CDrawContext& dc, const char* text) {
-    HFONT font = CreateFontIndirectA(&dc.Font());
-    HGDIOBJ previous = SelectObject(dc.Dc(), font);
-    SIZE size = {0, 0};
-    GetTextExtentPoint32A(dc.Dc(), text, lstrlenA(text), &size);
-    SelectObject(dc.Dc(), previous);
-    DeleteObject(font);
-    return size.cx;
-}
-
 // Draws a text at (x, y) that must end within `room` pixels: a text too
 // wide for the current font (a grid of three digits) is set smaller instead
 // of running into what stands to its right. The font height is kept.
 void DrawFitted(CDrawContext& dc, int x, int y, const char* text, int room,
                 COLORREF background) {
-    const int height = dc.Font().lfHeight;
-    while (dc.Font().lfHeight > kSmallestFitted && TextWidth(dc, text) > room)
-        dc.SetFontHeight(dc.Font().lfHeight - 1);
+    const FontSpec kept = dc.Font();
+    FontSpec fitted = kept;
+    while (fitted.height > kSmallestFitted && dc.TextWidth(fitted, text) > room) --fitted.height;
+    dc.SetFont(fitted);
     dc.DrawStringOn(x, y, text, background);
-    dc.SetFontHeight(height);
+    dc.SetFont(kept);
 }
 
 void DrawGridNumber(CDrawContext& dc, int y, int32_t grid, COLORREF background) {
@@ -79,22 +69,20 @@ void DrawStrokeRow(CDrawContext& dc, int g, int32_t points) {
     dc.colour = kBlack;
     dc.DrawStringOn(120, 16 + top, text, kWhite);
     // A shadow first, then the bar four pixels up and left of it.
-    dc.DrawBox(178, 19 + top, 178 + points, 37 + top, 1);
+    dc.DrawBox(178, 19 + top, 178 + points, 37 + top);
     dc.colour = StrokeBarColour(points);
-    dc.DrawBox(174, 15 + top, 174 + points, 33 + top, 1);
+    dc.DrawBox(174, 15 + top, 174 + points, 33 + top);
 }
 
 void DrawStrokeTotal(const MethodCanvas& canvas, int32_t total) {
     CDrawContext& dc = canvas.dc;
     dc.DrawEtchedLine(8, 170, canvas.width - 32);
-    dc.SetFontHeight(25);
-    dc.SetFontStyle(1, 0);
+    dc.SetFont({"ゴシック", 25, kBold});
     dc.colour = kBlack;
     dc.DrawStringOn(126, 188, "合計得点", canvas.background);
-    dc.SetFontFace("ＭＳ Ｐ明朝");
     dc.colour = kWhite;
     dc.DrawPanel(234, 182, 324, 222, 1);
-    dc.SetFontHeight(30);
+    dc.SetFont({"ＭＳ Ｐ明朝", 30});
     dc.colour = kBlack;
     char text[16];
     FormatText(text, sizeof text, "%3d点", static_cast<int>(total));
@@ -117,16 +105,15 @@ void DrawElementBox(const MethodCanvas& canvas, int x, int y, int g, int32_t val
     const COLORREF box = kElementColours[element >= 0 && element < 5 ? element : 0];
     dc.colour = box;
     dc.DrawPanel(x - 42, y - 26, x + 35, y + 20, 1);
-    dc.SetFont("ゴシック", 18, 0, 1, 0, 0);
+    dc.SetFont({"ゴシック", 18, kBold});
     dc.colour = kBlack;
     dc.DrawStringOn(x - 23, y - 20, GridName(g), box);
     char text[16];
-    dc.SetFontHeight(16);
+    dc.SetFont({"ゴシック", 16, kBold});
     dc.colour = kElementText;
     FormatText(text, sizeof text, "(%s)", ElementWord(element));
     dc.DrawStringOn(x - 3, y, text, box);
-    dc.SetFontHeight(15);
-    dc.SetFontStyle(0, 0);
+    dc.SetFont({"ゴシック", 15});
     FormatText(text, sizeof text, "%2d画", static_cast<int>(value));
     DrawFitted(dc, x - 37, y, text, kElementNumberRoom, box);
 }
@@ -140,7 +127,7 @@ void DrawElementLegend(const MethodCanvas& canvas) {
     constexpr Legend kRows[3] = {{kBlue, "相生(吉)"}, {kRed, "相剋(凶)"}, {kYellow, "比和(小吉)"}};
     CDrawContext& dc = canvas.dc;
     dc.penWidth = 5;
-    dc.SetFont("ゴシック", 14, 0, 1, 0, 0);
+    dc.SetFont({"ゴシック", 14, kBold});
     for (int k = 0; k < 3; ++k) {
         const int y = 24 + 28 * k;
         dc.colour = kRows[k].colour;
@@ -185,7 +172,7 @@ constexpr RelationShape kRelationShapes[kElementLinks] = {
 
 void DrawRelations(const MethodCanvas& canvas, const CNameRecord& record, int cx, int cy) {
     CDrawContext& dc = canvas.dc;
-    dc.SetFont("ゴシック", 16, 0, 1, 0, 0);
+    dc.SetFont({"ゴシック", 16, kBold});
     dc.penWidth = 7;
     for (int r = 0; r < kElementLinks; ++r) {
         const Legend look = LinkLook(TheJudge().ElementLinkOf(record, r).luck);
@@ -203,18 +190,18 @@ void DrawRelations(const MethodCanvas& canvas, const CNameRecord& record, int cx
 
 void PaintStrokeMethod(const MethodCanvas& canvas, const CNameRecord& record) {
     CDrawContext& dc = canvas.dc;
-    dc.SetFont("ゴシック", 18, 0, 1, 0, 0);
+    dc.SetFont({"ゴシック", 18, kBold});
     dc.penWidth = 1;
     dc.colour = kBlack;
     for (int g = 0; g < kGridCount; ++g)
         dc.DrawStringOn(16, 16 + kStrokeRowStep * g, GridName(g), canvas.background);
-    dc.SetFontStyle(0, 0);
+    dc.SetFont({"ゴシック", 18});
     for (int g = 0; g < kGridCount; ++g)
         DrawGridNumber(dc, 16 + kStrokeRowStep * g, record.grids[g], canvas.background);
     dc.colour = kWhite;
     for (int g = 0; g < kGridCount; ++g)
         dc.DrawPanel(116, 12 + kStrokeRowStep * g, 170, 38 + kStrokeRowStep * g, 1);
-    dc.SetFontHeight(17);
+    dc.SetFont({"ゴシック", 17});
     const StrokeRows rows = StrokeRowsOf(record);
     for (int g = 0; g < kGridCount; ++g) DrawStrokeRow(dc, g, rows.points[g]);
     DrawStrokeTotal(canvas, rows.total);

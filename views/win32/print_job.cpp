@@ -2,7 +2,6 @@
 // the message that tells whether the page went out.
 #include "print_page.h"
 
-#include "draw_context.h"
 #include "message_sink.h"
 
 namespace hoshikura {
@@ -41,8 +40,7 @@ bool CPrinterSelection::Choose(HWND owner, PrinterChoice choice) {
     return PrintDlgA(&dialog_) == 1;
 }
 
-bool SpoolJudgement(HDC printer, CDrawContext& dc, const CNameRecord& record,
-                    const CFortuneTable* fortunes) {
+bool SpoolJudgement(HDC printer, const CNameRecord& record, const CFortuneTable* fortunes) {
     if (!printer) return false;
     const int width = GetDeviceCaps(printer, HORZRES);
     const int height = GetDeviceCaps(printer, VERTRES);
@@ -54,10 +52,7 @@ bool SpoolJudgement(HDC printer, CDrawContext& dc, const CNameRecord& record,
         AbortDoc(printer);
         return false;
     }
-    dc.AttachDC(printer);
-    DrawJudgementPage(dc, record, fortunes, width, height);
-    // An attached DC is only forgotten, not released: it is the dialog's.
-    dc.ReleaseContext();
+    DrawJudgementPage(printer, record, fortunes, width, height);
     if (EndPage(printer) <= 0 || EndDoc(printer) <= 0) {
         AbortDoc(printer);
         return false;
@@ -65,13 +60,13 @@ bool SpoolJudgement(HDC printer, CDrawContext& dc, const CNameRecord& record,
     return true;
 }
 
-void PrintJudgement(HWND owner, CDrawContext& dc, const CNameRecord& record,
-                    const CFortuneTable* fortunes, PrinterChoice choice) {
+void PrintJudgement(HWND owner, const CNameRecord& record, const CFortuneTable* fortunes,
+                    PrinterChoice choice) {
     bool printed = false;
     {
         CPrinterSelection printer;
         if (!printer.Choose(owner, choice)) return;
-        printed = SpoolJudgement(printer.Dialog().hDC, dc, record, fortunes);
+        printed = SpoolJudgement(printer.Dialog().hDC, record, fortunes);
     }
     // The printer is given back before the message box waits for a click.
     ShowMessage("%s", printed ? kPrinted : kNotPrinted);

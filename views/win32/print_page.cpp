@@ -1,13 +1,14 @@
 // The printed page: header, grid diagram, the four grid fortunes, the four
 // method scores with their faces and the total. Every number below is in
-// page units and goes through the scaled operations, except the background,
-// which covers the whole printable area in device units.
+// page units, drawn through a context of the page's scale, except the
+// background, which covers the whole printable area in device units.
 #include "print_page.h"
 
 #include <cstring>
 
 #include "colours.h"
 #include "draw_context.h"
+#include "draw_face.h"
 #include "fortune_table.h"
 #include "grid_diagram.h"
 #include "grid_reading.h"
@@ -34,11 +35,6 @@ COLORREF Background() { return GetSysColor(COLOR_BTNFACE); }
 // The top of row r's text panel; its heading stands above it.
 int FortuneRowTop(int r) { return 52 + 144 * r; }
 
-void SetPageFont(CDrawContext& dc, int height) {
-    dc.SetFont(kPageFace, 0, 0, 0, 0, 0);
-    dc.SetFontHeightScaled(height);
-}
-
 // The column as the judgement window lays it out, moved down the page.
 void DrawDiagram(CDrawContext& dc, const CNameRecord& record) {
     CColumnLayout column;
@@ -48,20 +44,20 @@ void DrawDiagram(CDrawContext& dc, const CNameRecord& record) {
                     kDiagramDrop - kDiagramDropPerCharacter * n);
 }
 
-void DrawBackground(CDrawContext& dc, int width, int height) {
-    // A one-pixel pen: a wider one would spill past the printable area.
-    dc.penWidth = 1;
-    dc.colour = Background();
-    dc.DrawBox(0, 0, width, height, 1);
+void DrawBackground(HDC dc, int width, int height) {
+    // Scale 1 and a one-pixel pen: a wider one would spill past the
+    // printable area.
+    CDrawContext device(dc);
+    device.colour = Background();
+    device.DrawBox(0, 0, width, height);
 }
 
 void DrawHeader(CDrawContext& dc) {
     dc.colour = kGreen;
-    dc.SetFont("Courier New", 0, 0, 0, 0, 0);
-    dc.SetFontHeightScaled(9);
+    dc.SetFont({"Courier New", 9});
     char header[64];
     FormatText(header, sizeof header, "Hoshikura (Ver.%s)  姓名判断結果", VersionNumberText());
-    dc.DrawStringOnScaled(10, 10, header, Background());
+    dc.DrawStringOn(10, 10, header, Background());
 }
 
 // Person, earth, outer and total: the heading in the luck colour over the
@@ -72,19 +68,20 @@ void DrawGridFortunes(CDrawContext& dc, const CNameRecord& record,
         const GridReading reading = ReadGrid(record, GridOfFortuneRow(r), fortunes);
         const int y0 = FortuneRowTop(r);
         dc.colour = kWhite;
-        dc.DrawPanelScaled(249, y0 - 22, 470, y0, 1);
-        SetPageFont(dc, 15);
+        dc.DrawPanel(249, y0 - 22, 470, y0, 1);
         dc.colour = LuckColour(reading.luck);
         char heading[kGridTextSize];
         FormatFortuneHeading(reading, heading, sizeof heading);
-        dc.DrawStringOnScaled(254, y0 - 18, heading, kWhite);
+        // A number read as another makes the heading longer than its panel:
+        // it is set smaller rather than run past it.
+        dc.SetFont({kPageFace, 15});
+        dc.DrawStringWithin({254, y0 - 18, 468, y0}, heading, kWhite);
 
-        dc.SetFontHeightScaled(kFortuneTextHeight);
+        dc.SetFont({kPageFace, kFortuneTextHeight});
         dc.colour = kWhite;
-        dc.DrawPanelScaled(249, y0 + 1, 592, y0 + 114, 1);
+        dc.DrawPanel(249, y0 + 1, 592, y0 + 114, 1);
         dc.colour = kBlack;
-        RECT box = FortuneTextBox(r);
-        dc.DrawTextBoxScaled(&box, reading.text, kWhite);
+        dc.DrawTextBox(FortuneTextBox(r), reading.text, kWhite);
     }
 }
 
@@ -92,51 +89,51 @@ void DrawScore(CDrawContext& dc, int x, int y, int32_t score) {
     char text[16];
     FormatText(text, sizeof text, "%3d点", score);
     dc.colour = kBlack;
-    dc.DrawStringOnScaled(x, y, text, kWhite);
+    dc.DrawStringOn(x, y, text, kWhite);
 }
 
 void DrawMethodScores(CDrawContext& dc, const CNameRecord& record) {
-    dc.SetPenWidthScaled(2);
-    dc.DrawEtchedLineScaled(kEtchedLine[0], kEtchedLine[1], kEtchedLine[2]);
-    SetPageFont(dc, 24);
+    dc.penWidth = 2;
+    dc.DrawEtchedLine(kEtchedLine[0], kEtchedLine[1], kEtchedLine[2]);
+    dc.SetFont({kPageFace, 24});
     dc.colour = kBlack;
-    dc.DrawStringOnScaled(100, 630, "各方法による点数", Background());
+    dc.DrawStringOn(100, 630, "各方法による点数", Background());
     for (int i = 0; i < kMethodCount; ++i) {
         const PageFace face = MethodFace(i);
         const int y1 = face.y - 10;
-        dc.SetFontHeightScaled(22);
+        dc.SetFont({kPageFace, 22});
         dc.colour = kBlack;
-        dc.DrawStringOnScaled(55, y1, MethodName(i), Background());
+        dc.DrawStringOn(55, y1, MethodName(i), Background());
         dc.colour = kWhite;
-        dc.DrawPanelScaled(112, y1 - 3, 182, y1 + 25, 2);
+        dc.DrawPanel(112, y1 - 3, 182, y1 + 25, 2);
         DrawScore(dc, 120, y1 + 1, record.scores[i]);
         const RatingBounds bounds = kMethodRatingBounds[i];
         const int level = RatingLevel(record.scores[i], bounds.lower, bounds.upper);
-        dc.DrawFace(face.x, face.y, face.size, level);
-        dc.SetFontHeightScaled(20);
+        DrawFace(dc, face.x, face.y, face.size, level);
+        dc.SetFont({kPageFace, 20});
         dc.colour = kBlack;
         char word[32];
         FormatText(word, sizeof word, "(%s)", RatingWord(level));
-        dc.DrawStringOnScaled(220, y1 + 2, word, Background());
+        dc.DrawStringOn(220, y1 + 2, word, Background());
     }
 }
 
 void DrawTotal(CDrawContext& dc, const CNameRecord& record) {
-    SetPageFont(dc, 32);
+    dc.SetFont({kPageFace, 32});
     dc.colour = kBlack;
-    dc.DrawStringOnScaled(400, 630, "総合得点", Background());
+    dc.DrawStringOn(400, 630, "総合得点", Background());
     dc.colour = kWhite;
-    dc.DrawPanelScaled(412, 666, 512, 707, 2);
+    dc.DrawPanel(412, 666, 512, 707, 2);
     DrawScore(dc, 424, 671, record.totalScore);
     const int level = RatingLevel(record.totalScore, kTotalRatingBounds.lower,
                                   kTotalRatingBounds.upper);
-    dc.SetPenWidthScaled(2);
-    dc.DrawFace(kTotalFace.x, kTotalFace.y, kTotalFace.size, level);
+    dc.penWidth = 2;
+    DrawFace(dc, kTotalFace.x, kTotalFace.y, kTotalFace.size, level);
     // Centred on x = 470 at 6 units a byte.
-    dc.SetFontHeightScaled(12);
+    dc.SetFont({kPageFace, 12});
     const char* sentence = RatingSentence(level);
     const int length = static_cast<int>(std::strlen(sentence));
-    dc.DrawStringOnScaled(470 - (length * 6) / 2, 810, sentence, Background());
+    dc.DrawStringOn(470 - (length * 6) / 2, 810, sentence, Background());
 }
 
 }  // namespace
@@ -151,15 +148,15 @@ double PageScale(int width, int height) {
     return downHeight < acrossWidth ? downHeight : acrossWidth;
 }
 
-void DrawJudgementPage(CDrawContext& dc, const CNameRecord& record, const CFortuneTable* fortunes,
-                       int width, int height) {
-    dc.scale = PageScale(width, height);
+void DrawJudgementPage(HDC dc, const CNameRecord& record, const CFortuneTable* fortunes, int width,
+                       int height) {
     DrawBackground(dc, width, height);
-    DrawHeader(dc);
-    DrawDiagram(dc, record);
-    DrawGridFortunes(dc, record, fortunes);
-    DrawMethodScores(dc, record);
-    DrawTotal(dc, record);
+    CDrawContext page(dc, PageScale(width, height));
+    DrawHeader(page);
+    DrawDiagram(page, record);
+    DrawGridFortunes(page, record, fortunes);
+    DrawMethodScores(page, record);
+    DrawTotal(page, record);
 }
 
 }  // namespace hoshikura

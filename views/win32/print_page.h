@@ -1,6 +1,6 @@
 // Printing one judgement on one page, document "TEST PRINT": the page
-// layout in page units (600 across), drawn through the drawing context the
-// views draw with, its scale set for the device, and the print job around it.
+// layout in page units (600 across), drawn through a drawing context of the
+// device's page scale, and the print job around it.
 #pragma once
 
 #include <windows.h>
@@ -11,7 +11,6 @@
 
 namespace hoshikura {
 
-class CDrawContext;
 class CFortuneTable;
 
 constexpr int kPageUnitsWide = 600;
@@ -41,24 +40,22 @@ enum class PrinterChoice {
 // Prints the record's judgement with the fortune texts of its grids:
 // dialog (owned by `owner`), one page, and a message telling whether it was
 // printed. Cancelling the dialog ends it silently.
-void PrintJudgement(HWND owner, CDrawContext& dc, const CNameRecord& record,
-                    const CFortuneTable* fortunes, PrinterChoice choice = PrinterChoice::kAskUser);
+void PrintJudgement(HWND owner, const CNameRecord& record, const CFortuneTable* fortunes,
+                    PrinterChoice choice = PrinterChoice::kAskUser);
 
 // Device units per page unit for a printable area of width × height
 // device units: 600 units fill the width unless the page is too short for
 // the layout, which then fills the height.
 double PageScale(int width, int height);
 
-// Draws the whole page through the drawing context, which holds the device
-// context, setting its scale from the area first.
-void DrawJudgementPage(CDrawContext& dc, const CNameRecord& record, const CFortuneTable* fortunes,
-                       int width, int height);
+// Draws the whole page on `dc`, whose printable area is width × height
+// device units, at the scale PageScale gives that area.
+void DrawJudgementPage(HDC dc, const CNameRecord& record, const CFortuneTable* fortunes, int width,
+                       int height);
 
-// Prints the page as one document on a printer device context through the
-// drawing context, which holds the printer DC only meanwhile. False when a
-// spooler call failed; the started document is then aborted.
-bool SpoolJudgement(HDC printer, CDrawContext& dc, const CNameRecord& record,
-                    const CFortuneTable* fortunes);
+// Prints the page as one document on a printer device context. False when
+// a spooler call failed; the started document is then aborted.
+bool SpoolJudgement(HDC printer, const CNameRecord& record, const CFortuneTable* fortunes);
 
 // What the print dialog hands back. The printer DC and the device-mode and
 // device-names blocks are released when this goes out of scope.

@@ -43,17 +43,15 @@ void DrawSide(CDrawContext& dc, const CRankList& list, int left, int row, COLORR
     const int y = kFirstRowY + kRowStep * row;
     char place[8];
     FormatPlace(row + 1, place, sizeof place);
-    dc.SetFontHeight(18);
-    dc.SetFontStyle(1, 0);
-    dc.colour = 0;
+    dc.SetFont({"ゴシック", 18, kBold});
+    dc.colour = kBlack;
     dc.DrawStringOn(left + 8, y, place, background);
     dc.colour = shade;
     const RECT panel = {left + 52, y - 4, left + 280, y + 21};
     dc.DrawPanel(panel.left, panel.top, panel.right, panel.bottom, 1);
     char text[64];
     FormatRankRow(list, row, text, sizeof text);
-    dc.SetFontStyle(0, 0);
-    dc.SetFontHeight(16);
+    dc.SetFont({"ゴシック", 16});
     dc.colour = kRowText;
     // Long names and extreme stored scores shrink rather than run past
     // the panel's inner edge.
@@ -113,14 +111,13 @@ void CRankView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
 void CRankView::Paint(CDrawContext& dc) {
     const COLORREF background = GetSysColor(COLOR_BTNFACE);
     dc.colour = background;
-    dc.DrawBox(0, 0, width, height, 1);
-    dc.SetFont("明朝", 20, 0, 1, 0, 0);
+    dc.DrawBox(0, 0, width, height);
+    dc.SetFont({"明朝", 20, kBold});
     dc.penWidth = 1;
     dc.colour = kBlue;
     dc.DrawStringOn(120, 8, "BEST 10", background);
     dc.colour = kRed;
     dc.DrawStringOn(400, 8, "WORST 10", background);
-    dc.SetFontFace("ゴシック");
     for (int row = 0; row < kRankRows; ++row) {
         // Shades fade from 255 at the top to 30 at the tenth place.
         const COLORREF g = static_cast<COLORREF>(255 - kShadeStep * row);

@@ -55,8 +55,8 @@ public:
     CView(const CView&) = delete;
     CView& operator=(const CView&) = delete;
 
-    // Draws the view through the drawing context, which holds the device
-    // context: the window's paint DC, or any DC handed to WM_PRINTCLIENT.
+    // Draws the view through a drawing context made for this paint on the
+    // window's paint DC, or on any DC handed to WM_PRINTCLIENT.
     virtual void Paint(CDrawContext& dc) = 0;
     virtual void OnCommand(UINT message, WPARAM wparam, LPARAM lparam) = 0;
     // Fills the title, width and height.

@@ -14,12 +14,11 @@ namespace hoshikura {
 class CDrawContext;
 
 // Given by the program to every listed view: the module and the MDI client
-// its window belongs to, the one drawing context, and the requests that
-// open other views (the views never call the program by name).
+// its window belongs to, and the requests that open other views (the views
+// never call the program by name).
 struct CViewHost {
     HINSTANCE instance = nullptr;
     HWND client = nullptr;
-    CDrawContext* drawContext = nullptr;
     // Opens the explanation or a method view (kinds 1 to 5) of a person.
     bool (*openPersonView)(ViewKind kind, const char* surname, const char* givenName) = nullptr;
     // Judges a typed full name as the full-name dialog does; true when opened.
