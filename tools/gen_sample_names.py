@@ -720,14 +720,17 @@ def apply_review(named, reviewed, in_use, name_filter):
     spelling. A named sample (EXTRA_GIVEN) is never dropped."""
     extras = {(w, r) for w, r, _ in EXTRA_GIVEN}
     used = {}
+    refused = []
     for row in in_use:
         key = (row.written, row.reading)
         if key in used:
             raise SystemExit("name in use listed twice: %s %s" % key)
         why = name_filter.refusal(row.written, row.reading, listed=True)
         if why:
-            raise SystemExit("name in use refused (%s): %s %s" % (why, row.written, row.reading))
+            refused.append("%s %s (%s)" % (row.written, row.reading, why))
         used[key] = row
+    if refused:
+        raise SystemExit("names in use refused: " + ", ".join(refused))
     conflicts = [k for k in used if k in reviewed and not reviewed[k].keep]
     if conflicts:
         raise SystemExit("names in use dropped by the review: " + " ".join("%s %s" % k for k in conflicts))
