@@ -90,13 +90,20 @@ double SpellingLikelihood(const int32_t* pairs, int count) {
 }
 
 bool PairsSuitSex(const int32_t* pairs, int count, int32_t sexChoice) {
-    const int32_t choice = SexChoiceFromStored(sexChoice);
-    if (choice == kBothSexes) return true;
-    const char other = choice == kBoysOnly ? kSexGirl : kSexBoy;
-    for (int c = 0; c < count; ++c)
-        if (pairs[c] >= 0 && pairs[c] < kNameReadingPairCount && kNameReadingPairs[pairs[c]].speaksFor == other)
-            return false;
-    return true;
+    bool boys = false, girls = false;
+    for (int c = 0; c < count; ++c) {
+        if (pairs[c] < 0 || pairs[c] >= kNameReadingPairCount) continue;
+        boys |= kNameReadingPairs[pairs[c]].speaksFor == kSexBoy;
+        girls |= kNameReadingPairs[pairs[c]].speaksFor == kSexGirl;
+    }
+    switch (SexChoiceFromStored(sexChoice)) {
+    case kBoysOnly:
+        return !girls;
+    case kGirlsOnly:
+        return !boys;
+    default:
+        return !(boys && girls);
+    }
 }
 
 struct CComposeSearch::Walk {

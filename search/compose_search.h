@@ -22,8 +22,8 @@ constexpr int kComposedPieceSize = kMaxReadingBytes + 1;
 
 // A spelling composes only when it is at least this likely compared with the
 // likeliest spelling of the reading: rare combinations of rare readings (津武衣
-// read つむぎ) stay out. The store's names and the hiragana spelling need not.
-constexpr double kLikelihoodFloor = 0.001;
+// read つむぎ, 紗久羅 read さくら) stay out. The store's names and the hiragana spelling need not.
+constexpr double kLikelihoodFloor = 0.01;
 
 // How likely a given name of real names is spelled with these pairs
 // (kNameReadingPairs indices, 1 to 3 of them): the share of names with that
@@ -33,7 +33,8 @@ double SpellingLikelihood(const int32_t* pairs, int count);
 
 // Whether a composed spelling of these pairs may be offered for the sex
 // choice: none of its characters speaks for the other sex (妃 for boys, 郎
-// for girls; NameReadingPair::speaksFor).
+// for girls; NameReadingPair::speaksFor), and for both sexes not a girls'
+// character joined to a boys' one (妃奈汰).
 bool PairsSuitSex(const int32_t* pairs, int count, int32_t sexChoice);
 
 struct ComposeResult {

@@ -331,11 +331,11 @@ std::map<std::string, Holding> HeldWith(const std::string& reading) {
 bool ComposedFor(int32_t sex, int32_t today, const Holding* held, const std::vector<int32_t>& pairs) {
     if (today == 1 && !(held && held->today)) return false;
     if (held) return sex == kBothSexes || (sex == kBoysOnly ? held->boys : held->girls);
-    for (int32_t p : pairs)
-        if ((sex == kBoysOnly && kNameReadingPairs[p].speaksFor == 'g') ||
-            (sex == kGirlsOnly && kNameReadingPairs[p].speaksFor == 'b'))
-            return false;
-    return true;
+    std::set<char> spoken;
+    for (int32_t p : pairs) spoken.insert(kNameReadingPairs[p].speaksFor);
+    if (sex == kBoysOnly) return !spoken.count('g');
+    if (sex == kGirlsOnly) return !spoken.count('b');
+    return !(spoken.count('g') && spoken.count('b'));  // no girls' head on a boys' ending
 }
 
 bool CountedCharacters(const std::string& written) {
