@@ -571,3 +571,59 @@ TEST(SampleStore, SexLettersStayWithTheirEntries) {
     for (int k = 0; k < 4; ++k) letters += s.GetSampleSex(1, 0, k);
     EXPECT_EQ(letters, "bbee");
 }
+
+// The named samples stay at their keys, as often as named, whatever the
+// review decided.
+TEST(SampleStore, TheNamedSamplesStayAtTheirKeys) {
+    struct Named {
+        int first, rest;
+        const char* written;
+        const char* reading;  // null: any reading
+        int times;
+    };
+    const Named named[] = {{10, 0, "浩", "ひろし", 1}, {5, 0, "巧", "たくみ", 2}, {1, 1, "一一", "かずひと", 1},
+                           {1, 1, "しの", "しの", 1},   {4, 9, "太郎", "たろう", 1}, {3, 7, "千里", nullptr, 1},
+                           {3, 7, "あかね", "あかね", 1}};
+    for (const Named& n : named) {
+        int found = 0;
+        for (int k = 0; k < Store().GetSampleCount(n.first, n.rest); ++k) {
+            char written[kMaxWrittenBytes + 1] = "", reading[kMaxReadingBytes + 1] = "";
+            Store().GetSampleKj(n.first, n.rest, k, written);
+            Store().GetSampleYomi(n.first, n.rest, k, reading);
+            found += std::string(written) == n.written && (!n.reading || std::string(reading) == n.reading);
+        }
+        EXPECT_GE(found, n.times) << n.written;
+    }
+}
+
+// The filter texts the views and the command-line tool show.
+TEST(GenerationFilter, EmptyTextsAndTitlesTellTheChoices) {
+    EXPECT_STREQ(EmptyResultText(0), "該当なし");
+    EXPECT_STREQ(EmptyResultText(1), "該当なし（今の名前だけ）");
+    EXPECT_STREQ(EmptyResultText(7), "該当なし");
+    EXPECT_STREQ(FilterTitleSuffix(kBothSexes, 0), "");
+    EXPECT_STREQ(FilterTitleSuffix(kBothSexes, 1), "（今の名前）");
+    EXPECT_STREQ(FilterTitleSuffix(kBoysOnly, 1), "（男の子・今の名前）");
+    EXPECT_STREQ(FilterTitleSuffix(kGirlsOnly, 0), "（女の子）");
+    EXPECT_STREQ(FilterTitleSuffix(kGirlsOnly, 2), "（女の子）");
+    for (const char letter : {'t', 'c', 'o', 'x', '\0'}) {
+        const char generation = SampleGenerationFromLetter(letter);
+        EXPECT_EQ(generation, letter == 'c' || letter == 'o' ? letter : kGenerationToday);
+        EXPECT_EQ(GenerationAdmits(1, letter), letter != 'o');
+        EXPECT_TRUE(GenerationAdmits(0, letter));
+    }
+}
+
+// Store texts without generation letters are names of today.
+TEST(SampleStore, GenerationLettersStayWithTheirEntries) {
+    EmptyStore s;
+    const char* texts[] = {"一__はじめ __から 二__じ 三__さぶろう", "四__しろう"};
+    ASSERT_EQ(s.SetSampleName(1, 0, texts, 2, "bgbx", "ocx"), 4);
+    std::string letters;
+    for (int k = 0; k < 4; ++k) letters += s.GetSampleGeneration(1, 0, k);
+    EXPECT_EQ(letters, "ottt");
+    EXPECT_EQ(AdmittedSampleCount(s, 1, 0, kBothSexes, 1), 3);
+    EXPECT_EQ(AdmittedSampleIndex(s, 1, 0, kBothSexes, 0, 0), 3);  // today first, the later first
+    EXPECT_EQ(AdmittedSampleIndex(s, 1, 0, kBothSexes, 3, 0), 0);  // the older one last
+}
+
