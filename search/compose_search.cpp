@@ -89,6 +89,18 @@ double SpellingLikelihood(const int32_t* pairs, int count) {
     return likelihood;
 }
 
+bool PairsFormAName(const int32_t* pairs, int count) {
+    bool oneKanaEach = count == kMaxComposedCharacters;
+    for (int c = 0; c < count; ++c) {
+        if (pairs[c] < 0 || pairs[c] >= kNameReadingPairCount) return false;
+        oneKanaEach &= std::strlen(kNameReadingPairs[pairs[c]].reading) == kKanaBytes;
+        for (int d = 0; d < c; ++d)
+            if (std::strcmp(kNameReadingPairs[pairs[c]].character, kNameReadingPairs[pairs[d]].character) == 0)
+                return false;
+    }
+    return !oneKanaEach;
+}
+
 bool PairsSuitSex(const int32_t* pairs, int count, int32_t sexChoice) {
     bool boys = false, girls = false;
     for (int c = 0; c < count; ++c) {
@@ -226,7 +238,8 @@ void CComposeSearch::RunSearch(const CSampleName& samples) {
         candidate.likelihood = likelihood;
         Held* entry = FindHeld(held, heldCount, candidate.written);
         if (entry) entry->offered = true;
-        if (!Admits(entry) || (!entry && !PairsSuitSex(w.pairs, count, sex))) return;
+        if (!Admits(entry) || (!entry && !(PairsSuitSex(w.pairs, count, sex) && PairsFormAName(w.pairs, count))))
+            return;
         Offer(w, candidate, entry);
     });
 

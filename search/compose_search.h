@@ -37,6 +37,12 @@ double SpellingLikelihood(const int32_t* pairs, int count);
 // character joined to a boys' one (妃奈汰).
 bool PairsSuitSex(const int32_t* pairs, int count, int32_t sexChoice);
 
+// Whether a spelling of these pairs has the shape of a name a parent writes:
+// not one character repeated (唯唯), and not three characters of one kana
+// each (妃茉里 read ひまり: such names are written so only when real names
+// are, and the store holds those).
+bool PairsFormAName(const int32_t* pairs, int count);
+
 struct ComposeResult {
     int32_t characterCount;                      // characters of the written form
     int32_t pieceCount;                          // readings shown: one per character, or one for a

@@ -331,6 +331,14 @@ std::map<std::string, Holding> HeldWith(const std::string& reading) {
 bool ComposedFor(int32_t sex, int32_t today, const Holding* held, const std::vector<int32_t>& pairs) {
     if (today == 1 && !(held && held->today)) return false;
     if (held) return sex == kBothSexes || (sex == kBoysOnly ? held->boys : held->girls);
+    // Not one character twice, not three characters of one kana each.
+    std::set<std::string> characters;
+    int oneKana = 0;
+    for (int32_t p : pairs) {
+        characters.insert(kNameReadingPairs[p].character);
+        oneKana += std::strlen(kNameReadingPairs[p].reading) == 2;
+    }
+    if (characters.size() < pairs.size() || oneKana == kMaxComposedCharacters) return false;
     std::set<char> spoken;
     for (int32_t p : pairs) spoken.insert(kNameReadingPairs[p].speaksFor);
     if (sex == kBoysOnly) return !spoken.count('g');
