@@ -33,18 +33,25 @@ static void BM_SampleStoreWalk(benchmark::State& state) {
 BENCHMARK(BM_SampleStoreWalk)->Unit(benchmark::kMillisecond);
 
 // What the stroke-pattern view does per chosen pattern, for every key at
-// once: count the names the choice lists and find the entry of the last row.
+// once: count the names the choices list and find the entry of the last row.
 static void BM_SampleListsUnderChoice(benchmark::State& state) {
     const CSampleName store;
     const int32_t choice = static_cast<int32_t>(state.range(0));
+    const int32_t todayOnly = static_cast<int32_t>(state.range(1));
     for (auto _ : state) {
         int32_t found = 0;
         for (int f = 0; f < kFirstStrokeKeys; ++f)
             for (int r = 0; r < kRestStrokeKeys; ++r) {
-                const int32_t listed = AdmittedSampleCount(store, f, r, choice);
-                found += AdmittedSampleIndex(store, f, r, choice, listed - 1);
+                const int32_t listed = AdmittedSampleCount(store, f, r, choice, todayOnly);
+                found += AdmittedSampleIndex(store, f, r, choice, listed - 1, todayOnly);
             }
         benchmark::DoNotOptimize(found);
     }
 }
-BENCHMARK(BM_SampleListsUnderChoice)->Arg(kBothSexes)->Arg(kBoysOnly)->Arg(kGirlsOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SampleListsUnderChoice)
+    ->Args({kBothSexes, 0})
+    ->Args({kBoysOnly, 0})
+    ->Args({kGirlsOnly, 0})
+    ->Args({kBothSexes, 1})
+    ->Args({kGirlsOnly, 1})
+    ->Unit(benchmark::kMillisecond);

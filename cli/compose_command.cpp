@@ -1,4 +1,4 @@
-// hoshikura-cli compose [--sex boy|girl] [--limit N] [--json] SURNAME READING
+// hoshikura-cli compose [--sex boy|girl] [--today] [--limit N] [--json] SURNAME READING
 #include <string>
 #include <vector>
 
@@ -23,14 +23,15 @@ RankingLine ComposeLine(const CComposeSearch& search, int i) {
     char text[160];
     search.FormatRow(i, text, sizeof text);
     std::string split;
-    for (int c = 0; c < row.characterCount; ++c)
+    for (int c = 0; c < row.pieceCount; ++c)
         split += (c > 0 ? "," : "") + JsonQuote(search.PieceReading(i, c));
     JsonObject json;
     json.Int("rank", ShownRank(search.results, i))
         .Int("score", row.score)
         .Text("written", row.written)
         .Raw("split", "[" + split + "]")
-        .Raw("known", row.known ? "true" : "false");
+        .Raw("known", row.known ? "true" : "false")
+        .Raw("common", search.IsCommon(i) ? "true" : "false");
     return {text, json.Str()};
 }
 
@@ -43,12 +44,12 @@ int RunComposeCommand(int argc, char** argv) {
 
     const CSampleName store;
     CComposeSearch search;
-    search.SetQuery(command.surname.c_str(), command.query.c_str(), command.sex);
+    search.SetQuery(command.surname.c_str(), command.query.c_str(), command.sex, command.today);
     search.RunSearch(store);
     std::vector<RankingLine> lines;
     for (int i = 0; i < command.limit && i < search.resultCount; ++i)
         lines.push_back(ComposeLine(search, i));
-    WriteRanking(lines, search.resultCount == 0, command.args.Has("--json"));
+    WriteRanking(lines, search.resultCount == 0, command.args.Has("--json"), command.today);
     return kExitDone;
 }
 

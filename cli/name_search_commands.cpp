@@ -1,5 +1,5 @@
-// hoshikura-cli reading [--limit N] [--sex boy|girl] [--json] SURNAME READING
-// hoshikura-cli kanji [--limit N] [--sex boy|girl] [--json] SURNAME CHARACTER
+// hoshikura-cli reading [--limit N] [--sex boy|girl] [--today] [--json] SURNAME READING
+// hoshikura-cli kanji [--limit N] [--sex boy|girl] [--today] [--json] SURNAME CHARACTER
 #include <string>
 #include <vector>
 
@@ -29,6 +29,7 @@ int RankSampleNames(const QueryCommand& command, bool withReading) {
     Search search;
     search.SetQuery(command.surname.c_str(), command.query.c_str());
     search.sexChoice = command.sex;
+    search.todayOnly = command.today;
     search.RunSearch(store);
     WriteNameRanking(search.results, search.resultCount, withReading, command);
     return kExitDone;

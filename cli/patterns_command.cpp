@@ -1,4 +1,4 @@
-// hoshikura-cli patterns [--worst] [--limit N] [--sex boy|girl] [--json] SURNAME
+// hoshikura-cli patterns [--worst] [--limit N] [--sex boy|girl] [--today] [--json] SURNAME
 #include <string>
 #include <vector>
 
@@ -29,13 +29,14 @@ const NameWordsRule kSurnameOnly = {1, "姓を入力してください。例: ho
 
 int RunPatternsCommand(int argc, char** argv) {
     CliArgs args;
-    if (const int refused = ReadCommandArgs(argc, argv, {"--worst", "--json"}, {"--limit", "--sex"}, args)) return refused;
+    if (const int refused = ReadCommandArgs(argc, argv, {"--worst", "--json", "--today"}, {"--limit", "--sex"}, args)) return refused;
     std::vector<std::string> words;
     if (const int refused = TakeNameWords(args, kSurnameOnly, words)) return refused;
     int limit = 0;
     if (!RowLimit(args, limit)) return UsageError("--limit takes a number");
     int32_t sexChoice = 0;
     if (!SexOption(args, sexChoice)) return UsageError("--sex takes boy or girl");
+    const int32_t todayOnly = args.Has("--today") ? 1 : 0;
     // The surname is checked as the surname dialog checks it.
     char surname[kSurnameFieldSize];
     char placeholder[kSurnameFieldSize];
@@ -54,9 +55,9 @@ int RunPatternsCommand(int argc, char** argv) {
         int32_t first = 0, rest = 0;
         search.SampleKey(i, first, rest);
         std::string names, json;
-        const int listed = AdmittedSampleCount(store, first, rest, sexChoice);
+        const int listed = AdmittedSampleCount(store, first, rest, sexChoice, todayOnly);
         for (int shown = 0; shown < listed; ++shown) {
-            const int k = AdmittedSampleIndex(store, first, rest, sexChoice, shown);
+            const int k = AdmittedSampleIndex(store, first, rest, sexChoice, shown, todayOnly);
             const SampleText sample = ReadSample(store, first, rest, k);
             names += " " + sample.written + "(" + sample.reading + ")";
             json += (json.empty() ? "" : ",") +

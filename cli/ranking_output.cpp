@@ -1,6 +1,7 @@
 #include "ranking_output.h"
 
 #include "commands.h"
+#include "generation_filter.h"
 #include "json_writer.h"
 #include "dialog_text.h"
 #include "name_split.h"
@@ -46,24 +47,25 @@ bool SplitQueryLine(const std::vector<std::string>& words, std::string& surname,
 }
 
 int ReadQueryCommand(int argc, char** argv, const NameWordsRule& rule, QueryCommand& out) {
-    if (const int refused = ReadCommandArgs(argc, argv, {"--json"}, {"--limit", "--sex"}, out.args))
+    if (const int refused = ReadCommandArgs(argc, argv, {"--json", "--today"}, {"--limit", "--sex"}, out.args))
         return refused;
     std::vector<std::string> words;
     if (const int refused = TakeNameWords(out.args, rule, words)) return refused;
     if (!RowLimit(out.args, out.limit)) return UsageError("--limit takes a number");
     if (!SexOption(out.args, out.sex)) return UsageError("--sex takes boy or girl");
+    out.today = out.args.Has("--today") ? 1 : 0;
     if (!SplitQueryLine(words, out.surname, out.query)) return kExitRefused;
     return kExitDone;
 }
 
-void WriteRanking(const std::vector<RankingLine>& lines, bool rankingEmpty, bool json) {
+void WriteRanking(const std::vector<RankingLine>& lines, bool rankingEmpty, bool json, int32_t todayOnly) {
     std::string out;
     if (json) {
         for (const RankingLine& line : lines) out += (out.empty() ? "" : ",") + line.json;
         WriteOut("[" + out + "]\n");
         return;
     }
-    if (rankingEmpty) out = "該当なし\n";
+    if (rankingEmpty) out = std::string(EmptyResultText(todayOnly)) + "\n";
     for (const RankingLine& line : lines) out += line.text + "\n";
     WriteOut(out);
 }
@@ -73,7 +75,7 @@ void WriteNameRanking(const NameResult (&rows)[kRankingRows], int32_t count, boo
     std::vector<RankingLine> lines;
     for (int i = 0; i < command.limit && i < count; ++i)
         lines.push_back(NameRankingLine(rows, i, withReading));
-    WriteRanking(lines, count == 0, command.args.Has("--json"));
+    WriteRanking(lines, count == 0, command.args.Has("--json"), command.today);
 }
 
 }  // namespace hoshikura

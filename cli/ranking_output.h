@@ -19,13 +19,14 @@ bool RowLimit(const CliArgs& args, int& limit);
 bool SplitQueryLine(const std::vector<std::string>& words, std::string& surname, std::string& query);
 
 // The command line of a search by surname and query (a reading or a
-// character): [--limit N] [--sex boy|girl] [--json] SURNAME QUERY.
+// character): [--limit N] [--sex boy|girl] [--today] [--json] SURNAME QUERY.
 struct QueryCommand {
     CliArgs args;
     std::string surname;
     std::string query;
     int limit = 0;
-    int32_t sex = 0;  // kBothSexes
+    int32_t sex = 0;    // kBothSexes
+    int32_t today = 0;  // 1 with --today: names of today only
 };
 
 // Reads that command line: kExitDone, or the exit code of its usage error or
@@ -39,8 +40,9 @@ struct RankingLine {
 };
 
 // Prints the rows as text lines, or as one JSON array with --json. An empty
-// ranking prints the list's "該当なし" (or []).
-void WriteRanking(const std::vector<RankingLine>& lines, bool rankingEmpty, bool json);
+// ranking prints the list's "該当なし", "該当なし（今の名前だけ）" when names of
+// today only were asked for (or []).
+void WriteRanking(const std::vector<RankingLine>& lines, bool rankingEmpty, bool json, int32_t todayOnly = 0);
 
 // Prints the first command.limit of `count` rows of a name ranking: rank,
 // score and written form, and the reading when the search keeps one.

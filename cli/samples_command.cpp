@@ -1,8 +1,13 @@
-// hoshikura-cli samples [--key FIRST REST [--json]] [--surnames]
+// hoshikura-cli samples [--key FIRST REST [--json]] [--random N --seed S [--json]] [--surnames]
+#include <algorithm>
+#include <cstdint>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "commands.h"
+#include "generation_filter.h"
 #include "json_writer.h"
 #include "sample_name.h"
 #include "sex_filter.h"
@@ -27,18 +32,74 @@ const char* SexWord(char sex) {
     return sex == kSexGirl ? "girl" : "either";
 }
 
-// The key's entries as one JSON array of {"written", "reading", "sex"}.
-std::string KeyJson(const CSampleName& store, int first, int rest) {
+const char* GenerationWord(char generation) { return IsNameOfToday(generation) ? "today" : "older"; }
+
+struct EntryAt {
+    int first, rest, k;
+};
+
+// One entry as {"written", "reading", "sex", "generation", "common"}.
+std::string EntryJson(const CSampleName& store, const EntryAt& at) {
+    const SampleText sample = ReadSample(store, at.first, at.rest, at.k);
+    const char generation = store.GetSampleGeneration(at.first, at.rest, at.k);
+    return JsonObject()
+        .Text("written", sample.written)
+        .Text("reading", sample.reading)
+        .Text("sex", SexWord(store.GetSampleSex(at.first, at.rest, at.k)))
+        .Text("generation", GenerationWord(generation))
+        .Raw("common", generation == kGenerationUsual ? "true" : "false")
+        .Str();
+}
+
+// One entry as a line: written form, reading, sex, generation.
+std::string EntryLine(const CSampleName& store, const EntryAt& at) {
+    const SampleText sample = ReadSample(store, at.first, at.rest, at.k);
+    return sample.written + " (" + sample.reading + ") " + SexWord(store.GetSampleSex(at.first, at.rest, at.k)) +
+           " " + GenerationWord(store.GetSampleGeneration(at.first, at.rest, at.k)) + "\n";
+}
+
+std::string JsonArray(const CSampleName& store, const std::vector<EntryAt>& entries) {
     std::string out;
-    for (int k = 0; k < store.GetSampleCount(first, rest); ++k) {
-        const SampleText sample = ReadSample(store, first, rest, k);
-        out += (k ? "," : "") + JsonObject()
-                                    .Text("written", sample.written)
-                                    .Text("reading", sample.reading)
-                                    .Text("sex", SexWord(store.GetSampleSex(first, rest, k)))
-                                    .Str();
-    }
+    for (const EntryAt& at : entries) out += (out.empty() ? "" : ",") + EntryJson(store, at);
     return "[" + out + "]\n";
+}
+
+// The key's entries as one JSON array.
+std::string KeyJson(const CSampleName& store, int first, int rest) {
+    std::vector<EntryAt> entries;
+    for (int k = 0; k < store.GetSampleCount(first, rest); ++k) entries.push_back({first, rest, k});
+    return JsonArray(store, entries);
+}
+
+// SplitMix64: the same numbers from the same seed on every machine.
+class SeededNumbers {
+public:
+    explicit SeededNumbers(uint64_t seed) : state_(seed) {}
+    uint64_t Next() {
+        uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        return z ^ (z >> 31);
+    }
+
+private:
+    uint64_t state_;
+};
+
+// N entries drawn without repetition: every entry in store order (keys by
+// first, then rest strokes; each key's entries as stored), then the first N
+// places of a Fisher-Yates shuffle, place i taking the entry at i + (next
+// number mod the entries left).
+std::vector<EntryAt> RandomEntries(const CSampleName& store, int wanted, uint64_t seed) {
+    std::vector<EntryAt> all;
+    for (int first = 0; first < kFirstStrokeKeys; ++first)
+        for (int rest = 0; rest < kRestStrokeKeys; ++rest)
+            for (int k = 0; k < store.GetSampleCount(first, rest); ++k) all.push_back({first, rest, k});
+    SeededNumbers numbers(seed);
+    const std::size_t drawn = std::min(all.size(), static_cast<std::size_t>(wanted));
+    for (std::size_t i = 0; i < drawn; ++i) std::swap(all[i], all[i + numbers.Next() % (all.size() - i)]);
+    all.resize(drawn);
+    return all;
 }
 
 std::string SurnameListing(const CSampleName& store) {
@@ -89,8 +150,27 @@ SampleText ReadSample(const CSampleName& store, int firstStrokes, int restStroke
 
 int RunSamplesCommand(int argc, char** argv) {
     CliArgs args;
-    if (const int refused = ReadCommandArgs(argc, argv, {"--key", "--surnames", "--json"}, {}, args)) return refused;
+    if (const int refused = ReadCommandArgs(argc, argv, {"--key", "--surnames", "--json"}, {"--random", "--seed"}, args))
+        return refused;
     const CSampleName store;
+    if (args.Value("--random") || args.Value("--seed")) {
+        int wanted = 0, seed = 0;
+        if (!args.Value("--random") || !ParseInt(*args.Value("--random"), wanted) || wanted < 0)
+            return UsageError("--random takes a count");
+        if (!args.Value("--seed") || !ParseInt(*args.Value("--seed"), seed) || seed < 0)
+            return UsageError("--random takes --seed S");
+        if (args.Has("--key") || args.Has("--surnames") || !args.words.empty())
+            return UsageError("--random takes no key, surnames or names");
+        const std::vector<EntryAt> entries = RandomEntries(store, wanted, static_cast<uint64_t>(seed));
+        if (args.Has("--json")) {
+            WriteOut(JsonArray(store, entries));
+        } else {
+            std::string out;
+            for (const EntryAt& at : entries) out += EntryLine(store, at);
+            WriteOut(out);
+        }
+        return kExitDone;
+    }
     if (args.Has("--key")) {
         int first = 0, rest = 0;
         if (args.words.size() != 2 || !ParseInt(args.words[0], first) || !ParseInt(args.words[1], rest))
@@ -98,7 +178,7 @@ int RunSamplesCommand(int argc, char** argv) {
         WriteOut(args.Has("--json") ? KeyJson(store, first, rest) : KeyListing(store, first, rest));
         return kExitDone;
     }
-    if (args.Has("--json")) return UsageError("--json goes with --key");
+    if (args.Has("--json")) return UsageError("--json goes with --key or --random");
     if (!args.words.empty()) return UsageError("samples takes no names");
     WriteOut(args.Has("--surnames") ? SurnameListing(store) : Counts(store));
     return kExitDone;

@@ -6,7 +6,7 @@
 namespace hoshikura {
 
 const char* const* const kSurnameGroups[kSurnameGroupCount] = {};
-const SampleNameKey kSampleNameKeys[] = {{0, 0, 0, nullptr, nullptr}};
+const SampleNameKey kSampleNameKeys[] = {{0, 0, 0, nullptr, nullptr, nullptr}};
 const int kSampleNameKeyCount = 0;
 
 }  // namespace hoshikura

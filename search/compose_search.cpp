@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "generation_filter.h"
 #include "kana_fold.h"
 #include "sample_walk.h"
 #include "sjis_text.h"
@@ -14,13 +15,15 @@ namespace {
 
 constexpr std::size_t kKanaBytes = 2;
 constexpr std::size_t kCharacterBytes = 2;
-// A pair composes for one sex when the sources give at least a tenth of its
-// sexed names to that sex; pairs no source tells the sex of always compose.
-constexpr int32_t kSexShareTenths = 10;
+// The store holds at most this many names of one reading that a search
+// weighs; a reading has far fewer (at most about 60).
+constexpr int kMaxHeldNames = 128;
 
-// Between the readings of the characters in a row, and behind a known one.
+// Between the readings of the characters in a row, behind a known one and
+// behind a usual spelling of today.
 constexpr char kSplitSeparator[] = "・";
 constexpr char kKnownMark[] = " ★";
+constexpr char kCommonMark[] = " ◎";
 
 // Byte order of a pair's reading against piece[0..length).
 int CompareReading(const char* pairReading, const char* piece, std::size_t length) {
@@ -86,6 +89,35 @@ double SpellingLikelihood(const int32_t* pairs, int count) {
     return likelihood;
 }
 
+bool PairsFormAName(const int32_t* pairs, int count) {
+    bool oneKanaEach = count == kMaxComposedCharacters;
+    for (int c = 0; c < count; ++c) {
+        if (pairs[c] < 0 || pairs[c] >= kNameReadingPairCount) return false;
+        oneKanaEach &= std::strlen(kNameReadingPairs[pairs[c]].reading) == kKanaBytes;
+        for (int d = 0; d < c; ++d)
+            if (std::strcmp(kNameReadingPairs[pairs[c]].character, kNameReadingPairs[pairs[d]].character) == 0)
+                return false;
+    }
+    return !oneKanaEach;
+}
+
+bool PairsSuitSex(const int32_t* pairs, int count, int32_t sexChoice) {
+    bool boys = false, girls = false;
+    for (int c = 0; c < count; ++c) {
+        if (pairs[c] < 0 || pairs[c] >= kNameReadingPairCount) continue;
+        boys |= kNameReadingPairs[pairs[c]].speaksFor == kSexBoy;
+        girls |= kNameReadingPairs[pairs[c]].speaksFor == kSexGirl;
+    }
+    switch (SexChoiceFromStored(sexChoice)) {
+    case kBoysOnly:
+        return !girls;
+    case kGirlsOnly:
+        return !boys;
+    default:
+        return !(boys && girls);
+    }
+}
+
 struct CComposeSearch::Walk {
     char hiragana[kReadingFieldSize];
     std::size_t length;
@@ -93,15 +125,27 @@ struct CComposeSearch::Walk {
     int32_t pairs[kMaxComposedCharacters];
 };
 
+// A written form the store holds with the reading, its entries merged.
+struct CComposeSearch::Held {
+    char written[kMaxWrittenBytes + 1];
+    bool forBoys;
+    bool forGirls;
+    bool today;
+    bool usual;
+    bool offered;  // ranked by the walk over the pairs already
+};
+
 CComposeSearch::CComposeSearch()
-    : surname{}, reading{}, sex(kBothSexes), resultCount(0), spellingsJudged(0), results{} {
+    : surname{}, reading{}, sex(kBothSexes), todayOnly(0), resultCount(0), spellingsJudged(0), results{} {
     ClearResults();
 }
 
-void CComposeSearch::SetQuery(const char* surnameText, const char* readingText, int32_t sexChoice) {
+void CComposeSearch::SetQuery(const char* surnameText, const char* readingText, int32_t sexChoice,
+                              int32_t todayOnlyChoice) {
     CopyText(surname, sizeof surname, surnameText ? surnameText : "");
     CopyText(reading, sizeof reading, readingText ? readingText : "");
     sex = sexChoice;
+    todayOnly = todayOnlyChoice;
 }
 
 void CComposeSearch::ClearResults() {
@@ -124,8 +168,7 @@ void CComposeSearch::Compose(Walk& walk, std::size_t at, int depth, Visit&& visi
         const PairPlace place = PlaceInName(depth == 0, last);
         const PairRange range = PairsReading(walk.hiragana + at, length);
         for (int32_t p = range.first; p < range.last; ++p) {
-            const NameReadingPair& pair = kNameReadingPairs[p];
-            if (pair.count[place] == 0 || !Allowed(pair)) continue;
+            if (kNameReadingPairs[p].count[place] == 0) continue;
             walk.pairs[depth] = p;
             if (last)
                 visit(walk, depth + 1);
@@ -135,14 +178,48 @@ void CComposeSearch::Compose(Walk& walk, std::size_t at, int depth, Visit&& visi
     }
 }
 
-// Two walks over the spellings: the first finds the likeliest, the second
-// judges those likely enough.
+namespace {
+
+// The held form written so, or null.
+template <typename HeldName>
+HeldName* FindHeld(HeldName* held, int count, const char* written) {
+    for (int h = 0; h < count; ++h)
+        if (std::strcmp(held[h].written, written) == 0) return &held[h];
+    return nullptr;
+}
+
+}  // namespace
+
+// The store's names of the reading first; then two walks over the
+// spellings: the first finds the likeliest, the second offers those likely
+// enough; then the store's names the walk did not offer, and the reading in
+// hiragana.
 void CComposeSearch::RunSearch(const CSampleName& samples) {
     ClearResults();
     Walk walk{};
     if (!HiraganaReading(reading, walk.hiragana, sizeof walk.hiragana)) return;
     walk.length = std::strlen(walk.hiragana);
     walk.record.Analyse(surname, "");
+
+    Held held[kMaxHeldNames];
+    int heldCount = 0;
+    WalkSamplesRead(samples, kBothSexes, 0, walk.hiragana,
+                    [&](const char* written, int32_t first, int32_t rest, int32_t k) {
+                        Held* entry = FindHeld(held, heldCount, written);
+                        if (!entry) {
+                            if (heldCount == kMaxHeldNames) return;
+                            entry = &held[heldCount++];
+                            *entry = Held{};
+                            CopyText(entry->written, sizeof entry->written, written);
+                        }
+                        const char sexLetter = samples.GetSampleSex(first, rest, k);
+                        const char generation = samples.GetSampleGeneration(first, rest, k);
+                        entry->forBoys |= SexChoiceAdmits(kBoysOnly, sexLetter);
+                        entry->forGirls |= SexChoiceAdmits(kGirlsOnly, sexLetter);
+                        entry->today |= IsNameOfToday(generation);
+                        entry->usual |= generation == kGenerationUsual;
+                    });
+
     double likeliest = 0;
     Compose(walk, 0, 0, [&](const Walk& w, int count) {
         likeliest = std::max(likeliest, SpellingLikelihood(w.pairs, count));
@@ -150,81 +227,119 @@ void CComposeSearch::RunSearch(const CSampleName& samples) {
     const double floor = likeliest * kLikelihoodFloor;
     Compose(walk, 0, 0, [&](const Walk& w, int count) {
         const double likelihood = SpellingLikelihood(w.pairs, count);
-        if (likelihood >= floor) Offer(w, count, likelihood);
+        if (likelihood < floor) return;
+        ComposeResult candidate{};
+        candidate.characterCount = candidate.pieceCount = count;
+        for (int c = 0; c < count; ++c) {
+            const NameReadingPair& pair = kNameReadingPairs[w.pairs[c]];
+            std::memcpy(candidate.written + kCharacterBytes * c, pair.character, kCharacterBytes);
+            CopyText(candidate.pieces[c], sizeof candidate.pieces[c], pair.reading);
+        }
+        candidate.likelihood = likelihood;
+        Held* entry = FindHeld(held, heldCount, candidate.written);
+        if (entry) entry->offered = true;
+        if (!Admits(entry) || (!entry && !(PairsSuitSex(w.pairs, count, sex) && PairsFormAName(w.pairs, count))))
+            return;
+        Offer(w, candidate, entry);
     });
-    MarkKnown(samples, walk.hiragana);
+
+    // A written form of the store read as a whole, and the hiragana spelling.
+    auto offerWhole = [&](const char* written, const Held* entry) {
+        ComposeResult candidate{};
+        CopyText(candidate.written, sizeof candidate.written, written);
+        candidate.characterCount = static_cast<int32_t>(std::strlen(candidate.written) / kCharacterBytes);
+        candidate.pieceCount = 1;
+        CopyText(candidate.pieces[0], sizeof candidate.pieces[0], walk.hiragana);
+        if (candidate.characterCount < 1 || candidate.characterCount > kMaxComposedCharacters) return;
+        for (int c = 0; c < candidate.characterCount; ++c)
+            if (TheStrokeTable().StrokeCount(candidate.written + kCharacterBytes * c) <= 0) return;
+        if (!Admits(entry)) return;
+        Offer(walk, candidate, entry);
+    };
+    for (int h = 0; h < heldCount; ++h)
+        if (!held[h].offered) offerWhole(held[h].written, &held[h]);
+    if (!FindHeld(held, heldCount, walk.hiragana)) offerWhole(walk.hiragana, nullptr);
 }
 
-bool CComposeSearch::Allowed(const NameReadingPair& pair) const {
-    const int32_t sexed = pair.boys + pair.girls;
-    if (sex == kBothSexes || sexed == 0) return true;
-    const int32_t chosen = sex == kBoysOnly ? pair.boys : pair.girls;
-    return chosen * kSexShareTenths >= sexed;
+// Whether the choices list a candidate: with a chosen sex, the store's names
+// given to that sex or to both (`held`); names of today only: the store's
+// names of today. The sex of a composed spelling the store does not hold is
+// told by its characters before (PairsSuitSex); a hiragana one suits both.
+bool CComposeSearch::Admits(const Held* held) const {
+    if (TodayOnlyFromStored(todayOnly) && !(held && held->today)) return false;
+    switch (SexChoiceFromStored(sex)) {
+    case kBoysOnly:
+        return !held || held->forBoys;
+    case kGirlsOnly:
+        return !held || held->forGirls;
+    default:
+        return true;
+    }
 }
 
-// Scores the spelling of walk.pairs[0..count) and ranks it: higher scores
-// first and, among equal scores, the likelier spelling.
-void CComposeSearch::Offer(const Walk& walk, int count, double likelihood) {
+namespace {
+
+// Among equal scores: the usual spelling, then a name of today the store
+// holds, then the likelier spelling; a newcomer equal in all goes first.
+bool TiesBefore(const ComposeResult& a, const ComposeResult& b) {
+    if (a.common != b.common) return a.common;
+    if (a.today != b.today) return a.today;
+    return a.likelihood >= b.likelihood;
+}
+
+}  // namespace
+
+// Scores the candidate with the surname, marks what the store holds of it
+// (`held`, or null) and ranks it: higher scores first, then TiesBefore.
+void CComposeSearch::Offer(const Walk& walk, ComposeResult& candidate, const Held* held) {
+    candidate.known = held != nullptr;
+    candidate.today = held && held->today;
+    candidate.common = held && held->usual;
     CNameRecord record = walk.record;
     const int32_t first = record.surnameLength;
-    char written[kResultTextSize] = "";
-    for (int c = 0; c < count; ++c) {
-        const char* character = kNameReadingPairs[walk.pairs[c]].character;
-        std::memcpy(written + kCharacterBytes * c, character, kCharacterBytes);
-        record.strokes[first + c] = TheStrokeTable().StrokeCount(character);
-    }
-    record.givenLength = count;
+    for (int c = 0; c < candidate.characterCount; ++c)
+        record.strokes[first + c] = TheStrokeTable().StrokeCount(candidate.written + kCharacterBytes * c);
+    record.givenLength = candidate.characterCount;
     record.Evaluate();
     ++spellingsJudged;
+    candidate.score = record.totalScore;
 
-    const int32_t score = record.totalScore;
     auto goesBefore = [&](const ComposeResult& row) {
-        return score > row.score || (score == row.score && likelihood >= row.likelihood);
+        return candidate.score > row.score || (candidate.score == row.score && TiesBefore(candidate, row));
     };
     if (!RankingTakesWhere(results, resultCount, goesBefore)) return;
     // The same characters split another way: the likelier split stays.
     for (int32_t i = 0; i < resultCount; ++i) {
-        if (std::strcmp(results[i].written, written) != 0) continue;
-        if (results[i].likelihood >= likelihood) return;
+        if (std::strcmp(results[i].written, candidate.written) != 0) continue;
+        if (results[i].likelihood >= candidate.likelihood) return;
         std::memmove(&results[i], &results[i + 1], sizeof(ComposeResult) * (resultCount - 1 - i));
         results[--resultCount] = ComposeResult{};
         break;
     }
     ComposeResult* row = OpenRowWhere(results, resultCount, goesBefore);
-    if (!row) return;
-    row->characterCount = count;
-    std::memcpy(row->written, written, sizeof written);
-    std::copy(walk.pairs, walk.pairs + count, row->pairs);
-    row->likelihood = likelihood;
-    row->score = score;
-}
-
-// A row is known when a sample given name has its written form and reading.
-void CComposeSearch::MarkKnown(const CSampleName& samples, const char* hiragana) {
-    WalkSamplesRead(samples, kBothSexes, hiragana, [&](const char* written) {
-        for (int32_t i = 0; i < resultCount; ++i)
-            if (std::strcmp(results[i].written, written) == 0) results[i].known = true;
-    });
+    if (row) *row = candidate;
 }
 
 const char* CComposeSearch::PieceReading(int i, int c) const {
-    if (i < 0 || i >= resultCount || c < 0 || c >= results[i].characterCount) return "";
-    return kNameReadingPairs[results[i].pairs[c]].reading;
+    if (i < 0 || i >= resultCount || c < 0 || c >= results[i].pieceCount) return "";
+    return results[i].pieces[c];
 }
+
+bool CComposeSearch::IsCommon(int i) const { return i >= 0 && i < resultCount && results[i].common; }
 
 void CComposeSearch::FormatRow(int i, char* out, std::size_t capacity) const {
     if (capacity == 0) return;
     out[0] = '\0';
     if (i < 0 || i >= resultCount) return;
     const ComposeResult& row = results[i];
-    char split[kMaxComposedCharacters * (kPairReadingSize + kCharacterBytes)] = "";
+    char split[kMaxComposedCharacters * (kComposedPieceSize + kCharacterBytes)] = "";
     std::size_t used = 0;
-    for (int c = 0; c < row.characterCount; ++c) {
+    for (int c = 0; c < row.pieceCount; ++c) {
         if (c > 0) used += CopyText(split + used, sizeof split - used, kSplitSeparator);
         used += CopyText(split + used, sizeof split - used, PieceReading(i, c));
     }
-    FormatText(out, capacity, "%3d位 (%d点)    %s (%s)%s", ShownRank(results, i), row.score,
-               row.written, split, row.known ? kKnownMark : "");
+    FormatText(out, capacity, "%3d位 (%d点)    %s (%s)%s%s", ShownRank(results, i), row.score, row.written, split,
+               row.known ? kKnownMark : "", row.common ? kCommonMark : "");
 }
 
 }  // namespace hoshikura

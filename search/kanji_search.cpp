@@ -7,7 +7,7 @@
 namespace hoshikura {
 
 CKanjiSearch::CKanjiSearch()
-    : surname{}, resultCount(0), results{}, character{}, sexChoice(kBothSexes) {
+    : surname{}, resultCount(0), results{}, character{}, sexChoice(kBothSexes), todayOnly(0) {
     ClearResults();
 }
 
@@ -29,7 +29,7 @@ int32_t CKanjiSearch::Occurrences(const char* written) const {
 
 void CKanjiSearch::RunSearch(const CSampleName& samples) {
     CNameRecord record;
-    WalkSampleNames(samples, sexChoice, [&](int32_t first, int32_t rest, int32_t k) {
+    WalkSampleNames(samples, sexChoice, todayOnly, [&](int32_t first, int32_t rest, int32_t k) {
         char written[kMaxWrittenBytes + 1] = "";
         char sampleReading[kMaxReadingBytes + 1] = "";
         samples.GetSampleYomi(first, rest, k, sampleReading);
@@ -37,13 +37,15 @@ void CKanjiSearch::RunSearch(const CSampleName& samples) {
         const int32_t found = Occurrences(written);
         if (found == 0) return;
         record.Analyse(surname, written);
+        const bool today = IsNameOfToday(samples.GetSampleGeneration(first, rest, k));
         // Offered once per occurrence; the duplicate check keeps one row.
-        for (int32_t n = 0; n < found; ++n) InsertResult(record, written, sampleReading);
+        for (int32_t n = 0; n < found; ++n) InsertResult(record, written, sampleReading, today);
     });
 }
 
-void CKanjiSearch::InsertResult(const CNameRecord& record, const char* writtenForm, const char* readingText) {
-    InsertNameResult(results, resultCount, record, writtenForm, readingText);
+void CKanjiSearch::InsertResult(const CNameRecord& record, const char* writtenForm, const char* readingText,
+                                bool today) {
+    InsertNameResult(results, resultCount, record, writtenForm, readingText, today);
 }
 
 }  // namespace hoshikura

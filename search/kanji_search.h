@@ -24,13 +24,15 @@ public:
     // character position.
     void RunSearch(const CSampleName& samples);
     // Ranked insertion with the duplicate check, keeping the reading.
-    void InsertResult(const CNameRecord& record, const char* writtenForm, const char* readingText);
+    void InsertResult(const CNameRecord& record, const char* writtenForm, const char* readingText,
+                      bool today = true);
 
     char surname[kSurnameFieldSize];
     int32_t resultCount;
     NameResult results[kRankingRows];
     char character[kCharacterFieldSize];
     int32_t sexChoice;  // the names listed (sex_filter.h); both after construction
+    int32_t todayOnly;  // 1: names of today only (generation_filter.h); 0 after construction
 
 private:
     // Times the character stands in the written form, compared two bytes at

@@ -17,15 +17,19 @@ struct NameResult {
     char reading[kResultTextSize];  // the sample's reading, or empty
     int32_t strokes[kRowStrokes];   // as the stroke table gives them
     int32_t score;                  // totalScore; 0 marks an empty row
+    bool today;                     // a name still given today (generation_filter.h)
 };
 
 // Every row empty and the count 0.
 void ClearNameResults(NameResult (&rows)[kRankingRows], int32_t& count);
 
-// Ranked insertion of one scored sample name. A written form already held by
-// a row in use is not offered again (the first one met stays). The texts are
-// cut to their fields on a character boundary.
+// Ranked insertion of one scored sample name: in front of the first row it
+// beats, or equals when the newcomer is a name of today or the row is not,
+// so among equal scores names of today come first and, within each
+// generation, the later one. A written form already held by a row in use is
+// not offered again (the first one met stays). The texts are cut to their
+// fields on a character boundary.
 void InsertNameResult(NameResult (&rows)[kRankingRows], int32_t& count, const CNameRecord& record,
-                      const char* written, const char* reading);
+                      const char* written, const char* reading, bool today = true);
 
 }  // namespace hoshikura

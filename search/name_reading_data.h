@@ -25,6 +25,8 @@ struct NameReadingPair {
                                       // place; 0 where it does not compose
     int32_t boys;                     // of them, names the sources give to boys
     int32_t girls;                    // and to girls
+    char speaksFor;                   // 'b' or 'g': a character of boys' (girls')
+                                      // names only, such as 郎 or 妃; 0 for both
 };
 
 // Ordered by reading (byte order), most common first within a reading.

@@ -8,7 +8,7 @@
 namespace hoshikura {
 
 CReadingSearch::CReadingSearch()
-    : surname{}, reading{}, resultCount(0), results{}, sexChoice(kBothSexes), wanted_{} {
+    : surname{}, reading{}, resultCount(0), results{}, sexChoice(kBothSexes), todayOnly(0), wanted_{} {
     ClearResults();
 }
 
@@ -23,15 +23,17 @@ void CReadingSearch::ClearResults() { ClearNameResults(results, resultCount); }
 
 void CReadingSearch::RunSearch(const CSampleName& samples) {
     CNameRecord record;
-    WalkSamplesRead(samples, sexChoice, wanted_, [&](const char* written) {
-        // Scored by the stroke table, not by the key the sample is filed under.
-        record.Analyse(surname, written);
-        InsertResult(record, written);
-    });
+    WalkSamplesRead(samples, sexChoice, todayOnly, wanted_,
+                    [&](const char* written, int32_t first, int32_t rest, int32_t k) {
+                        // Scored by the stroke table, not by the key the sample is filed under.
+                        record.Analyse(surname, written);
+                        InsertResult(record, written, "", IsNameOfToday(samples.GetSampleGeneration(first, rest, k)));
+                    });
 }
 
-void CReadingSearch::InsertResult(const CNameRecord& record, const char* writtenForm, const char* readingText) {
-    InsertNameResult(results, resultCount, record, writtenForm, readingText);
+void CReadingSearch::InsertResult(const CNameRecord& record, const char* writtenForm, const char* readingText,
+                                  bool today) {
+    InsertNameResult(results, resultCount, record, writtenForm, readingText, today);
 }
 
 }  // namespace hoshikura

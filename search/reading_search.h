@@ -27,13 +27,15 @@ public:
     // looked-up one byte for byte.
     void RunSearch(const CSampleName& samples);
     // Ranked insertion with the duplicate check of the name ranking.
-    void InsertResult(const CNameRecord& record, const char* writtenForm, const char* readingText = "");
+    void InsertResult(const CNameRecord& record, const char* writtenForm, const char* readingText = "",
+                      bool today = true);
 
     char surname[kSurnameFieldSize];
     char reading[kReadingFieldSize];
     int32_t resultCount;
     NameResult results[kRankingRows];
     int32_t sexChoice;  // the names listed (sex_filter.h); both after construction
+    int32_t todayOnly;  // 1: names of today only (generation_filter.h); 0 after construction
 
 private:
     char wanted_[kReadingFieldSize];  // the reading as it is looked up

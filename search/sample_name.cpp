@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include "generation_filter.h"
 #include "message_sink.h"
 #include "sample_name_data.h"
 #include "sex_filter.h"
@@ -49,6 +50,12 @@ char NextSex(const char*& sexes) {
     return SampleSexFromLetter(*sexes++);
 }
 
+// The generation of the next entry, as NextSex: today once the letters run out.
+char NextGeneration(const char*& generations) {
+    if (!generations || *generations == '\0') return kGenerationToday;
+    return SampleGenerationFromLetter(*generations++);
+}
+
 int32_t CountSeparators(const char* text) {
     int32_t count = 0;
     for (std::ptrdiff_t at = FindSeparator(text, 0); at >= 0; at = FindSeparator(text, at + 1)) ++count;
@@ -68,7 +75,7 @@ CSampleName::CSampleName() : nameTable_{}, surnames_{}, nameCounts_{}, surnameCo
                 kSampleNameKeys[next].restStrokes == rest)
                 key = &kSampleNameKeys[next++];
             if (key)
-                SetSampleName(first, rest, key->texts, key->textCount, key->sexes);
+                SetSampleName(first, rest, key->texts, key->textCount, key->sexes, key->generations);
             else
                 SetSampleName(first, rest, nullptr, 0);
         }
@@ -134,7 +141,7 @@ void CSampleName::ClearSlot(int32_t firstStrokes, int32_t restStrokes) {
 // skipped (its sex letter with it); an over-long field is cut on a
 // character boundary.
 int32_t CSampleName::ParseEntries(const char* text, SampleEntry* entries, int32_t room,
-                                  const char*& sexes) {
+                                  const char*& sexes, const char*& generations) {
     int32_t stored = 0;
     std::size_t pos = 0;
     for (int taken = 0; taken < kEntriesPerText && stored < room && text[pos] != '\0'; ++taken) {
@@ -153,12 +160,14 @@ int32_t CSampleName::ParseEntries(const char* text, SampleEntry* entries, int32_
         pos = static_cast<std::size_t>(reading - text) + readingBytes;
         if (text[pos] == ' ') ++pos;
         const char sex = NextSex(sexes);
+        const char generation = NextGeneration(generations);
         if (writtenLength == 0 || readingLength == 0) continue;
 
         SampleEntry& entry = entries[stored];
         entry.written = CopyField(written, writtenLength);
         entry.reading = CopyField(reading, readingLength);
         entry.sex = sex;
+        entry.generation = generation;
         if (!entry.written || !entry.reading) {
             ShowMessage("%s", kNameAllocFailed);
             delete[] entry.written;
@@ -172,7 +181,8 @@ int32_t CSampleName::ParseEntries(const char* text, SampleEntry* entries, int32_
 }
 
 int32_t CSampleName::SetSampleName(int32_t firstStrokes, int32_t restStrokes,
-                                   const char* const* texts, int32_t count, const char* sexes) {
+                                   const char* const* texts, int32_t count, const char* sexes,
+                                   const char* generations) {
     if (!InTable(firstStrokes, restStrokes) || count < 0) return 0;
     if (count == 0 || !texts) {
         ClearSlot(firstStrokes, restStrokes);
@@ -191,7 +201,8 @@ int32_t CSampleName::SetSampleName(int32_t firstStrokes, int32_t restStrokes,
     }
     int32_t stored = 0;
     for (int32_t t = 0; t < count; ++t)
-        if (texts[t]) stored += ParseEntries(texts[t], entries + stored, separators - stored, sexes);
+        if (texts[t])
+            stored += ParseEntries(texts[t], entries + stored, separators - stored, sexes, generations);
     nameTable_[firstStrokes][restStrokes] = entries;
     nameCounts_[firstStrokes][restStrokes] = stored;
     return stored;
@@ -236,6 +247,11 @@ void CSampleName::GetSampleYomi(int32_t firstStrokes, int32_t restStrokes, int32
 char CSampleName::GetSampleSex(int32_t firstStrokes, int32_t restStrokes, int32_t k) const {
     const SampleEntry* entry = Entry(firstStrokes, restStrokes, k);
     return entry ? entry->sex : kSexEither;
+}
+
+char CSampleName::GetSampleGeneration(int32_t firstStrokes, int32_t restStrokes, int32_t k) const {
+    const SampleEntry* entry = Entry(firstStrokes, restStrokes, k);
+    return entry ? entry->generation : kGenerationToday;
 }
 
 }  // namespace hoshikura

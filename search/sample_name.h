@@ -18,7 +18,8 @@ constexpr int kMaxSampleSurnameChars = 5;
 struct SampleEntry {
     char* written;
     char* reading;
-    char sex;  // kSexBoy, kSexGirl or kSexEither (sex_filter.h)
+    char sex;         // kSexBoy, kSexGirl or kSexEither (sex_filter.h)
+    char generation;  // kGenerationToday, kGenerationUsual or kGenerationOlder (generation_filter.h)
 };
 
 class CSampleName {
@@ -36,8 +37,10 @@ public:
     // how many were stored. A key outside the table stores nothing. `sexes`
     // gives the entries their sex, one letter each in the order of the
     // texts; entries past its end, or all when it is null, are for either.
+    // `generations` gives their generation the same way; entries past its
+    // end, or all when it is null, are names of today.
     int32_t SetSampleName(int32_t firstStrokes, int32_t restStrokes, const char* const* texts,
-                          int32_t count, const char* sexes = nullptr);
+                          int32_t count, const char* sexes = nullptr, const char* generations = nullptr);
 
     // Copies surname `index` into out (at least 12 bytes); out is unchanged
     // for an index outside the list.
@@ -53,12 +56,15 @@ public:
     void GetSampleYomi(int32_t firstStrokes, int32_t restStrokes, int32_t k, char* out) const;
     // The sex letter of entry k; kSexEither for a key or k outside.
     char GetSampleSex(int32_t firstStrokes, int32_t restStrokes, int32_t k) const;
+    // The generation letter of entry k; kGenerationToday for a key or k outside.
+    char GetSampleGeneration(int32_t firstStrokes, int32_t restStrokes, int32_t k) const;
 
 private:
     static bool InTable(int32_t firstStrokes, int32_t restStrokes);
     const SampleEntry* Entry(int32_t firstStrokes, int32_t restStrokes, int32_t k) const;
     void ClearSlot(int32_t firstStrokes, int32_t restStrokes);
-    int32_t ParseEntries(const char* text, SampleEntry* entries, int32_t room, const char*& sexes);
+    int32_t ParseEntries(const char* text, SampleEntry* entries, int32_t room, const char*& sexes,
+                         const char*& generations);
 
     SampleEntry* nameTable_[kFirstStrokeKeys][kRestStrokeKeys];
     char* surnames_[kMaxSampleSurnames];

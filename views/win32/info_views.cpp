@@ -32,7 +32,7 @@ constexpr FeatureLine kFeatureLines[] = {
     {118, "　　・名前の読み仮名を入力して検索 （例：「鈴木」＋「みゆき」）"},
     {138, "　　・名前に使いたい漢字一文字を入力して検索 （例：「鈴木」＋「義」）"},
     {158, "　　・検索した画数に対する名前のサンプルを表示する"},
-    {178, "　　・登録されている名前のサンプル数は、約 %d,000個"},
+    {178, "　　・登録されている名前のサンプル数は、%s個"},
     {204, "(3) 名前を入力して、吉数または凶数となる苗字の検索が可能"},
     {224, "　　 女性が結婚相手を探すときの参考に・・・・"},
 };
@@ -74,11 +74,15 @@ void CFeaturesView::Paint(CDrawContext& dc) {
     dc.DrawStringOn(10, 12, "Hoshikuraの特徴", face);
     dc.colour = kBlack;
     dc.SetFont({kInfoFace, 14, kBold});
-    // The sample count line counts the store, to the nearest thousand.
-    const int thousands = (sampleTotal + 500) / 1000;
+    // The sample count line states the store's count, in groups of three digits.
+    char count[16];
+    if (sampleTotal >= 1000)
+        FormatText(count, sizeof count, "%d,%03d", sampleTotal / 1000, sampleTotal % 1000);
+    else
+        FormatText(count, sizeof count, "%d", sampleTotal);
     for (const FeatureLine& line : kFeatureLines) {
         char text[128];
-        FormatText(text, sizeof text, line.text, thousands);
+        FormatText(text, sizeof text, line.text, count);
         dc.DrawStringOn(20, line.y, text, face);
     }
     dc.penWidth = 1;

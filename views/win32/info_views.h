@@ -33,7 +33,7 @@ public:
     void Paint(CDrawContext& dc) override;
     void PrepareWindow() override;
 
-    int32_t sampleTotal = 0;  // sample names in the store, shown to the nearest thousand
+    int32_t sampleTotal = 0;  // sample names in the store, shown as they are
 };
 
 }  // namespace hoshikura
