@@ -81,7 +81,7 @@ private:
     bool Value() {
         if (at_ >= s_.size() || ++depth_ > 32) return false;
         const char c = s_[at_];
-        bool ok = c == '{' ? Object() : c == '[' ? Array() : c == '"' ? String() : Number();
+        bool ok = c == '{' ? Object() : c == '[' ? Array() : c == '"' ? String() : c == 'n' ? Null() : Number();
         --depth_;
         return ok;
     }
@@ -118,6 +118,12 @@ private:
             }
         }
         return false;
+    }
+    // A grid without a luck class or a text is null.
+    bool Null() {
+        if (s_.compare(at_, 4, "null") != 0) return false;
+        at_ += 4;
+        return true;
     }
     bool Number() {
         Take('-');

@@ -21,5 +21,6 @@
 #define IDM_SEX_BOYS 40031
 #define IDM_SEX_GIRLS 40032
 #define IDM_SEX_BOTH 40033
+#define IDM_TODAY_ONLY 40034
 
 #endif

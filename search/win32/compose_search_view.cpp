@@ -1,5 +1,6 @@
 #include "compose_search_view.h"
 
+#include "generation_filter.h"
 #include "sex_filter.h"
 #include "sjis_text.h"
 
@@ -15,7 +16,7 @@ CComposeSearchView::CComposeSearchView() : CStoreSearchView(kComposeSearchView, 
 
 void CComposeSearchView::FormatTitle(char* out, std::size_t capacity) const {
     FormatText(out, capacity, "[%s] + [%s]さんの組み立て結果%s", search.surname, search.reading,
-               SexChoiceTitleSuffix(search.sex));
+               FilterTitleSuffix(search.sex, search.todayOnly));
 }
 
 // The reading search's heading: this window answers the same question.

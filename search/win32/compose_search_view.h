@@ -14,9 +14,11 @@ class CComposeSearchView : public CStoreSearchView<CComposeSearch> {
 public:
     CComposeSearchView();
 
-    void SetQuery(const char* surname, const char* reading, int32_t sex = kBothSexes) {
-        search.SetQuery(surname, reading, sex);
+    void SetQuery(const char* surname, const char* reading, int32_t sex = kBothSexes,
+                  int32_t todayOnly = 0) {
+        search.SetQuery(surname, reading, sex, todayOnly);
     }
+    const char* EmptyRow() const override { return EmptyResultText(search.todayOnly); }
     void Paint(CDrawContext& dc) override;
     const char* Surname() const override { return search.surname; }
     const char* GivenName() const override { return ""; }

@@ -22,7 +22,7 @@ constexpr POINT kHeadingAt = {2, 8};
 void CRankedSearchView::FillLists() {
     const int32_t count = RankedCount();
     if (count <= 0) {
-        AddRow(kResultList, kNoResultRow);
+        AddRow(kResultList, EmptyRow());
         return;
     }
     char row[kSearchTextSize];
@@ -71,7 +71,7 @@ CReadingSearchView::CReadingSearchView()
 
 void CReadingSearchView::FormatTitle(char* out, std::size_t capacity) const {
     FormatText(out, capacity, "[%s] + [%s]さんの検索結果%s", search.surname, search.reading,
-               SexChoiceTitleSuffix(search.sexChoice));
+               FilterTitleSuffix(search.sexChoice, search.todayOnly));
 }
 
 void CReadingSearchView::Paint(CDrawContext& dc) {
@@ -82,7 +82,7 @@ CKanjiSearchView::CKanjiSearchView() : CNameResultView(kKanjiSearchView, kKanjiP
 
 void CKanjiSearchView::FormatTitle(char* out, std::size_t capacity) const {
     FormatText(out, capacity, "[%s] を使用した [%s]さんの良名検索結果%s", search.character,
-               search.surname, SexChoiceTitleSuffix(search.sexChoice));
+               search.surname, FilterTitleSuffix(search.sexChoice, search.todayOnly));
 }
 
 void CKanjiSearchView::Paint(CDrawContext& dc) {

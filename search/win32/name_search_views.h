@@ -8,6 +8,7 @@
 
 #include "kanji_search.h"
 #include "reading_search.h"
+#include "generation_filter.h"
 #include "search_view.h"
 #include "surname_search.h"
 
@@ -27,6 +28,8 @@ public:
     virtual void FormatRow(int i, char* out, std::size_t capacity) const = 0;
     // "surname given name" of ranking row i, as JudgeFullName takes it.
     virtual void FormatFullName(int i, char* out, std::size_t capacity) const = 0;
+    // The one row of an empty ranking.
+    virtual const char* EmptyRow() const { return kNoResultRow; }
 
 protected:
     void FillLists() override;
@@ -61,7 +64,12 @@ public:
         : CStoreSearchView<Search>(viewKind, place), withReading_(withReading) {}
 
     void SetQuery(const char* surname, const char* wanted) { search.SetQuery(surname, wanted); }
-    void SetSexChoice(int32_t choice) { search.sexChoice = choice; }
+    // Whose sample names are listed: the sex choice and names of today only.
+    void SetNameChoice(int32_t sex, int32_t todayOnly) {
+        search.sexChoice = sex;
+        search.todayOnly = todayOnly;
+    }
+    const char* EmptyRow() const override { return EmptyResultText(search.todayOnly); }
     const char* Surname() const override { return search.surname; }
     const char* GivenName() const override { return ""; }
 

@@ -1,6 +1,7 @@
 #include "stroke_search_view.h"
 
 #include "draw_context.h"
+#include "generation_filter.h"
 #include "sample_name.h"
 #include "sex_filter.h"
 #include "sjis_text.h"
@@ -31,7 +32,7 @@ CStrokeSearchView::CStrokeSearchView()
 
 void CStrokeSearchView::FormatTitle(char* out, std::size_t capacity) const {
     FormatText(out, capacity, "[%s]さんの%s名検索結果%s", search.surname,
-               search.wantGood ? "良" : "悪", SexChoiceTitleSuffix(sexChoice));
+               search.wantGood ? "良" : "悪", FilterTitleSuffix(sexChoice, todayOnly));
 }
 
 void CStrokeSearchView::FillLists() {
@@ -43,16 +44,16 @@ void CStrokeSearchView::FillLists() {
 }
 
 int32_t CStrokeSearchView::SelectedSampleCount() const {
-    return samples ? AdmittedSampleCount(*samples, selectedFirst, selectedRest, sexChoice) : 0;
+    return samples ? AdmittedSampleCount(*samples, selectedFirst, selectedRest, sexChoice, todayOnly) : 0;
 }
 
 void CStrokeSearchView::ShowSampleNames(int32_t firstStrokes, int32_t restStrokes) {
     ClearRows(kSampleList);
     // The count is 0 for a key beyond the name table.
-    const int32_t listed = samples ? AdmittedSampleCount(*samples, firstStrokes, restStrokes, sexChoice) : 0;
+    const int32_t listed = samples ? AdmittedSampleCount(*samples, firstStrokes, restStrokes, sexChoice, todayOnly) : 0;
     char row[kSearchTextSize];
     for (int32_t i = 0; i < listed; ++i) {
-        const int32_t k = AdmittedSampleIndex(*samples, firstStrokes, restStrokes, sexChoice, i);
+        const int32_t k = AdmittedSampleIndex(*samples, firstStrokes, restStrokes, sexChoice, i, todayOnly);
         char written[kMaxWrittenBytes + 1] = "";
         char reading[kMaxReadingBytes + 1] = "";
         samples->GetSampleKj(firstStrokes, restStrokes, k, written);
@@ -60,7 +61,7 @@ void CStrokeSearchView::ShowSampleNames(int32_t firstStrokes, int32_t restStroke
         FormatText(row, sizeof row, " %s  (%s)", written, reading);
         AddRow(kSampleList, row);
     }
-    if (listed == 0) AddRow(kSampleList, kNoResultRow);
+    if (listed == 0) AddRow(kSampleList, EmptyResultText(todayOnly));
 }
 
 void CStrokeSearchView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -85,7 +86,7 @@ void CStrokeSearchView::ChoosePattern(int row) {
 // nothing.
 void CStrokeSearchView::JudgeSample(int row) const {
     if (!samples) return;
-    const int32_t k = AdmittedSampleIndex(*samples, selectedFirst, selectedRest, sexChoice, row);
+    const int32_t k = AdmittedSampleIndex(*samples, selectedFirst, selectedRest, sexChoice, row, todayOnly);
     if (k < 0) return;
     char written[kMaxWrittenBytes + 1] = "";
     samples->GetSampleKj(selectedFirst, selectedRest, k, written);

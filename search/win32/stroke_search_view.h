@@ -17,7 +17,11 @@ public:
     CStrokeSearchView();
 
     void SetQuery(const char* surname, int32_t wantGood) { search.SetQuery(surname, wantGood); }
-    void SetSexChoice(int32_t choice) { sexChoice = choice; }
+    // Whose sample names are listed: the sex choice and names of today only.
+    void SetNameChoice(int32_t sex, int32_t today) {
+        sexChoice = sex;
+        todayOnly = today;
+    }
     void RunSearch() override { search.RunSearch(); }
     void Paint(CDrawContext& dc) override;
     // A pattern chosen in the left list, a sample name double-clicked in
@@ -37,6 +41,7 @@ public:
     int32_t selectedFirst = 0;
     int32_t selectedRest = 0;
     int32_t sexChoice = 0;  // the sample names listed (sex_filter.h)
+    int32_t todayOnly = 0;  // 1: names of today only (generation_filter.h)
 
 protected:
     void FormatTitle(char* out, std::size_t capacity) const override;

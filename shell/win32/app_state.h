@@ -29,6 +29,7 @@ struct CAppState {
     CRecentList recent{};
     // Which sample given names the searches list (sex_filter.h).
     int32_t sexChoice = 0;
+    int32_t todayOnly = 0;  // 1: the searches list names of today only
     // Set when this run has read the stored lists: only then may the exit
     // write them back, or a failed start would wipe them.
     bool settingsLoaded = false;

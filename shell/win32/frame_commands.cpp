@@ -99,6 +99,9 @@ bool OnFrameCommand(HWND frame, int id) {
     case kCmdSexBoth:
         ChooseSexByCommand(frame, id);
         return true;
+    case kCmdTodayOnly:
+        ToggleTodayOnly(frame);
+        return true;
     default:
         break;
     }

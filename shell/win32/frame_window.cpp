@@ -68,6 +68,7 @@ HWND CreateClient(HWND frame) {
 LRESULT OnCreate(HWND frame) {
     if (!CreateAppObjects()) return -1;
     ShowSexChoice(frame);
+    ShowTodayOnly(frame);
     CentreFrame(frame);
     CAppState& app = App();
     app.client = CreateClient(frame);

@@ -51,6 +51,7 @@ enum FrameCommand {
     kCmdSexBoys = IDM_SEX_BOYS,
     kCmdSexGirls = IDM_SEX_GIRLS,
     kCmdSexBoth = IDM_SEX_BOTH,
+    kCmdTodayOnly = IDM_TODAY_ONLY,
     // The recent people's items, numbered by the list that fills the menu.
     kCmdFirstRecent = kFirstRecentCommand,
     kCmdLastRecent = kLastRecentCommand,

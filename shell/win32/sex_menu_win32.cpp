@@ -44,6 +44,16 @@ void ShowSexChoice(HWND frame) {
     CheckMenuRadioItem(popup, first, last, chosen, MF_BYCOMMAND);
 }
 
+void ShowTodayOnly(HWND frame) {
+    CheckMenuItem(GetMenu(frame), kCmdTodayOnly,
+                  MF_BYCOMMAND | (App().todayOnly ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void ToggleTodayOnly(HWND frame) {
+    App().todayOnly = App().todayOnly ? 0 : 1;
+    ShowTodayOnly(frame);
+}
+
 void ChooseSexByCommand(HWND frame, int commandId) {
     for (const SexItem& item : kSexItems) {
         if (item.command != commandId) continue;

@@ -4,6 +4,7 @@
 #include "message_sink.h"
 #include "registry_store.h"
 #include "sex_setting.h"
+#include "today_setting.h"
 #include "win32_registry_key.h"
 
 namespace hoshikura {
@@ -12,14 +13,16 @@ void LoadStoredSettings() {
     CWin32RegistryHive hive;
     LoadSettings(hive, App().recent, App().rankLists);
     App().sexChoice = LoadSexChoice(hive);
+    App().todayOnly = LoadTodayOnly(hive);
 }
 
 void SaveStoredSettings() {
     CWin32RegistryHive hive;
     // Only the last save counts: one that went through makes good a failed one.
     const bool listsSaved = SaveSettings(hive, App().recent, App().rankLists);
-    const bool choiceSaved = SaveSexChoice(hive, App().sexChoice) != 0;
-    App().saveFailed = !(listsSaved && choiceSaved);
+    const bool choicesSaved = SaveSexChoice(hive, App().sexChoice) != 0 &&
+                              SaveTodayOnly(hive, App().todayOnly) != 0;
+    App().saveFailed = !(listsSaved && choicesSaved);
 }
 
 void ReportFailedSave() {

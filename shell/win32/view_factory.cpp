@@ -56,10 +56,10 @@ CView* NewFeaturesView() {
     return view;
 }
 
-// Searches of sample given names list those of the choice made now.
+// Searches of sample given names list those of the choices made now.
 template <typename View>
-CView* WithSexChoice(View* view) {
-    if (view) view->SetSexChoice(App().sexChoice);
+CView* WithNameChoice(View* view) {
+    if (view) view->SetNameChoice(App().sexChoice, App().todayOnly);
     return view;
 }
 
@@ -84,15 +84,15 @@ CView* BuildPersonView(ViewKind kind, const char* surname, const char* givenName
 CView* BuildSearchView(const SearchRequest& r) {
     switch (r.kind) {
     case SearchKind::kStrokePatterns:
-        return WithSexChoice(NewSearchView<CStrokeSearchView>(r.surname, int32_t{r.wantGood}));
+        return WithNameChoice(NewSearchView<CStrokeSearchView>(r.surname, int32_t{r.wantGood}));
     case SearchKind::kReading:
-        return WithSexChoice(NewSearchView<CReadingSearchView>(r.surname, r.query));
+        return WithNameChoice(NewSearchView<CReadingSearchView>(r.surname, r.query));
     case SearchKind::kKanji:
-        return WithSexChoice(NewSearchView<CKanjiSearchView>(r.surname, r.query));
+        return WithNameChoice(NewSearchView<CKanjiSearchView>(r.surname, r.query));
     case SearchKind::kSurnames:
         return NewSearchView<CSurnameSearchView>(int32_t{r.wantGood}, r.query);
     case SearchKind::kCompose:
-        return NewSearchView<CComposeSearchView>(r.surname, r.query, App().sexChoice);
+        return NewSearchView<CComposeSearchView>(r.surname, r.query, App().sexChoice, App().todayOnly);
     }
     return nullptr;
 }
