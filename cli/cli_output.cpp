@@ -24,14 +24,6 @@ bool OutputWritten() {
 
 int UsageError(const std::string& message) {
     WriteErr("hoshikura-cli: " + message + "\n");
-    WriteErr("usage: hoshikura-cli judge [--json] [--texts] SURNAME GIVEN\n"
-             "       hoshikura-cli texts [--kind person|earth|outer|total] [--json] [N]\n"
-             "       hoshikura-cli samples [--surnames | --key FIRST REST [--json] | --random N --seed S [--json]]\n"
-             "       hoshikura-cli patterns [--worst] [--limit N] [--sex boy|girl] [--today] [--json] SURNAME\n"
-             "       hoshikura-cli reading [--limit N] [--sex boy|girl] [--today] [--json] SURNAME READING\n"
-             "       hoshikura-cli kanji [--limit N] [--sex boy|girl] [--today] [--json] SURNAME CHARACTER\n"
-             "       hoshikura-cli surnames [--worst] [--limit N] [--json] GIVEN\n"
-             "       hoshikura-cli compose [--sex boy|girl] [--today] [--limit N] [--json] SURNAME READING\n");
     return kExitUsage;
 }
 
