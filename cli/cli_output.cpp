@@ -22,13 +22,21 @@ bool OutputWritten() {
     return std::fflush(stdout) == 0 && !std::ferror(stdout);
 }
 
+namespace {
+
+constexpr char kMessageStart[] = "hoshikura-cli: ";
+
+}  // namespace
+
+void Tell(const std::string& message) { WriteErr(kMessageStart + message + "\n"); }
+
 int UsageError(const std::string& message) {
-    WriteErr("hoshikura-cli: " + message + "\n");
+    Tell(message);
     return kExitUsage;
 }
 
 int Refuse(const std::string& message) {
-    WriteErr("hoshikura-cli: " + message + "\n");
+    Tell(message);
     return kExitRefused;
 }
 
@@ -41,7 +49,7 @@ int ReadCommandArgs(int argc, char** argv, const std::set<std::string>& known,
         case ArgsOutcome::kUsageError:
             return UsageError(error);
         case ArgsOutcome::kUnreadable:
-            WriteErrRaw(ToExternal("hoshikura-cli: ") + error + "\n");
+            WriteErrRaw(ToExternal(kMessageStart) + error + "\n");
             return kExitRefused;
     }
     return kExitUsage;

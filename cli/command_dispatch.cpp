@@ -102,7 +102,7 @@ int Dispatch(int argc, char** argv) {
 int RunCommand(int argc, char** argv) {
     const int exitCode = Dispatch(argc, argv);
     if (OutputWritten()) return exitCode;
-    WriteErr("hoshikura-cli: 結果を標準出力に書き出せませんでした（書き込み先の空き容量や接続を確かめてください）。\n");
+    Tell("結果を標準出力に書き出せませんでした（書き込み先の空き容量や接続を確かめてください）。");
     return kExitRefused;
 }
 

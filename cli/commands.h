@@ -44,6 +44,9 @@ void WriteErrRaw(const std::string& external);
 // Flushes stdout; false when any write to it failed.
 bool OutputWritten();
 
+// Prints the CP932 message on stderr as one line after "hoshikura-cli: ",
+// the start of every message of the tool.
+void Tell(const std::string& message);
 // Prints the CP932 message after "hoshikura-cli: " on stderr and returns
 // kExitUsage; RunCommand then prints the usage of the command.
 int UsageError(const std::string& message);

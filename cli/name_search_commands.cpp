@@ -43,8 +43,8 @@ void NoteKatakanaCharacter(const std::string& character) {
     CopyText(folded, sizeof folded, character.c_str());
     FoldKatakana(folded);
     if (character == folded) return;
-    WriteErr("hoshikura-cli: 名前の見本にカタカナの名前はありません。「" + character + "」のかわりにひらがなの「" +
-             folded + "」で入力してください。\n");
+    Tell("名前の見本にカタカナの名前はありません。「" + character + "」のかわりにひらがなの「" + folded +
+         "」で入力してください。");
 }
 
 }  // namespace

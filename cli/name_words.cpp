@@ -70,9 +70,9 @@ bool SplitOrRefuse(const std::string& line, char* first, int firstCapacity, char
 void NoteReadingNotKana(const std::string& reading) {
     std::vector<char> hiragana(reading.size() + 1);
     if (HiraganaReading(reading.c_str(), hiragana.data(), hiragana.size())) return;
-    WriteErr("hoshikura-cli: 読み「" + reading +
-             "」にかな以外の文字があるため、名前は見つかりません。読みはひらがなか全角のカタカナで入力してください"
-             "（例：たろう、タロウ）。\n");
+    Tell("読み「" + reading +
+         "」にかな以外の文字があるため、名前は見つかりません。読みはひらがなか全角のカタカナで入力してください"
+         "（例：たろう、タロウ）。");
 }
 
 std::vector<std::string> UnknownCharacters(const std::vector<std::string>& texts) {
@@ -95,7 +95,7 @@ void NoteUnknownCharacters(const std::vector<std::string>& characters) {
     if (characters.empty()) return;
     std::string named;
     for (const std::string& character : characters) named += "「" + character + "」";
-    WriteErr("hoshikura-cli: " + named + "の画数が登録されていないため、0画として判断しました。\n");
+    Tell(named + "の画数が登録されていないため、0画として判断しました。");
 }
 
 }  // namespace hoshikura
