@@ -57,13 +57,15 @@ bool SplitOrRefuse(const std::string& line, char* first, int firstCapacity, char
                    bool allowLongSecond, const char* hint) {
     const SplitResult result = SplitFullName(line.c_str(), first, firstCapacity, second, secondCapacity, allowLongSecond);
     if (result == SplitResult::kSplit) return true;
+    // The dialogs' message, then what to type.
     const char* refusal = SplitRefusalText(result);
     if (refusal == nullptr)
-        Refuse(hint);
+        Tell(hint);
     else if (result == SplitResult::kHalfWidth)
-        Refuse(std::string(refusal) + "漢字・ひらがな・カタカナ（全角）で入力してください。");
+        Tell(std::string(refusal) + "漢字・ひらがな・カタカナ（全角）で入力してください。");
     else
-        Refuse(std::string(refusal) + "5文字以内で入力してください（半角の文字は2つで1文字と数えます）。");
+        Tell(refusal + std::to_string(kMaxNameBytes / 2) +
+             "文字以内で入力してください（半角の文字は2つで1文字と数えます）。");
     return false;
 }
 
