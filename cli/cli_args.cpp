@@ -15,14 +15,30 @@ namespace {
 bool WithoutControls(int argument, const std::string& word, std::string& error) {
     for (std::size_t i = 0; i < word.size(); ++i)
         if (static_cast<unsigned char>(word[i]) < 0x20 || word[i] == 0x7F) {
-            error = ToExternal(std::to_string(argument) + "番目の引数に改行などの制御文字があります。"
-                               "名前は文字だけで入力してください。");
+            error = ToExternal(ArgumentOrdinal(argument) + "に改行などの制御文字があります。"
+                                                              "名前は文字だけで入力してください。");
             return false;
         }
     return true;
 }
 
 }  // namespace
+
+std::string UnusableCharacterAdvice(unsigned long code) {
+    // Variants often typed in names, with the form the stroke table holds.
+    static const struct {
+        unsigned long code;
+        const char* typed;
+    } kVariants[] = {{0x20BB7, "吉"}, {0x20B9F, "叱"}, {0x5861, "填"}, {0x525D, "剥"}, {0x9830, "頬"}, {0x3094, "ヴ"}};
+    std::string advice = "は、このプログラムでは使えない文字です（シフトJISにない文字）。";
+    for (const auto& variant : kVariants)
+        if (variant.code == code) return advice + "「" + variant.typed + "」で入力してください。";
+    return advice + "漢字・ひらがな・カタカナで、異体字なら標準の字体で入力してください。";
+}
+
+std::string ArgumentOrdinal(int argument) {
+    return "コマンド名から数えて" + std::to_string(argument) + "語目";
+}
 
 const std::string* CliArgs::Value(const std::string& name) const {
     for (const auto& entry : values)
@@ -39,12 +55,12 @@ ArgsOutcome ParseCliArgs(int argc, char** argv, int first, const std::set<std::s
                 out.flags.insert(word);
             } else if (withValue.count(word)) {
                 if (i + 1 >= argc) {
-                    error = word + " needs a value";
+                    error = word + " のあとに値を続けて入力してください（下の使い方を見てください）。";
                     return ArgsOutcome::kUsageError;
                 }
                 out.values.emplace_back(word, argv[++i]);
             } else {
-                error = "unknown option " + word;
+                error = "「" + word + "」というオプションはありません。使えるオプションは下の使い方のとおりです。";
                 return ArgsOutcome::kUsageError;
             }
             continue;

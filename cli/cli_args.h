@@ -23,10 +23,18 @@ enum class ArgsOutcome { kParsed, kUsageError, kUnreadable };
 
 // Parses argv[first..argc). An option not in `known` or `withValue`, or one
 // without its value, is a usage error; a positional word that is no valid
-// text, holds a character CP932 lacks or a control character is unreadable. Either way `error`
-// says why, in the terminal's encoding.
+// text, holds a character CP932 lacks or a control character is unreadable.
+// `error` says why: in CP932 for a usage error, in the terminal's encoding
+// for an unreadable word.
 ArgsOutcome ParseCliArgs(int argc, char** argv, int first, const std::set<std::string>& known,
                          const std::set<std::string>& withValue, CliArgs& out, std::string& error);
+
+// "コマンド名から数えて2語目": how a message names argv[argument] (CP932).
+std::string ArgumentOrdinal(int argument);
+
+// What follows the name of a character CP932 lacks (code point `code`):
+// that it cannot be used and what to type instead (CP932).
+std::string UnusableCharacterAdvice(unsigned long code);
 
 // Parses a whole decimal number; false for anything else.
 bool ParseInt(const std::string& text, int& value);

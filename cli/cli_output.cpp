@@ -22,21 +22,21 @@ bool OutputWritten() {
     return std::fflush(stdout) == 0 && !std::ferror(stdout);
 }
 
+namespace {
+
+constexpr char kMessageStart[] = "hoshikura-cli: ";
+
+}  // namespace
+
+void Tell(const std::string& message) { WriteErr(kMessageStart + message + "\n"); }
+
 int UsageError(const std::string& message) {
-    WriteErr("hoshikura-cli: " + message + "\n");
-    WriteErr("usage: hoshikura-cli judge [--json] [--texts] SURNAME GIVEN\n"
-             "       hoshikura-cli texts [--kind person|earth|outer|total] [--json] [N]\n"
-             "       hoshikura-cli samples [--surnames | --key FIRST REST [--json] | --random N --seed S [--json]]\n"
-             "       hoshikura-cli patterns [--worst] [--limit N] [--sex boy|girl] [--today] [--json] SURNAME\n"
-             "       hoshikura-cli reading [--limit N] [--sex boy|girl] [--today] [--json] SURNAME READING\n"
-             "       hoshikura-cli kanji [--limit N] [--sex boy|girl] [--today] [--json] SURNAME CHARACTER\n"
-             "       hoshikura-cli surnames [--worst] [--limit N] [--json] GIVEN\n"
-             "       hoshikura-cli compose [--sex boy|girl] [--today] [--limit N] [--json] SURNAME READING\n");
+    Tell(message);
     return kExitUsage;
 }
 
 int Refuse(const std::string& message) {
-    WriteErr("hoshikura-cli: " + message + "\n");
+    Tell(message);
     return kExitRefused;
 }
 
@@ -49,7 +49,7 @@ int ReadCommandArgs(int argc, char** argv, const std::set<std::string>& known,
         case ArgsOutcome::kUsageError:
             return UsageError(error);
         case ArgsOutcome::kUnreadable:
-            WriteErrRaw(ToExternal("hoshikura-cli: ") + error + "\n");
+            WriteErrRaw(ToExternal(kMessageStart) + error + "\n");
             return kExitRefused;
     }
     return kExitUsage;

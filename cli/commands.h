@@ -13,8 +13,9 @@ constexpr int kExitDone = 0;
 constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
-// Runs the subcommand named by argv[1] on the words after it, then makes
-// sure everything it printed reached standard output.
+// Runs the subcommand named by argv[1] on the words after it, prints its
+// usage after a usage error (every command's when the command is unknown),
+// then makes sure everything it printed reached standard output.
 int RunCommand(int argc, char** argv);
 
 int RunJudgeCommand(int argc, char** argv);
@@ -43,7 +44,11 @@ void WriteErrRaw(const std::string& external);
 // Flushes stdout; false when any write to it failed.
 bool OutputWritten();
 
-// Reports a usage error and returns kExitUsage.
+// Prints the CP932 message on stderr as one line after "hoshikura-cli: ",
+// the start of every message of the tool.
+void Tell(const std::string& message);
+// Prints the CP932 message after "hoshikura-cli: " on stderr and returns
+// kExitUsage; RunCommand then prints the usage of the command.
 int UsageError(const std::string& message);
 // Prints "hoshikura-cli: " and the CP932 message on stderr; returns kExitRefused.
 int Refuse(const std::string& message);

@@ -15,8 +15,7 @@ namespace hoshikura {
 namespace {
 
 const NameWordsRule kSurnameAndReading = {
-    2, "姓と名前の読みを空白で区切って入力してください。例: hoshikura-cli compose 佐藤 はると",
-    "compose takes a surname and a reading"};
+    2, "姓と名前の読みを空白で区切って入力してください（例：hoshikura-cli compose 佐藤 はると）。"};
 
 RankingLine ComposeLine(const CComposeSearch& search, int i) {
     const ComposeResult& row = search.results[i];
@@ -41,6 +40,7 @@ int RunComposeCommand(int argc, char** argv) {
     QueryCommand command;
     if (const int refused = ReadQueryCommand(argc, argv, kSurnameAndReading, command)) return refused;
     NoteUnknownCharacters(UnknownCharacters({command.surname}));
+    NoteReadingNotKana(command.query);
 
     const CSampleName store;
     CComposeSearch search;

@@ -10,8 +10,6 @@
 #include "judge.h"
 #include "json_writer.h"
 #include "name_record.h"
-#include "dialog_text.h"
-#include "name_split.h"
 #include "name_words.h"
 #include "rating.h"
 #include "sjis_text.h"
@@ -43,37 +41,46 @@ int TotalLevel(const CNameRecord& r) {
     return RatingLevel(r.totalScore, kTotalRatingBounds.lower, kTotalRatingBounds.upper);
 }
 
-// "一字ごとの画数: 山3 田5 / 太4 郎9", named apart from the stroke score 画数.
+// What the five grids stand for, in one line above them.
+constexpr char kGridLegend[] =
+    "格の意味：天格＝姓の数（家から受け継ぐ）、人格＝その人の中心となる運、地格＝若い時期、"
+    "外格＝周りの人との関係、総格＝人生全体\n";
+
+// "一字ごとの画数：山3 田5 ／ 太4 郎9", named apart from the stroke score 画数.
 std::string StrokeLine(const CNameRecord& r) {
-    std::string line = "一字ごとの画数:";
+    std::string line = "一字ごとの画数：";
     for (int i = 0; i < r.surnameLength + r.givenLength; ++i) {
         const char* text = i < r.surnameLength ? r.surname + 2 * i : r.givenName + 2 * (i - r.surnameLength);
-        if (i == r.surnameLength) line += " /";
-        line += " " + std::string(text, 2) + std::to_string(r.strokes[i]);
+        if (i == r.surnameLength) line += " ／";
+        line += (i ? " " : "") + std::string(text, 2) + std::to_string(r.strokes[i]);
     }
     return line + "\n";
 }
 
 std::string ElementLine(const CNameRecord& r) {
-    std::string line = "五行の関係点（各25点満点、高いほど相性が良い）:";
+    std::string line = "五行の関係点（各25点満点、高いほど相性が良い。四つの和が五行の点）：";
     for (int i = 0; i < 4; ++i)
-        line += Format("%s人格と%s %d点", i ? "、" : " ", GridName(kRelatedGrids[i]), r.elementPoints[i]);
+        line += Format("%s人格と%s %d点", i ? "、" : "", GridName(kRelatedGrids[i]), r.elementPoints[i]);
     return line + "\n";
 }
 
 std::string HumanReport(const CNameRecord& r, const CFortuneTable& fortunes, bool withTexts) {
-    std::string out = Format("姓名: %s %s\n", r.surname, r.givenName) + StrokeLine(r);
+    std::string out = Format("姓名：%s %s\n", r.surname, r.givenName) + StrokeLine(r) + kGridLegend;
     for (int g = 0; g < kGridCount; ++g) {
         const GridReading reading = ReadGrid(r, g, nullptr);
         char number[kGridTextSize];
         FormatGridNumber(reading, number, sizeof number);
-        out += Format("%s %s %s（%s）\n", GridName(g), number, LuckWordOf(reading),
+        // "吉数・五行：金"; a grid without a luck class shows its mark apart.
+        out += Format("%s %s %s%s五行：%s\n", GridName(g), number, LuckWordOf(reading), reading.hasLuck ? "・" : " ",
                       ElementWord(reading.element));
     }
     out += ElementLine(r);
     for (int m = 0; m < kMethodCount; ++m)
-        out += Format("%s %3d点（%s）\n", MethodName(m), r.scores[m], RatingWord(MethodLevel(r, m)));
-    out += Format("総合得点 %d点 %s\n", r.totalScore, RatingSentence(TotalLevel(r)));
+        out += Format("%s %3d点／%d点（%s）\n", MethodName(m), r.scores[m], kMethodMaxima[m],
+                      RatingWord(MethodLevel(r, m)));
+    const int level = TotalLevel(r);
+    out += Format("総合得点 %d点／%d点（%s）%s\n", r.totalScore, kTotalMaximum, RatingWord(level),
+                  RatingSentence(level));
     if (withTexts) {
         for (const FortuneTopic& topic : kFortuneTopics) {
             const GridReading reading = ReadGrid(r, topic.grid, &fortunes);
@@ -128,9 +135,7 @@ std::string JsonReport(const CNameRecord& r, const CFortuneTable& fortunes,
            "\n";
 }
 
-const NameWordsRule kFullName = {
-    2, "姓と名を空白で区切って入力してください。例: hoshikura-cli judge 山田 太郎",
-    "judge takes one surname and one given name"};
+const NameWordsRule kFullName = {2, "姓と名を空白で区切って入力してください（例：hoshikura-cli judge 山田 太郎）。"};
 
 }  // namespace
 
@@ -140,10 +145,10 @@ int RunJudgeCommand(int argc, char** argv) {
     std::vector<std::string> words;
     if (const int refused = TakeNameWords(args, kFullName, words)) return refused;
 
-    // The two words are checked exactly as the full-name dialog checks a line.
+    // The two words are checked as the full-name dialog checks a line.
     char surname[kNameTextSize];
     char given[kNameTextSize];
-    if (!SplitFullNameOrTell((words[0] + " " + words[1]).c_str(), surname, sizeof surname, given, sizeof given, false))
+    if (!SplitOrRefuse(words[0] + " " + words[1], surname, sizeof surname, given, sizeof given, false, kFullName.hint))
         return kExitRefused;
 
     CNameRecord record;

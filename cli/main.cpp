@@ -4,10 +4,10 @@
 
 namespace {
 
-// The engine's messages go to stderr, one line each.
+// The engine's messages go to stderr, one line each, after the tool's name.
 class StderrSink : public hoshikura::CMessageSink {
 public:
-    void Show(const char* text) override { hoshikura::WriteErr(std::string(text) + "\n"); }
+    void Show(const char* text) override { hoshikura::Tell(text); }
     void Debug(const char*) override {}
 };
 

@@ -4,23 +4,24 @@
 #include <vector>
 
 #include "commands.h"
+#include "kana_fold.h"
 #include "kanji_search.h"
 #include "name_words.h"
 #include "ranking_output.h"
 #include "reading_search.h"
 #include "sample_name.h"
+#include "sjis_text.h"
 
 namespace hoshikura {
 
 namespace {
 
 const NameWordsRule kSurnameAndReading = {
-    2, "姓と名前の読みを空白で区切って入力してください。例: hoshikura-cli reading 山田 ひろし",
-    "reading takes a surname and a reading"};
+    2, "姓と名前の読みを空白で区切って入力してください（例：hoshikura-cli reading 山田 ひろし）。"};
 
 const NameWordsRule kSurnameAndKanji = {
-    2, "姓と名前に使いたい漢字1文字を空白で区切って入力してください。例: hoshikura-cli kanji 山田 翔",
-    "kanji takes a surname and one character"};
+    2, "姓と、名前に使いたい1文字（漢字かひらがな）を空白で区切って入力してください"
+       "（例：hoshikura-cli kanji 山田 翔）。"};
 
 // Ranks the sample given names for the query as the search's window does.
 template <typename Search>
@@ -35,12 +36,24 @@ int RankSampleNames(const QueryCommand& command, bool withReading) {
     return kExitDone;
 }
 
+// The sample names are written without katakana, so a katakana letter
+// finds none; its hiragana twin may.
+void NoteKatakanaCharacter(const std::string& character) {
+    char folded[3];
+    CopyText(folded, sizeof folded, character.c_str());
+    FoldKatakana(folded);
+    if (character == folded) return;
+    Tell("名前の見本にカタカナの名前はありません。「" + character + "」のかわりにひらがなの「" + folded +
+         "」で入力してください。");
+}
+
 }  // namespace
 
 int RunReadingCommand(int argc, char** argv) {
     QueryCommand command;
     if (const int refused = ReadQueryCommand(argc, argv, kSurnameAndReading, command)) return refused;
     NoteUnknownCharacters(UnknownCharacters({command.surname}));
+    NoteReadingNotKana(command.query);
     return RankSampleNames<CReadingSearch>(command, false);
 }
 
@@ -50,6 +63,7 @@ int RunKanjiCommand(int argc, char** argv) {
     // As the dialog: the search is for exactly one two-byte character.
     if (command.query.size() != 2) return Refuse(kSurnameAndKanji.hint);
     NoteUnknownCharacters(UnknownCharacters({command.surname, command.query}));
+    NoteKatakanaCharacter(command.query);
     return RankSampleNames<CKanjiSearch>(command, true);
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "commands.h"
+#include "kana_fold.h"
+#include "name_split.h"
 #include "sjis_text.h"
 #include "stroke_table.h"
 
@@ -42,11 +44,37 @@ std::vector<std::string> NameWords(const std::vector<std::string>& words) {
 }
 
 int TakeNameWords(const CliArgs& args, const NameWordsRule& rule, std::vector<std::string>& out) {
-    if (args.words.empty()) return UsageError(rule.tooMany);
+    if (args.words.empty()) return UsageError(rule.hint);
     out = NameWords(args.words);
-    if (out.size() > rule.wanted) return UsageError(rule.tooMany);
+    if (out.size() > rule.wanted)
+        return UsageError(std::to_string(rule.wanted + 1) + "語目の「" + out[rule.wanted] +
+                          "」からあとは使えません。" + rule.hint);
     if (out.size() < rule.wanted) return Refuse(rule.hint);
     return kExitDone;
+}
+
+bool SplitOrRefuse(const std::string& line, char* first, int firstCapacity, char* second, int secondCapacity,
+                   bool allowLongSecond, const char* hint) {
+    const SplitResult result = SplitFullName(line.c_str(), first, firstCapacity, second, secondCapacity, allowLongSecond);
+    if (result == SplitResult::kSplit) return true;
+    // The dialogs' message, then what to type.
+    const char* refusal = SplitRefusalText(result);
+    if (refusal == nullptr)
+        Tell(hint);
+    else if (result == SplitResult::kHalfWidth)
+        Tell(std::string(refusal) + "漢字・ひらがな・カタカナ（全角）で入力してください。");
+    else
+        Tell(refusal + std::to_string(kMaxNameBytes / 2) +
+             "文字以内で入力してください（半角の文字は2つで1文字と数えます）。");
+    return false;
+}
+
+void NoteReadingNotKana(const std::string& reading) {
+    std::vector<char> hiragana(reading.size() + 1);
+    if (HiraganaReading(reading.c_str(), hiragana.data(), hiragana.size())) return;
+    Tell("読み「" + reading +
+         "」にかな以外の文字があるため、名前は見つかりません。読みはひらがなか全角のカタカナで入力してください"
+         "（例：たろう、タロウ）。");
 }
 
 std::vector<std::string> UnknownCharacters(const std::vector<std::string>& texts) {
@@ -69,7 +97,7 @@ void NoteUnknownCharacters(const std::vector<std::string>& characters) {
     if (characters.empty()) return;
     std::string named;
     for (const std::string& character : characters) named += "「" + character + "」";
-    WriteErr(named + "の画数が登録されていないため、0画として判断しました。\n");
+    Tell(named + "の画数が登録されていないため、0画として判断しました。");
 }
 
 }  // namespace hoshikura

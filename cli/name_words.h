@@ -10,12 +10,11 @@
 
 namespace hoshikura {
 
-// What a command wants: how many name words, the hint printed when fewer
-// are typed (CP932) and the usage error when more are.
+// What a command wants: how many name words, and what to type (CP932),
+// told with every refusal of the words.
 struct NameWordsRule {
     std::size_t wanted;
     const char* hint;
-    const char* tooMany;
 };
 
 // The positional words split at every half- or full-width blank, as the
@@ -23,9 +22,19 @@ struct NameWordsRule {
 std::vector<std::string> NameWords(const std::vector<std::string>& words);
 
 // Takes exactly rule.wanted name words into `out` and returns kExitDone.
-// Nothing typed and too many words are usage errors; blanks only or too few
-// words are refused with the hint.
+// Nothing typed and too many words (the first extra one named) are usage
+// errors; blanks only or too few words are refused. Each says the hint.
 int TakeNameWords(const CliArgs& args, const NameWordsRule& rule, std::vector<std::string>& out);
+
+// Splits `line` as the dialogs split a typed line (SplitFullName, the
+// second word of any length with allowLongSecond). A refusal is told on
+// stderr: the dialogs' message and what to type instead, or the hint.
+bool SplitOrRefuse(const std::string& line, char* first, int firstCapacity, char* second, int secondCapacity,
+                   bool allowLongSecond, const char* hint);
+
+// Tells on stderr what to type when a reading holds anything but full-width
+// hiragana or katakana, which no search finds.
+void NoteReadingNotKana(const std::string& reading);
 
 // The characters of the texts that the stroke table does not hold (every
 // half-width one among them), each once, in the order they come.

@@ -5,7 +5,6 @@
 #include "commands.h"
 #include "json_writer.h"
 #include "dialog_text.h"
-#include "name_split.h"
 #include "name_words.h"
 #include "ranking_output.h"
 #include "sample_name.h"
@@ -22,8 +21,7 @@ std::string PatternText(const StrokeResult& row) {
     return text;
 }
 
-const NameWordsRule kSurnameOnly = {1, "姓を入力してください。例: hoshikura-cli patterns 山田",
-                                    "patterns takes one surname"};
+const NameWordsRule kSurnameOnly = {1, "姓を一つ入力してください（例：hoshikura-cli patterns 山田）。"};
 
 }  // namespace
 
@@ -33,14 +31,15 @@ int RunPatternsCommand(int argc, char** argv) {
     std::vector<std::string> words;
     if (const int refused = TakeNameWords(args, kSurnameOnly, words)) return refused;
     int limit = 0;
-    if (!RowLimit(args, limit)) return UsageError("--limit takes a number");
+    if (!RowLimit(args, limit)) return UsageError(kLimitHint);
     int32_t sexChoice = 0;
-    if (!SexOption(args, sexChoice)) return UsageError("--sex takes boy or girl");
+    if (!SexOption(args, sexChoice)) return UsageError(kSexHint);
     const int32_t todayOnly = args.Has("--today") ? 1 : 0;
     // The surname is checked as the surname dialog checks it.
     char surname[kSurnameFieldSize];
     char placeholder[kSurnameFieldSize];
-    if (!SplitFullNameOrTell((words[0] + " 名前").c_str(), surname, sizeof surname, placeholder, sizeof placeholder, false))
+    if (!SplitOrRefuse(words[0] + kPlaceholderGivenName, surname, sizeof surname, placeholder, sizeof placeholder,
+                       false, kSurnameOnly.hint))
         return kExitRefused;
     NoteUnknownCharacters(UnknownCharacters({surname}));
 

@@ -3,8 +3,6 @@
 #include "commands.h"
 #include "generation_filter.h"
 #include "json_writer.h"
-#include "dialog_text.h"
-#include "name_split.h"
 #include "sjis_text.h"
 
 namespace hoshikura {
@@ -28,19 +26,23 @@ RankingLine NameRankingLine(const NameResult (&rows)[kRankingRows], int i, bool 
 
 }  // namespace
 
+const char kLimitHint[] = "--limit には0以上の整数を入力してください（例：--limit 10）。";
+const char kSexHint[] = "--sex には boy（男の子）か girl（女の子）を入力してください（例：--sex girl）。";
+
 bool RowLimit(const CliArgs& args, int& limit) {
     limit = kRankingRows;
     const std::string* value = args.Value("--limit");
     return !value || (ParseInt(*value, limit) && limit >= 0);
 }
 
-bool SplitQueryLine(const std::vector<std::string>& words, std::string& surname, std::string& query) {
+bool SplitQueryLine(const std::vector<std::string>& words, const char* hint, std::string& surname,
+                    std::string& query) {
     std::string line;
     for (const std::string& word : words) line += (line.empty() ? "" : " ") + word;
     // Buffers that hold the whole line, as the dialogs give, so no word is cut.
     std::vector<char> first(line.size() + 1), second(line.size() + 1);
     const int capacity = static_cast<int>(line.size() + 1);
-    if (!SplitFullNameOrTell(line.c_str(), first.data(), capacity, second.data(), capacity, true)) return false;
+    if (!SplitOrRefuse(line, first.data(), capacity, second.data(), capacity, true, hint)) return false;
     surname = first.data();
     query = second.data();
     return true;
@@ -51,10 +53,10 @@ int ReadQueryCommand(int argc, char** argv, const NameWordsRule& rule, QueryComm
         return refused;
     std::vector<std::string> words;
     if (const int refused = TakeNameWords(out.args, rule, words)) return refused;
-    if (!RowLimit(out.args, out.limit)) return UsageError("--limit takes a number");
-    if (!SexOption(out.args, out.sex)) return UsageError("--sex takes boy or girl");
+    if (!RowLimit(out.args, out.limit)) return UsageError(kLimitHint);
+    if (!SexOption(out.args, out.sex)) return UsageError(kSexHint);
     out.today = out.args.Has("--today") ? 1 : 0;
-    if (!SplitQueryLine(words, out.surname, out.query)) return kExitRefused;
+    if (!SplitQueryLine(words, rule.hint, out.surname, out.query)) return kExitRefused;
     return kExitDone;
 }
 

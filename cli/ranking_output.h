@@ -14,9 +14,15 @@ namespace hoshikura {
 // --limit N, or every row when absent; false for a value that is no count.
 bool RowLimit(const CliArgs& args, int& limit);
 
+// What to type after a refused --limit or --sex (CP932).
+extern const char kLimitHint[];
+extern const char kSexHint[];
+
 // Joins the words into one line and splits it as the reading and kanji
-// dialogs do: the second word may be of any length. False when refused.
-bool SplitQueryLine(const std::vector<std::string>& words, std::string& surname, std::string& query);
+// dialogs do: the second word may be of any length. False when refused,
+// with the hint when the line is no name.
+bool SplitQueryLine(const std::vector<std::string>& words, const char* hint, std::string& surname,
+                    std::string& query);
 
 // The command line of a search by surname and query (a reading or a
 // character): [--limit N] [--sex boy|girl] [--today] [--json] SURNAME QUERY.

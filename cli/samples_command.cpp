@@ -156,11 +156,14 @@ int RunSamplesCommand(int argc, char** argv) {
     if (args.Value("--random") || args.Value("--seed")) {
         int wanted = 0, seed = 0;
         if (!args.Value("--random") || !ParseInt(*args.Value("--random"), wanted) || wanted < 0)
-            return UsageError("--random takes a count");
+            return UsageError("--random には取り出す件数を0以上の整数で入力してください"
+                              "（例：--random 100 --seed 7）。");
         if (!args.Value("--seed") || !ParseInt(*args.Value("--seed"), seed) || seed < 0)
-            return UsageError("--random takes --seed S");
+            return UsageError("--random には --seed と0以上の整数も入力してください"
+                              "（例：--random 100 --seed 7）。");
         if (args.Has("--key") || args.Has("--surnames") || !args.words.empty())
-            return UsageError("--random takes no key, surnames or names");
+            return UsageError("--random は --key、--surnames や名前と一緒には使えません。"
+                              "--random と --seed だけを入力してください。");
         const std::vector<EntryAt> entries = RandomEntries(store, wanted, static_cast<uint64_t>(seed));
         if (args.Has("--json")) {
             WriteOut(JsonArray(store, entries));
@@ -174,12 +177,16 @@ int RunSamplesCommand(int argc, char** argv) {
     if (args.Has("--key")) {
         int first = 0, rest = 0;
         if (args.words.size() != 2 || !ParseInt(args.words[0], first) || !ParseInt(args.words[1], rest))
-            return UsageError("--key takes FIRST REST");
+            return UsageError("--key には一字目の画数と残りの画数を二つの整数で入力してください"
+                              "（例：--key 3 7）。");
         WriteOut(args.Has("--json") ? KeyJson(store, first, rest) : KeyListing(store, first, rest));
         return kExitDone;
     }
-    if (args.Has("--json")) return UsageError("--json goes with --key or --random");
-    if (!args.words.empty()) return UsageError("samples takes no names");
+    if (args.Has("--json"))
+        return UsageError("--json は --key か --random と一緒に入力してください（例：--key 3 7 --json）。");
+    if (!args.words.empty())
+        return UsageError("samples に名前は要りません。--surnames、--key、--random のどれかを付けるか、"
+                          "何も付けずに入力してください。");
     WriteOut(args.Has("--surnames") ? SurnameListing(store) : Counts(store));
     return kExitDone;
 }

@@ -5,7 +5,6 @@
 #include "commands.h"
 #include "json_writer.h"
 #include "dialog_text.h"
-#include "name_split.h"
 #include "name_words.h"
 #include "ranking_output.h"
 #include "sample_name.h"
@@ -24,8 +23,7 @@ RankingLine SurnameLine(const CSurnameSearch& search, int i) {
     return {text, JsonObject().Int("rank", rank).Int("score", row.score).Text("surname", row.surname).Str()};
 }
 
-const NameWordsRule kGivenOnly = {1, "名を入力してください。例: hoshikura-cli surnames 太郎",
-                                  "surnames takes one given name"};
+const NameWordsRule kGivenOnly = {1, "名を一つ入力してください（例：hoshikura-cli surnames 太郎）。"};
 
 }  // namespace
 
@@ -35,12 +33,13 @@ int RunSurnamesCommand(int argc, char** argv) {
     std::vector<std::string> words;
     if (const int refused = TakeNameWords(args, kGivenOnly, words)) return refused;
     int limit = 0;
-    if (!RowLimit(args, limit)) return UsageError("--limit takes a number");
+    if (!RowLimit(args, limit)) return UsageError(kLimitHint);
     // The given name is checked as the given-name dialog checks it, behind a
     // placeholder surname.
     char placeholder[kSurnameFieldSize];
     char given[kGivenFieldSize];
-    if (!SplitFullNameOrTell(("良名 " + words[0]).c_str(), placeholder, sizeof placeholder, given, sizeof given, false))
+    if (!SplitOrRefuse(kPlaceholderSurname + words[0], placeholder, sizeof placeholder, given, sizeof given, false,
+                       kGivenOnly.hint))
         return kExitRefused;
     NoteUnknownCharacters(UnknownCharacters({given}));
 

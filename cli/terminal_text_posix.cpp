@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli_args.h"
 #include "sjis_text.h"
 #include "terminal_text.h"
 
@@ -38,16 +39,14 @@ bool ConvertOne(iconv_t cd, const char* in, std::size_t length, std::string& out
 }
 
 std::string Unreadable(int argument, std::size_t offset) {
-    return ToExternal(std::to_string(argument) + "番目の引数の" + std::to_string(offset + 1) +
-                      "バイト目はUTF-8の文字として読めません。名前はUTF-8の文字で入力してください。");
+    return ToExternal(ArgumentOrdinal(argument) + "の" + std::to_string(offset + 1) +
+                      "バイト目はUTF-8の文字として読めません。名前はUTF-8の文字で入力し直してください。");
 }
 
 std::string NotInCp932(const std::string& character, unsigned long code) {
     char hex[16];
     std::snprintf(hex, sizeof hex, "U+%04lX", code);
-    return ToExternal("「") + character + ToExternal(std::string("」(") + hex +
-                                                    ")はシフトJIS（CP932）にない文字のため使えません。"
-                                                    "CP932にある字体で入力してください。");
+    return ToExternal("「") + character + ToExternal("」（" + std::string(hex) + "）" + UnusableCharacterAdvice(code));
 }
 
 }  // namespace

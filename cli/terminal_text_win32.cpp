@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "cli_args.h"
 #include "terminal_text.h"
 
 namespace hoshikura {
@@ -40,7 +41,7 @@ std::wstring ToWide(const std::string& text, UINT codePage, DWORD flags) {
     return wide;
 }
 
-// "「X」(U+XXXX)…": the character as the console can show it, and its code.
+// "「X」（U+XXXX）…": the character as the console can show it, and its code.
 std::string NotInCp932(const wchar_t* character, int length) {
     unsigned long code = static_cast<unsigned long>(character[0]);
     if (length == 2) code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<unsigned long>(character[1]) - 0xDC00);
@@ -48,9 +49,9 @@ std::string NotInCp932(const wchar_t* character, int length) {
     std::snprintf(hex, sizeof hex, "U+%04lX", code);
     std::string shown;
     const std::string named = FromWide(character, length, OutputCodePage(), shown)
-                                  ? ToExternal("「") + shown + ToExternal("」") + "(" + hex + ")"
+                                  ? ToExternal("「") + shown + ToExternal("」（") + hex + ToExternal("）")
                                   : std::string(hex);
-    return named + ToExternal("はシフトJIS（CP932）にない文字のため使えません。CP932にある字体で入力してください。");
+    return named + ToExternal(UnusableCharacterAdvice(code));
 }
 
 // The wide argument as CP932, character by character so that the first

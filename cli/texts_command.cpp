@@ -22,19 +22,18 @@ std::string Heading(const FortuneTopic& topic, int n) {
 }
 
 // The texts of the chosen kinds for the chosen numbers, one heading and
-// one paragraph each; the empty texts (person, earth and outer of 72..81)
-// are left out.
+// one paragraph each. Listing every number leaves out the empty texts
+// (person, earth and outer of 72..81); one number shows the sentence that
+// says why there is none, as the explanation does.
 std::string HumanTexts(const CFortuneTable& table, const std::vector<const FortuneTopic*>& topics, int first,
                        int last) {
     std::string out;
     for (int n = first; n <= last; ++n)
         for (const FortuneTopic* topic : topics) {
-            const std::string text = table.FortuneText(FortuneKindOfGrid(topic->grid), n);
-            if (text.empty()) continue;
-            out += (out.empty() ? "" : "\n") + Heading(*topic, n) + "\n" + text + "\n";
+            const GridReading reading = ReadGridNumber(topic->grid, n, &table);
+            if (!reading.hasText && first != last) continue;
+            out += (out.empty() ? "" : "\n") + Heading(*topic, n) + "\n" + reading.text + "\n";
         }
-    if (out.empty())
-        out = std::string(GridName(topics[0]->grid)) + "の" + std::to_string(first) + "には説明文がありません。\n";
     return out;
 }
 
@@ -62,7 +61,9 @@ int RunTextsCommand(int argc, char** argv) {
     std::vector<const FortuneTopic*> topics;
     if (const std::string* key = args.Value("--kind")) {
         const FortuneTopic* topic = FindFortuneTopic(*key);
-        if (topic == nullptr) return UsageError("--kind takes person, earth, outer or total");
+        if (topic == nullptr)
+            return UsageError("--kind には person（人格）、earth（地格）、outer（外格）、total（総格）のどれかを"
+                              "入力してください（例：--kind total）。");
         topics.push_back(topic);
     } else {
         for (const FortuneTopic& topic : kFortuneTopics) topics.push_back(&topic);
@@ -70,7 +71,8 @@ int RunTextsCommand(int argc, char** argv) {
     int number = 0;
     if (args.words.size() > 1 ||
         (args.words.size() == 1 && (!ParseInt(args.words[0], number) || number < 1 || number > kFortuneNumbers)))
-        return UsageError("texts takes one number from 1 to 81, or none for every number");
+        return UsageError("数は1〜81から一つだけ入力してください（例：hoshikura-cli texts 9）。"
+                          "数を省くとすべての数の解説を出します。");
 
     CFortuneTable table;
     table.LoadBuiltIn();

@@ -24,6 +24,12 @@ int32_t ElementOf(int32_t n);
 
 constexpr int kElementLinks = 4;
 
+// Highest score of each method: a grid number is worth at most 100, the
+// Person grid weighs 1.5 and the Total grid 1.75 in the stroke score; the
+// four element links give at most 25 each. The total is their sum.
+constexpr int32_t kMethodMaxima[kMethodCount] = {625, 100, 100, 100};
+constexpr int32_t kTotalMaximum = kMethodMaxima[0] + kMethodMaxima[1] + kMethodMaxima[2] + kMethodMaxima[3];
+
 // One link between two grids' elements: its points and whether it is
 // generating (kLucky), overcoming (kUnlucky) or neither (kSlightlyLucky).
 struct ElementLink {

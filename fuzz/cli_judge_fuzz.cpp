@@ -199,7 +199,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         case kExitUsage:
             FUZZ_CHECK(run.out.empty() && run.messages.empty());
             FUZZ_CHECK(run.err.compare(0, 15, "hoshikura-cli: ") == 0);
-            FUZZ_CHECK(run.err.find("usage: hoshikura-cli judge") != std::string::npos);
+            FUZZ_CHECK(run.err.find("\n  hoshikura-cli judge [--json]") != std::string::npos);
             break;
         default:
             FUZZ_CHECK(!"an exit code the tool does not use");

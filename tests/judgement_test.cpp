@@ -76,9 +76,9 @@ TEST(Judgement, WorkedExamplesOfEveryMethod) {
     const struct {
         std::vector<int> grids;
         int strokeScore;
-    } strokeCases[] = {{{8, 9, 13, 12, 21}, 346}, {{1, 1, 1, 1, 1}, 625}, {{10, 20, 10, 20, 10}, 5},
+    } strokeCases[] = {{{8, 9, 13, 12, 21}, 346}, {{1, 1, 1, 1, 1}, kMethodMaxima[0]}, {{10, 20, 10, 20, 10}, 5},
                        {{45, 20, 45, 70, 90}, 188}, {{82, 82, 82, 82, 82}, 27 * 4 + 27 + 13 + 20},
-                       {{161, 161, 161, 161, 161}, 625}};
+                       {{161, 161, 161, 161, 161}, kMethodMaxima[0]}};
     for (const auto& c : strokeCases) EXPECT_EQ(J().StrokeScore(WithGrids(c.grids)), c.strokeScore) << c.strokeScore;
     for (int g = 0; g < kGridCount; ++g) {
         std::vector<int> grids{8, 9, 13, 12, 21};
@@ -137,10 +137,10 @@ TEST(Judgement, EveryNameScoresInRangeAndReEvaluationEqualsAnalysis) {
         CNameRecord r;
         r.Analyse(surname.c_str(), given.c_str());
         SCOPED_TRACE(surname + " " + given);
-        EXPECT_TRUE(r.scores[0] >= -1 && r.scores[0] <= 625);
-        EXPECT_TRUE(r.scores[1] >= 4 && r.scores[1] <= 100);
-        EXPECT_TRUE(r.scores[2] >= 0 && r.scores[2] <= 100);
-        EXPECT_TRUE(r.scores[3] >= 0 && r.scores[3] <= 100);
+        EXPECT_TRUE(r.scores[0] >= -1 && r.scores[0] <= kMethodMaxima[0]);
+        EXPECT_TRUE(r.scores[1] >= 4 && r.scores[1] <= kMethodMaxima[1]);
+        EXPECT_TRUE(r.scores[2] >= 0 && r.scores[2] <= kMethodMaxima[2]);
+        EXPECT_TRUE(r.scores[3] >= 0 && r.scores[3] <= kMethodMaxima[3]);
         EXPECT_NE(std::find(yinYangScores.begin(), yinYangScores.end(), r.scores[2]), yinYangScores.end());
         EXPECT_EQ(r.totalScore, r.scores[0] + r.scores[1] + r.scores[2] + r.scores[3]);
         EXPECT_EQ(r.scores[1], r.elementPoints[0] + r.elementPoints[1] + r.elementPoints[2] + r.elementPoints[3]);

@@ -2,15 +2,17 @@
 """hoshikura-cli run as a user runs it: cli_test.py PATH_TO_HOSHIKURA_CLI.
 
 Output that cannot be written, input that cannot be read, names that are
-refused, characters without a stroke count, and the fortune texts printed
-by number."""
+refused, characters without a stroke count, the judgement's lines and the
+fortune texts printed by number."""
 import json
 import os
+import re
 import subprocess
 import sys
 import unittest
 
 CLI = None
+COMMANDS = ["judge", "texts", "samples", "patterns", "reading", "kanji", "surnames", "compose"]
 
 
 def run(*words, stdout=subprocess.PIPE, **options):
@@ -47,12 +49,18 @@ class Refusals(unittest.TestCase):
         # Invalid UTF-8 is told by its byte offset, a character Shift-JIS lacks by itself.
         told = [(("judge", "山田".encode() + b"\xff", "太郎"), str(len("山田".encode()) + 1))]
         told += [(("judge", "山田", "太" + name), name) for name in ("𠮟", "塡", "😀")]
+        cases[2] += [(), ("foo",), ("samples", "山田"), ("patterns", "--limit", "x", "山田"), ("reading", "--sex", "w", "林", "あ")]
         for expected, words, why in [(c, w, "") for c, ws in cases.items() for w in ws] + [(1, w, y) for w, y in told]:
             with self.subTest(words=words):
                 code, out, err = run(*words)
                 self.assertEqual((code, out), (expected, ""))
-                self.assertTrue(err.strip())
                 self.assertIn(why, err)
+                # One Japanese line after the tool's name; a usage error adds the
+                # usage of its command, or of every command when there is none.
+                message, _, usage = err.partition("使い方：\n")
+                self.assertRegex(message, r"^hoshikura-cli: [^\n]*[ぁ-んァ-ン一-龥][^\n]*\n$")
+                listed = re.findall(r"^  hoshikura-cli (\w+) ", usage, re.M)
+                self.assertEqual(listed, [] if expected == 1 else [words[0]] if words[:1] != ("foo",) and words else COMMANDS)
 
 
 class UnknownCharacters(unittest.TestCase):
@@ -61,6 +69,33 @@ class UnknownCharacters(unittest.TestCase):
         self.assertEqual(code, 0)
         self.assertEqual(json.loads(out)["unknownCharacters"], ["ゐ"])
         self.assertEqual(err.count("ゐ"), 1)
+
+
+class Hints(unittest.TestCase):
+    def test_a_search_that_cannot_match_says_what_to_type(self):
+        for words in (("reading", "鈴木", "太郎"), ("reading", "鈴木", "ﾀﾛｳ"), ("compose", "佐藤", "はる人"), ("kanji", "鈴木", "マ")):
+            with self.subTest(words=words):
+                code, out, err = run(*words)
+                self.assertEqual((code, out), (0, "該当なし\n"))
+                self.assertTrue(err.startswith("hoshikura-cli: ") and "入力してください" in err)
+        self.assertEqual(run("reading", "鈴木", "タロウ")[2], "")
+
+
+class JudgementLines(unittest.TestCase):
+    def test_each_score_with_its_maximum_and_one_word_a_level(self):
+        words = {}
+        for surname, given in (("山田", "太郎"), ("佐々木", "健太郎"), ("林", "一"), ("金子", "みすゞ"), ("鈴木", "一一")):
+            with self.subTest(name=surname + given):
+                judged = json.loads(run("judge", "--json", surname, given)[1])
+                out = run("judge", surname, given)[1]
+                shown = re.findall(r"^(?:画数|五行|陰陽|同画|総合得点) *(-?\d+)点／(\d+)点（(.+?)）(.*)$", out, re.M)
+                self.assertEqual([int(s[0]) for s in shown], judged["scores"] + [judged["total"]])
+                maxima = [int(s[1]) for s in shown]
+                self.assertEqual(sum(maxima[:4]), maxima[4])
+                self.assertTrue(all(int(s[0]) <= m for s, m in zip(shown, maxima)))
+                for (_, _, word, _), level in zip(shown, judged["ratings"]):
+                    self.assertEqual(words.setdefault(level, word), word)
+                self.assertTrue(shown[4][3], "the total line ends in its sentence")
 
 
 GRID_NAMES = os.path.join(os.path.dirname(__file__), "..", "data", "grid_numbers.tsv")
@@ -102,9 +137,10 @@ class Texts(unittest.TestCase):
             self.assertEqual(len(texts), 81)
             for n in (1, 81):  # index 0 is the number 1
                 self.assertEqual(json.loads(run("texts", "--json", "--kind", kind, str(n))[1]), {kind: texts[n - 1]})
-        for n in (9, 75):  # every kind with a text for the number, one a line
+        for n in (9, 75):  # every kind, one a line, a sentence for a kind without a text
             out = run("texts", str(n))[1]
             self.assertTrue(all(not texts[n - 1] or texts[n - 1] + "\n" in out for texts in every.values()))
+            self.assertEqual(len(out.split("\n\n")), 4)
 
 
 class NamesOfToday(unittest.TestCase):

@@ -62,6 +62,9 @@ compare patterns "　"
 compare compose "山田　ゆいな" --sex girl --json --limit 5
 compare compose 山田 ひろし --sex boy
 compare compose 山田 ｈｉｒｏ
+compare reading 山田 太郎
+compare kanji 山田 マ
+compare foo
 
 echo "$failures differ"
 [ "$failures" -eq 0 ]
