@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   cups printer-driver-cups-pdf poppler-utils
   nsis p7zip-full
+  kanjidic kanjidic-xml unicode-data enamdict mecab-ipadic
 )
 
 missing=()

@@ -39,6 +39,9 @@ bash scripts/build.sh native -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON "$str
 run_tests build/native core_tests cli_tool
 $quick && exit 0
 
+echo "== built-in data made again by the tools"
+bash scripts/check-data.sh
+
 echo "== native, sanitizers"
 bash scripts/build.sh asan -DCMAKE_BUILD_TYPE=Debug -DHOSHIKURA_SANITIZE=ON -DBUILD_TESTING=ON "$strict"
 run_tests build/asan core_tests
