@@ -10,6 +10,7 @@
 #include "frame_window.h"
 #include "message_box_sink.h"
 #include "message_sink.h"
+#include "recent_people.h"
 #include "sjis_text.h"
 #include "view.h"
 #include "view_list.h"
@@ -181,6 +182,9 @@ void ViewTest::SetUp() {
     ASSERT_NE(EnsureFrame(), nullptr);
     CloseAllViews();
     App().rankLists.Clear();
+    // The lists a run before left in the registry do not count here.
+    App().recent.Clear();
+    RebuildRecentMenu();
     App().viewList->windowCount = 0;
     TakeMessages();
 }
