@@ -14,7 +14,7 @@
 #include "fake_registry_hive.h"
 #include "fuzz_support.h"
 #include "registry_store.h"
-#include "sex_setting.h"
+#include "name_choices.h"
 #include "sjis_text.h"
 
 using namespace hoshikura;
@@ -176,10 +176,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     std::memset(&recent, 0x55, sizeof recent);
     std::memset(&ranks, 0x55, sizeof ranks);
     LoadSettings(hive, recent, ranks);
-    const int32_t sexChoice = LoadSexChoice(hive);
+    const NameChoices choices = LoadNameChoices(hive);
     CheckHiveLetGo(hive);
     FUZZ_CHECK(Dump(hive.root) == stored);  // loading reads, never writes
-    FUZZ_CHECK(sexChoice >= 0 && sexChoice <= 2);
+    FUZZ_CHECK(choices.sex >= 0 && choices.sex <= 2 && (choices.todayOnly == 0 || choices.todayOnly == 1));
     CheckRecent(recent);
     CheckRanks(ranks.best);
     CheckRanks(ranks.worst);
@@ -195,7 +195,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     CheckHiveLetGo(copy);
     FUZZ_CHECK(std::memcmp(&recentAgain, &recent, sizeof recent) == 0);
     FUZZ_CHECK(std::memcmp(&ranksAgain, &ranks, sizeof ranks) == 0);
-    FUZZ_CHECK(SaveSexChoice(copy, sexChoice) == 1 && LoadSexChoice(copy) == sexChoice);
+    FUZZ_CHECK(SaveNameChoices(copy, choices));
+    const NameChoices choicesAgain = LoadNameChoices(copy);
+    FUZZ_CHECK(choicesAgain.sex == choices.sex && choicesAgain.todayOnly == choices.todayOnly);
     CheckHiveLetGo(copy);
     return 0;
 }

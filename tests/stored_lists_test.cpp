@@ -13,8 +13,7 @@
 #include "fake_registry_hive.h"
 #include "name_split.h"
 #include "registry_store.h"
-#include "sex_setting.h"
-#include "today_setting.h"
+#include "name_choices.h"
 
 using namespace hoshikura;
 
@@ -294,37 +293,27 @@ TEST_F(StoredListsTest, FailedValueWritesAreReportedAndCostOnlyThemselves) {
     EXPECT_EQ(Stored(kNumber, "Value"), Dword(1));
 }
 
-// Loading any stored bytes gives a choice of 0..2 (the load fuzz target);
-// here each choice comes back, and what cannot be written reads as both.
-TEST_F(StoredListsTest, SexChoiceRoundTripsAndAnythingElseIsBoth) {
-    for (const int32_t choice : {1, 2, 0, 7}) {
-        ASSERT_EQ(SaveSexChoice(hive, choice), 1);
-        EXPECT_EQ(LoadSexChoice(hive), choice == 7 ? 0 : choice);
+// Loading any stored bytes gives choices in range (the load fuzz target);
+// here each choice comes back, and what is outside a choice, of another
+// type, or cannot be read or written reads as its default.
+TEST_F(StoredListsTest, NameChoicesRoundTripAndAnythingElseIsTheDefault) {
+    const auto loaded = [this] {
+        const NameChoices c = LoadNameChoices(hive);
+        return std::make_pair(c.sex, c.todayOnly);
+    };
+    EXPECT_EQ(loaded(), std::make_pair(0, 0));  // never stored
+    for (const auto& [sex, today] : {std::pair{1, 1}, {2, 0}, {0, 1}, {7, 2}, {2, -1}}) {
+        ASSERT_TRUE(SaveNameChoices(hive, {sex, today}));
+        EXPECT_EQ(loaded(), std::make_pair(sex == 7 ? 0 : sex, today == 1 ? 1 : 0)) << sex << " " << today;
     }
-    Put(kSettings, "Sex", kRegDword, Dword(2));
-    hive.At(kSettings).failOpen = true;
-    EXPECT_EQ(SaveSexChoice(hive, 1), 0);
-    EXPECT_EQ(LoadSexChoice(hive), 0);
-}
-
-// "TodayOnly" beside "Sex": 1 comes back, anything else (another number, a
-// value of another type, a key that cannot be opened) reads as 0; saving it
-// leaves the sex choice alone.
-TEST_F(StoredListsTest, TodayOnlyRoundTripsAndAnythingElseIsOff) {
-    ASSERT_EQ(SaveSexChoice(hive, 2), 1);
-    EXPECT_EQ(LoadTodayOnly(hive), 0);  // never stored
-    for (const int32_t value : {1, 0, 2, -1, 1}) {
-        ASSERT_EQ(SaveTodayOnly(hive, value), 1);
-        EXPECT_EQ(LoadTodayOnly(hive), value == 1 ? 1 : 0) << value;
-    }
-    EXPECT_EQ(LoadSexChoice(hive), 2);
     Put(kSettings, "TodayOnly", kRegDword, Dword(5));
-    EXPECT_EQ(LoadTodayOnly(hive), 0);
+    EXPECT_EQ(loaded(), std::make_pair(2, 0));
     Put(kSettings, "TodayOnly", kRegSz, Sz("1"));
-    EXPECT_EQ(LoadTodayOnly(hive), 0);
+    EXPECT_EQ(loaded(), std::make_pair(2, 0));
+    Put(kSettings, "Sex", kRegDword, Dword(1));
     Put(kSettings, "TodayOnly", kRegDword, Dword(1));
-    EXPECT_EQ(LoadTodayOnly(hive), 1);
+    EXPECT_EQ(loaded(), std::make_pair(1, 1));
     hive.At(kSettings).failOpen = true;
-    EXPECT_EQ(SaveTodayOnly(hive, 1), 0);
-    EXPECT_EQ(LoadTodayOnly(hive), 0);
+    EXPECT_FALSE(SaveNameChoices(hive, {2, 1}));
+    EXPECT_EQ(loaded(), std::make_pair(0, 0));
 }

@@ -3,8 +3,7 @@
 #include "app_state.h"
 #include "message_sink.h"
 #include "registry_store.h"
-#include "sex_setting.h"
-#include "today_setting.h"
+#include "name_choices.h"
 #include "win32_registry_key.h"
 
 namespace hoshikura {
@@ -12,16 +11,16 @@ namespace hoshikura {
 void LoadStoredSettings() {
     CWin32RegistryHive hive;
     LoadSettings(hive, App().recent, App().rankLists);
-    App().sexChoice = LoadSexChoice(hive);
-    App().todayOnly = LoadTodayOnly(hive);
+    const NameChoices choices = LoadNameChoices(hive);
+    App().sexChoice = choices.sex;
+    App().todayOnly = choices.todayOnly;
 }
 
 void SaveStoredSettings() {
     CWin32RegistryHive hive;
     // Only the last save counts: one that went through makes good a failed one.
     const bool listsSaved = SaveSettings(hive, App().recent, App().rankLists);
-    const bool choicesSaved = SaveSexChoice(hive, App().sexChoice) != 0 &&
-                              SaveTodayOnly(hive, App().todayOnly) != 0;
+    const bool choicesSaved = SaveNameChoices(hive, {App().sexChoice, App().todayOnly});
     App().saveFailed = !(listsSaved && choicesSaved);
 }
 
