@@ -101,6 +101,16 @@ bool PairsFormAName(const int32_t* pairs, int count) {
     return !oneKanaEach;
 }
 
+bool IsRefusedSpelling(const char* written, const char* hiragana) {
+    const RefusedSpelling* end = kRefusedSpellings + kRefusedSpellingCount;
+    const RefusedSpelling* found =
+        std::lower_bound(kRefusedSpellings, end, 0, [&](const RefusedSpelling& refused, int) {
+            const int order = std::strcmp(refused.written, written);
+            return order < 0 || (order == 0 && std::strcmp(refused.reading, hiragana) < 0);
+        });
+    return found != end && std::strcmp(found->written, written) == 0 && std::strcmp(found->reading, hiragana) == 0;
+}
+
 bool PairsSuitSex(const int32_t* pairs, int count, int32_t sexChoice) {
     bool boys = false, girls = false;
     for (int c = 0; c < count; ++c) {
@@ -238,7 +248,8 @@ void CComposeSearch::RunSearch(const CSampleName& samples) {
         candidate.likelihood = likelihood;
         Held* entry = FindHeld(held, heldCount, candidate.written);
         if (entry) entry->offered = true;
-        if (!Admits(entry) || (!entry && !(PairsSuitSex(w.pairs, count, sex) && PairsFormAName(w.pairs, count))))
+        if (!Admits(entry) || (!entry && !(PairsSuitSex(w.pairs, count, sex) && PairsFormAName(w.pairs, count) &&
+                                           !IsRefusedSpelling(candidate.written, w.hiragana))))
             return;
         Offer(w, candidate, entry);
     });

@@ -43,6 +43,10 @@ bool PairsSuitSex(const int32_t* pairs, int count, int32_t sexChoice);
 // are, and the store holds those).
 bool PairsFormAName(const int32_t* pairs, int count);
 
+// Whether the review dropped this written form with this reading
+// (kRefusedSpellings): a spelling the store does not hold is then not offered.
+bool IsRefusedSpelling(const char* written, const char* hiragana);
+
 struct ComposeResult {
     int32_t characterCount;                      // characters of the written form
     int32_t pieceCount;                          // readings shown: one per character, or one for a

@@ -33,6 +33,17 @@ struct NameReadingPair {
 extern const NameReadingPair kNameReadingPairs[];
 extern const int32_t kNameReadingPairCount;
 
+// A written form with a reading that the review of the sample names dropped
+// (a word such as 友人 ゆうと, a misreading): never composed.
+struct RefusedSpelling {
+    const char* written;  // CP932
+    const char* reading;  // hiragana
+};
+
+// Ordered by written form, then reading (byte order).
+extern const RefusedSpelling kRefusedSpellings[];
+extern const int32_t kRefusedSpellingCount;
+
 // The place of a character that begins and/or ends the name.
 inline PairPlace PlaceInName(bool first, bool last) {
     if (first) return last ? kWholeName : kFirstCharacter;

@@ -346,6 +346,14 @@ bool ComposedFor(int32_t sex, int32_t today, const Holding* held, const std::vec
     return !(spoken.count('g') && spoken.count('b'));  // no girls' head on a boys' ending
 }
 
+// Whether the review dropped the written form with the reading: the table
+// read through, as the search looks it up.
+bool RefusedByReview(const std::string& written, const std::string& reading) {
+    for (int32_t i = 0; i < kRefusedSpellingCount; ++i)
+        if (written == kRefusedSpellings[i].written && reading == kRefusedSpellings[i].reading) return true;
+    return false;
+}
+
 bool CountedCharacters(const std::string& written) {
     if (written.size() % 2 != 0 || written.empty() || written.size() > 2u * kMaxComposedCharacters) return false;
     for (size_t i = 0; i < written.size(); i += 2)
@@ -392,6 +400,7 @@ TEST(ComposeSearch, RanksEverySpellingForEitherSexAndGenerationByScoreThenUsualT
                         if (spelling.likelihood < likeliest * kLikelihoodFloor) continue;
                         composed.insert(spelling.written);
                         const auto h = held.find(spelling.written);
+                        if (h == held.end() && RefusedByReview(spelling.written, reading)) continue;
                         if (!ComposedFor(sex, today, h == held.end() ? nullptr : &h->second, spelling.pairs)) continue;
                         ++judged;
                         forms[spelling.written] = std::max(forms[spelling.written], spelling.likelihood);
@@ -503,6 +512,22 @@ TEST(ComposeSearch, TheTableHoldsOnlyCountedNameCharactersOfNoIllOmen) {
     }
 }
 
+// The spellings the review dropped left the store, and the search finds
+// each of them in its table (the brute force above reads it through).
+TEST(ComposeSearch, SpellingsTheReviewDroppedAreLookedUpAndNotStored) {
+    std::set<std::pair<std::string, std::string>> stored;
+    for (const Sample& sample : Samples()) stored.insert({sample.written, sample.reading});
+    ASSERT_GT(kRefusedSpellingCount, 0);
+    for (int32_t i = 0; i < kRefusedSpellingCount; ++i) {
+        const RefusedSpelling& refused = kRefusedSpellings[i];
+        EXPECT_TRUE(IsRefusedSpelling(refused.written, refused.reading)) << refused.written;
+        EXPECT_FALSE(stored.count({refused.written, refused.reading})) << refused.written << " " << refused.reading;
+        // Another reading of the same written form is not refused by this row.
+        const std::string longer = std::string(refused.reading) + "の";
+        EXPECT_FALSE(IsRefusedSpelling(refused.written, longer.c_str()) && !RefusedByReview(refused.written, longer));
+    }
+}
+
 // ---- The sample data ---------------------------------------------------------
 
 TEST(SampleStore, EveryEntryIsWholeWithItsSexAndGenerationAndEachChoiceListsItsOwn) {
@@ -602,6 +627,40 @@ TEST(SampleStore, TheNamedSamplesStayAtTheirKeys) {
         }
         EXPECT_GE(found, n.times) << n.written;
     }
+}
+
+// Popular names of recent years, listed by a reader who never saw the data
+// (written form, reading, sex): nearly all are in the store with that
+// reading and a sex that fits (a name for either fits any; either on the
+// list is fitted by any entry).
+namespace popular {
+#include "popular_given_names.inc"
+}  // namespace popular
+
+TEST(SampleStore, HoldsThePopularNamesOfRecentYears) {
+    std::map<std::pair<std::string, std::string>, std::string> sexes;
+    for (const Sample& s : Samples()) sexes[{s.written, s.reading}] += s.sex;
+    const std::string text = popular::kPopularGivenNames;
+    int listed = 0, held = 0;
+    std::string missing;
+    for (size_t at = 0, end; at < text.size(); at = end + 1) {
+        end = std::min(text.find('\n', at), text.size());
+        const std::string line = text.substr(at, end - at);
+        const size_t tab1 = line.find('\t'), tab2 = line.find('\t', tab1 + 1);
+        if (line.empty() || line[0] == '#' || tab2 == std::string::npos) continue;
+        const std::string written = line.substr(0, tab1), reading = line.substr(tab1 + 1, tab2 - tab1 - 1);
+        const std::string sex = line.substr(tab2 + 1);
+        ASSERT_TRUE(sex == "boy" || sex == "girl" || sex == "either") << line;
+        const char wanted = sex == "boy" ? kSexBoy : (sex == "girl" ? kSexGirl : kSexEither);
+        const std::string& have = sexes[{written, reading}];
+        const bool fits = wanted == kSexEither ? !have.empty()
+                                               : have.find(wanted) != std::string::npos ||
+                                                     have.find(kSexEither) != std::string::npos;
+        ++listed;
+        if (fits) ++held; else missing += " " + written + "(" + reading + "," + sex + ")";
+    }
+    EXPECT_GE(listed, 200);
+    EXPECT_GE(held * 100, listed * 95) << held << " of " << listed << "; missing:" << missing;
 }
 
 // The filter texts the views and the command-line tool show.

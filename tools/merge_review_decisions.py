@@ -11,8 +11,11 @@ would do without them are kept: every drop, every sex other than the one
 the batch gave, every generation other than `default_generation`. A row
 without the reviewer's reason gets the reason its column gives.
 
+A later review adds to the merged file: `--base` reads its rows first, and
+the new batches' decisions replace them where both decide an entry.
+
 Usage: python3 tools/merge_review_decisions.py BATCH DECISIONS [BATCH DECISIONS ...]
-       [--out tools/reviewed_given_names.tsv]
+       [--base tools/reviewed_given_names.tsv] [--out tools/reviewed_given_names.tsv]
 """
 
 import argparse
@@ -23,8 +26,10 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import gen_sample_names  # noqa: E402
 
 HEADER = """# Reviewed decisions on the sample given names the sources give, read one by one
-# as a parent would (four reviewers, one batch of about 4,400 entries each;
-# merged by tools/merge_review_decisions.py). Only the rows that override the
+# as a parent would (four reviewers, one batch of about 4,400 entries each,
+# and later batches of entries a parent would call odd, found by their odd
+# character readings and in random samples; merged by
+# tools/merge_review_decisions.py). Only the rows that override the
 # generator: drops, sexes other than the sources', generations other than
 # default_generation of gen_sample_names.py (names ending in TODAY_ENDINGS are
 # of today, others older). Sorted by reading, then written form.
@@ -43,11 +48,16 @@ def read_rows(path):
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("files", nargs="+", help="pairs of batch and decision files")
+    ap.add_argument("--base", help="an earlier merged file the batches add to")
     ap.add_argument("--out", default=gen_sample_names.DEFAULT_REVIEWED)
     args = ap.parse_args()
     if len(args.files) % 2:
         raise SystemExit("give batch and decision files in pairs")
     merged = {}
+    if args.base:
+        for written, reading, keep, sex, generation, reason in gen_sample_names.read_tsv(
+                args.base, ("written", "reading", "keep", "sex", "generation", "reason")):
+            merged[(written, reading)] = (keep, sex, generation, reason)
     for batch_path, decided_path in zip(args.files[::2], args.files[1::2]):
         batch, decided = read_rows(batch_path), read_rows(decided_path)
         if len(batch) != len(decided):
@@ -63,6 +73,7 @@ def main():
                 raise SystemExit("%s: bad decision for %s %s" % (decided_path, written, reading))
             default = gen_sample_names.GEN_WORD[gen_sample_names.default_generation(written, reading)]
             if keep == "keep" and new_sex == sex and generation == default:
+                merged.pop((written, reading), None)
                 continue
             if not reason.strip():
                 reason = GENERATION_REASON[generation] if keep == "keep" and new_sex == sex else \
