@@ -287,7 +287,7 @@ const char* const kNames_1_8[] = {
 
 const char* const kNames_1_9[] = {
     "乙郎__いつろう 乙彦__おとひこ 一重__かずしげ 一重__ひとえ 一則__かずのり 一政__かずまさ 一栄__かずえ 一秋__かずあき 一信__かずのぶ 一洋__かずひろ",
-    "一昭__かずあき 一紀__かずのり 一俊__かずとし 一彦__かずひこ 一哉__かずや 一美__かずみ 一美__ひとみ 一郎__いちろう",
+    "一昭__かずあき 一紀__かずのり 一俊__かずとし 一彦__かずひこ 一哉__かずや 一美__かずみ 一美__ひとみ 一郎__いちろう つむぎ__つむぎ",
 };
 
 const char* const kNames_1_10[] = {
@@ -326,7 +326,7 @@ const char* const kNames_2_0[] = {
 };
 
 const char* const kNames_2_2[] = {
-    "ひろ__ひろ りこ__りこ",
+    "ひろ__ひろ りこ__りこ めい__めい",
 };
 
 const char* const kNames_2_3[] = {
@@ -621,10 +621,9 @@ const char* const kNames_4_10[] = {
 };
 
 const char* const kNames_4_11[] = {
-    "元淑__もとよし 友規__とものり 友都__ゆうと 比奈子__ひなこ 文淑__ふみよし 日菜__ひな 水萌__みなも 友惟__ゆい 友基__ともき 太清__たいせい",
-    "公望__くみ 日奈子__ひなこ 友唯__ゆい 仁菜__にな 仁深__ひとみ 仁望__ひとみ 友深__ともみ 水望__みなも 友季子__ゆきこ 文菜__あやな",
-    "文菜__ふみな 文望__あやみ 心菜__ここな 友章__ともあき 友菜__ともな 友菜__ゆうな 友菜__ゆな 友麻__ゆま 友康__ともやす 文隆__ふみたか",
-    "友梨__ゆり 友理__ゆり",
+    "元淑__もとよし 友規__とものり 友都__ゆうと 比奈子__ひなこ 文淑__ふみよし 日菜__ひな 水萌__みなも 友基__ともき 太清__たいせい 公望__くみ",
+    "日奈子__ひなこ 仁菜__にな 仁深__ひとみ 仁望__ひとみ 友深__ともみ 水望__みなも 友季子__ゆきこ 文菜__あやな 文菜__ふみな 文望__あやみ",
+    "心菜__ここな 友章__ともあき 友菜__ともな 友菜__ゆうな 友菜__ゆな 友麻__ゆま 友康__ともやす 文隆__ふみたか 友梨__ゆり 友理__ゆり",
 };
 
 const char* const kNames_4_12[] = {
@@ -1801,10 +1800,10 @@ const char* const kNames_9_30[] = {
 
 const char* const kNames_10_0[] = {
     "晄__こう 矩__ただし 倫__ひとし 倖__こう 宮__みや 耕__こう 逢__あい 晋__しん 隼__はやと 隼__しゅん",
-    "祥__しょう 連__れん 高__たかし 紘__ひろし 栞__しおり 納__おさむ 朔__さく 朗__あきら 眞__しん 眞__まこと",
-    "泰__やすし 泰__ゆたか 悦__えつ 凌__りょう 悟__さとる 透__とおる 笑__えみ 桂__けい 竜__りゅう 桃__もも",
-    "夏__なつ 哲__あきら 浩__ひろし 勉__つとむ 桜__さくら 華__はな 敏__さとし 剛__つよし 修__おさむ 晃__あきら",
-    "恭__きょう 真__まこと 真__しん 純__じゅん 恵__めぐみ 恵__けい 航__わたる 航__こう 将__しょう 将__まさ",
+    "祥__しょう 高__たかし 紘__ひろし 栞__しおり 納__おさむ 朔__さく 朗__あきら 眞__しん 眞__まこと 泰__やすし",
+    "泰__ゆたか 悦__えつ 凌__りょう 悟__さとる 透__とおる 笑__えみ 桂__けい 竜__りゅう 桃__もも 夏__なつ",
+    "哲__あきら 浩__ひろし 勉__つとむ 桜__さくら 華__はな 敏__さとし 剛__つよし 修__おさむ 晃__あきら 恭__きょう",
+    "真__まこと 真__しん 純__じゅん 恵__めぐみ 恵__けい 航__わたる 航__こう 将__しょう 将__まさ 紡__つむぎ",
 };
 
 const char* const kNames_10_1[] = {
@@ -2122,20 +2121,19 @@ const char* const kNames_11_6[] = {
 
 const char* const kNames_11_7[] = {
     "唯花__ゆいか 進吾__しんご 崇秀__たかひで 崇利__たかとし 陸男__むつお 健助__けんすけ 清助__せいすけ 盛男__もりお 盛芳__もりよし 隆児__りゅうじ",
-    "梨玖__りく 規孝__のりたか 規宏__のりひろ 基芳__もとよし 康克__やすよし 淑克__としかつ 崇伸__たかのぶ 康汰__こうた 章作__しょうさく 悠作__ゆうさく",
-    "啓志__けいじ 啓伸__ひろのぶ 健寿__たけとし 健伸__けんしん 康寿__やすとし 清寿__きよとし 菊男__きくお 清作__せいさく 健佐__けんすけ 健佑__けんすけ",
-    "健良__たけよし 進之介__しんのすけ 啓孝__ひろたか 涼佑__りょうすけ 隆希__りゅうき 隆佑__りゅうすけ 基男__もとお 基良__もとよし 逸男__いつお 康芳__やすよし",
-    "康利__やすとし 康良__やすよし 章芳__あきよし 章良__あきよし 規男__のりお 章伸__あきのぶ 隆寿__たかとし 崇男__たかお 雪宏__ゆきひろ 唯利__ただとし",
-    "唯良__ただよし 理玖__りく 渚沙__なぎさ 強志__つよし 章利__あきとし 啓助__けいすけ 淳男__あつお 隆良__たかよし 康伸__やすのぶ 悠佑__ゆうすけ",
-    "健汰__けんた 悠汰__ゆうた 涼汰__りょうた 悠吾__ゆうご 唯男__ただお 悠志__ゆうじ 淳那__じゅんな 清吾__せいご 隆利__たかとし 淳之介__じゅんのすけ",
-    "章吾__しょうご 清利__きよとし 悠佐__ゆうすけ 都志__とし 啓良__ひろよし 琉花__るか 琉利__るり 琉李__るり 琉里__るり 隆秀__たかひで",
-    "隆芳__たかよし 淳志__あつし 淳宏__あつひろ 隆男__たかお 康男__やすお 悠花__ゆうか 章宏__あきひろ 康孝__やすたか 清孝__きよたか 章男__あきお",
-    "清那__きよな 清那__せいな 康宏__やすひろ 麻見__まみ 健男__たけお 唯志__ただし 隆之介__りゅうのすけ 望佐__みさ 梨佐__りさ 理佐__りさ",
-    "隆伸__たかのぶ 麻利__まり 悠利__ゆうり 悠利__ゆり 理利__まさとし 悠杏__ゆあ 悠杏__ゆあん 悠李__ゆり 悠良__ゆら 萌花__もか",
-    "萌花__もえか 梨良__りら 麻李__まり 梨李__りり 理花__りか 梨杏__りあ 梨杏__りあん 啓吾__けいご 健作__けんさく 悠希__ゆうき",
-    "悠希__ゆき 梨里__りり 健吾__けんご 彩希__あやき 理那__りな 健志__たけし 健志__けんじ 麻那__まな 健児__けんじ 康志__やすし",
-    "彩里__あやり 理沙__りさ 隆宏__たかひろ 隆志__たかし 悠里__ゆうり 梨沙__りさ 麻希__まき 清志__きよし 麻里__まり 彩花__あやか",
-    "梨花__りか",
+    "規孝__のりたか 規宏__のりひろ 基芳__もとよし 康克__やすよし 淑克__としかつ 崇伸__たかのぶ 康汰__こうた 章作__しょうさく 悠作__ゆうさく 啓志__けいじ",
+    "啓伸__ひろのぶ 健寿__たけとし 健伸__けんしん 康寿__やすとし 清寿__きよとし 菊男__きくお 清作__せいさく 健佐__けんすけ 健佑__けんすけ 健良__たけよし",
+    "進之介__しんのすけ 啓孝__ひろたか 涼佑__りょうすけ 隆希__りゅうき 隆佑__りゅうすけ 基男__もとお 基良__もとよし 逸男__いつお 康芳__やすよし 康利__やすとし",
+    "康良__やすよし 章芳__あきよし 章良__あきよし 規男__のりお 章伸__あきのぶ 隆寿__たかとし 崇男__たかお 雪宏__ゆきひろ 唯利__ただとし 唯良__ただよし",
+    "理玖__りく 渚沙__なぎさ 強志__つよし 章利__あきとし 啓助__けいすけ 淳男__あつお 隆良__たかよし 康伸__やすのぶ 悠佑__ゆうすけ 健汰__けんた",
+    "悠汰__ゆうた 涼汰__りょうた 悠吾__ゆうご 唯男__ただお 悠志__ゆうじ 淳那__じゅんな 清吾__せいご 隆利__たかとし 淳之介__じゅんのすけ 章吾__しょうご",
+    "清利__きよとし 悠佐__ゆうすけ 都志__とし 啓良__ひろよし 琉花__るか 琉利__るり 琉李__るり 琉里__るり 隆秀__たかひで 隆芳__たかよし",
+    "淳志__あつし 淳宏__あつひろ 隆男__たかお 康男__やすお 悠花__ゆうか 章宏__あきひろ 康孝__やすたか 清孝__きよたか 章男__あきお 清那__きよな",
+    "清那__せいな 康宏__やすひろ 麻見__まみ 健男__たけお 唯志__ただし 隆之介__りゅうのすけ 望佐__みさ 梨佐__りさ 理佐__りさ 隆伸__たかのぶ",
+    "麻利__まり 悠利__ゆうり 悠利__ゆり 理利__まさとし 悠杏__ゆあ 悠杏__ゆあん 悠李__ゆり 悠良__ゆら 萌花__もか 萌花__もえか",
+    "梨良__りら 麻李__まり 梨李__りり 理花__りか 梨杏__りあ 梨杏__りあん 啓吾__けいご 健作__けんさく 悠希__ゆうき 悠希__ゆき",
+    "梨里__りり 健吾__けんご 彩希__あやき 理那__りな 健志__たけし 健志__けんじ 麻那__まな 健児__けんじ 康志__やすし 彩里__あやり",
+    "理沙__りさ 隆宏__たかひろ 隆志__たかし 悠里__ゆうり 梨沙__りさ 麻希__まき 清志__きよし 麻里__まり 彩花__あやか 梨花__りか",
 };
 
 const char* const kNames_11_8[] = {
@@ -2196,13 +2194,13 @@ const char* const kNames_11_12[] = {
     "隆晶__たかあき 規美子__きみこ 康陽__こうよう 規雄__のりお 健陽__たけはる 基裕__もとひろ 逸雄__いつお 康喜__こうき 菜津子__なつこ 都紀子__ときこ",
     "章喜__しょうき 章喜__あきよし 啓雄__ひろお 清博__きよひろ 隆晴__たかはる 淑雄__としお 彩翔__あやと 悠晴__ゆうせい 彩登__あやと 淳雄__あつお",
     "清喜__せいき 淑絵__としえ 健二朗__けんじろう 淳絵__あつえ 淳喜__あつき 章博__あきひろ 康惠__やすえ 清惠__きよえ 章裕__あきひろ 梨温__りおん",
-    "涼絵__すずえ 康湖__やすこ 琉翔__るか 隆裕__たかひろ 康貴__やすたか 康裕__やすひろ 章湖__あきこ 章湖__しょうこ 章葉__あきよ 雪雄__ゆきお",
-    "都美子__とみこ 雪湖__ゆきこ 悠紀子__ゆきこ 悠貴__ゆうき 彩絢__さあや 麻絢__まあや 健雄__たけお 理津子__りつこ 康晴__こうせい 康晴__やすはる",
-    "唯雄__ただお 清絵__きよえ 彩由花__さゆか 深絵__みえ 清貴__きよたか 悠翔__ゆうと 悠翔__はると 麻紀子__まきこ 隆雄__たかお 梨香子__りかこ",
-    "清三郎__せいさぶろう 清三郎__せいざぶろう 健三郎__けんざぶろう 理詠__りえ 望結__みゆ 望結__みゆう 望結__もゆ 理惠__りえ 彩絵__さえ 菜結__なゆ",
-    "麻由里__まゆり 彩貴__あやき 彩貴__さき 理香子__りかこ 梨絵__りえ 麻結__まゆ 菜絵__なえ 隆博__たかひろ 麻喜__まき 雪絵__ゆきえ",
-    "康博__やすひろ 麻琴__まこと 康雄__やすお 理貴__りき 麻貴__まき 理絵__りえ 麻美子__まみこ 章雄__あきお 彩葉__いろは 彩葉__あやは",
-    "彩葉__さよ 菜々美__ななみ",
+    "涼絵__すずえ 康湖__やすこ 隆裕__たかひろ 康貴__やすたか 康裕__やすひろ 章湖__あきこ 章湖__しょうこ 章葉__あきよ 雪雄__ゆきお 都美子__とみこ",
+    "雪湖__ゆきこ 悠紀子__ゆきこ 悠貴__ゆうき 彩絢__さあや 麻絢__まあや 健雄__たけお 理津子__りつこ 康晴__こうせい 康晴__やすはる 唯雄__ただお",
+    "清絵__きよえ 彩由花__さゆか 深絵__みえ 清貴__きよたか 悠翔__ゆうと 悠翔__はると 麻紀子__まきこ 隆雄__たかお 梨香子__りかこ 清三郎__せいさぶろう",
+    "清三郎__せいざぶろう 健三郎__けんざぶろう 理詠__りえ 望結__みゆ 望結__みゆう 望結__もゆ 理惠__りえ 彩絵__さえ 菜結__なゆ 麻由里__まゆり",
+    "彩貴__あやき 彩貴__さき 理香子__りかこ 梨絵__りえ 麻結__まゆ 菜絵__なえ 隆博__たかひろ 麻喜__まき 雪絵__ゆきえ 康博__やすひろ",
+    "麻琴__まこと 康雄__やすお 理貴__りき 麻貴__まき 理絵__りえ 麻美子__まみこ 章雄__あきお 彩葉__いろは 彩葉__あやは 彩葉__さよ",
+    "菜々美__ななみ",
 };
 
 const char* const kNames_11_13[] = {
@@ -2265,7 +2263,8 @@ const char* const kNames_12_0[] = {
     "塁__るい 富__とみ 遊__ゆう 琳__りん 皓__あきら 琴__こと 紫__ゆかり 惠__めぐみ 温__あつし 温__ゆたか",
     "満__みちる 満__みつる 雄__たけし 雄__つよし 覚__さとる 喬__たかし 渡__わたる 等__ひとし 達__たつ 順__じゅん",
     "結__ゆい 暁__あきら 暁__あかつき 勝__まさる 敦__あつし 晴__はる 瑛__あきら 葵__あおい 遥__はるか 陽__よう",
-    "陽__はる 敬__たかし 葉__よう 貴__たか 智__とも 博__ひろし 晶__あきら 裕__ひろし 翔__かける 翔__しょう",
+    "陽__はる 敬__たかし 葉__よう 貴__たか 智__とも 博__ひろし 晶__あきら 裕__ひろし 煉__れん 翔__かける",
+    "翔__しょう",
 };
 
 const char* const kNames_12_1[] = {
@@ -2306,9 +2305,9 @@ const char* const kNames_12_4[] = {
     "智夫__ともお 朝夫__あさお 敬介__けいすけ 道夫__みちお 博仁__ひろひと 達夫__たつお 敬太__けいた 裕仁__ひろひと 勝夫__かつお 敦夫__あつお",
     "博夫__ひろお 裕文__ひろふみ 遥斗__はると 瑛介__えいすけ 結介__ゆうすけ 雄斗__ゆうと 暁夫__あきお 裕夫__ひろお 喜文__よしふみ 晶夫__あきお",
     "瑛斗__えいと 晴斗__はると 裕斗__ゆうと 裕斗__ひろと 喜夫__よしお 琴心__ことこ 満夫__みつお 晴心__はるこ 晴水__はるみ 結水__ゆうみ",
-    "結水__ゆみ 智水__ともみ 晴夫__はるお 結心__ゆうこ 博文__ひろふみ 結太__ゆうた 裕太__ゆうた 貴仁__たかひと 裕介__ゆうすけ 雄介__ゆうすけ",
-    "雄太__ゆうた 陽介__ようすけ 翔太__しょうた 貴文__たかふみ 葉月__はづき 絢斗__あやと 瑛太__えいた 結月__ゆづき 結斗__ゆいと 湊斗__みなと",
-    "陽太__ひなた 陽太__ようた",
+    "結水__ゆみ 智水__ともみ 晴夫__はるお 結心__ゆうこ 博文__ひろふみ 陽太__ようた 陽太__ひなた 結太__ゆうた 裕太__ゆうた 貴仁__たかひと",
+    "裕介__ゆうすけ 雄介__ゆうすけ 雄太__ゆうた 陽介__ようすけ 翔太__しょうた 貴文__たかふみ 葉月__はづき 絢斗__あやと 瑛太__えいた 結月__ゆづき",
+    "結斗__ゆいと 湊斗__みなと",
 };
 
 const char* const kNames_12_5[] = {
@@ -2425,17 +2424,17 @@ const char* const kNames_12_10[] = {
 };
 
 const char* const kNames_12_11[] = {
-    "陽毬__ひまり 翔琉__かける 愉崇__ゆたか 朝教__とものり 達規__たつき 勝惟__まさのぶ 勝教__かつのり 貴規__たかのり 富士枝__ふじえ 勝淑__かつよし",
-    "満寿夫__ますお 満知子__まちこ 敬規__たかのり 景都__けいと 朝都__あさと 勝啓__かつひろ 椎菜__しいな 善康__よしやす 善隆__よしたか 朝康__ともやす",
-    "朝章__ともあき 遥菜__はるな 智雪__ともゆき 勝規__かつのり 勝規__まさのり 晴都__はると 登茂子__ともこ 雄一朗__ゆういちろう 敬章__たかあき 裕隆__ひろたか",
-    "裕隆__ゆたか 雄基__ゆうき 喜康__よしやす 景菜__けいな 道隆__みちたか 智規__ともき 智規__とものり 敦啓__あつひろ 喜隆__よしたか 遥基__はるき",
-    "喜久枝__きくえ 陽二郎__ようじろう 喜八郎__きはちろう 敦望__あつみ 勝隆__かつたか 陽南乃__ひなの 博雪__ひろゆき 詠菜__えな 詠麻__えま 喜枝子__きえこ",
-    "喜代江__きよえ 喜和子__きわこ 敦基__あつき 裕康__ひろやす 喜久治__きくじ 喜章__よしあき 智啓__ともひろ 晶菜__あきな 葉琉__はる 裕章__ひろあき",
-    "博隆__ひろたか 湖雪__こゆき 朝深__ともみ 朝望__あさみ 絢菜__あやな 結唯__ゆい 裕唯__ゆい 登志夫__としお 喜七郎__きしちろう 瑛理__えいり",
-    "博規__ひろき 結深__ゆうみ 琴望__ことみ 琴梨__ことり 裕梨__ゆうり 雄二郎__ゆうじろう 晴菜__はるな 晴菜__せいな 智枝子__ちえこ 陽菜__はるな",
-    "陽菜__ひな 絵麻__えま 結望__ゆみ 貴和子__きわこ 智佳子__ちかこ 結菜__ゆいな 結菜__ゆな 結菜__ゆうな 結麻__ゆま 結理__ゆうり",
-    "結理__ゆり 結理__ゆいり 貴章__たかあき 賀奈子__かなこ 智彩__ちさ 智菜__ちな 智菜__ともな 葉菜__はな 博章__ひろあき 絵梨__えり",
-    "智康__ともやす 智章__ともあき 惠理__えり 絵菜__えな 博康__ひろやす 結梨__ゆうり 絵理__えり",
+    "翔琉__かける 愉崇__ゆたか 朝教__とものり 達規__たつき 勝惟__まさのぶ 勝教__かつのり 貴規__たかのり 富士枝__ふじえ 勝淑__かつよし 満寿夫__ますお",
+    "満知子__まちこ 敬規__たかのり 景都__けいと 朝都__あさと 勝啓__かつひろ 椎菜__しいな 善康__よしやす 善隆__よしたか 朝康__ともやす 朝章__ともあき",
+    "遥菜__はるな 智雪__ともゆき 勝規__かつのり 勝規__まさのり 晴都__はると 登茂子__ともこ 雄一朗__ゆういちろう 敬章__たかあき 裕隆__ひろたか 裕隆__ゆたか",
+    "雄基__ゆうき 喜康__よしやす 景菜__けいな 道隆__みちたか 智規__ともき 智規__とものり 敦啓__あつひろ 喜隆__よしたか 遥基__はるき 喜久枝__きくえ",
+    "陽二郎__ようじろう 喜八郎__きはちろう 敦望__あつみ 勝隆__かつたか 陽南乃__ひなの 博雪__ひろゆき 詠菜__えな 詠麻__えま 喜枝子__きえこ 喜代江__きよえ",
+    "喜和子__きわこ 敦基__あつき 裕康__ひろやす 喜久治__きくじ 喜章__よしあき 智啓__ともひろ 晶菜__あきな 葉琉__はる 裕章__ひろあき 博隆__ひろたか",
+    "湖雪__こゆき 朝深__ともみ 朝望__あさみ 絢菜__あやな 結唯__ゆい 裕唯__ゆい 登志夫__としお 喜七郎__きしちろう 瑛理__えいり 博規__ひろき",
+    "結深__ゆうみ 琴望__ことみ 琴梨__ことり 裕梨__ゆうり 雄二郎__ゆうじろう 晴菜__はるな 晴菜__せいな 智枝子__ちえこ 陽菜__はるな 陽菜__ひな",
+    "絵麻__えま 結望__ゆみ 貴和子__きわこ 智佳子__ちかこ 結菜__ゆいな 結菜__ゆな 結菜__ゆうな 結麻__ゆま 結理__ゆうり 結理__ゆり",
+    "結理__ゆいり 貴章__たかあき 賀奈子__かなこ 智彩__ちさ 智菜__ちな 智菜__ともな 葉菜__はな 博章__ひろあき 絵梨__えり 智康__ともやす",
+    "智章__ともあき 惠理__えり 絵菜__えな 博康__ひろやす 結梨__ゆうり 絵理__えり 陽毬__ひまり",
 };
 
 const char* const kNames_12_12[] = {
@@ -2643,8 +2642,8 @@ const char* const kNames_13_12[] = {
     "義道__よしみち 雅登__まさと 雅勝__まさかつ 聖喜__せいき 義喜__よしき 稚絵__ちえ 雅惠__まさえ 照雄__てるお 幹二朗__みきじろう 義登__よしと",
     "睦雄__むつお 園絵__そのえ 靖絵__やすえ 義貴__よしたか 雅陽__まさはる 聖絵__きよえ 聖貴__せいき 義三郎__ぎさぶろう 瑞惠__みずえ 幹雄__みきお",
     "詩央里__しおり 聖湖__きよこ 聖湖__せいこ 詩絵__しえ 詩絵__うたえ 義勝__よしかつ 雅智__まさとも 瑞喜__みずき 瑞葵__みずき 瑞絵__みずえ",
-    "雅雄__まさお 雅博__まさひろ 義晴__よしはる 夢翔__ゆめか 愛翔__あいと 鈴絵__すずえ 雅晴__まさはる 雅絵__まさえ 雅貴__まさき 雅貴__まさたか",
-    "義雄__よしお 愛結__あゆ 瑞稀__みずき 瑞貴__みずき 靖雄__やすお 義博__よしひろ 雅喜__まさき 雅裕__まさひろ",
+    "雅雄__まさお 雅博__まさひろ 義晴__よしはる 愛翔__あいと 鈴絵__すずえ 雅晴__まさはる 雅絵__まさえ 雅貴__まさき 雅貴__まさたか 義雄__よしお",
+    "愛結__あゆ 瑞稀__みずき 瑞貴__みずき 靖雄__やすお 義博__よしひろ 雅喜__まさき 雅裕__まさひろ",
 };
 
 const char* const kNames_13_13[] = {
@@ -2685,8 +2684,8 @@ const char* const kNames_13_21[] = {
 
 const char* const kNames_14_0[] = {
     "駆__かける 総__そう 僚__りょう 魁__かい 徳__とく 徳__あつし 暢__のぶ 碧__みどり 碧__あお 碧__あおい",
-    "翠__みどり 肇__はじめ 豪__ごう 豪__たけし 緑__みどり 寧__やすし 静__しずか 静__しず 綾__あや 聡__さとし",
-    "聡__あきら 彰__しょう 彰__あきら 颯__はやて 颯__そう",
+    "翠__みどり 肇__はじめ 豪__ごう 豪__たけし 緑__みどり 寧__やすし 彰__あきら 彰__しょう 静__しずか 静__しず",
+    "綾__あや 聡__さとし 聡__あきら 颯__はやて 颯__そう",
 };
 
 const char* const kNames_14_1[] = {
@@ -3266,7 +3265,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {1, 6, 2, kNames_1_6, "bbbggbbbbgbbb", "ooottoooooott"},
     {1, 7, 2, kNames_1_7, "bbgbbbgbbbgbbb", "oooooocoootoot"},
     {1, 8, 2, kNames_1_8, "gbgbbgbgbgbbbbbgggb", "ootootototootoooooo"},
-    {1, 9, 2, kNames_1_9, "bbbgbbgbbbbbbbbggb", "ooooooooooooootoot"},
+    {1, 9, 2, kNames_1_9, "bbbgbbgbbbbbbbbggbg", "ooooooooooooootootc"},
     {1, 10, 3, kNames_1_10, "bbbbbbbbgggbbgbbbgbbb", "oooooooototoottttooco"},
     {1, 11, 1, kNames_1_11, "bbbbbgbbb", "ootoooooo"},
     {1, 12, 2, kNames_1_12, "bbbbbbbbbbbbgbbbbbg", "otooootoctoooooooot"},
@@ -3275,14 +3274,14 @@ const SampleNameKey kSampleNameKeys[] = {
     {1, 15, 1, kNames_1_15, "bbbgbbgbbb", "ootoottcto"},
     {1, 16, 1, kNames_1_16, "bbbb", "ottt"},
     {2, 0, 1, kNames_2_0, "b", "t"},
-    {2, 2, 1, kNames_2_2, "gg", "ot"},
+    {2, 2, 1, kNames_2_2, "ggg", "otc"},
     {2, 3, 2, kNames_2_3, "gggggggggbg", "ooooooooott"},
     {2, 4, 1, kNames_2_4, "ggggggbggg", "oooooootoo"},
     {2, 5, 2, kNames_2_5, "ggbggggggbggggeb", "ooottotoootocooo"},
     {2, 6, 2, kNames_2_6, "gggggggbgeggggggg", "tooooootocooooooc"},
     {2, 7, 1, kNames_2_7, "ggbbggbb", "tooottoo"},
     {2, 8, 2, kNames_2_8, "gggggggggggbgg", "otooototcotooo"},
-    {2, 9, 2, kNames_2_9, "gggggbbgggbgbg", "otooooootooooc"},
+    {2, 9, 2, kNames_2_9, "gggggbbgggbgbg", "ocooooootooooc"},
     {2, 10, 2, kNames_2_10, "gbbggbgbbgg", "oooototoooo"},
     {2, 11, 1, kNames_2_11, "ggggg", "totoo"},
     {2, 12, 1, kNames_2_12, "bbbggbbg", "oooootoo"},
@@ -3328,7 +3327,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {4, 8, 4, kNames_4_8, "bbbgbbgbbbggbbggggbbbgggggggbbbggbg", "toooooootootootoootototototttoooooc"},
     {4, 9, 7, kNames_4_9, "gggbbgbbbbgbbbbbbbbbbbgbgbbbgbbebbbbbggggbbggggggbbbbbbggggbggggg", "totoooottooooooooooottooootootooctoooooootoottcttoootoottootooocc"},
     {4, 10, 4, kNames_4_10, "bbbbgbbgbbgbgbgbgbggbbgggbggggbbggggb", "ooottooooooooooooootootootttoottttooc"},
-    {4, 11, 4, kNames_4_11, "bbbgbgggbbgggggggggggggbggggbbgg", "oottocttttotttooototttcottttoott"},
+    {4, 11, 3, kNames_4_11, "bbbgbggbbggggggggggggbggggbbgg", "oottoctttottooototttcottttoott"},
     {4, 12, 6, kNames_4_12, "gbbbbbbbbgbbbbgbggggbbbgbbbbbgbbgbgbgggggbegbbggggbgggg", "tooooototooooocooooootooooooooootoooottootttttootoooocc"},
     {4, 13, 2, kNames_4_13, "bbbbbbbbggggggbbg", "ttooooottttocttot"},
     {4, 14, 2, kNames_4_14, "bbbbbbbbgggbgggggb", "oooooototttootttto"},
@@ -3395,7 +3394,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {7, 5, 10, kNames_7_5, "bbbbbggbbbbbbbbbbbbbgbbbbbggbbbbggbbgggbbbgggbbbbbbbbbbbbbgbbbggbbbgbggbbggbgbbbbggbbggbbgbbbb", "toooooooooootototooooooooooottooooootttooooooooooooooooooooootooooootoooooootooootooottootoooo"},
     {7, 6, 9, kNames_7_6, "bbggbbbbbbbbbbbbgbbbbgbbbbbbbgbbbbgggbbggbbbbbgbbgbbgbggggbbbggbggbgggggbggggggbbbbbbgb", "ooooooooooooooooooooooooooooootoooooooooooooooooooootooooooooooooooootttooooootoooooooo"},
     {7, 7, 14, kNames_7_7, "bbbbbbbbgbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbggbbbbbbbgbbbbbbbbbbbbbbgbbbbbbbbbgbbbbbbbggbbgbbbgbgggbgggggggggbgbgggggbbgbbg", "toooooooooooooooottottooooooooooooooooootoooooooootoottoooooootooooooooooototttooooooootooooooootootooototttotttttttttotottottootoot"},
-    {7, 8, 22, kNames_7_8, "bbbbgbbbbbbbbbbbgbbgbbbbggbbbbbbggbggbbgbbbbbbbbbgbebbgbbbbgbgggbbgbbgbbgbggbbbgbbggggggbbbbggbbgggggbgbgggggbgggbggbggggggbgbggbbggggggggggggggbgggggggggggbgggbbgbgbgbggggggggggggbgbggggbbgbbbbbbgggbbbbbbggggbg", "oooooooooooooooooooooooooootoooottootootooooooooottoootooootooooooooooootoooototoottottootooooootottoototttttocoootoooottttoootoooottottttttttttoottotttotttoottootoootoottttooottoooootcotooooooooototoooooocoocot"},
+    {7, 8, 22, kNames_7_8, "bbbbgbbbbbbbbbbbgbbgbbbbggbbbbbbggbggbbgbbbbbbbbbgbebbgbbbbgbgggbbgbbgbbgbggbbbgbbggggggbbbbggbbgggggbgbgggggbgggbggbggggggbgbggbbggggggggggggggbgggggggggggbgggbbgbgbgbggggggggggggbgbggggbbgbbbbbbgggbbbbbbggggbg", "oooooooooooooooooooooooooootoooottootootooooooooottoootooootooooooooooootoooototoottottootooooootottoototttttocoootoooottttoootoooottottttttttttoottotttotttoottootoootoottctooottoooootcotooooooooototoooooocoocot"},
     {7, 9, 23, kNames_7_9, "bbgbbbbbbbbbbbbgbbbbbbbbbbgbbbgbbbbbbggbbbbbbbbbebgbbbbbbbbbbbbbbbggbgbbgbbbbbbbbbbgbbgggbggbbbbbbbbbbbgggbbgbbgggbbgbgggbbgbbgbbbgbbbbgggbgbgggggggggbgggggbggbggggbbggggggggggbgbgbgbgbggggbgbbbbgbggbggbeggebbbgggegggggggg", "ooooooooooooooootootooottttoootooooooooooottotooootooooooooooooottoootootoootooooooooooooooooootooooooooootoooottooooottoootooooootooootttotooottttottototooottottttoottttttttttototototootttttoooooootocooottoooototooocttoct"},
     {7, 10, 13, kNames_7_10, "gbbbbbbbgbbbbbbbbbbgbbbbbbbbgbgggbgbbbbbggggbbbbbbggbggbbbbbgbgbbbgbggbbbbgbggbgbbggbgbgggbgbggbggggggggbgggggbbgggbgggggg", "tooooootooooottoooooooootoooootooooooooottttoooooootottoootoooooootottooooooototootooooootcttottttotttttootootootttoooooot"},
     {7, 11, 8, kNames_7_11, "bbbbbbbbbbbbbgbbbbgbbbbbbgbbbbbbbbbbbgggggggggggggbggggggggggggggggggggggbgbggg", "oooooooooooottooootooooootooooooooooootootttototttoototottoctotttttttttototoooo"},
@@ -3464,7 +3463,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {9, 24, 1, kNames_9_24, "gggbbg", "ooooot"},
     {9, 27, 1, kNames_9_27, "g", "t"},
     {9, 30, 1, kNames_9_30, "g", "t"},
-    {10, 0, 5, kNames_10_0, "bbbbgbgbbbbbbbgbbbbebbgbbbgebggbbbggbbbbbbbegebbbb", "tootootttcttoococotoooottottcctoooccooottcttttccco"},
+    {10, 0, 5, kNames_10_0, "bbbbgbgbbbbbbgbbbbebbgbbbgebggbbbggbbbbbbbegebbbbg", "tootootttccoococotoooottottcctoooccooottcttttcccoc"},
     {10, 1, 3, kNames_10_1, "bbbbbbbbbbbbbbbbbbbbbbbb", "totooootoooooooooooooooo"},
     {10, 2, 4, kNames_10_2, "bbbbbbbbbbbbgbbbbbbbgbbbbggbbbgbbbbbb", "ootttotootcooototooooootcttoootoooooo"},
     {10, 3, 13, kNames_10_3, "bbbbbbbbbgbbbbbbbbgbbbbbgbggbbbbbgbbbbbbbbbgbbgbbbbbgbbgbggbbbbbbbbbbgbbggbggbgbbbgggbbbbggbbbbgbbggggggbggbgbbgggbbggggggggg", "toootttttoooooootoototoooooootoooooottottooototttooooooooooooooooottooocoootooooootoootoooootooooooooocoooooooococooootoooooo"},
@@ -3477,7 +3476,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {10, 10, 10, kNames_10_10, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbggbbbbbbbggbbgbbgbgggggbbgggggbgggggggbgbbgggggggggbgbggbbggg", "tottottootootooootoooootoooootooooottoottoooooottoottotottotttotootootttooooototttttoootoooottttooo"},
     {10, 11, 7, kNames_10_11, "bbbbbbbbbbbbbbbbgbbbbbgbggbbgggggbggbgggbggggggbggbggbggggggggggg", "otottoooooooooottooooooottoottottotttottottotttocoootottttttotttt"},
     {10, 12, 11, kNames_10_12, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbbbbgbbbgbbbggbbbbbbbggggbggggggbgbgggggggbbggegggbbgggggggggbegge", "tooooooottttototttotootootooooootootoootootoooooootoooooootoootoootoooooototttoootoooototoootttotooooocooc"},
-    {10, 13, 6, kNames_10_13, "bbbbbbbbbbgbbbbbbbbbbbbbbbgbbbbggggbbbbbggbbbbbgbbgggbggggb", "oooooooottooooooooooooooottctoooooootttttttocttttotttotoott"},
+    {10, 13, 6, kNames_10_13, "bbbbbbbbbbgbbbbbbbbbbbbbbbgbbbbggggbbbbbggbbbbbgbbgggbggggb", "oooooooottooooooooooooooottctooooooottttttcocttttotttotoott"},
     {10, 14, 6, kNames_10_14, "bbbgbbbbgbbbbbbggbbbbbggggbbbggggggggggggggggbgggggg", "ootootoootooootttcotoottttoottotototttttttttottooooc"},
     {10, 15, 5, kNames_10_15, "gbbbbbbbbbbgbbgggggbbgbgggggggggegbggeggggg", "toottooottototooottooottttoottoottottootott"},
     {10, 16, 3, kNames_10_16, "ggbbbbbgbgbbbggggeggggbgeeg", "ottoooooootttotttttttottcto"},
@@ -3493,16 +3492,16 @@ const SampleNameKey kSampleNameKeys[] = {
     {11, 0, 5, kNames_11_0, "gggggebbgbbggbbbbbggbbbgbgbbbgebbbbgegbbbbgb", "cttcotttottttococooocootcocooccttootcctototo"},
     {11, 1, 2, kNames_11_1, "bbbbbbbbbbbbbbbb", "oooooottoooooooo"},
     {11, 2, 4, kNames_11_2, "bbbbbbbbgbbbbgbbbbgbgbbbgbbbgbbgbb", "totttoototoooooootootcootoootoococ"},
-    {11, 3, 9, kNames_11_3, "gbgbbbbbbgbbbbbbbbggbbbbgbbbbbbbgbgbbbbgbgbbgbbbbbgbbbbbgbbgbgbgbgggbbggbbgggggggggggbg", "tttotooooooooootttoootooooooooototoottoooooototootoooootooooottooooooooooootooooootoooo"},
+    {11, 3, 9, kNames_11_3, "gbgbbbbbbgbbbbbbbbggbbbbgbbbbbbbgbgbbbbgbgbbgbbbbbgbbbbbgbbgbgbgbgggbbggbbgggggggggggbg", "tttotooooooooootttoootooooooooototoottoooooototoocoooootooooottooooooooooootooooootoooo"},
     {11, 4, 8, kNames_11_4, "gbbbbbbbbbbbbbbbbbbggbbbgbbggbbgbbgbbbbbbbbbbbbbbggbbggbbbbbbbbbbbbbbbggbbbbb", "tttotootootootttootttoootootottooototcootcoocotcotctcttocococtottctooottococc"},
     {11, 5, 15, kNames_11_5, "bbgbgbbbbbbbbbbbbbbbbbbbbbbgbbbbbbgbbggbbbbbbgggggggggggbbggbgbbgggggbbggbbgggbgggbbggggggggggggggggbbbgbgbbgggbggggbbggbggbggbbbbebbgbgggbbbgggbbb", "ttooooootttooooooooooooooooooooooooottototoooottoootoottooooooottttttootcootottttttotoootototcttotototototoctttctttooottottottooootoototttooottoocc"},
     {11, 6, 11, kNames_11_6, "bbgbbbbbbbbbbbbbbgbbbbbbbbbgbbbbbggggggbbbbggggbgggbgggggggggggggggggggggbgggggggggggggggggggbbgbgbggg", "ooooooooooooootoooooooooooooootoooooototoooooooottooootttttoototttttttottotttttttootttoootooooooooottc"},
-    {11, 7, 15, kNames_11_7, "gbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbbbgbbbbbbbbggggbbbbbbgbbbbggbgbbbgggbgggbggggggggggggbbeggbggbbgbbggbbgggbggg", "ttooooooootoooooototoooooooottoootttoooooooooooooooctooooootctttoottottotoottttooooootoooottooootooooottotttttttttttttoctttttootoottootttotcc"},
+    {11, 7, 14, kNames_11_7, "gbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbbbgbbbbbbbbggggbbbbbbgbbbbggbgbbbgggbgggbggggggggggggbbeggbggbbgbbggbbgggbggg", "ttoooooooooooooototoooooooottoootttoooooooooooooooctooooootctttoottottotoottttooooootoooottooootooooottotttttttttttttoctttttootoottootttotcc"},
     {11, 8, 10, kNames_11_8, "bbbbbbbbbbbgbbbbbbbbbbbbbbbbgggbbggbggbgggbbbbgggbbgbbgbbggggggbggbggggggbggggggggggggggbgbbgg", "ooooooocoooooottotooootoootoooooootoooottotooooooootooooototttoocttttottooootttttototoototootc"},
     {11, 9, 13, kNames_11_9, "bbbbbbgbbbbgbbbbbbgbbbbbbbbbbbbbbbbbbbbbbgbbbbgbbbbbbbbbbgbbbbgbgbbbbbbggbbgbbggbbggbbbbggbgggggbgbggbgggbggbbggggggggggg", "otoooooooooooooooooottotottoootootototootoooooooooooootototootooooooooottooootttoottoooottttttttoootoottttocoottooooootcc"},
     {11, 10, 11, kNames_11_10, "bbbbbbbbbbbgbbbbbbbbbbbbbbbbbbbbbgbbbgbbbbgbgbgbggbgbggbggbbgggggbgggbbggggggggbbgggggggbgggbggggbgggggg", "tototttoooooototooootoooooooooooootoooootoootcoooootttototoooottotootttottttttoootttottototoototootoooot"},
     {11, 11, 5, kNames_11_11, "ggbbbbbbbgbggggbggbbgbbgggggggggggggbgggggggggg", "ttoootototottooottootoottottottoototootottttttt"},
-    {11, 12, 13, kNames_11_12, "gbbbbbbbgbbbbbbbbbbbgbbbbgbbbbbgbbbbbbggbbbbbbbbbbbgbgbbggbggggbbbgggbgggeggbgbbbgggbbbgbgbbbggggggggggggggbggbgbbgggbgggg", "tooooooooototootooooooooooototoooooootooooooootctoooootooootootooooooooootttootoootootcoooooootttotttttottooooototooooctoc"},
+    {11, 12, 13, kNames_11_12, "gbbbbbbbgbbbbbbbbbbbgbbbbgbbbbbgbbbbbbggbbbbbbbbbbbgbgbbggbgggbbbgggbgggeggbgbbbgggbbbgbgbbbggggggggggggggbggbgbbgggbgggg", "tooooooooototootooooooooooototoooooootooooooootctoooootooootooooooooooootttootoootootcoooooootttotttttottooooototooooctoc"},
     {11, 13, 6, kNames_11_13, "ggbbgbgbbbbbbgbbbbbbbgbbbbbbgbbbbbbbggggggbgbggbbgbbgbbbg", "ttttoootooooooooooooottooooooocttotttttoototcotctootottto"},
     {11, 14, 4, kNames_11_14, "bbbbbbbbbbbgbbbbbbbgggbgggbggggg", "oootttoooootooototttttttttotttoo"},
     {11, 15, 3, kNames_11_15, "bbbbbbbbgbbbbgbggggbgggggggggg", "oooooootootttoooootoooootttott"},
@@ -3514,18 +3513,18 @@ const SampleNameKey kSampleNameKeys[] = {
     {11, 21, 1, kNames_11_21, "bg", "ot"},
     {11, 23, 1, kNames_11_23, "g", "t"},
     {11, 24, 1, kNames_11_24, "g", "o"},
-    {12, 0, 5, kNames_12_0, "gbbbbbebbbbgbbbgggbbbbbbbbbbbegbbbbebegbbbgbebbbbb", "tttcotootccottttotoooooooooooocttooctccttotototocc"},
+    {12, 0, 6, kNames_12_0, "gbbbbbebbbbgbbbgggbbbbbbbbbbbegbbbbebegbbbgbebbbbbb", "tttcotootccottttotoooooooooooocttooctccttotototoccc"},
     {12, 1, 3, kNames_12_1, "bbbbbbbbbbbbbbbbbbbbbbbbb", "otooooooootoooootooootooo"},
     {12, 2, 5, kNames_12_2, "bbbbbbbbbbbbbbbgbbbbbbbbbbbbbgbbggbbbgbbbgbbg", "ttooototootooootoooooototttottttttotttootctot"},
     {12, 3, 13, kNames_12_3, "bbbbbbbgbbbbbbggbbgggbbbgbbbbbbggbbbbbbbbbbbbbgggbgbbbbbbgbbgggbggbgbbgbbbbgbbbbggbbbgbbbgbggbgbbggggbbggbbggbbbbgggbggbgggggggbb", "tottttoooooootoooooooooooooooooooooottoooototooooooooooooottoootooooooooottotttoooooooooootoottooooooooooooooctooooooooooooooooco"},
-    {12, 4, 10, kNames_12_4, "bbbbbbbbbbbbbbbbbbbbbbbbebbbbbebbbbbggggbbbbbbbbbbbbbbbbbbbbbbbbbgbgggggbgbbbbbbbbbbgbbgbbbb", "oototooottoooottoootttttttooottootootttoootoootooooottttooooctttototottoototcottcccocccccccc"},
+    {12, 4, 10, kNames_12_4, "bbbbbbbbbbbbbbbbbbbbbbbbebbbbbebbbbbggggbbbbbbbbbbbbbbbbbbbbbbbbbgbgggggbgbbbbbbbbbbbbgbbgbb", "oototooottoooottoootttttttooottootootttoootoootooooottttooooctttototottootocttcottcccocccccc"},
     {12, 5, 18, kNames_12_5, "bbbbbbggbbbbgbbbbbbbbbbgbgbbbbbbbbbbbbbbbbbgggbbgbbbbbbgbbbbbbbbgggbggbbbgggbgbbgggggggbbbbbgbbbbbgggggggggbggbbgggggbbbgbbggbbbbbbbbggbgggggggbgggbbbgbbbbbggbbbggbgbgbbbg", "ootooooootoooooootttttoootoottoooootoooooooooooooooooootttoootoooooootoooooooooootoootootoooooooooototottttoooooooooooootootoooooooooooottttooooootoooottooootooottoootoooo"},
     {12, 6, 11, kNames_12_6, "bbbgbbbbgbbbbbbbgbbbbgbbgbbbbbbbbbgbbbbbbbbgbgbbbgbggggbgggbbggbgggggbbggbbggggggggggbbggggggbbgbgbgge", "oooootooooooooooooootooooooooooooooooooooootootooooototoootoooooooottooooootttttoooooootttttoooooooocc"},
     {12, 7, 16, kNames_12_7, "bbbbbbbbbbbbbbgbbbbbbbbgbbbbbbbbbbbbggbbbbbbbbgbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbggbbbbbbbggbgggggbggggbbggggbggggggbgbbbgbbbbgbggg", "ootoooottooootoooootttotooooootootoootoootoooottoootoooooooooooottooooooootoottootottoooootoooooooooootttttoooootttotttttotottttttttottttttttoootooootoctt"},
     {12, 8, 14, kNames_12_8, "gbbbbgbbgbbbbbbbbgbbbbbbgbbggbbbbbbbbbbggebbgbbgbbbbggbbbgbbgbggbbgbbbgbbgbbgbbbbbbggggggbgggbbgggbbgbbbggbggggggggbgggbbbbgbgbgbbgbgbbggg", "tottoooooooooooooooooooooooooooooooooooooooottootoooooooooooooooooooooooottttoooooooooootoooooototooooooootooootooootooooootototooooooocct"},
     {12, 9, 22, kNames_12_9, "bbbbbgbbbbbbbbbbbbbbbbbgggbbbbbbgbbbbbbbbgbbbbbbbbbbbbbbbbbbbbbggbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbgbbgbbbbbbbbbbbgbbgbbbbbbbbbbbbbbbggggbbbbbbbbbgggbbbbggbggggggggbbbggbbbggbgggggggggggbgbgggbbbgbggggbbggbbegbbgegbgggg", "oooooootooooooooooooooooooooootoottoooooooooottoooooootooooooooootooooooooootooooooootoooootoooooooottoooooootoootootoootoottooooootttttooooooooooototoooooootttooocoottottottttttoocotttoootttottttotoooottoootootoooooto"},
     {12, 10, 14, kNames_12_10, "bbbbbbbbbbbbbbbgggbbbbbggbbbbbbbbbgbbbggbbbbbbbbbbbbbbbbbbbbbggbbbggbgbgggbgbggbbggbgbbbggggbgggggbggbgggbggbgggggbbggggggggggbbgbbgbgggbggb", "toooooooototooooooooottoototooooooooototooooooooooooooooooooottctotoooototootooooototootoototottooootottttttctttoooottttttttooooootttooooooc"},
-    {12, 11, 11, kNames_12_11, "gbbbbbbbgbbgbbbbgbbbbgbbbbgbbbbbbgbbbbbbgbbgbgbgggggbbbbbggbbggggggbbgbggggbggggggggggggggggbgggggbgbbggbgg", "ttootoooooooottotooootoootoooootototoootoooootottoootoooottootottttoottttttottoccttoocctttttoottttotoootott"},
+    {12, 11, 11, kNames_12_11, "bbbbbbbgbbgbbbbgbbbbgbbbbgbbbbbbgbbbbbbgbbgbgbgggggbbbbbggbbggggggbbgbggggbggggggggggggggggbgggggbgbbggbggg", "tootoooooooottotooootoootoooootototoootoooootottoootoooottootottttoottttttottoccttoocctttttoottttotoootottc"},
     {12, 12, 18, kNames_12_12, "bbbggbbggggbbbbbbbbbbbbbbbbgbbbbbbbgbggbbbgbbbbbbbbgbgbgbgbbbggbbbbbbbgbbbbbbgbggggbgbbbgbgggggbbggbbggbbbggbgggbbgggbbbbggbbbgggbggbbbggbbggbbbbgggbggbggbbgebgggggbbbbggggggb", "oooctttooooooooottttooooooooooooottoooootoooootootottooooootoootootcototttoooooooootootooooooootoooototooottoootooootttoootooooooooocctoottootoootoootoootttttottoooooooooooocc"},
     {12, 13, 6, kNames_12_13, "bgbbbbbbbbbbbbbbgbbbbbbggbbebbggbggbbgbbbgbbbgggbbbbg", "tooooooooooooottoooootottoototooocoooootoooottcttoooo"},
     {12, 14, 6, kNames_12_14, "bbbgbbbbbbbbbbgbbbbbbbggggbggbggbggggbgggggggggggbbggg", "otoootttoooooooooootooootttttoooootttottottotottttooto"},
@@ -3552,7 +3551,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {13, 9, 10, kNames_13_9, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbgbbbggbbbbbbbbbbbbbbbbgbgbbggggebbbebggbbbbbbbbgggg", "ootooooooooooooooooooooootootooooooooooooooottttooooooooooooooootoottooooootottoooooooottto"},
     {13, 10, 8, kNames_13_10, "bbbbbbbbbbbbbbbbgbbbbbbbbbbbbbbbggbbbgbbggggbgggbgbggbbbbgbgbbbggbgbggbggbbbggg", "ttototoottototoooootooootoooooooooooottottttottotoootcoootooocotootttcototootto"},
     {13, 11, 4, kNames_13_11, "bggbbbbbbgbbgbgbbbbggbgggggggbbggg", "ootoooototoottoooottootttttttootct"},
-    {13, 12, 7, kNames_13_12, "bbbgbbbbbbbbbbbbbgbbbbbbbggbbbbggbbgbbgbgggggbbgggbbbgbgbgbbbgeebbbb", "oooooooottooooooooooototooooooooooootoootootooottoooottoootootttoooo"},
+    {13, 12, 7, kNames_13_12, "bbbgbbbbbbbbbbbbbgbbbbbbbggbbbbggbbgbbgbgggggbbgggbbbbgbgbbbgeebbbb", "oooooooottooooooooooototooooooooooootoootootooottooootoootootttoooo"},
     {13, 13, 3, kNames_13_13, "bbbbbbbbbbbbbbbbbbbgb", "oooooooooottoooooottt"},
     {13, 14, 1, kNames_13_14, "bbbbbbbbb", "toottoooo"},
     {13, 15, 2, kNames_13_15, "bbbbggbbbbg", "oooottottot"},
@@ -3561,7 +3560,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {13, 18, 1, kNames_13_18, "gg", "ot"},
     {13, 19, 1, kNames_13_19, "gggg", "tttt"},
     {13, 21, 1, kNames_13_21, "g", "t"},
-    {14, 0, 3, kNames_14_0, "bbbbgbbgbegbbbgbgggbbbbbb", "ttttoootccootoooootooctcc"},
+    {14, 0, 3, kNames_14_0, "bbbbgbbgbegbbbgbbbgggbbbb", "ttttoootccootooottootoocc"},
     {14, 1, 1, kNames_14_1, "bbbbbbb", "ooooooo"},
     {14, 2, 2, kNames_14_2, "bbbbbbbbbgbbbgbgbgb", "ottooottotoootctocc"},
     {14, 3, 4, kNames_14_3, "bbgbgbbbggbbbbbbbbbbbgggbbggggggbgggg", "oooootooooooottoootoooooooooooooooooc"},
@@ -3582,7 +3581,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {15, 0, 2, kNames_15_0, "bgbgbbbbbebebebgbbbb", "octtotccttttococooco"},
     {15, 1, 1, kNames_15_1, "bbbbbbbbb", "ooottotoo"},
     {15, 2, 2, kNames_15_2, "bgbbbbbbbbbbbg", "ooooootoottoot"},
-    {15, 3, 4, kNames_15_3, "ggbbbbbbgggbgbbbbbgbggggbgggggbbgbggg", "ttttttooooooootootttootototottooooooo"},
+    {15, 3, 4, kNames_15_3, "ggbbbbbbgggbgbbbbbgbggggbgggggbbgbggg", "ttttttooooooootootttootocotottooooooo"},
     {15, 4, 2, kNames_15_4, "bbbbbbbbbbbbbbbbbbgb", "ottotottottttottootc"},
     {15, 5, 2, kNames_15_5, "bbbbbbbbbbbbbbgbgb", "oooooototoootooooo"},
     {15, 6, 2, kNames_15_6, "bbbbbbbbbgbgg", "oootootoooooo"},
@@ -3624,7 +3623,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {17, 3, 1, kNames_17_3, "bbbgbbbg", "ttttooto"},
     {17, 4, 2, kNames_17_4, "bbbbbgbbbbbb", "totttttctttc"},
     {17, 5, 1, kNames_17_5, "bbbbgb", "ttottt"},
-    {17, 6, 2, kNames_17_6, "bggggbggggg", "ottttcttttt"},
+    {17, 6, 2, kNames_17_6, "bggggbggggg", "ottttcttttc"},
     {17, 7, 3, kNames_17_7, "bbbbbbbbbggbbgggbeggggg", "ootoottttttttttttttttct"},
     {17, 8, 1, kNames_17_8, "bbbggbgggg", "tcotttttcc"},
     {17, 9, 2, kNames_17_9, "bbgbbbgggggeggg", "tttttttttctttto"},
