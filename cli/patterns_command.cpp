@@ -21,19 +21,19 @@ std::string PatternText(const StrokeResult& row) {
     return text;
 }
 
-const NameWordsRule kSurnameOnly = {1, "姓を一つ入力してください（例：hoshikura-cli patterns 山田）。"};
+const NameWordsRule kSurnameOnly = {1, 1, "姓を一つ入力してください（例：hoshikura-cli patterns 山田）。"};
 
 }  // namespace
 
 int RunPatternsCommand(int argc, char** argv) {
     CliArgs args;
     if (const int refused = ReadCommandArgs(argc, argv, {"--worst", "--json", "--today"}, {"--limit", "--sex"}, args)) return refused;
-    std::vector<std::string> words;
-    if (const int refused = TakeNameWords(args, kSurnameOnly, words)) return refused;
     int limit = 0;
     if (!RowLimit(args, limit)) return UsageError(kLimitHint);
     int32_t sexChoice = 0;
     if (!SexOption(args, sexChoice)) return UsageError(kSexHint);
+    std::vector<std::string> words;
+    if (const int refused = TakeNameWords(args, kSurnameOnly, words)) return refused;
     const int32_t todayOnly = args.Has("--today") ? 1 : 0;
     // The surname is checked as the surname dialog checks it.
     char surname[kSurnameFieldSize];
