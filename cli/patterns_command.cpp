@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "json_writer.h"
 #include "dialog_text.h"
+#include "generation_filter.h"
 #include "name_words.h"
 #include "ranking_output.h"
 #include "sample_name.h"
@@ -69,6 +70,8 @@ int RunPatternsCommand(int argc, char** argv) {
                                         .Raw("samples", "[" + json + "]")
                                         .Str();
         } else {
+            // A pattern without sample names says 該当なし, as the window's sample list does.
+            if (listed == 0) names = std::string(" ") + EmptyResultText(todayOnly);
             out += std::to_string(row.score) + "点 " + PatternText(row) + "画:" + names + "\n";
         }
     }

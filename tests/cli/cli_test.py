@@ -101,6 +101,12 @@ class Hints(unittest.TestCase):
                 self.assertTrue(err.startswith("hoshikura-cli: ") and hint in err)
         self.assertEqual(run("reading", "鈴木", "タロウ")[2], "")
 
+    def test_a_pattern_without_sample_names_says_so(self):
+        patterns = json.loads(run("patterns", "--json", "鈴木")[1])
+        lines = run("patterns", "鈴木")[1].splitlines()
+        self.assertEqual([line.endswith("画: 該当なし") for line in lines], [not p["samples"] for p in patterns])
+        self.assertTrue(any(not p["samples"] for p in patterns))
+
 
 class JudgementLines(unittest.TestCase):
     def test_each_score_with_its_maximum_and_one_word_a_level(self):
