@@ -30,10 +30,10 @@ std::string UnusableCharacterAdvice(unsigned long code) {
         unsigned long code;
         const char* typed;
     } kVariants[] = {{0x20BB7, "吉"}, {0x20B9F, "叱"}, {0x5861, "填"}, {0x525D, "剥"}, {0x9830, "頬"}, {0x3094, "ヴ"}};
-    std::string advice = "は、このプログラムでは使えない文字です（シフトJISにない文字）。";
+    std::string advice = "は、このプログラムでは使えない文字です。";
     for (const auto& variant : kVariants)
         if (variant.code == code) return advice + "「" + variant.typed + "」で入力してください。";
-    return advice + "漢字・ひらがな・カタカナで、異体字なら標準の字体で入力してください。";
+    return advice + "漢字・ひらがな・全角カタカナで、異体字なら標準の字体で入力してください。";
 }
 
 std::string ArgumentOrdinal(int argument) {
@@ -50,6 +50,13 @@ ArgsOutcome ParseCliArgs(int argc, char** argv, int first, const std::set<std::s
                          const std::set<std::string>& withValue, CliArgs& out, std::string& error) {
     for (int i = first; i < argc; ++i) {
         std::string word = argv[i];
+        // "-t": an option mistyped, not a name (a negative number is left to
+        // the command that reads numbers).
+        const bool shortOption = word.size() > 1 && word[0] == '-' && (word[1] < '0' || word[1] > '9');
+        if (shortOption && word[1] != '-') {
+            error = "「" + word + "」というオプションはありません。使えるオプションは下の使い方のとおりです。";
+            return ArgsOutcome::kUsageError;
+        }
         if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
             if (known.count(word)) {
                 out.flags.insert(word);
@@ -58,7 +65,9 @@ ArgsOutcome ParseCliArgs(int argc, char** argv, int first, const std::set<std::s
                     error = word + " のあとに値を続けて入力してください（下の使い方を見てください）。";
                     return ArgsOutcome::kUsageError;
                 }
-                out.values.emplace_back(word, argv[++i]);
+                std::string value;
+                if (!ArgumentToInternal(argv, ++i, value, error)) return ArgsOutcome::kUnreadable;
+                out.values.emplace_back(word, value);
             } else {
                 error = "「" + word + "」というオプションはありません。使えるオプションは下の使い方のとおりです。";
                 return ArgsOutcome::kUsageError;
@@ -73,7 +82,15 @@ ArgsOutcome ParseCliArgs(int argc, char** argv, int first, const std::set<std::s
     return ArgsOutcome::kParsed;
 }
 
-bool ParseInt(const std::string& text, int& value) {
+bool ParseInt(const std::string& typed, int& value) {
+    // Full-width digits (CP932 0x824F..0x8258) read as the half-width ones.
+    std::string text;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        const bool wide = static_cast<unsigned char>(typed[i]) == 0x82 && i + 1 < typed.size() &&
+                          static_cast<unsigned char>(typed[i + 1]) >= 0x4F &&
+                          static_cast<unsigned char>(typed[i + 1]) <= 0x58;
+        text += wide ? static_cast<char>('0' + static_cast<unsigned char>(typed[++i]) - 0x4F) : typed[i];
+    }
     if (text.empty()) return false;
     errno = 0;
     char* end = nullptr;

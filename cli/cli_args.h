@@ -23,7 +23,8 @@ enum class ArgsOutcome { kParsed, kUsageError, kUnreadable };
 
 // Parses argv[first..argc). An option not in `known` or `withValue`, or one
 // without its value, is a usage error; a positional word that is no valid
-// text, holds a character CP932 lacks or a control character is unreadable.
+// text, holds a character CP932 lacks or a control character is unreadable
+// (option values are converted to CP932 too). A word "-x" is an unknown option.
 // `error` says why: in CP932 for a usage error, in the terminal's encoding
 // for an unreadable word.
 ArgsOutcome ParseCliArgs(int argc, char** argv, int first, const std::set<std::string>& known,
@@ -36,8 +37,9 @@ std::string ArgumentOrdinal(int argument);
 // that it cannot be used and what to type instead (CP932).
 std::string UnusableCharacterAdvice(unsigned long code);
 
-// Parses a whole decimal number; false for anything else.
-bool ParseInt(const std::string& text, int& value);
+// Parses a whole decimal number, typed in half- or full-width digits
+// (CP932); false for anything else.
+bool ParseInt(const std::string& typed, int& value);
 
 // --sex boy|girl as the names a search lists (sex_filter.h); both when the
 // option is absent, false for any other value.

@@ -23,7 +23,7 @@ const Command kCommands[] = {
      "--texts で各格の解説も、--json で結果をJSONで出します。",
      false},
     {"texts", RunTextsCommand, "hoshikura-cli texts [--kind person|earth|outer|total] [--json] [N]",
-     "数N（1〜81）の解説を出します（例：hoshikura-cli texts 9）。Nを省くとすべての数の解説を、"
+     "数N（1〜81。人格・地格・外格の解説は71まで）の解説を出します（例：hoshikura-cli texts 9）。Nを省くとすべての数の解説を、"
      "--kind で人格（person）・地格（earth）・外格（outer）・総格（total）のどれかだけを出します。",
      false},
     {"samples", RunSamplesCommand,
@@ -61,7 +61,7 @@ std::string UsageOf(const Command& command) {
 }
 
 // The usage of one command, or of every command when it is null.
-void WriteUsage(const Command* command) {
+std::string Usage(const Command* command) {
     std::string usage = "使い方：\n";
     bool listsNames = false;
     for (const Command& each : kCommands)
@@ -69,7 +69,20 @@ void WriteUsage(const Command* command) {
             usage += UsageOf(each);
             listsNames = listsNames || each.listsNames;
         }
-    WriteErr(listsNames ? usage + kListOptions : usage);
+    return listsNames ? usage + kListOptions : usage;
+}
+
+bool AsksForHelp(const char* word) {
+    return std::strcmp(word, "--help") == 0 || std::strcmp(word, "-h") == 0 || std::strcmp(word, "help") == 0;
+}
+
+// "hoshikura-cli --help" (or -h, help) asks for every command's usage,
+// "hoshikura-cli judge --help" for the usage of judge.
+bool HelpAsked(int argc, char** argv, const Command* command) {
+    if (argc >= 2 && AsksForHelp(argv[1])) return true;
+    for (int i = 2; command != nullptr && i < argc; ++i)
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) return true;
+    return false;
 }
 
 // The unknown command word as CP932, or nothing when it is no readable text.
@@ -86,6 +99,10 @@ const Command* FindCommand(const char* name) {
 
 int Dispatch(int argc, char** argv) {
     const Command* command = argc < 2 ? nullptr : FindCommand(argv[1]);
+    if (HelpAsked(argc, argv, command)) {
+        WriteOut(Usage(command));
+        return kExitDone;
+    }
     int exitCode = kExitUsage;
     if (command != nullptr)
         exitCode = command->run(argc, argv);
@@ -93,7 +110,7 @@ int Dispatch(int argc, char** argv) {
         UsageError("コマンドを指定してください（例：hoshikura-cli judge 山田 太郎）。");
     else
         UsageError(TypedCommand(argv) + "コマンドはありません。下のコマンドのどれかを指定してください。");
-    if (exitCode == kExitUsage) WriteUsage(command);
+    if (exitCode == kExitUsage) WriteErr(Usage(command));
     return exitCode;
 }
 

@@ -15,7 +15,7 @@ namespace hoshikura {
 namespace {
 
 const NameWordsRule kSurnameAndReading = {
-    2, "姓と名前の読みを空白で区切って入力してください（例：hoshikura-cli compose 佐藤 はると）。"};
+    2, 1, "姓と名前の読みを空白で区切って入力してください（例：hoshikura-cli compose 佐藤 はると）。"};
 
 RankingLine ComposeLine(const CComposeSearch& search, int i) {
     const ComposeResult& row = search.results[i];
@@ -34,6 +34,14 @@ RankingLine ComposeLine(const CComposeSearch& search, int i) {
     return {text, json.Str()};
 }
 
+// A reading of more kana than characters composed may find no spelling
+// only because of that limit: say so beside 「該当なし」.
+void NoteComposeLimit(const std::string& reading, int resultCount) {
+    if (resultCount > 0 || reading.size() / 2 <= static_cast<std::size_t>(kMaxComposedCharacters)) return;
+    Tell("表記は" + std::to_string(kMaxComposedCharacters) + "文字までで組み立てます。読み「" + reading + "」に合う" +
+         std::to_string(kMaxComposedCharacters) + "文字までの表記はありませんでした。");
+}
+
 }  // namespace
 
 int RunComposeCommand(int argc, char** argv) {
@@ -46,6 +54,7 @@ int RunComposeCommand(int argc, char** argv) {
     CComposeSearch search;
     search.SetQuery(command.surname.c_str(), command.query.c_str(), command.sex, command.today);
     search.RunSearch(store);
+    NoteComposeLimit(command.query, search.resultCount);
     std::vector<RankingLine> lines;
     for (int i = 0; i < command.limit && i < search.resultCount; ++i)
         lines.push_back(ComposeLine(search, i));

@@ -135,7 +135,7 @@ std::string JsonReport(const CNameRecord& r, const CFortuneTable& fortunes,
            "\n";
 }
 
-const NameWordsRule kFullName = {2, "姓と名を空白で区切って入力してください（例：hoshikura-cli judge 山田 太郎）。"};
+const NameWordsRule kFullName = {2, 2, "姓と名を空白で区切って入力してください（例：hoshikura-cli judge 山田 太郎）。"};
 
 }  // namespace
 

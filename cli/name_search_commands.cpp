@@ -17,10 +17,10 @@ namespace hoshikura {
 namespace {
 
 const NameWordsRule kSurnameAndReading = {
-    2, "姓と名前の読みを空白で区切って入力してください（例：hoshikura-cli reading 山田 ひろし）。"};
+    2, 1, "姓と名前の読みを空白で区切って入力してください（例：hoshikura-cli reading 山田 ひろし）。"};
 
 const NameWordsRule kSurnameAndKanji = {
-    2, "姓と、名前に使いたい1文字（漢字かひらがな）を空白で区切って入力してください"
+    2, 1, "姓と、名前に使いたい1文字（漢字かひらがな）を空白で区切って入力してください"
        "（例：hoshikura-cli kanji 山田 翔）。"};
 
 // Ranks the sample given names for the query as the search's window does.

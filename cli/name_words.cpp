@@ -20,6 +20,25 @@ std::size_t BlankAt(const std::string& text, std::size_t i) {
     return fullWidth ? 2 : 0;
 }
 
+// True when no character of the CP932 text is double-byte: half-width
+// letters, digits, signs and katakana only.
+bool HalfWidthOnly(const std::string& text) {
+    for (unsigned char c : text)
+        if (IsLeadByte(c)) return false;
+    return true;
+}
+
+// True when the CP932 text holds a half-width katakana (0xA1..0xDF as a
+// character of its own, not as the second byte of a double-byte one).
+bool HasHalfWidthKana(const std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (IsLeadByte(c)) ++i;
+        else if (c >= 0xA1 && c <= 0xDF) return true;
+    }
+    return false;
+}
+
 void SplitAtBlanks(const std::string& text, std::vector<std::string>& out) {
     std::string word;
     for (std::size_t i = 0; i < text.size();) {
@@ -50,6 +69,10 @@ int TakeNameWords(const CliArgs& args, const NameWordsRule& rule, std::vector<st
         return UsageError(std::to_string(rule.wanted + 1) + "語目の「" + out[rule.wanted] +
                           "」からあとは使えません。" + rule.hint);
     if (out.size() < rule.wanted) return Refuse(rule.hint);
+    for (std::size_t i = 0; i < rule.names; ++i)
+        if (HalfWidthOnly(out[i]))
+            return Refuse("「" + out[i] + "」は半角の文字だけなので画数を数えられません。"
+                          "漢字・ひらがな・全角カタカナで入力してください。");
     return kExitDone;
 }
 
@@ -62,7 +85,7 @@ bool SplitOrRefuse(const std::string& line, char* first, int firstCapacity, char
     if (refusal == nullptr)
         Tell(hint);
     else if (result == SplitResult::kHalfWidth)
-        Tell(std::string(refusal) + "漢字・ひらがな・カタカナ（全角）で入力してください。");
+        Tell(std::string(refusal) + "漢字・ひらがな・全角カタカナで入力してください。");
     else
         Tell(refusal + std::to_string(kMaxNameBytes / 2) +
              "文字以内で入力してください（半角の文字は2つで1文字と数えます）。");
@@ -72,8 +95,8 @@ bool SplitOrRefuse(const std::string& line, char* first, int firstCapacity, char
 void NoteReadingNotKana(const std::string& reading) {
     std::vector<char> hiragana(reading.size() + 1);
     if (HiraganaReading(reading.c_str(), hiragana.data(), hiragana.size())) return;
-    Tell("読み「" + reading +
-         "」にかな以外の文字があるため、名前は見つかりません。読みはひらがなか全角のカタカナで入力してください"
+    Tell("読み「" + reading + (HasHalfWidthKana(reading) ? "」に半角カタカナ" : "」にかな以外の文字") +
+         "があるため、名前は見つかりません。読みはひらがなか全角のカタカナで入力してください"
          "（例：たろう、タロウ）。");
 }
 

@@ -10,10 +10,11 @@
 
 namespace hoshikura {
 
-// What a command wants: how many name words, and what to type (CP932),
-// told with every refusal of the words.
+// What a command wants: how many words, how many of them (from the first)
+// are names, and what to type (CP932), told with every refusal of the words.
 struct NameWordsRule {
     std::size_t wanted;
+    std::size_t names;
     const char* hint;
 };
 
@@ -24,6 +25,8 @@ std::vector<std::string> NameWords(const std::vector<std::string>& words);
 // Takes exactly rule.wanted name words into `out` and returns kExitDone.
 // Nothing typed and too many words (the first extra one named) are usage
 // errors; blanks only or too few words are refused. Each says the hint.
+// A name typed in half-width letters or katakana only is refused: it has no
+// strokes to judge.
 int TakeNameWords(const CliArgs& args, const NameWordsRule& rule, std::vector<std::string>& out);
 
 // Splits `line` as the dialogs split a typed line (SplitFullName, the

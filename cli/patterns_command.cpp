@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "json_writer.h"
 #include "dialog_text.h"
+#include "generation_filter.h"
 #include "name_words.h"
 #include "ranking_output.h"
 #include "sample_name.h"
@@ -21,19 +22,19 @@ std::string PatternText(const StrokeResult& row) {
     return text;
 }
 
-const NameWordsRule kSurnameOnly = {1, "姓を一つ入力してください（例：hoshikura-cli patterns 山田）。"};
+const NameWordsRule kSurnameOnly = {1, 1, "姓を一つ入力してください（例：hoshikura-cli patterns 山田）。"};
 
 }  // namespace
 
 int RunPatternsCommand(int argc, char** argv) {
     CliArgs args;
     if (const int refused = ReadCommandArgs(argc, argv, {"--worst", "--json", "--today"}, {"--limit", "--sex"}, args)) return refused;
-    std::vector<std::string> words;
-    if (const int refused = TakeNameWords(args, kSurnameOnly, words)) return refused;
     int limit = 0;
     if (!RowLimit(args, limit)) return UsageError(kLimitHint);
     int32_t sexChoice = 0;
     if (!SexOption(args, sexChoice)) return UsageError(kSexHint);
+    std::vector<std::string> words;
+    if (const int refused = TakeNameWords(args, kSurnameOnly, words)) return refused;
     const int32_t todayOnly = args.Has("--today") ? 1 : 0;
     // The surname is checked as the surname dialog checks it.
     char surname[kSurnameFieldSize];
@@ -69,6 +70,8 @@ int RunPatternsCommand(int argc, char** argv) {
                                         .Raw("samples", "[" + json + "]")
                                         .Str();
         } else {
+            // A pattern without sample names says 該当なし, as the window's sample list does.
+            if (listed == 0) names = std::string(" ") + EmptyResultText(todayOnly);
             out += std::to_string(row.score) + "点 " + PatternText(row) + "画:" + names + "\n";
         }
     }

@@ -26,13 +26,13 @@ RankingLine NameRankingLine(const NameResult (&rows)[kRankingRows], int i, bool 
 
 }  // namespace
 
-const char kLimitHint[] = "--limit には0以上の整数を入力してください（例：--limit 10）。";
+const char kLimitHint[] = "--limit には1以上の整数を入力してください（例：--limit 10）。";
 const char kSexHint[] = "--sex には boy（男の子）か girl（女の子）を入力してください（例：--sex girl）。";
 
 bool RowLimit(const CliArgs& args, int& limit) {
     limit = kRankingRows;
     const std::string* value = args.Value("--limit");
-    return !value || (ParseInt(*value, limit) && limit >= 0);
+    return !value || (ParseInt(*value, limit) && limit >= 1);
 }
 
 bool SplitQueryLine(const std::vector<std::string>& words, const char* hint, std::string& surname,
@@ -51,10 +51,11 @@ bool SplitQueryLine(const std::vector<std::string>& words, const char* hint, std
 int ReadQueryCommand(int argc, char** argv, const NameWordsRule& rule, QueryCommand& out) {
     if (const int refused = ReadCommandArgs(argc, argv, {"--json", "--today"}, {"--limit", "--sex"}, out.args))
         return refused;
-    std::vector<std::string> words;
-    if (const int refused = TakeNameWords(out.args, rule, words)) return refused;
+    // The options first: "--limit 山田" has taken the surname as its value.
     if (!RowLimit(out.args, out.limit)) return UsageError(kLimitHint);
     if (!SexOption(out.args, out.sex)) return UsageError(kSexHint);
+    std::vector<std::string> words;
+    if (const int refused = TakeNameWords(out.args, rule, words)) return refused;
     out.today = out.args.Has("--today") ? 1 : 0;
     if (!SplitQueryLine(words, rule.hint, out.surname, out.query)) return kExitRefused;
     return kExitDone;

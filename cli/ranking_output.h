@@ -11,7 +11,8 @@
 
 namespace hoshikura {
 
-// --limit N, or every row when absent; false for a value that is no count.
+// --limit N, or every row when absent; false for a value that is no count
+// of at least one row.
 bool RowLimit(const CliArgs& args, int& limit);
 
 // What to type after a refused --limit or --sex (CP932).

@@ -18,8 +18,8 @@ namespace hoshikura {
 namespace {
 
 std::string KeyListing(const CSampleName& store, int first, int rest) {
-    std::string out = "(" + std::to_string(first) + ", " + std::to_string(rest) + "): " +
-                      std::to_string(store.GetSampleCount(first, rest)) + "\n";
+    std::string out = "一字目" + std::to_string(first) + "画・残り" + std::to_string(rest) + "画の名前：" +
+                      std::to_string(store.GetSampleCount(first, rest)) + "件\n";
     for (int k = 0; k < store.GetSampleCount(first, rest); ++k) {
         const SampleText sample = ReadSample(store, first, rest, k);
         out += sample.written + " (" + sample.reading + ")\n";
@@ -33,6 +33,14 @@ const char* SexWord(char sex) {
 }
 
 const char* GenerationWord(char generation) { return IsNameOfToday(generation) ? "today" : "older"; }
+
+// The same words in a listing for people.
+const char* SexLabel(char sex) {
+    if (sex == kSexBoy) return "男の子";
+    return sex == kSexGirl ? "女の子" : "男女とも";
+}
+
+const char* GenerationLabel(char generation) { return IsNameOfToday(generation) ? "今の名前" : "昔の名前"; }
 
 struct EntryAt {
     int first, rest, k;
@@ -54,8 +62,8 @@ std::string EntryJson(const CSampleName& store, const EntryAt& at) {
 // One entry as a line: written form, reading, sex, generation.
 std::string EntryLine(const CSampleName& store, const EntryAt& at) {
     const SampleText sample = ReadSample(store, at.first, at.rest, at.k);
-    return sample.written + " (" + sample.reading + ") " + SexWord(store.GetSampleSex(at.first, at.rest, at.k)) +
-           " " + GenerationWord(store.GetSampleGeneration(at.first, at.rest, at.k)) + "\n";
+    return sample.written + " (" + sample.reading + ") " + SexLabel(store.GetSampleSex(at.first, at.rest, at.k)) +
+           "・" + GenerationLabel(store.GetSampleGeneration(at.first, at.rest, at.k)) + "\n";
 }
 
 std::string JsonArray(const CSampleName& store, const std::vector<EntryAt>& entries) {
@@ -130,12 +138,11 @@ std::string Counts(const CSampleName& store) {
             }
         }
         entries += firstTotal;
-        perFirst += " " + std::to_string(first) + ":" + std::to_string(firstTotal);
+        perFirst += " " + std::to_string(first) + "画:" + std::to_string(firstTotal);
     }
-    return "surnames " + std::to_string(store.GetSampleSeiCount()) + "\nentries " +
-           std::to_string(entries) + "\nfilled keys " + std::to_string(filled) +
-           "\nwritten forms " + std::to_string(forms.size()) + "\nreadings " +
-           std::to_string(readings.size()) + "\nentries per first-stroke count" + perFirst + "\n";
+    return "見本の姓：" + std::to_string(store.GetSampleSeiCount()) + "\n名前の見本：" + std::to_string(entries) +
+           "件\n名前のある画数の組：" + std::to_string(filled) + "\n表記の種類：" + std::to_string(forms.size()) +
+           "\n読みの種類：" + std::to_string(readings.size()) + "\n一字目の画数ごとの件数：" + perFirst + "\n";
 }
 
 }  // namespace
@@ -155,8 +162,8 @@ int RunSamplesCommand(int argc, char** argv) {
     const CSampleName store;
     if (args.Value("--random") || args.Value("--seed")) {
         int wanted = 0, seed = 0;
-        if (!args.Value("--random") || !ParseInt(*args.Value("--random"), wanted) || wanted < 0)
-            return UsageError("--random には取り出す件数を0以上の整数で入力してください"
+        if (!args.Value("--random") || !ParseInt(*args.Value("--random"), wanted) || wanted < 1)
+            return UsageError("--random には取り出す件数を1以上の整数で入力してください"
                               "（例：--random 100 --seed 7）。");
         if (!args.Value("--seed") || !ParseInt(*args.Value("--seed"), seed) || seed < 0)
             return UsageError("--random には --seed と0以上の整数も入力してください"
@@ -176,9 +183,11 @@ int RunSamplesCommand(int argc, char** argv) {
     }
     if (args.Has("--key")) {
         int first = 0, rest = 0;
-        if (args.words.size() != 2 || !ParseInt(args.words[0], first) || !ParseInt(args.words[1], rest))
-            return UsageError("--key には一字目の画数と残りの画数を二つの整数で入力してください"
-                              "（例：--key 3 7）。");
+        if (args.words.size() != 2 || !ParseInt(args.words[0], first) || !ParseInt(args.words[1], rest) ||
+            first < 1 || first >= kFirstStrokeKeys || rest < 0 || rest >= kRestStrokeKeys)
+            return UsageError("--key には一字目の画数（1〜" + std::to_string(kFirstStrokeKeys - 1) +
+                              "）と残りの画数（0〜" + std::to_string(kRestStrokeKeys - 1) +
+                              "）を二つの整数で入力してください（例：--key 3 7）。");
         WriteOut(args.Has("--json") ? KeyJson(store, first, rest) : KeyListing(store, first, rest));
         return kExitDone;
     }

@@ -23,17 +23,17 @@ RankingLine SurnameLine(const CSurnameSearch& search, int i) {
     return {text, JsonObject().Int("rank", rank).Int("score", row.score).Text("surname", row.surname).Str()};
 }
 
-const NameWordsRule kGivenOnly = {1, "名を一つ入力してください（例：hoshikura-cli surnames 太郎）。"};
+const NameWordsRule kGivenOnly = {1, 1, "名を一つ入力してください（例：hoshikura-cli surnames 太郎）。"};
 
 }  // namespace
 
 int RunSurnamesCommand(int argc, char** argv) {
     CliArgs args;
     if (const int refused = ReadCommandArgs(argc, argv, {"--worst", "--json"}, {"--limit"}, args)) return refused;
-    std::vector<std::string> words;
-    if (const int refused = TakeNameWords(args, kGivenOnly, words)) return refused;
     int limit = 0;
     if (!RowLimit(args, limit)) return UsageError(kLimitHint);
+    std::vector<std::string> words;
+    if (const int refused = TakeNameWords(args, kGivenOnly, words)) return refused;
     // The given name is checked as the given-name dialog checks it, behind a
     // placeholder surname.
     char placeholder[kSurnameFieldSize];

@@ -1,7 +1,5 @@
 #include <iconv.h>
 
-#include <cstdio>
-
 #include "cli_args.h"
 #include "sjis_text.h"
 #include "terminal_text.h"
@@ -44,9 +42,7 @@ std::string Unreadable(int argument, std::size_t offset) {
 }
 
 std::string NotInCp932(const std::string& character, unsigned long code) {
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "U+%04lX", code);
-    return ToExternal("「") + character + ToExternal("」（" + std::string(hex) + "）" + UnusableCharacterAdvice(code));
+    return ToExternal("「") + character + ToExternal("」" + UnusableCharacterAdvice(code));
 }
 
 }  // namespace

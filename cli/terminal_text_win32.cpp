@@ -1,8 +1,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <cstdio>
-
 #include "cli_args.h"
 #include "terminal_text.h"
 
@@ -41,16 +39,15 @@ std::wstring ToWide(const std::string& text, UINT codePage, DWORD flags) {
     return wide;
 }
 
-// "「X」（U+XXXX）…": the character as the console can show it, and its code.
+// "「X」は…": the character as the console can show it ("その文字" when it
+// cannot), and what to type instead.
 std::string NotInCp932(const wchar_t* character, int length) {
     unsigned long code = static_cast<unsigned long>(character[0]);
     if (length == 2) code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<unsigned long>(character[1]) - 0xDC00);
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "U+%04lX", code);
     std::string shown;
     const std::string named = FromWide(character, length, OutputCodePage(), shown)
-                                  ? ToExternal("「") + shown + ToExternal("」（") + hex + ToExternal("）")
-                                  : std::string(hex);
+                                  ? ToExternal("「") + shown + ToExternal("」")
+                                  : ToExternal("その文字");
     return named + ToExternal(UnusableCharacterAdvice(code));
 }
 

@@ -7,11 +7,11 @@ namespace hoshikura {
 
 namespace {
 
-constexpr char kNoLuckWord[] = "—";
-// Said in place of a text that does not exist.
-constexpr char kNoTextForZero[] =
-    "この格の文字が画数表にないため画数が0になり、説明文はありません。";
-constexpr char kTotalTextsOnly[] = "72画から81画の説明文は総格にだけあります。";
+constexpr char kNoLuckWord[] = "―";
+// Said in place of a text that does not exist: a note under the heading
+// 「人格が[75画]（吉数）の人は」, hence in parentheses.
+constexpr char kNoTextForZero[] = "（この格の文字が画数表にないため0画になり、解説はありません。）";
+constexpr char kTotalTextsOnly[] = "（72画から81画の解説は総格にだけあり、この格にはありません。）";
 
 constexpr int kGridFortuneKinds[kGridCount] = {-1, kPersonText, kEarthText, kOuterText,
                                                kTotalText};

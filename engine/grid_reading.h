@@ -31,7 +31,7 @@ GridReading ReadGrid(const CNameRecord& record, int grid, const CFortuneTable* f
 // Reads `number` as the value of grid 0..4.
 GridReading ReadGridNumber(int grid, int32_t number, const CFortuneTable* fortunes);
 
-// "大吉数" .. "大凶数", or "—" for a grid without a luck class.
+// "大吉数" .. "大凶数", or "―" for a grid without a luck class.
 const char* LuckWordOf(const GridReading& reading);
 
 // "8画", or for a number read as another "117画（37画として）".

@@ -16,8 +16,11 @@ Reads the four sources and reports every text that breaks a rule:
   roles in a marriage, a life course taken for granted (marriage,
   children, lineage, religion), death or a short life, illness of a named
   organ or ill health and poverty as a trait, fates instead of tendencies,
-  harm stated as certain, an old age foretold as lonely, sick or poor,
-  jargon and rare kanji; in earth texts, misfortune in the child's home;
+  harm stated as certain, a flaw of character stated as a fact, an old
+  age foretold as lonely, sick or poor, jargon and rare kanji; in earth
+  texts, misfortune in the child's home, gambling and investing;
+- advice varied: one piece of advice in a few texts at most (REPEATED),
+  since a reader meets one number on up to three grids;
 - advice: every text of an unlucky number (凶数, 大凶数) has a sentence
   that tells the reader what to do (ADVICE), not only to be careful;
 - the house spelling: one written form per word (SPELLING).
@@ -49,7 +52,7 @@ KINDS = [
 
 # (kind, number, beginning)
 OPENINGS = [
-    (3, 81, "健康で長生きする運です。"),
+    (3, 81, "健康で長生きする運を持ち、"),
 ]
 FIXED_BYTES = [(3, 81, 122)]
 LUCK_WORDS = {2: "大吉数", 1: "吉数", 0: "小吉数", -1: "凶数", -2: "大凶数"}
@@ -75,7 +78,7 @@ BANNED = {
     ],
     "a life course taken for granted": [
         r"配偶者", r"伴侶", r"夫婦", r"結婚", r"パートナー", r"恋愛", r"子孫", r"子宝", r"孫",
-        r"(?<![様調拍弟菓帽])子(に|や|を)", r"良き親", r"家庭を(築|持)", r"の実家", r"家柄", r"先祖",
+        r"(?<![様調拍弟菓帽])子(に|や|を)", r"良き親", r"両親", r"受け継いだ", r"遺産", r"相続", r"家庭を(築|持)", r"の実家", r"家柄", r"先祖",
         r"祖先", r"家業", r"一門", r"一族", r"一家", r"家を(興|起こ|盛り|立て直)", r"跡継ぎ", r"後継者",
         r"信仰", r"宗教", r"神仏",
     ],
@@ -86,6 +89,11 @@ BANNED = {
     "jargon or a rare kanji": [
         r"破兆", r"凶意", r"空亡", r"一成一敗", r"中折", r"英敏", r"破家", r"首領", r"僥倖", r"驕", r"惹",
         r"錨", r"脆", r"淀", r"仇", r"苛",
+        r"暗示", r"一の気", r"始まりの気", r"旭日", r"先苦後楽", r"頭領", r"富貴", r"(福寿|長寿)の相",
+        r"三徳", r"知・仁・勇", r"智", r"山っ気", r"気丈", r"心得です",
+    ],
+    "a flaw of character stated as a fact": [
+        r"意志が弱", r"(忍耐力|勇気|気力)[^。、]{0,3}(足りず|欠け)", r"空虚でもろ",
     ],
     "a fate instead of a tendency": [
         r"運命", r"宿命", r"避けられな", r"避けられず", r"逃れられ", r"免れ", r"定めら", r"約束されて",
@@ -105,14 +113,15 @@ CERTAIN = [
     r"絶え(ず|ない|ません|間な)", r"暇が(ない|ありません)", r"(休まる|落ち着く)(時|暇)",
     r"違いありません", r"ことを知りません", r"(衰え|疲れ)(を|ることを)知ら", r"知らず(?=[、。で])",
     r"つきまといます", r"まずありません",
+    r"時期もあります", r"なかなか[^。、]{0,6}ません", r"苦労が多く、", r"苦労を経験します", r"訪れます。",
 ]
 
 # The heading ends 「…の人は」: a text does not say it again.
 REPEATED_HEADING = [r"^この(数|画数)", r"^(人格|地格|外格|総格|総画|天格)(の|が|に|を|で)",
                     r"^[^。]*(人格|地格|外格|総格|総画)に持つ"]
 # A sentence whose predicate is the number (or its luck), so that the
-# heading reads "the person … is a number". The fixed opening of total 81
-# (OPENINGS) is left as it is.
+# heading reads "the person … is a number" (the person has a fortune; a
+# fortune is not 暗示された by a person either, see the jargon).
 PERSON_AS_NUMBER = r"(数|運|相)(です|でしょう|ですが|ですから|であり)"
 
 # Advice in an unlucky text: a sentence ending in an advice form, which is
@@ -130,7 +139,11 @@ BANNED_IN_EARTH = [
     r"家運", r"家柄", r"生家", r"肉親", r"親兄弟", r"親元", r"貧しい家", r"家庭の事情",
     r"(家庭|家族)[^。、]{0,6}(不和|波乱|波風|荒波|変動|落ち着か|病|困窮|別離|離散|問題|心配)",
     r"離れて暮ら", r"(家族|親|身内|兄弟)[^。、]{0,4}縁(が|も)薄",
+    r"賭け", r"投資", r"投機",
 ]
+
+# Advice that may close a few texts but not many: (words, most texts).
+REPEATED = [("頼れる人", 2), ("睡眠と休養", 2), ("保証", 3), ("一晩", 3), ("連絡を取り合", 2)]
 
 # An old age foretold as lonely, sick or poor: a word of loneliness, illness,
 # decline or want after 晩年・老後・老い in the same sentence (不安が少ない
@@ -195,8 +208,6 @@ SPELLING = [
     ("見舞われる", [r"みまわれ"]),
     ("付き合い", [r"付合", r"つきあい", r"つき合い"]),
     ("思いやり", [r"思い遣り"]),
-    ("頭領", [r"首領"]),
-    ("知・仁・勇", [r"智"]),
     ("就く (地位に)", [r"(地位|役|職)につ"]),
     ("頭が良く", [r"(?<=[はが])よく"]),
     ("総格", [r"総画"]),
@@ -288,12 +299,9 @@ def word_faults(text, unlucky, earth=False):
     return faults
 
 
-def heading_faults(kind, n, text):
+def heading_faults(text):
     """The text read after the heading 「人格が[9画]（大凶数）の人は」."""
     faults = [f"repeats the heading: {text[:14]}…" for _, _ in excerpts(REPEATED_HEADING, text)]
-    for k, number, opening in OPENINGS:
-        if (k, number) == (kind, n) and text.startswith(opening):
-            text = text[len(opening):]
     faults += [f"makes the person a number: …{around}…"
                for _, around in excerpts([PERSON_AS_NUMBER], text)]
     return faults
@@ -317,6 +325,11 @@ def table_faults(table):
     for kind, n, size in FIXED_BYTES:
         if len(table[kind][n - 1].encode("cp932")) != size:
             faults.append(f"{KINDS[kind][1]}{n}: must be {size} bytes")
+    texts = [t for kind in table for t in kind]
+    for words, most in REPEATED:
+        count = sum(words in t for t in texts)
+        if count > most:
+            faults.append(f"「{words}」 in {count} texts, more than {most}")
     return faults
 
 
@@ -333,7 +346,7 @@ def faults(table, luck):
     for kind, (_, grid, *_limits) in enumerate(KINDS):
         for n, text in enumerate(table[kind], 1):
             unlucky = luck[n - 1] < 0
-            for fault in (structure_faults(kind, n, text) + heading_faults(kind, n, text)
+            for fault in (structure_faults(kind, n, text) + heading_faults(text)
                           + word_faults(text, unlucky, earth=kind == 1) + advice_faults(text, unlucky)):
                 reports.append(f"{grid}{n} ({LUCK_WORDS[luck[n - 1]]}): {fault}")
     return reports

@@ -49,18 +49,37 @@ class Refusals(unittest.TestCase):
         # Invalid UTF-8 is told by its byte offset, a character Shift-JIS lacks by itself.
         told = [(("judge", "山田".encode() + b"\xff", "太郎"), str(len("山田".encode()) + 1))]
         told += [(("judge", "山田", "太" + name), name) for name in ("𠮟", "塡", "😀")]
-        cases[2] += [(), ("foo",), ("samples", "山田"), ("patterns", "--limit", "x", "山田"), ("reading", "--sex", "w", "林", "あ")]
-        for expected, words, why in [(c, w, "") for c, ws in cases.items() for w in ws] + [(1, w, y) for w, y in told]:
+        # A name of half-width letters or katakana has no strokes to count.
+        told += [(words, "漢字・ひらがな・全角カタカナで入力してください") for words in
+                 (("judge", "yamada", "taro"), ("judge", "山田", "ﾀﾛｳ"), ("patterns", "ﾔﾏﾀﾞ"), ("surnames", "taro"))]
+        cases[2] += [(), ("foo",), ("samples", "山田"), ("patterns", "--limit", "x", "山田"), ("reading", "--sex", "w", "林", "あ"),
+                     ("samples", "--key", "0", "0"), ("samples", "--random", "0", "--seed", "1")]
+        # A mistyped option, or one whose value is missing, is named.
+        named = [(("judge", "-t", "山田", "太郎"), "-t"), (("patterns", "--limit", "山田"), "--limit"),
+                 (("patterns", "--limit", "0", "山田"), "--limit"), (("kanji", "--sex", "山田", "翔"), "--sex")]
+        for expected, words, why in ([(c, w, "") for c, ws in cases.items() for w in ws] + [(1, w, y) for w, y in told]
+                                     + [(2, w, y) for w, y in named]):
             with self.subTest(words=words):
                 code, out, err = run(*words)
                 self.assertEqual((code, out), (expected, ""))
                 self.assertIn(why, err)
+                self.assertNotRegex(err, r"U\+|シフトJIS")
                 # One Japanese line after the tool's name; a usage error adds the
                 # usage of its command, or of every command when there is none.
                 message, _, usage = err.partition("使い方：\n")
                 self.assertRegex(message, r"^hoshikura-cli: [^\n]*[ぁ-んァ-ン一-龥][^\n]*\n$")
                 listed = re.findall(r"^  hoshikura-cli (\w+) ", usage, re.M)
                 self.assertEqual(listed, [] if expected == 1 else [words[0]] if words[:1] != ("foo",) and words else COMMANDS)
+
+
+class Help(unittest.TestCase):
+    def test_asking_for_help_prints_the_usage(self):
+        for words in (("--help",), ("-h",), ("help",), ("judge", "--help")):
+            with self.subTest(words=words):
+                code, out, err = run(*words)
+                self.assertEqual((code, err), (0, ""))
+                listed = re.findall(r"^  hoshikura-cli (\w+) ", out, re.M)
+                self.assertEqual(listed, COMMANDS if len(words) == 1 else ["judge"])
 
 
 class UnknownCharacters(unittest.TestCase):
@@ -73,12 +92,20 @@ class UnknownCharacters(unittest.TestCase):
 
 class Hints(unittest.TestCase):
     def test_a_search_that_cannot_match_says_what_to_type(self):
-        for words in (("reading", "鈴木", "太郎"), ("reading", "鈴木", "ﾀﾛｳ"), ("compose", "佐藤", "はる人"), ("kanji", "鈴木", "マ")):
+        for words, hint in ((("reading", "鈴木", "太郎"), "入力してください"), (("reading", "鈴木", "ﾀﾛｳ"), "半角カタカナ"),
+                            (("compose", "佐藤", "はる人"), "入力してください"), (("kanji", "鈴木", "マ"), "入力してください"),
+                            (("compose", "佐藤", "はるとはるとはると"), "3文字まで")):
             with self.subTest(words=words):
                 code, out, err = run(*words)
                 self.assertEqual((code, out), (0, "該当なし\n"))
-                self.assertTrue(err.startswith("hoshikura-cli: ") and "入力してください" in err)
+                self.assertTrue(err.startswith("hoshikura-cli: ") and hint in err)
         self.assertEqual(run("reading", "鈴木", "タロウ")[2], "")
+
+    def test_a_pattern_without_sample_names_says_so(self):
+        patterns = json.loads(run("patterns", "--json", "鈴木")[1])
+        lines = run("patterns", "鈴木")[1].splitlines()
+        self.assertEqual([line.endswith("画: 該当なし") for line in lines], [not p["samples"] for p in patterns])
+        self.assertTrue(any(not p["samples"] for p in patterns))
 
 
 class JudgementLines(unittest.TestCase):
@@ -141,6 +168,7 @@ class Texts(unittest.TestCase):
             out = run("texts", str(n))[1]
             self.assertTrue(all(not texts[n - 1] or texts[n - 1] + "\n" in out for texts in every.values()))
             self.assertEqual(len(out.split("\n\n")), 4)
+        self.assertEqual(run("texts", "９"), run("texts", "9"))
 
 
 class NamesOfToday(unittest.TestCase):
@@ -156,7 +184,7 @@ class NamesOfToday(unittest.TestCase):
 
     def test_every_entry_has_a_sex_and_a_generation(self):
         code, out, _ = run("samples")
-        self.assertEqual(len(self.entries), int(out.split("entries ")[1].split()[0]))
+        self.assertEqual(len(self.entries), int(re.search(r"^名前の見本：(\d+)件$", out, re.M)[1]))
         for e in self.entries:
             self.assertIn(e["sex"], ("boy", "girl", "either"))
             self.assertIn(e["generation"], ("today", "older"))
@@ -170,7 +198,13 @@ class NamesOfToday(unittest.TestCase):
         self.assertNotEqual(first[1], run("samples", "--random", "40", "--seed", "12")[1])
         drawn = json.loads(run("samples", "--random", "40", "--seed", "11", "--json")[1])
         self.assertEqual(len({(e["written"], e["reading"]) for e in drawn}), len(drawn))
-        self.assertEqual([line.split(" (")[0] for line in first[1].splitlines()], [e["written"] for e in drawn])
+        # The listing says in words what the JSON says in keys.
+        sexes = {"boy": "男の子", "girl": "女の子", "either": "男女とも"}
+        generations = {"today": "今の名前", "older": "昔の名前"}
+        self.assertEqual(first[1].splitlines(), [f"{e['written']} ({e['reading']}) {sexes[e['sex']]}・{generations[e['generation']]}"
+                                                 for e in drawn])
+        keyed = run("samples", "--key", "3", "7")[1]
+        self.assertTrue(keyed.startswith(f"一字目3画・残り7画の名前：{len(json.loads(run('samples', '--key', '3', '7', '--json')[1]))}件\n"))
         for words in (("--random", "5"), ("--seed", "5"), ("--random", "x", "--seed", "1"), ("--random", "5", "--seed", "1", "--key")):
             self.assertEqual(run("samples", *words)[0], 2)
 

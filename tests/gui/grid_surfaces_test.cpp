@@ -59,7 +59,7 @@ std::string Sjis(const std::string& utf8) {
 }
 
 // "117画（37画として）" for 117 counted as 37, "8画" for 8, with the luck word
-// of the counted number ("—" for 0).
+// of the counted number ("―" for 0).
 std::string NumberText(int number, int counted) {
     std::string text = std::to_string(number) + "画";
     if (counted != number) text += "（" + std::to_string(counted) + "画として）";
@@ -67,7 +67,7 @@ std::string NumberText(int number, int counted) {
 }
 
 std::string LuckText(int counted) {
-    return counted < 1 ? "—" : LuckWord(TheJudge().LuckClass(counted));
+    return counted < 1 ? "―" : LuckWord(TheJudge().LuckClass(counted));
 }
 
 using GridSurfacesTest = test::ViewTest;

@@ -42,6 +42,14 @@ done <<'NAMES'
 NAMES
 compare samples
 compare samples --key 3 7 --json
+compare samples --key 3 7
+compare samples --random 3 --seed 1
+compare --help
+compare judge -t 山田 太郎
+compare texts --kind person ９
+compare patterns --limit 山田
+compare judge yamada ﾀﾛｳ
+compare compose 佐藤 はるとはるとはると
 compare patterns 山田 --limit 3 --sex girl --json
 compare patterns 佐々木 --worst --json
 compare reading "山田　たろう" --json
