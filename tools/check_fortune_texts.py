@@ -14,9 +14,9 @@ Reads the four sources and reports every text that breaks a rule:
   sentence makes the person a number (…数です。, …運です。);
 - words a parent should not meet about a newborn: one sex addressed or
   roles in a marriage, a life course taken for granted (marriage,
-  children, lineage, religion), death or a short life, illness of a named
-  organ or ill health and poverty as a trait, fates instead of tendencies,
-  harm stated as certain, a flaw of character stated as a fact, an old
+  children, lineage, religion, a household or a job), death or a short
+  life, illness of a named organ or ill health and poverty as a trait,
+  fates instead of tendencies, harm stated as certain, a flaw of character stated as a fact, an old
   age foretold as lonely, sick or poor, jargon and rare kanji; in earth
   texts, misfortune in the child's home, gambling and investing;
 - advice varied: one piece of advice in a few texts at most (REPEATED),
@@ -78,9 +78,10 @@ BANNED = {
     ],
     "a life course taken for granted": [
         r"配偶者", r"伴侶", r"夫婦", r"結婚", r"パートナー", r"恋愛", r"子孫", r"子宝", r"孫",
-        r"(?<![様調拍弟菓帽])子(に|や|を)", r"良き親", r"両親", r"受け継いだ", r"遺産", r"相続", r"家庭を(築|持)", r"の実家", r"家柄", r"先祖",
+        r"(?<![様調拍弟菓帽])子(に|や|を)", r"良き親", r"両親", r"受け継いだ", r"遺産", r"相続", r"の実家", r"家柄", r"先祖",
         r"祖先", r"家業", r"一門", r"一族", r"一家", r"家を(興|起こ|盛り|立て直)", r"跡継ぎ", r"後継者",
         r"信仰", r"宗教", r"神仏",
+        r"家庭", r"部下", r"取引", r"転職", r"職場",
     ],
     "ill health or poverty as a trait": [
         r"病弱", r"虚弱", r"病気がち", r"病気知らず", r"体(が|も)弱", r"体力がな", r"丈夫とは(いえ|言え)な",
@@ -113,7 +114,7 @@ CERTAIN = [
     r"絶え(ず|ない|ません|間な)", r"暇が(ない|ありません)", r"(休まる|落ち着く)(時|暇)",
     r"違いありません", r"ことを知りません", r"(衰え|疲れ)(を|ることを)知ら", r"知らず(?=[、。で])",
     r"つきまといます", r"まずありません",
-    r"時期もあります", r"なかなか[^。、]{0,6}ません", r"苦労が多く、", r"苦労を経験します", r"訪れます。",
+    r"時期(も|が)あります", r"時期があるでしょう", r"なかなか[^。、]{0,6}ません", r"苦労が多く、", r"苦労を経験します", r"訪れます。",
 ]
 
 # The heading ends 「…の人は」: a text does not say it again.
