@@ -57,7 +57,7 @@ ArgsOutcome ParseCliArgs(int argc, char** argv, int first, const std::set<std::s
             error = "「" + word + "」というオプションはありません。使えるオプションは下の使い方のとおりです。";
             return ArgsOutcome::kUsageError;
         }
-        if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
+        if (word.size() >= 2 && word.compare(0, 2, "--") == 0) {
             if (known.count(word)) {
                 out.flags.insert(word);
             } else if (withValue.count(word)) {

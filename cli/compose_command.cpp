@@ -36,10 +36,11 @@ RankingLine ComposeLine(const CComposeSearch& search, int i) {
 
 // A reading of more kana than characters composed may find no spelling
 // only because of that limit: say so beside 「該当なし」.
-void NoteComposeLimit(const std::string& reading, int resultCount) {
+void NoteComposeLimit(const std::string& surname, const std::string& reading, int resultCount) {
     if (resultCount > 0 || reading.size() / 2 <= static_cast<std::size_t>(kMaxComposedCharacters)) return;
     Tell("表記は" + std::to_string(kMaxComposedCharacters) + "文字までで組み立てます。読み「" + reading + "」に合う" +
-         std::to_string(kMaxComposedCharacters) + "文字までの表記はありませんでした。");
+         std::to_string(kMaxComposedCharacters) + "文字までの表記はありませんでした。" +
+         "もっと長い表記は judge で確かめてください（例：hoshikura-cli judge " + surname + " " + reading + "）。");
 }
 
 }  // namespace
@@ -54,7 +55,7 @@ int RunComposeCommand(int argc, char** argv) {
     CComposeSearch search;
     search.SetQuery(command.surname.c_str(), command.query.c_str(), command.sex, command.today);
     search.RunSearch(store);
-    NoteComposeLimit(command.query, search.resultCount);
+    NoteComposeLimit(command.surname, command.query, search.resultCount);
     std::vector<RankingLine> lines;
     for (int i = 0; i < command.limit && i < search.resultCount; ++i)
         lines.push_back(ComposeLine(search, i));

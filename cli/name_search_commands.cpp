@@ -47,6 +47,13 @@ void NoteKatakanaCharacter(const std::string& character) {
          "」で入力してください。");
 }
 
+// A character the stroke table lacks is in no sample name.
+void NoteCharacterWithoutStrokes(const std::string& character) {
+    if (UnknownCharacters({character}).empty()) return;
+    Tell("名前の見本に「" + character + "」を使った名前はありません。名前に使う漢字かひらがなを1文字入力してください"
+         "（例：hoshikura-cli kanji 山田 翔）。");
+}
+
 }  // namespace
 
 int RunReadingCommand(int argc, char** argv) {
@@ -61,9 +68,11 @@ int RunKanjiCommand(int argc, char** argv) {
     QueryCommand command;
     if (const int refused = ReadQueryCommand(argc, argv, kSurnameAndKanji, command)) return refused;
     // As the dialog: the search is for exactly one two-byte character.
-    if (command.query.size() != 2) return Refuse(kSurnameAndKanji.hint);
-    NoteUnknownCharacters(UnknownCharacters({command.surname, command.query}));
+    if (command.query.size() != 2 || !IsLeadByte(static_cast<unsigned char>(command.query[0])))
+        return Refuse(kSurnameAndKanji.hint);
+    NoteUnknownCharacters(UnknownCharacters({command.surname}));
     NoteKatakanaCharacter(command.query);
+    NoteCharacterWithoutStrokes(command.query);
     return RankSampleNames<CKanjiSearch>(command, true);
 }
 

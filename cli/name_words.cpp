@@ -54,6 +54,8 @@ void SplitAtBlanks(const std::string& text, std::vector<std::string>& out) {
     if (!word.empty()) out.push_back(word);
 }
 
+const char kKatakanaVu[] = "ヴ";
+
 }  // namespace
 
 std::vector<std::string> NameWords(const std::vector<std::string>& words) {
@@ -85,7 +87,7 @@ bool SplitOrRefuse(const std::string& line, char* first, int firstCapacity, char
     if (refusal == nullptr)
         Tell(hint);
     else if (result == SplitResult::kHalfWidth)
-        Tell(std::string(refusal) + "漢字・ひらがな・全角カタカナで入力してください。");
+        Tell(std::string(refusal) + hint);
     else
         Tell(refusal + std::to_string(kMaxNameBytes / 2) +
              "文字以内で入力してください（半角の文字は2つで1文字と数えます）。");
@@ -95,6 +97,12 @@ bool SplitOrRefuse(const std::string& line, char* first, int firstCapacity, char
 void NoteReadingNotKana(const std::string& reading) {
     std::vector<char> hiragana(reading.size() + 1);
     if (HiraganaReading(reading.c_str(), hiragana.data(), hiragana.size())) return;
+    // ヴ is full-width katakana, but no reading of a name holds it.
+    if (reading.find(kKatakanaVu) != std::string::npos) {
+        Tell("読み「" + reading + "」のヴはひらがなにない音なので、名前は見つかりません。"
+             "ヴはバ行（ば・び・ぶ・べ・ぼ）で入力してください。");
+        return;
+    }
     Tell("読み「" + reading + (HasHalfWidthKana(reading) ? "」に半角カタカナ" : "」にかな以外の文字") +
          "があるため、名前は見つかりません。読みはひらがなか全角のカタカナで入力してください"
          "（例：たろう、タロウ）。");
@@ -120,7 +128,8 @@ void NoteUnknownCharacters(const std::vector<std::string>& characters) {
     if (characters.empty()) return;
     std::string named;
     for (const std::string& character : characters) named += "「" + character + "」";
-    Tell(named + "の画数が登録されていないため、0画として判断しました。");
+    Tell(named + "の画数が登録されていないため、0画として判断しました。0画の文字があると得点は低く出て、"
+                 "名前の良し悪しを表しません。画数表にある漢字・ひらがな・全角カタカナに置き換えて入力してください。");
 }
 
 }  // namespace hoshikura

@@ -31,7 +31,8 @@ int TakeNameWords(const CliArgs& args, const NameWordsRule& rule, std::vector<st
 
 // Splits `line` as the dialogs split a typed line (SplitFullName, the
 // second word of any length with allowLongSecond). A refusal is told on
-// stderr: the dialogs' message and what to type instead, or the hint.
+// stderr: the dialogs' message and what to type instead (the hint for a
+// half-width word), or the hint.
 bool SplitOrRefuse(const std::string& line, char* first, int firstCapacity, char* second, int secondCapacity,
                    bool allowLongSecond, const char* hint);
 

@@ -26,7 +26,7 @@ RankingLine NameRankingLine(const NameResult (&rows)[kRankingRows], int i, bool 
 
 }  // namespace
 
-const char kLimitHint[] = "--limit には1以上の整数を入力してください（例：--limit 10）。";
+const char kLimitHint[] = "--limit には1～2147483647の整数を入力してください（例：--limit 10）。";
 const char kSexHint[] = "--sex には boy（男の子）か girl（女の子）を入力してください（例：--sex girl）。";
 
 bool RowLimit(const CliArgs& args, int& limit) {

@@ -163,10 +163,10 @@ int RunSamplesCommand(int argc, char** argv) {
     if (args.Value("--random") || args.Value("--seed")) {
         int wanted = 0, seed = 0;
         if (!args.Value("--random") || !ParseInt(*args.Value("--random"), wanted) || wanted < 1)
-            return UsageError("--random には取り出す件数を1以上の整数で入力してください"
+            return UsageError("--random には取り出す件数を1～2147483647の整数で入力してください"
                               "（例：--random 100 --seed 7）。");
         if (!args.Value("--seed") || !ParseInt(*args.Value("--seed"), seed) || seed < 0)
-            return UsageError("--random には --seed と0以上の整数も入力してください"
+            return UsageError("--random には --seed と0～2147483647の整数も入力してください"
                               "（例：--random 100 --seed 7）。");
         if (args.Has("--key") || args.Has("--surnames") || !args.words.empty())
             return UsageError("--random は --key、--surnames や名前と一緒には使えません。"

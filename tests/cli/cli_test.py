@@ -41,7 +41,7 @@ class Refusals(unittest.TestCase):
     def test_every_refusal_says_why_and_prints_nothing(self):
         cases = {  # 1: a name or number refused; 2: words the command does not take
             1: [("judge", "", ""), ("judge", "　 "), ("judge", "山田太郎"), ("judge", "山田", "a"), ("judge", "山田", "太\n郎"),
-                ("judge", "山田山田山田", "太郎"), ("kanji", "山田", "翔太"), ("kanji", "山田", "翔" * 40),
+                ("judge", "山田山田山田", "太郎"), ("kanji", "山田", "翔太"), ("kanji", "山田", "翔" * 40), ("kanji", "山田", "ab"),
                 ("patterns", " "), ("reading", "山田"), ("surnames", "　")],
             2: [("judge", "山田", "太郎", "次郎"), ("judge", "山田 太郎 次郎"), ("patterns", "山田", "太郎"),
                 ("texts", "82"), ("texts", "--kind", "heaven"), ("judge",), ("surnames", "太郎", "次郎")],
@@ -56,7 +56,8 @@ class Refusals(unittest.TestCase):
                      ("samples", "--key", "0", "0"), ("samples", "--random", "0", "--seed", "1")]
         # A mistyped option, or one whose value is missing, is named.
         named = [(("judge", "-t", "山田", "太郎"), "-t"), (("patterns", "--limit", "山田"), "--limit"),
-                 (("patterns", "--limit", "0", "山田"), "--limit"), (("kanji", "--sex", "山田", "翔"), "--sex")]
+                 (("patterns", "--limit", "0", "山田"), "--limit"), (("kanji", "--sex", "山田", "翔"), "--sex"),
+                 (("judge", "--", "山田", "太郎"), "「--」")]
         for expected, words, why in ([(c, w, "") for c, ws in cases.items() for w in ws] + [(1, w, y) for w, y in told]
                                      + [(2, w, y) for w, y in named]):
             with self.subTest(words=words):
@@ -88,13 +89,15 @@ class UnknownCharacters(unittest.TestCase):
         self.assertEqual(code, 0)
         self.assertEqual(json.loads(out)["unknownCharacters"], ["ゐ"])
         self.assertEqual(err.count("ゐ"), 1)
+        self.assertIn("置き換えて入力してください", err)
 
 
 class Hints(unittest.TestCase):
     def test_a_search_that_cannot_match_says_what_to_type(self):
         for words, hint in ((("reading", "鈴木", "太郎"), "入力してください"), (("reading", "鈴木", "ﾀﾛｳ"), "半角カタカナ"),
                             (("compose", "佐藤", "はる人"), "入力してください"), (("kanji", "鈴木", "マ"), "入力してください"),
-                            (("compose", "佐藤", "はるとはるとはると"), "3文字まで")):
+                            (("reading", "鈴木", "ヴ"), "バ行"), (("kanji", "鈴木", "ゐ"), "入力してください"),
+                            (("compose", "佐藤", "はるとはるとはると"), "judge で確かめてください")):
             with self.subTest(words=words):
                 code, out, err = run(*words)
                 self.assertEqual((code, out), (0, "該当なし\n"))
