@@ -11,7 +11,7 @@ namespace hoshikura {
 
 void LoadStoredSettings() {
     CWin32RegistryHive hive;
-    LoadSettings(hive, App().recent, App().rankLists);
+    LoadSettings(hive, App().recent, App().rankLists, App().candidates);
     App().sexChoice = LoadSexChoice(hive);
     App().todayOnly = LoadTodayOnly(hive);
 }
@@ -19,7 +19,7 @@ void LoadStoredSettings() {
 void SaveStoredSettings() {
     CWin32RegistryHive hive;
     // Only the last save counts: one that went through makes good a failed one.
-    const bool listsSaved = SaveSettings(hive, App().recent, App().rankLists);
+    const bool listsSaved = SaveSettings(hive, App().recent, App().rankLists, App().candidates);
     const bool choicesSaved = SaveSexChoice(hive, App().sexChoice) != 0 &&
                               SaveTodayOnly(hive, App().todayOnly) != 0;
     App().saveFailed = !(listsSaved && choicesSaved);
