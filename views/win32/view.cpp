@@ -30,6 +30,7 @@ constexpr ViewSize kViewSizes[kViewKindCount] = {
     {320, 240},  // version
     {480, 340},  // features
     {400, 400},  // spellings composed for a reading
+    {600, 360},  // the candidates compared
 };
 
 }  // namespace
