@@ -30,6 +30,8 @@ constexpr char kMessageStart[] = "hoshikura-cli: ";
 
 void Tell(const std::string& message) { WriteErr(kMessageStart + message + "\n"); }
 
+void TellExternal(const std::string& external) { WriteErrRaw(ToExternal(kMessageStart) + external + "\n"); }
+
 int UsageError(const std::string& message) {
     Tell(message);
     return kExitUsage;
@@ -49,7 +51,7 @@ int ReadCommandArgs(int argc, char** argv, const std::set<std::string>& known,
         case ArgsOutcome::kUsageError:
             return UsageError(error);
         case ArgsOutcome::kUnreadable:
-            WriteErrRaw(ToExternal(kMessageStart) + error + "\n");
+            TellExternal(error);
             return kExitRefused;
     }
     return kExitUsage;

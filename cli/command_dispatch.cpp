@@ -50,6 +50,10 @@ const Command kCommands[] = {
      "読みに合う名前の表記を組み立て、姓との点数の順に出します（例：hoshikura-cli compose 佐藤 はると）。"
      "読みはひらがなか全角のカタカナで入力します。",
      true},
+    {"compare", RunCompareCommand, "hoshikura-cli compare [--json] 姓 名 [名...] | compare [--json] --file ファイル",
+     "いくつかの姓名を判断し、総合得点の高い順に並べて比べます（例：hoshikura-cli compare 山田 太郎 一郎）。"
+     "--file のファイルには1行に1人の姓名をUTF-8で書きます。結果はタブ区切りの表で、--json でJSONの配列で出します。",
+     false},
 };
 
 constexpr char kListOptions[] =

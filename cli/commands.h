@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "cli_args.h"
 
@@ -26,8 +27,16 @@ int RunReadingCommand(int argc, char** argv);
 int RunKanjiCommand(int argc, char** argv);
 int RunSurnamesCommand(int argc, char** argv);
 int RunComposeCommand(int argc, char** argv);
+int RunCompareCommand(int argc, char** argv);
 
 class CSampleName;
+class CFortuneTable;
+struct CNameRecord;
+
+// The JSON object `judge --json` prints for a judged name, without a line
+// end; `unknown` lists the characters judged as 0 strokes.
+std::string JudgedNameJson(const CNameRecord& record, const CFortuneTable& fortunes,
+                           const std::vector<std::string>& unknown);
 
 // Written form and reading of one sample entry.
 struct SampleText {
@@ -50,6 +59,9 @@ void Tell(const std::string& message);
 // Prints the CP932 message after "hoshikura-cli: " on stderr and returns
 // kExitUsage; RunCommand then prints the usage of the command.
 int UsageError(const std::string& message);
+// Prints "hoshikura-cli: " and a message already in the terminal's encoding
+// on stderr, as one line.
+void TellExternal(const std::string& external);
 // Prints "hoshikura-cli: " and the CP932 message on stderr; returns kExitRefused.
 int Refuse(const std::string& message);
 

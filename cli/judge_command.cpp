@@ -32,15 +32,6 @@ std::string Format(const char* format, ...) {
     return text;
 }
 
-int MethodLevel(const CNameRecord& r, int method) {
-    const RatingBounds& b = kMethodRatingBounds[method];
-    return RatingLevel(r.scores[method], b.lower, b.upper);
-}
-
-int TotalLevel(const CNameRecord& r) {
-    return RatingLevel(r.totalScore, kTotalRatingBounds.lower, kTotalRatingBounds.upper);
-}
-
 // What the five grids stand for, in one line above them.
 constexpr char kGridLegend[] =
     "格の意味：天格＝姓の数（家から受け継ぐ）、人格＝その人の中心となる運、地格＝若い時期、"
@@ -77,8 +68,8 @@ std::string HumanReport(const CNameRecord& r, const CFortuneTable& fortunes, boo
     out += ElementLine(r);
     for (int m = 0; m < kMethodCount; ++m)
         out += Format("%s %3d点／%d点（%s）\n", MethodName(m), r.scores[m], kMethodMaxima[m],
-                      RatingWord(MethodLevel(r, m)));
-    const int level = TotalLevel(r);
+                      RatingWord(MethodRatingLevel(m, r.scores[m])));
+    const int level = TotalRatingLevel(r.totalScore);
     out += Format("総合得点 %d点／%d点（%s）%s\n", r.totalScore, kTotalMaximum, RatingWord(level),
                   RatingSentence(level));
     if (withTexts) {
@@ -98,8 +89,10 @@ std::string JsonTextArray(const std::vector<std::string>& texts) {
     return "[" + out + "]";
 }
 
-std::string JsonReport(const CNameRecord& r, const CFortuneTable& fortunes,
-                       const std::vector<std::string>& unknown) {
+}  // namespace
+
+std::string JudgedNameJson(const CNameRecord& r, const CFortuneTable& fortunes,
+                           const std::vector<std::string>& unknown) {
     std::vector<int> counted, ratings;
     std::string luck;
     for (int g = 0; g < kGridCount; ++g) {
@@ -108,8 +101,8 @@ std::string JsonReport(const CNameRecord& r, const CFortuneTable& fortunes,
         // A grid of 0 has no luck class.
         luck += (g ? "," : "") + (reading.hasLuck ? std::to_string(reading.luck) : std::string("null"));
     }
-    for (int m = 0; m < kMethodCount; ++m) ratings.push_back(MethodLevel(r, m));
-    ratings.push_back(TotalLevel(r));
+    for (int m = 0; m < kMethodCount; ++m) ratings.push_back(MethodRatingLevel(m, r.scores[m]));
+    ratings.push_back(TotalRatingLevel(r.totalScore));
     JsonObject texts;
     for (const FortuneTopic& topic : kFortuneTopics) {
         const GridReading reading = ReadGrid(r, topic.grid, &fortunes);
@@ -131,9 +124,10 @@ std::string JsonReport(const CNameRecord& r, const CFortuneTable& fortunes,
                .Raw("elementPoints", JsonIntArray(r.elementPoints, 4))
                .Raw("ratings", JsonIntArray(ratings))
                .Raw("texts", texts.Str())
-               .Str() +
-           "\n";
+               .Str();
 }
+
+namespace {
 
 const NameWordsRule kFullName = {2, 2, "姓と名を空白で区切って入力してください（例：hoshikura-cli judge 山田 太郎）。"};
 
@@ -157,7 +151,7 @@ int RunJudgeCommand(int argc, char** argv) {
     NoteUnknownCharacters(unknown);
     CFortuneTable fortunes;
     fortunes.LoadBuiltIn();
-    WriteOut(args.Has("--json") ? JsonReport(record, fortunes, unknown)
+    WriteOut(args.Has("--json") ? JudgedNameJson(record, fortunes, unknown) + "\n"
                                 : HumanReport(record, fortunes, args.Has("--texts")));
     return kExitDone;
 }

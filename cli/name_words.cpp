@@ -78,19 +78,20 @@ int TakeNameWords(const CliArgs& args, const NameWordsRule& rule, std::vector<st
     return kExitDone;
 }
 
+std::string SplitRefusal(SplitResult result, const char* hint) {
+    // The dialogs' message, then what to type.
+    const char* refusal = SplitRefusalText(result);
+    if (refusal == nullptr) return hint;
+    if (result == SplitResult::kHalfWidth) return std::string(refusal) + hint;
+    return refusal + std::to_string(kMaxNameBytes / 2) +
+           "文字以内で入力してください（半角の文字は2つで1文字と数えます）。";
+}
+
 bool SplitOrRefuse(const std::string& line, char* first, int firstCapacity, char* second, int secondCapacity,
                    bool allowLongSecond, const char* hint) {
     const SplitResult result = SplitFullName(line.c_str(), first, firstCapacity, second, secondCapacity, allowLongSecond);
     if (result == SplitResult::kSplit) return true;
-    // The dialogs' message, then what to type.
-    const char* refusal = SplitRefusalText(result);
-    if (refusal == nullptr)
-        Tell(hint);
-    else if (result == SplitResult::kHalfWidth)
-        Tell(std::string(refusal) + hint);
-    else
-        Tell(refusal + std::to_string(kMaxNameBytes / 2) +
-             "文字以内で入力してください（半角の文字は2つで1文字と数えます）。");
+    Tell(SplitRefusal(result, hint));
     return false;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli_args.h"
+#include "name_split.h"
 
 namespace hoshikura {
 
@@ -28,6 +29,10 @@ std::vector<std::string> NameWords(const std::vector<std::string>& words);
 // A name typed in half-width letters or katakana only is refused: it has no
 // strokes to judge.
 int TakeNameWords(const CliArgs& args, const NameWordsRule& rule, std::vector<std::string>& out);
+
+// Why a line was not split (the dialogs' message and what to type instead,
+// or the hint), in CP932.
+std::string SplitRefusal(SplitResult result, const char* hint);
 
 // Splits `line` as the dialogs split a typed line (SplitFullName, the
 // second word of any length with allowLongSecond). A refusal is told on

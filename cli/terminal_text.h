@@ -12,6 +12,10 @@ namespace hoshikura {
 // names it), in the terminal's encoding (the character may have no CP932
 // form), so it is written with WriteErrRaw.
 bool ArgumentToInternal(char** argv, int index, std::string& internal, std::string& problem);
+// A line of a UTF-8 file as CP932; false as above, with `problem` naming the
+// line as `where` says ("3行目", CP932).
+bool Utf8LineToInternal(const std::string& line, const std::string& where, std::string& internal,
+                        std::string& problem);
 // CP932 to terminal text.
 std::string ToExternal(const std::string& internal);
 

@@ -36,8 +36,8 @@ bool ConvertOne(iconv_t cd, const char* in, std::size_t length, std::string& out
     return true;
 }
 
-std::string Unreadable(int argument, std::size_t offset) {
-    return ToExternal(ArgumentOrdinal(argument) + "の" + std::to_string(offset + 1) +
+std::string Unreadable(const std::string& where, std::size_t offset) {
+    return ToExternal(where + "の" + std::to_string(offset + 1) +
                       "バイト目はUTF-8の文字として読めません。名前はUTF-8の文字で入力し直してください。");
 }
 
@@ -45,10 +45,8 @@ std::string NotInCp932(const std::string& character, unsigned long code) {
     return ToExternal("「") + character + ToExternal("」" + UnusableCharacterAdvice(code));
 }
 
-}  // namespace
-
-bool ArgumentToInternal(char** argv, int index, std::string& internal, std::string& problem) {
-    const std::string text = argv[index];
+// UTF-8 text as CP932; `where` names the text in a message.
+bool Utf8ToInternal(const std::string& text, const std::string& where, std::string& internal, std::string& problem) {
     internal.clear();
     iconv_t cd = iconv_open("CP932", "UTF-8");
     if (cd == reinterpret_cast<iconv_t>(-1)) {
@@ -60,7 +58,7 @@ bool ArgumentToInternal(char** argv, int index, std::string& internal, std::stri
         std::size_t length = 0;
         unsigned long code = 0;
         if (!DecodeUtf8(text, i, length, code)) {
-            problem = Unreadable(index, i);
+            problem = Unreadable(where, i);
             ok = false;
         } else if (!ConvertOne(cd, text.data() + i, length, internal)) {
             problem = NotInCp932(text.substr(i, length), code);
@@ -70,6 +68,17 @@ bool ArgumentToInternal(char** argv, int index, std::string& internal, std::stri
     }
     iconv_close(cd);
     return ok;
+}
+
+}  // namespace
+
+bool ArgumentToInternal(char** argv, int index, std::string& internal, std::string& problem) {
+    return Utf8ToInternal(argv[index], ArgumentOrdinal(index), internal, problem);
+}
+
+bool Utf8LineToInternal(const std::string& line, const std::string& where, std::string& internal,
+                        std::string& problem) {
+    return Utf8ToInternal(line, where, internal, problem);
 }
 
 std::string ToExternal(const std::string& internal) {

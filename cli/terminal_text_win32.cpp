@@ -96,6 +96,16 @@ bool ArgumentToInternal(char** argv, int index, std::string& internal, std::stri
     return WideToInternal(wide, internal, problem);
 }
 
+bool Utf8LineToInternal(const std::string& line, const std::string& where, std::string& internal,
+                        std::string& problem) {
+    const std::wstring wide = ToWide(line, CP_UTF8, MB_ERR_INVALID_CHARS);
+    if (wide.empty() && !line.empty()) {
+        problem = ToExternal(where + "はUTF-8の文字として読めません。名前はUTF-8の文字で入力し直してください。");
+        return false;
+    }
+    return WideToInternal(wide, internal, problem);
+}
+
 std::string ToExternal(const std::string& internal) {
     const UINT to = OutputCodePage();
     if (to == kInternalCodePage || internal.empty()) return internal;

@@ -12,6 +12,13 @@ int RatingLevel(int32_t score, int32_t lower, int32_t upper) {
     return level > 6 ? 6 : static_cast<int>(level);
 }
 
+int MethodRatingLevel(int method, int32_t score) {
+    const RatingBounds& bounds = kMethodRatingBounds[method];
+    return RatingLevel(score, bounds.lower, bounds.upper);
+}
+
+int TotalRatingLevel(int32_t total) { return RatingLevel(total, kTotalRatingBounds.lower, kTotalRatingBounds.upper); }
+
 const char* RatingWord(int level) {
     static const char* const kWords[kRatingLevels] = {
         "かなり悪い", "悪い", "やや悪い", "普通", "まあまあ", "良い", "とても良い"};

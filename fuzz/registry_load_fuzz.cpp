@@ -126,16 +126,18 @@ bool WellFormed(const char (&field)[kStoredNameSize]) {
     return true;
 }
 
-void CheckRecent(const CRecentList& recent) {
-    FUZZ_CHECK(recent.count >= 0 && recent.count <= kRecentEntries);
-    for (int k = 0; k < kRecentEntries; ++k) {
-        FUZZ_CHECK(WellFormed(recent.surnames[k]) && WellFormed(recent.givenNames[k]));
+// The recent list or the candidate list, with room for `capacity` people.
+template <typename List>
+void CheckCountedNames(const List& list, int capacity) {
+    FUZZ_CHECK(list.count >= 0 && list.count <= capacity);
+    for (int k = 0; k < capacity; ++k) {
+        FUZZ_CHECK(WellFormed(list.surnames[k]) && WellFormed(list.givenNames[k]));
         // In use: both names there. Not in use: nothing at all.
-        const bool used = k < recent.count;
-        FUZZ_CHECK((recent.surnames[k][0] != '\0') == used && (recent.givenNames[k][0] != '\0') == used);
+        const bool used = k < list.count;
+        FUZZ_CHECK((list.surnames[k][0] != '\0') == used && (list.givenNames[k][0] != '\0') == used);
         for (int j = 0; j < k && used; ++j)
-            FUZZ_CHECK(std::strcmp(recent.surnames[j], recent.surnames[k]) != 0 ||
-                       std::strcmp(recent.givenNames[j], recent.givenNames[k]) != 0);
+            FUZZ_CHECK(std::strcmp(list.surnames[j], list.surnames[k]) != 0 ||
+                       std::strcmp(list.givenNames[j], list.givenNames[k]) != 0);
     }
 }
 
@@ -173,28 +175,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     // Garbage first: loading must replace every byte of the lists.
     CRecentList recent;
     CRankLists ranks;
+    CCandidateList candidates;
     std::memset(&recent, 0x55, sizeof recent);
     std::memset(&ranks, 0x55, sizeof ranks);
-    LoadSettings(hive, recent, ranks);
+    std::memset(&candidates, 0x55, sizeof candidates);
+    LoadSettings(hive, recent, ranks, candidates);
     const NameChoices choices = LoadNameChoices(hive);
     CheckHiveLetGo(hive);
     FUZZ_CHECK(Dump(hive.root) == stored);  // loading reads, never writes
     FUZZ_CHECK(choices.sex >= 0 && choices.sex <= 2 && (choices.todayOnly == 0 || choices.todayOnly == 1));
-    CheckRecent(recent);
+    CheckCountedNames(recent, kRecentEntries);
+    CheckCountedNames(candidates, kCandidateEntries);
     CheckRanks(ranks.best);
     CheckRanks(ranks.worst);
 
     // What was loaded survives saving and loading again, byte for byte.
     FakeHive copy;
-    FUZZ_CHECK(SaveSettings(copy, recent, ranks) == 1);
+    FUZZ_CHECK(SaveSettings(copy, recent, ranks, candidates) == 1);
     CRecentList recentAgain;
     CRankLists ranksAgain;
+    CCandidateList candidatesAgain;
     std::memset(&recentAgain, 0x55, sizeof recentAgain);
     std::memset(&ranksAgain, 0x55, sizeof ranksAgain);
-    LoadSettings(copy, recentAgain, ranksAgain);
+    std::memset(&candidatesAgain, 0x55, sizeof candidatesAgain);
+    LoadSettings(copy, recentAgain, ranksAgain, candidatesAgain);
     CheckHiveLetGo(copy);
     FUZZ_CHECK(std::memcmp(&recentAgain, &recent, sizeof recent) == 0);
     FUZZ_CHECK(std::memcmp(&ranksAgain, &ranks, sizeof ranks) == 0);
+    FUZZ_CHECK(std::memcmp(&candidatesAgain, &candidates, sizeof candidates) == 0);
     FUZZ_CHECK(SaveNameChoices(copy, choices));
     const NameChoices choicesAgain = LoadNameChoices(copy);
     FUZZ_CHECK(choicesAgain.sex == choices.sex && choicesAgain.todayOnly == choices.todayOnly);

@@ -17,41 +17,10 @@ void StoreField(char (&field)[kRecentNameSize], const char* name) {
     FillField(field, sizeof field, name, std::strlen(name));
 }
 
-// A caller's name as it fits a field: cut on a character boundary. The copy
-// also keeps the list safe when the text points into one of its own fields.
-struct BoundedName {
-    explicit BoundedName(const char* name) { CopyText(text, sizeof text, name); }
-    char text[kRecentNameSize] = {};
-};
-
-}  // namespace
-
-void CRecentList::Clear() {
-    count = 0;
-    std::memset(surnames, 0, sizeof surnames);
-    std::memset(givenNames, 0, sizeof givenNames);
-}
-
-int32_t CRecentList::Entries() const {
-    if (count < 0) return 0;
-    return count > kRecentEntries ? kRecentEntries : count;
-}
-
-namespace {
-
-bool Holds(const CRecentList& list, const char* surname, const char* givenName) {
-    for (int k = 0; k < list.Entries(); ++k) {
-        if (std::strncmp(list.surnames[k], surname, kRecentNameSize) == 0 &&
-            std::strncmp(list.givenNames[k], givenName, kRecentNameSize) == 0)
-            return true;
-    }
-    return false;
-}
-
 // An empty name cannot be judged again from the menu.
 bool Acceptable(const CRecentList& list, const BoundedName& surname, const BoundedName& givenName) {
     return surname.text[0] != '\0' && givenName.text[0] != '\0' &&
-           !Holds(list, surname.text, givenName.text);
+           !list.Holds(surname.text, givenName.text);
 }
 
 }  // namespace

@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "name_field.h"
+
 namespace hoshikura {
 
 constexpr int kRecentEntries = 16;
-constexpr int kRecentNameSize = 12;  // bytes per name field, NUL included
+constexpr int kRecentNameSize = kNameFieldSize;
 // The oldest entry always has the first id, the newest the highest in use.
 constexpr int kFirstRecentCommand = 40204;
 constexpr int kLastRecentCommand = kFirstRecentCommand + kRecentEntries - 1;
@@ -18,14 +20,7 @@ constexpr int kRecentItemTextSize = 100;
 // entry number and a blank ("&1 "); entries 10..16 leave a blank in front.
 constexpr int kRecentPrefixBytes = 3;
 
-struct CRecentList {
-    int32_t count;  // entries in use, 0..16
-    char surnames[kRecentEntries][kRecentNameSize];
-    char givenNames[kRecentEntries][kRecentNameSize];
-
-    // No entries; every name field zeroed so stored bytes are fixed.
-    void Clear();
-
+struct CRecentList : CPeopleSlots<kRecentEntries> {
     // Puts a person in entry 0 and moves the others down; with sixteen
     // entries the oldest is lost. A person already listed (surname and
     // given name both equal) keeps its place and nothing changes. Names are
@@ -37,10 +32,6 @@ struct CRecentList {
     // Adds a person below the others, as the registry store reads them
     // (newest first). Refused like RememberPerson, and when the list is full.
     bool AppendOldest(const char* surname, const char* givenName);
-
-    // The in-use count clamped to 0..16, so a damaged count never indexes
-    // past the arrays.
-    int32_t Entries() const;
 
     // Command id of entry k: 40203 + count - k, so the oldest has 40204.
     // 0 for an entry not in use.

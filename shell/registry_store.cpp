@@ -9,8 +9,16 @@ namespace hoshikura {
 
 namespace {
 
-const char kNumberPath[] = "Software\\Hoshikura\\Recent\\Number";
-const char kSeiMeiPath[] = "Software\\Hoshikura\\Recent\\SeiMei";
+// A list of people stored as a count and a key of names, "k sei"/"k mei".
+struct CountedNamesLayout {
+    const char* numberPath;
+    const char* seiMeiPath;
+    int32_t capacity;
+};
+const CountedNamesLayout kRecentLayout = {"Software\\Hoshikura\\Recent\\Number",
+                                          "Software\\Hoshikura\\Recent\\SeiMei", kRecentEntries};
+const CountedNamesLayout kCandidatesLayout = {"Software\\Hoshikura\\Candidates\\Number",
+                                              "Software\\Hoshikura\\Candidates\\SeiMei", kCandidateEntries};
 const char kTop10Path[] = "Software\\Hoshikura\\Top10";
 const char kWorst10Path[] = "Software\\Hoshikura\\Worst10";
 const char kCountValue[] = "Value";
@@ -154,36 +162,38 @@ struct FieldText {
     char text[kStoredNameSize];
 };
 
-// A stored recent count that cannot be trusted: missing, of another type or
-// out of range.
+// A stored count that cannot be trusted: missing, of another type or out
+// of range.
 constexpr int32_t kUnknownCount = -1;
 
-int32_t StoredRecentCount(CRegistryKey& key) {
+int32_t StoredCount(CRegistryKey& key, const CountedNamesLayout& layout) {
     int32_t count = 0;
-    if (!key.Open(kNumberPath, CRegistryKey::kReadOnly) || !key.GetDword(kCountValue, count) ||
-        count < 0 || count > kRecentEntries)
+    if (!key.Open(layout.numberPath, CRegistryKey::kReadOnly) || !key.GetDword(kCountValue, count) ||
+        count < 0 || count > layout.capacity)
         return kUnknownCount;
     return count;
 }
 
-// True when either value of recent entry k is stored, usable or not.
-bool RecentEntryStored(CRegistryKey& key, int k) {
+// True when either value of entry k is stored, usable or not.
+bool EntryStored(CRegistryKey& key, int k) {
     return key.HasValue(ValueName(k, "sei").text) || key.HasValue(ValueName(k, "mei").text);
 }
 
-void LoadRecent(CRegistryKey& key, CRecentList& recent) {
-    const int32_t count = StoredRecentCount(key);
-    if (count == 0 || !key.Open(kSeiMeiPath, CRegistryKey::kReadOnly)) return;
+// Hands each stored person to take(surname, givenName), which refuses the
+// entries its list cannot hold (an empty name, a repeat).
+template <typename Take>
+void LoadCountedNames(CRegistryKey& key, const CountedNamesLayout& layout, Take take) {
+    const int32_t count = StoredCount(key, layout);
+    if (count == 0 || !key.Open(layout.seiMeiPath, CRegistryKey::kReadOnly)) return;
     // Without a count to go by, the entries run up to the first one missing.
     const bool counted = count != kUnknownCount;
-    for (int k = 1; k <= (counted ? count : kRecentEntries); ++k) {
-        if (!counted && !RecentEntryStored(key, k)) break;
+    for (int k = 1; k <= (counted ? count : layout.capacity); ++k) {
+        if (!counted && !EntryStored(key, k)) break;
         char surname[kStoredNameSize] = {};
         char givenName[kStoredNameSize] = {};
         key.GetString(ValueName(k, "sei").text, surname);
         key.GetString(ValueName(k, "mei").text, givenName);
-        // Entries that cannot be judged again, or repeat one, are dropped.
-        recent.AppendOldest(surname, givenName);
+        take(surname, givenName);
     }
 }
 
@@ -216,30 +226,38 @@ void LoadRankList(CRegistryKey& key, const char* path, CRankList& list) {
     }
 }
 
-// The four keys of a save, opened for writing together.
-struct SaveKeys {
-    explicit SaveKeys(CRegistryHive& hive) : names(hive), count(hive), best(hive), worst(hive) {}
-    bool Open() {
-        return names.Open(kSeiMeiPath, CRegistryKey::kReadWrite) &&
-               count.Open(kNumberPath, CRegistryKey::kReadWrite) &&
-               best.Open(kTop10Path, CRegistryKey::kReadWrite) &&
-               worst.Open(kWorst10Path, CRegistryKey::kReadWrite);
+// The two keys of a counted list, opened for writing together.
+struct CountedNamesKeys {
+    explicit CountedNamesKeys(CRegistryHive& hive) : names(hive), count(hive) {}
+    bool Open(const CountedNamesLayout& layout) {
+        return names.Open(layout.seiMeiPath, CRegistryKey::kReadWrite) &&
+               count.Open(layout.numberPath, CRegistryKey::kReadWrite);
     }
     CRegistryKey names;
     CRegistryKey count;
+};
+
+// The keys of a save, opened for writing together.
+struct SaveKeys {
+    explicit SaveKeys(CRegistryHive& hive) : recent(hive), candidates(hive), best(hive), worst(hive) {}
+    bool Open() {
+        return recent.Open(kRecentLayout) && candidates.Open(kCandidatesLayout) &&
+               best.Open(kTop10Path, CRegistryKey::kReadWrite) && worst.Open(kWorst10Path, CRegistryKey::kReadWrite);
+    }
+    CountedNamesKeys recent;
+    CountedNamesKeys candidates;
     CRegistryKey best;
     CRegistryKey worst;
 };
 
 // Names first, count after: a count is never written for names that were not.
-bool SaveRecent(SaveKeys& keys, const CRecentList& recent) {
-    const int32_t count = recent.Entries();
+template <typename List>
+bool SaveCountedNames(CountedNamesKeys& keys, const List& list) {
+    const int32_t count = list.Entries();
     bool written = true;
     for (int k = 1; k <= count; ++k) {
-        written = keys.names.SetString(ValueName(k, "sei").text, FieldText(recent.surnames[k - 1]).text) &&
-                  written;
-        written = keys.names.SetString(ValueName(k, "mei").text, FieldText(recent.givenNames[k - 1]).text) &&
-                  written;
+        written = keys.names.SetString(ValueName(k, "sei").text, FieldText(list.surnames[k - 1]).text) && written;
+        written = keys.names.SetString(ValueName(k, "mei").text, FieldText(list.givenNames[k - 1]).text) && written;
     }
     return written && keys.count.SetDword(kCountValue, count) != 0;
 }
@@ -256,23 +274,30 @@ bool SaveRankList(CRegistryKey& key, const CRankList& list) {
 
 }  // namespace
 
-void LoadSettings(CRegistryHive& hive, CRecentList& recent, CRankLists& ranks) {
+void LoadSettings(CRegistryHive& hive, CRecentList& recent, CRankLists& ranks, CCandidateList& candidates) {
     recent.Clear();
     ranks.Clear();
+    candidates.Clear();
     CRegistryKey key(hive);
-    LoadRecent(key, recent);
+    // Entries that cannot be judged again, or repeat one, are dropped.
+    LoadCountedNames(key, kRecentLayout,
+                     [&recent](const char* surname, const char* givenName) { recent.AppendOldest(surname, givenName); });
+    LoadCountedNames(key, kCandidatesLayout,
+                     [&candidates](const char* surname, const char* givenName) { candidates.Add(surname, givenName); });
     LoadRankList(key, kTop10Path, ranks.best);
     LoadRankList(key, kWorst10Path, ranks.worst);
 }
 
-int32_t SaveSettings(CRegistryHive& hive, const CRecentList& recent, const CRankLists& ranks) {
+int32_t SaveSettings(CRegistryHive& hive, const CRecentList& recent, const CRankLists& ranks,
+                     const CCandidateList& candidates) {
     SaveKeys keys(hive);
     if (!keys.Open()) return 0;
     // Past this point a failing value costs only itself.
-    const bool recentSaved = SaveRecent(keys, recent);
+    const bool recentSaved = SaveCountedNames(keys.recent, recent);
+    const bool candidatesSaved = SaveCountedNames(keys.candidates, candidates);
     const bool bestSaved = SaveRankList(keys.best, ranks.best);
     const bool worstSaved = SaveRankList(keys.worst, ranks.worst);
-    return recentSaved && bestSaved && worstSaved ? 1 : 0;
+    return recentSaved && candidatesSaved && bestSaved && worstSaved ? 1 : 0;
 }
 
 }  // namespace hoshikura

@@ -1,16 +1,20 @@
-// The registry store: the recent list and the best and worst lists kept in
+// The registry store: the recent list, the candidate list and the best and
+// worst lists kept in
 // the current user's hive between runs, read at start-up and written at exit
 // (and when the session ends).
 //
 // Layout under the hive's root:
 //   Software\Hoshikura\Recent\Number  "Value" (DWORD): recent count n
 //   Software\Hoshikura\Recent\SeiMei  "k sei", "k mei" (SZ), k = 1..n
+//   Software\Hoshikura\Candidates\Number, Candidates\SeiMei: the same for
+//                                     the candidate count and names
 //   Software\Hoshikura\Top10          "k sei", "k mei" (SZ), "k Score"
 //   Software\Hoshikura\Worst10        (DWORD), k = 1..10
 #pragma once
 
 #include <cstdint>
 
+#include "candidate_list.h"
 #include "rank_list.h"
 #include "recent_list.h"
 #include "registry_hive.h"
@@ -75,24 +79,26 @@ private:
     int32_t depth_;
 };
 
-// Empties the recent list and both rank lists, then fills them from the
-// hive. With a stored recent count of 0..16 that many entries are read; when
-// the count is missing, of another type or out of range, entries 1..16 are
-// read up to the first one not stored at all. A recent entry missing either
-// name, or repeating an earlier one, is left out. A rank row is taken whole
+// Empties the recent list, the candidate list and both rank lists, then
+// fills them from the hive. With a stored recent count of 0..16 (candidate
+// count of 0..30) that many entries are read; when the count is missing, of
+// another type or out of range, entries 1..16 (1..30) are read up to the
+// first one not stored at all. An entry missing either name, or repeating an
+// earlier one, is left out. A rank row is taken whole
 // (both names and a score above 0) or not at all; the rows taken keep their
 // stored order and the empty rows gather below them. Keys are only opened
 // for reading, never created.
-void LoadSettings(CRegistryHive& hive, CRecentList& recent, CRankLists& ranks);
+void LoadSettings(CRegistryHive& hive, CRecentList& recent, CRankLists& ranks, CCandidateList& candidates);
 
-// Writes the recent names and then their count, and all ten rows of each
-// rank list, creating the keys. Every key is opened for writing before any
+// Writes the recent names and then their count, the candidate names and
+// then their count, and all ten rows of each rank list, creating the keys. Every key is opened for writing before any
 // value is written: when one cannot be, nothing is written and the stored
 // lists stay as they were, in agreement with each other. The count is only
 // written when every name was. Returns 1 when everything was written, 0 when
 // any part failed. May be called more than once, for example at the end of
 // the session and again at exit.
-int32_t SaveSettings(CRegistryHive& hive, const CRecentList& recent, const CRankLists& ranks);
+int32_t SaveSettings(CRegistryHive& hive, const CRecentList& recent, const CRankLists& ranks,
+                     const CCandidateList& candidates);
 
 // What the user is told when saving the lists failed.
 constexpr char kSaveFailedText[] = "記録を保存できませんでした。";

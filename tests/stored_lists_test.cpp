@@ -1,6 +1,7 @@
-// The best and worst lists and the recent list: random offers against a
-// brute-force ranking, save and load over the lists they leave, damage in
-// the hive that costs only the row or entry it hit, saves that fail whole.
+// The best and worst lists, the recent list and the candidate list: random
+// offers against a brute-force ranking, save and load over the lists they
+// leave, damage in the hive that costs only the row or entry it hit, saves
+// that fail whole.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,6 +23,8 @@ namespace {
 using Path = std::vector<std::string>;
 const Path kNumber{"Software", "Hoshikura", "Recent", "Number"};
 const Path kSeiMei{"Software", "Hoshikura", "Recent", "SeiMei"};
+const Path kCandidateNumber{"Software", "Hoshikura", "Candidates", "Number"};
+const Path kCandidateSeiMei{"Software", "Hoshikura", "Candidates", "SeiMei"};
 const Path kTop10{"Software", "Hoshikura", "Top10"};
 const Path kWorst10{"Software", "Hoshikura", "Worst10"};
 const Path kSettings{"Software", "Hoshikura", "Settings"};
@@ -75,6 +78,14 @@ struct RankModel {
     }
 };
 
+// In the order added, a listed person refused, thirty at most.
+CandidateAdded CandidateModel(std::vector<std::string>& people, const std::string& person) {
+    if (std::find(people.begin(), people.end(), person) != people.end()) return CandidateAdded::kAlreadyListed;
+    if (people.size() == static_cast<std::size_t>(kCandidateEntries)) return CandidateAdded::kListFull;
+    people.push_back(person);
+    return CandidateAdded::kAdded;
+}
+
 // Newest first, a listed person keeping its place, sixteen kept.
 std::vector<std::string> RecentModel(std::vector<std::string> people, const std::string& person) {
     if (std::find(people.begin(), people.end(), person) == people.end()) people.insert(people.begin(), person);
@@ -82,7 +93,8 @@ std::vector<std::string> RecentModel(std::vector<std::string> people, const std:
     return people;
 }
 
-std::vector<std::string> People(const CRecentList& list) {
+template <typename List>
+std::vector<std::string> People(const List& list) {
     std::vector<std::string> people;
     for (int k = 0; k < list.Entries(); ++k) people.push_back(Field(list.surnames[k]) + " " + Field(list.givenNames[k]));
     return people;
@@ -94,6 +106,7 @@ protected:
         // Garbage first: clearing and loading have to do the emptying.
         std::memset(&recent, 0x55, sizeof recent);
         std::memset(&ranks, 0x55, sizeof ranks);
+        std::memset(&candidates, 0x55, sizeof candidates);
     }
     void TearDown() override {
         EXPECT_EQ(hive.OpenHandles(), 0) << "a key was left open";
@@ -112,22 +125,27 @@ protected:
         const auto found = hive.At(path).values.find(name);
         return found == hive.At(path).values.end() ? "(none)" : found->second.bytes;
     }
-    void Load() { LoadSettings(hive, recent, ranks); }
+    void Load() { LoadSettings(hive, recent, ranks, candidates); }
+    int32_t Save() { return SaveSettings(hive, recent, ranks, candidates); }
 
-    // Three recent people and both rank lists with three rows.
+    // Three recent people, three candidates and both rank lists with three
+    // rows.
     void SaveExample() {
         recent.Clear();
         ranks.Clear();
+        candidates.Clear();
         for (const char* surname : {"鈴木", "田中", "山田"}) recent.RememberPerson(surname, "太郎");
+        for (const char* surname : {"山田", "田中", "鈴木"}) candidates.Add(surname, "花子");
         ranks.OfferName("山田", "太郎", 585);
         ranks.OfferName("田中", "花子", 300);
         ranks.OfferName("鈴木", "一郎", 420);
-        ASSERT_EQ(SaveSettings(hive, recent, ranks), 1);
+        ASSERT_EQ(Save(), 1);
     }
 
     FakeHive hive;
     CRecentList recent;
     CRankLists ranks;
+    CCandidateList candidates;
 };
 
 }  // namespace
@@ -143,8 +161,9 @@ TEST_F(StoredListsTest, RandomOffersRankAsTheBruteForceAndSurviveSaveAndLoad) {
     for (int run = 0; run < 40; ++run) {
         ranks.Clear();
         recent.Clear();
+        candidates.Clear();
         RankModel best{true, {}}, worst{false, {}};
-        std::vector<std::string> people;
+        std::vector<std::string> people, shortlist;
         for (int order = 0; order < 60; ++order) {
             const char* surname = surnames[random() % 6];
             const char* given = givens[random() % 3];
@@ -159,6 +178,14 @@ TEST_F(StoredListsTest, RandomOffersRankAsTheBruteForceAndSurviveSaveAndLoad) {
             EXPECT_EQ(recent.RememberPerson(surname, given), expected != people);
             people = expected;
             ASSERT_EQ(People(recent), people);
+
+            EXPECT_EQ(candidates.Add(surname, given), CandidateModel(shortlist, row.surname + " " + row.given));
+            if (random() % 4 == 0) {
+                const int entry = static_cast<int>(random() % (shortlist.size() + 1));  // one past the end too
+                EXPECT_EQ(candidates.Remove(entry), entry < static_cast<int>(shortlist.size()));
+                if (entry < static_cast<int>(shortlist.size())) shortlist.erase(shortlist.begin() + entry);
+            }
+            ASSERT_EQ(People(candidates), shortlist);
         }
         // The menu: the oldest entry has the first id, and each text holds
         // the person the frame judges when it is chosen.
@@ -174,18 +201,50 @@ TEST_F(StoredListsTest, RandomOffersRankAsTheBruteForceAndSurviveSaveAndLoad) {
         EXPECT_EQ(recent.CommandId(recent.count), 0);
 
         // Saved twice, as at the end of a session and again at exit.
-        ASSERT_EQ(SaveSettings(hive, recent, ranks), 1);
+        ASSERT_EQ(Save(), 1);
         const std::string once = Dump(hive.root);
-        ASSERT_EQ(SaveSettings(hive, recent, ranks), 1);
+        ASSERT_EQ(Save(), 1);
         EXPECT_EQ(Dump(hive.root), once);
         CRecentList recentAgain;
         CRankLists ranksAgain;
+        CCandidateList candidatesAgain;
         std::memset(&recentAgain, 0x55, sizeof recentAgain);
         std::memset(&ranksAgain, 0x55, sizeof ranksAgain);
-        LoadSettings(hive, recentAgain, ranksAgain);
+        std::memset(&candidatesAgain, 0x55, sizeof candidatesAgain);
+        LoadSettings(hive, recentAgain, ranksAgain, candidatesAgain);
         ASSERT_EQ(std::memcmp(&recentAgain, &recent, sizeof recent), 0);
         ASSERT_EQ(std::memcmp(&ranksAgain, &ranks, sizeof ranks), 0);
+        ASSERT_EQ(std::memcmp(&candidatesAgain, &candidates, sizeof candidates), 0);
     }
+}
+
+TEST_F(StoredListsTest, FullCandidateListAndNamesWithoutBothPartsAreRefused) {
+    candidates.Clear();
+    std::vector<std::string> shortlist;
+    for (int k = 0; k < kCandidateEntries + 1; ++k) {
+        const std::string given = "名" + std::to_string(k);
+        EXPECT_EQ(candidates.Add("山田", given.c_str()), CandidateModel(shortlist, "山田 " + given)) << k;
+    }
+    EXPECT_EQ(shortlist.size(), static_cast<std::size_t>(kCandidateEntries));
+    EXPECT_EQ(People(candidates), shortlist);
+    EXPECT_EQ(candidates.Add("山田", "名0"), CandidateAdded::kAlreadyListed);  // the same, not "full"
+    EXPECT_EQ(candidates.Add("山田", ""), CandidateAdded::kNoName);
+    EXPECT_EQ(candidates.Add("", "太郎"), CandidateAdded::kNoName);
+    // Every outcome is told in words of its own.
+    EXPECT_STRNE(CandidateAddedText(CandidateAdded::kListFull), CandidateAddedText(CandidateAdded::kAlreadyListed));
+    EXPECT_STRNE(CandidateAddedText(CandidateAdded::kNoName), CandidateAddedText(CandidateAdded::kAdded));
+    // A full list saves and loads whole; the last entry leaves no bytes behind.
+    ASSERT_EQ(Save(), 1);
+    EXPECT_TRUE(candidates.Remove(kCandidateEntries - 1));
+    EXPECT_EQ(candidates.surnames[kCandidateEntries - 1][0], '\0');
+    const CCandidateList shorter = candidates;
+    Load();
+    EXPECT_EQ(People(candidates), shortlist);
+    ASSERT_EQ(Save(), 1);
+    candidates = shorter;
+    ASSERT_EQ(Save(), 1);
+    Load();
+    EXPECT_EQ(std::memcmp(&candidates, &shorter, sizeof shorter), 0);
 }
 
 TEST_F(StoredListsTest, PersonTakenFromTheListItselfIsRememberedWhole) {
@@ -207,7 +266,9 @@ TEST_F(StoredListsTest, DamageCostsOnlyItsEntryOrRowAndAnUntrustedCountReadsUpTo
         const char* value;
         RegistryValueType type;
         std::string bytes;
-        int recentCount, entryLost, rowLost;  // entry and row from 1; 0 for none
+        // For the recent or candidate list the path belongs to: the entries
+        // read and the one lost; the other counted list stays whole.
+        int count, entryLost, rowLost;  // entry and row from 1; 0 for none
     } cases[] = {
         {kNumber, "Value", kRegDword, Dword(0), 0, 0, 0}, {kNumber, "Value", kRegDword, Dword(2), 2, 0, 0},
         {kNumber, "Value", kRegDword, Dword(17), 3, 0, 0}, {kNumber, "Value", kRegDword, Dword(0x80000000), 3, 0, 0},
@@ -218,18 +279,31 @@ TEST_F(StoredListsTest, DamageCostsOnlyItsEntryOrRowAndAnUntrustedCountReadsUpTo
         {kSeiMei, "3 sei", kRegSz, Sz("山田"), 2, 3, 0}, {kTop10, "2 sei", kRegSz, "", 3, 0, 2},
         {kTop10, "2 mei", kRegSz, "abcdefghijkl", 3, 0, 2}, {kTop10, "2 Score", kRegSz, Sz("420"), 3, 0, 2},
         {kTop10, "2 Score", kRegDword, Dword(0), 3, 0, 2}, {kTop10, "1 sei", kRegSz, Sz(std::string(40, 'x')), 3, 0, 1},
+        // The candidates: a count up to 30 is trusted, and names that were
+        // never stored below it are not read as empty candidates.
+        {kCandidateNumber, "Value", kRegDword, Dword(30), 3, 0, 0},
+        {kCandidateNumber, "Value", kRegDword, Dword(31), 3, 0, 0},
+        {kCandidateNumber, "Value", kRegDword, Dword(1), 1, 0, 0},
+        {kCandidateNumber, "Value", kRegQword, Dword(2) + Dword(0), 3, 0, 0},
+        {kCandidateSeiMei, "1 mei", kRegSz, Sz("一二三四五六七"), 2, 1, 0},
+        {kCandidateSeiMei, "3 sei", kRegSz, Sz("山田"), 2, 3, 0},
+        {kCandidateSeiMei, "2 sei", kRegDword, Dword(2), 2, 2, 0},
     };
     for (const auto& c : cases) {
         SaveExample();
+        const bool hitsCandidates = &c.path == &kCandidateNumber || &c.path == &kCandidateSeiMei;
         std::vector<std::string> people = People(recent);
+        std::vector<std::string> shortlist = People(candidates);
+        std::vector<std::string>& hit = hitsCandidates ? shortlist : people;
         std::vector<Row> rows = Rows(ranks.best);
-        if (c.entryLost) people.erase(people.begin() + c.entryLost - 1);
-        people.resize(c.recentCount);
+        if (c.entryLost) hit.erase(hit.begin() + c.entryLost - 1);
+        hit.resize(c.count);
         if (c.rowLost) rows.erase(rows.begin() + c.rowLost - 1);
         rows.resize(kRankRows, {"---", "---", 0});
         Put(c.path, c.value, c.type, c.bytes);
         Load();
         EXPECT_EQ(People(recent), people) << c.value << " " << c.bytes;
+        EXPECT_EQ(People(candidates), shortlist) << c.value << " " << c.bytes;
         EXPECT_EQ(Rows(ranks.best), rows) << c.value << " " << c.bytes;
     }
     SaveExample();
@@ -249,6 +323,11 @@ TEST_F(StoredListsTest, DamageCostsOnlyItsEntryOrRowAndAnUntrustedCountReadsUpTo
     hive.At({"Software", "Hoshikura", "Recent"}).subkeys.erase("SeiMei");
     Load();
     EXPECT_EQ(recent.count, 0);  // a count without names
+    EXPECT_EQ(candidates.count, 3);
+    hive.At({"Software", "Hoshikura"}).subkeys.erase("Candidates");
+    Load();
+    EXPECT_EQ(candidates.count, 0);
+    EXPECT_EQ(ranks.best.scores[0], 585);
 }
 
 TEST_F(StoredListsTest, SaveThatCannotOpenAKeyLeavesEveryStoredListAsItWas) {
@@ -257,11 +336,13 @@ TEST_F(StoredListsTest, SaveThatCannotOpenAKeyLeavesEveryStoredListAsItWas) {
     Load();
     ranks.OfferName("佐藤", "次郎", 900);
     recent.RememberPerson("佐藤", "次郎");
-    for (const Path& path : {kNumber, kSeiMei, kTop10, kWorst10, Path{"Software", "Hoshikura", "Recent"}}) {
+    candidates.Add("佐藤", "次郎");
+    for (const Path& path : {kNumber, kSeiMei, kCandidateNumber, kCandidateSeiMei, kTop10, kWorst10,
+                             Path{"Software", "Hoshikura", "Recent"}, Path{"Software", "Hoshikura", "Candidates"}}) {
         for (bool readOnly : {true, false}) {
             FakeKey& key = hive.At(path);
             (readOnly ? key.readOnly : key.failOpen) = true;
-            EXPECT_EQ(SaveSettings(hive, recent, ranks), 0) << path.back();
+            EXPECT_EQ(Save(), 0) << path.back();
             EXPECT_EQ(Dump(hive.root), stored) << path.back();
             key.readOnly = key.failOpen = false;
         }
@@ -269,7 +350,7 @@ TEST_F(StoredListsTest, SaveThatCannotOpenAKeyLeavesEveryStoredListAsItWas) {
     // A parent that cannot be written, with a key missing below it.
     hive.At({"Software", "Hoshikura"}).subkeys.erase("Worst10");
     hive.At({"Software", "Hoshikura"}).readOnly = true;
-    EXPECT_EQ(SaveSettings(hive, recent, ranks), 0);
+    EXPECT_EQ(Save(), 0);
     EXPECT_EQ(Stored(kTop10, "1 sei"), Sz("山田"));
     EXPECT_EQ(Stored(kNumber, "Value"), Dword(3));
     EXPECT_EQ(hive.At({"Software", "Hoshikura"}).subkeys.count("Worst10"), 0u);
@@ -281,7 +362,7 @@ TEST_F(StoredListsTest, FailedValueWritesAreReportedAndCostOnlyThemselves) {
     ranks.Clear();
     recent.RememberPerson("山田", "太郎");
     ranks.OfferName("山田", "太郎", 585);
-    EXPECT_EQ(SaveSettings(hive, recent, ranks), 0);
+    EXPECT_EQ(Save(), 0);
     EXPECT_TRUE(hive.At(kTop10).values.empty());
     EXPECT_EQ(Stored(kWorst10, "1 sei"), Sz("山田"));
     EXPECT_EQ(Stored(kNumber, "Value"), Dword(1));
@@ -289,7 +370,7 @@ TEST_F(StoredListsTest, FailedValueWritesAreReportedAndCostOnlyThemselves) {
     hive.At(kTop10).failWrites = false;
     hive.At(kSeiMei).failWrites = true;
     recent.RememberPerson("佐藤", "花子");
-    EXPECT_EQ(SaveSettings(hive, recent, ranks), 0);
+    EXPECT_EQ(Save(), 0);
     EXPECT_EQ(Stored(kNumber, "Value"), Dword(1));
 }
 

@@ -34,6 +34,8 @@ bool CreateAppObjects() {
     app.viewList->host.instance = app.instance;
     app.viewList->host.openPersonView = OpenPersonView;
     app.viewList->host.judgeFullName = JudgeFullName;
+    app.viewList->host.addCandidate = AddCandidate;
+    app.viewList->host.removeCandidates = RemoveCandidates;
     app.fortunes = new (std::nothrow) CFortuneTable;
     if (!app.fortunes) return false;
     app.fortunes->LoadBuiltIn();

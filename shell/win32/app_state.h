@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "candidate_list.h"
 #include "rank_list.h"
 #include "recent_list.h"
 
@@ -27,6 +28,7 @@ struct CAppState {
 
     CRankLists rankLists;
     CRecentList recent{};
+    CCandidateList candidates{};
     // Which sample given names the searches list (sex_filter.h).
     int32_t sexChoice = 0;
     int32_t todayOnly = 0;  // 1: the searches list names of today only

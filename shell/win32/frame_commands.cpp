@@ -75,6 +75,12 @@ bool OnFrameCommand(HWND frame, int id) {
     case kCmdFeatures:
         OpenSingleView(kFeaturesView);
         return true;
+    case kCmdAddCandidate:
+        AddActiveJudgementAsCandidate();
+        return true;
+    case kCmdCompareCandidates:
+        OpenSingleView(kComparisonView);
+        return true;
     case kCmdHelp:
         ShowHelp(frame);
         return true;

@@ -41,6 +41,8 @@ enum FrameCommand {
     kCmdVersion = IDM_VERSION,
     kCmdJudge = IDM_JUDGE,
     kCmdRanking = IDM_RANKING,
+    kCmdAddCandidate = IDM_ADD_CANDIDATE,
+    kCmdCompareCandidates = IDM_COMPARE_CANDIDATES,
     kCmdSurnameSearch = IDM_SURNAME_SEARCH,
     kCmdReadingSearch = IDM_READING_SEARCH,
     kCmdKanjiSearch = IDM_KANJI_SEARCH,

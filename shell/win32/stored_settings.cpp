@@ -10,7 +10,7 @@ namespace hoshikura {
 
 void LoadStoredSettings() {
     CWin32RegistryHive hive;
-    LoadSettings(hive, App().recent, App().rankLists);
+    LoadSettings(hive, App().recent, App().rankLists, App().candidates);
     const NameChoices choices = LoadNameChoices(hive);
     App().sexChoice = choices.sex;
     App().todayOnly = choices.todayOnly;
@@ -19,7 +19,7 @@ void LoadStoredSettings() {
 void SaveStoredSettings() {
     CWin32RegistryHive hive;
     // Only the last save counts: one that went through makes good a failed one.
-    const bool listsSaved = SaveSettings(hive, App().recent, App().rankLists);
+    const bool listsSaved = SaveSettings(hive, App().recent, App().rankLists, App().candidates);
     const bool choicesSaved = SaveNameChoices(hive, {App().sexChoice, App().todayOnly});
     App().saveFailed = !(listsSaved && choicesSaved);
 }

@@ -3,7 +3,9 @@
 #include <new>
 
 #include "app_state.h"
+#include "comparison_view.h"
 #include "compose_search_view.h"
+#include "dispatch.h"
 #include "explanation_view.h"
 #include "info_views.h"
 #include "judgement_view.h"
@@ -56,6 +58,12 @@ CView* NewFeaturesView() {
     return view;
 }
 
+CView* NewComparisonView() {
+    auto* view = new (std::nothrow) CComparisonView;
+    if (view) view->SetNames(StoredCandidateNames());
+    return view;
+}
+
 // Searches of sample given names list those of the choices made now.
 template <typename View>
 CView* WithNameChoice(View* view) {
@@ -105,6 +113,8 @@ CView* BuildSingleView(ViewKind kind) {
         return NewVersionView();
     case kFeaturesView:
         return NewFeaturesView();
+    case kComparisonView:
+        return NewComparisonView();
     default:
         return nullptr;
     }

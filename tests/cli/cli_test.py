@@ -3,16 +3,17 @@
 
 Output that cannot be written, input that cannot be read, names that are
 refused, characters without a stroke count, the judgement's lines and the
-fortune texts printed by number."""
+fortune texts printed by number, candidates compared side by side."""
 import json
 import os
 import re
 import subprocess
 import sys
+import tempfile
 import unittest
 
 CLI = None
-COMMANDS = ["judge", "texts", "samples", "patterns", "reading", "kanji", "surnames", "compose"]
+COMMANDS = ["judge", "texts", "samples", "patterns", "reading", "kanji", "surnames", "compose", "compare"]
 
 
 def run(*words, stdout=subprocess.PIPE, **options):
@@ -42,9 +43,11 @@ class Refusals(unittest.TestCase):
         cases = {  # 1: a name or number refused; 2: words the command does not take
             1: [("judge", "", ""), ("judge", "　 "), ("judge", "山田太郎"), ("judge", "山田", "a"), ("judge", "山田", "太\n郎"),
                 ("judge", "山田山田山田", "太郎"), ("kanji", "山田", "翔太"), ("kanji", "山田", "翔" * 40), ("kanji", "山田", "ab"),
-                ("patterns", " "), ("reading", "山田"), ("surnames", "　")],
+                ("patterns", " "), ("reading", "山田"), ("surnames", "　"),
+                ("compare", "山田"), ("compare", "--file", "/nonexistent/names.txt")],
             2: [("judge", "山田", "太郎", "次郎"), ("judge", "山田 太郎 次郎"), ("patterns", "山田", "太郎"),
-                ("texts", "82"), ("texts", "--kind", "heaven"), ("judge",), ("surnames", "太郎", "次郎")],
+                ("texts", "82"), ("texts", "--kind", "heaven"), ("judge",), ("surnames", "太郎", "次郎"),
+                ("compare",), ("compare", "--file", "x.txt", "山田", "太郎")],
         }
         # Invalid UTF-8 is told by its byte offset, a character Shift-JIS lacks by itself.
         told = [(("judge", "山田".encode() + b"\xff", "太郎"), str(len("山田".encode()) + 1))]
@@ -155,6 +158,57 @@ class GridNumbers(unittest.TestCase):
                     self.assertIn(f"{name} {number} ", shown)
                     if g and counted[g]:
                         self.assertIn(f"{name}が[{number}]", shown)
+
+
+class Compare(unittest.TestCase):
+    """Every row of `compare` is `judge` for the same name, sorted by total;
+    a name that cannot be judged is told with its line, the rest compared."""
+
+    NAMES = ["山田 花子", "麗麗麗 議議議", "佐藤 ゐ", "山田 太郎", "林 一", "山田　花子"]
+
+    def judged(self, line):
+        return json.loads(run("judge", "--json", *line.split())[1])
+
+    def test_rows_equal_judge_and_stand_by_total_from_a_file_of_any_line_end(self):
+        # Lines 3, 5 and 8 are refused: no blank, too long, no UTF-8 text.
+        lines = [self.NAMES[0], self.NAMES[1], "山田太郎", self.NAMES[2], "山田 " + "ゐ" * 12, self.NAMES[3], "",
+                 "山田\udcff 一", self.NAMES[4], self.NAMES[5]]
+        expected = sorted((self.judged(name) for name in self.NAMES), key=lambda row: -row["total"])
+        for bom, end in ((b"\xef\xbb\xbf", b"\r\n"), (b"", b"\n")):
+            with self.subTest(bom=bom, end=end), tempfile.NamedTemporaryFile(suffix=".txt") as names:
+                names.write(bom + end.join(line.encode("utf-8", "surrogateescape") for line in lines) + end)
+                names.flush()
+                code, out, err = run("compare", "--json", "--file", names.name)
+                self.assertEqual(code, 1)
+                self.assertEqual(json.loads(out), expected)
+                refused = [line for line in err.splitlines() if "ゐ」の画数" not in line]
+                self.assertEqual([re.match(r"hoshikura-cli: (\d+)行目", line).group(1) for line in refused], ["3", "5", "8"])
+                self.assertIn("山田太郎", refused[0])
+                code, table, _ = run("compare", "--file", names.name)
+                self.assertEqual(code, 1)
+                self.assertEqual([line.split("\t")[0] for line in table.splitlines()[1:]],
+                                 [row["surname"] + " " + row["given"] for row in expected])
+        # 117 counts as 37; ゐ has no strokes and its earth grid no luck.
+        rows = {row["given"]: row for row in expected}
+        self.assertEqual((rows["議議議"]["grids"][4], rows["議議議"]["counted"][4]), (117, 37))
+        self.assertEqual((rows["ゐ"]["unknownCharacters"], rows["ゐ"]["luck"][2]), (["ゐ"], None))
+
+    def test_table_has_a_heading_and_the_cells_of_judge(self):
+        code, out, err = run("compare", "山田", "花子", "太郎", "ゐ", "一一")
+        self.assertEqual((code, err.count("hoshikura-cli: ")), (0, 1))
+        lines = [line.split("\t") for line in out.splitlines()]
+        self.assertEqual(lines[0], ["姓名", *GRIDS, "画数", "五行", "陰陽", "同画", "総合", "評価"])
+        totals = []
+        for cells in lines[1:]:
+            judged = self.judged(cells[0])
+            shown = run("judge", *cells[0].split())[1]
+            for g, name in enumerate(GRIDS):
+                self.assertIn(f"{name} {cells[1 + g]}", shown)
+            self.assertEqual([int(n) for n in cells[6:11]], judged["scores"] + [judged["total"]])
+            self.assertIn(f"（{cells[11]}）", shown.splitlines()[-1])
+            totals.append(judged["total"])
+        self.assertEqual(len(totals), 4)
+        self.assertEqual(totals, sorted(totals, reverse=True))
 
 
 class Texts(unittest.TestCase):

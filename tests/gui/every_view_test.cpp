@@ -12,7 +12,12 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "app_state.h"
+#include "comparison_view.h"
 #include "dispatch.h"
 #include "frame_window.h"
 #include "gui_fixture.h"
@@ -47,7 +52,7 @@ namespace {
 using test::kEveryViewRequest;
 using test::ViewRequest;
 
-constexpr int kRounds = 25;  // × 14 kinds × 2 names: more than 700 windows
+constexpr int kRounds = 25;  // × 15 kinds × 2 names: more than 700 windows
 
 BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
     ++*reinterpret_cast<int*>(count);
@@ -187,12 +192,38 @@ TEST_F(ScreenConsistencyTest, EveryKindOpenedOverAnotherAndEveryArrangement) {
             EXPECT_TRUE(test::SaveWindowPng(view->window, test::ArtefactPath(picture->second)));
         }
     }
+    test::CloseAllViews();  // the last kind is one of the single views
     for (const ViewRequest& request : kEveryViewRequest) Open(request);
     for (int arrangement : {kCmdCascade, kCmdTileHorizontal, kCmdTileVertical}) {
         Settle();
         PostMessageA(App().frame, WM_COMMAND, arrangement, 0);
         ExpectScreenSettled("arrangement" + std::to_string(arrangement));
     }
+}
+
+// The comparison empty, with a few candidates (the README's picture), after
+// a sort by 総合 and with thirty candidates.
+TEST_F(ScreenConsistencyTest, ComparisonEmptySortedAndFull) {
+    App().candidates.Clear();
+    Open({kComparisonView});
+    CView* view = NewestView();
+    ExpectScreenSettled("comparison_empty");
+    const char* const candidates[][2] = {{"山田", "太郎"}, {"山田", "花子"}, {"麗麗麗", "議議議"}, {"山田", "ゐ"},
+                                         {"山田", "翔"}};
+    for (const auto& name : candidates) AddCandidate(name[0], name[1]);
+    ExpectScreenSettled("comparison_some");
+    EXPECT_TRUE(shown_.Snap(view->window, "comparison_view.png"));
+    NMLISTVIEW click = {};
+    click.hdr.hwndFrom = view->controls[kComparisonList];
+    click.hdr.code = LVN_COLUMNCLICK;
+    click.iSubItem = kTotalColumn;
+    SendMessageA(view->window, WM_NOTIFY, kComparisonList, reinterpret_cast<LPARAM>(&click));
+    ExpectScreenSettled("comparison_sorted");
+    for (int k = App().candidates.Entries(); k < kCandidateEntries; ++k)
+        AddCandidate("佐藤", ("名" + std::to_string(k)).c_str());
+    ExpectScreenSettled("comparison_full");
+    App().candidates.Clear();
+    SaveStoredSettings();
 }
 
 // The README's pictures of the best and worst lists and of the frame.

@@ -224,6 +224,7 @@ bool OpenRequested(const ViewRequest& r) {
     case kRankView:
     case kVersionView:
     case kFeaturesView:
+    case kComparisonView:
         return OpenSingleView(static_cast<ViewKind>(r.kind));
     case kStrokeSearchView:
         return OpenSearchView(SearchOf(SearchKind::kStrokePatterns, r));
@@ -241,7 +242,7 @@ bool OpenRequested(const ViewRequest& r) {
 }
 
 // Every kind but 6, which names no view.
-const ViewRequest kEveryViewRequest[14] = {
+const ViewRequest kEveryViewRequest[15] = {
     {kJudgementView, "山田", "太郎"},
     {kExplanationView, "山田", "太郎"},
     {kStrokeMethodView, "山田", "太郎"},
@@ -256,6 +257,7 @@ const ViewRequest kEveryViewRequest[14] = {
     {kVersionView},
     {kFeaturesView},
     {kComposeSearchView, "佐藤", "はると"},
+    {kComparisonView},
 };
 static_assert(sizeof kEveryViewRequest / sizeof kEveryViewRequest[0] == kViewKindCount - 1,
               "a request for every view kind");

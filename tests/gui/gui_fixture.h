@@ -87,7 +87,7 @@ struct ViewRequest {
     const char* surname = "";
     const char* query = "";
 };
-extern const ViewRequest kEveryViewRequest[14];
+extern const ViewRequest kEveryViewRequest[15];
 
 // Opens the request through the typed request of its family; true when a
 // window opened.

@@ -11,6 +11,7 @@
 
 #include "app_state.h"
 #include "colours.h"
+#include "comparison_view.h"
 #include "draw_context.h"
 #include "fortune_table.h"
 #include "gui_fixture.h"
@@ -41,6 +42,31 @@ TEST_F(PrintPageTest, ThePageStaysOnThePageAndLeavesNoGdiObject) {
         EXPECT_EQ(test::CountColour(canvas, {width, 0, width + 40, height + 40}, kWhite), 40 * (height + 40));
         EXPECT_EQ(test::CountColour(canvas, {0, height, width, height + 40}, kWhite), 40 * width);
     }
+    EXPECT_EQ(counter.Alive(), 0);
+}
+
+// Thirty candidates, the longest names and a grid read as another number
+// among them, stay on the comparison's page (print_comparison.png).
+TEST_F(PrintPageTest, ThirtyCandidatesStayOnTheComparisonPage) {
+    test::CGdiCounter counter;
+    ASSERT_TRUE(counter.Installed());
+    CandidateNames names = {{"麗麗麗", "議議議"}, {"山田", "ゐ"}};
+    while (names.size() < 30) names.push_back({"長谷川部田", "由美子" + std::to_string(names.size())});
+    CNameComparison table;
+    table.Set(names);
+    const int width = 850, height = 1100;
+    test::CCanvas canvas(width + 40, height + 40);
+    DrawComparisonPage(canvas.Dc(), table, width, height);
+    EXPECT_EQ(test::CountColour(canvas, {width, 0, width + 40, height + 40}, kWhite), 40 * (height + 40));
+    EXPECT_EQ(test::CountColour(canvas, {0, height, width, height + 40}, kWhite), 40 * width);
+    // The thirtieth row is drawn too: less of the page stays white.
+    names.pop_back();
+    table.Set(names);
+    test::CCanvas fewer(width + 40, height + 40);
+    DrawComparisonPage(fewer.Dc(), table, width, height);
+    EXPECT_LT(test::CountColour(canvas, {0, 0, width, height}, kWhite),
+              test::CountColour(fewer, {0, 0, width, height}, kWhite));
+    EXPECT_TRUE(canvas.SavePng(test::ArtefactPath("print_comparison.png")));
     EXPECT_EQ(counter.Alive(), 0);
 }
 

@@ -71,9 +71,10 @@ bool RestrictBestList(const char* rule) {
 struct Stored {
     CRecentList recent;
     CRankLists ranks;
+    CCandidateList candidates;
     Stored() {
         CWin32RegistryHive hive;
-        LoadSettings(hive, recent, ranks);
+        LoadSettings(hive, recent, ranks, candidates);
     }
     std::string Bytes() const { return std::string(reinterpret_cast<const char*>(this), sizeof *this); }
 };

@@ -73,6 +73,15 @@ compare compose 山田 ｈｉｒｏ
 compare reading 山田 太郎
 compare kanji 山田 マ
 compare foo
+compare compare 山田 太郎 花子 ゐ
+compare compare --json 麗麗麗 議議議 議
+compare compare 山田太郎
+# A file of names: a BOM, CRLF line ends and a line refused among them.
+printf '\xef\xbb\xbf\xe5\xb1\xb1\xe7\x94\xb0 \xe5\xa4\xaa\xe9\x83\x8e\r\n\xe5\xb1\xb1\xe7\x94\xb0\r\n\xe6\x9e\x97 \xe4\xb8\x80\r\n' >"$errors/names.txt"
+cd "$errors" || exit 1
+compare compare --file names.txt
+compare compare --json --file names.txt
+cd - >/dev/null || exit 1
 
 echo "$failures differ"
 [ "$failures" -eq 0 ]

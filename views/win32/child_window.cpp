@@ -99,13 +99,9 @@ LRESULT CALLBACK ChildWndProc(HWND window, UINT message, WPARAM wparam, LPARAM l
     case WM_COMMAND:
         if (CView* view = FindView(window)) view->OnCommand(message, wparam, lparam);
         return 0;
-    case WM_NOTIFY: {
-        // Only the explanation view has a tab control; its view handles the
-        // switch as a command-like notification.
-        CView* view = FindView(window);
-        if (view && view->kind == kExplanationView) view->OnCommand(message, wparam, lparam);
+    case WM_NOTIFY:
+        if (CView* view = FindView(window)) return view->OnNotify(wparam, lparam);
         return 0;
-    }
     case WM_KEYDOWN:
         if (wparam == VK_ESCAPE) {
             OnEscape(window);

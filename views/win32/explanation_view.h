@@ -23,6 +23,10 @@ public:
     void Paint(CDrawContext&) override {}
     // A selection change of its own tab control (WM_NOTIFY) shows that tab.
     void OnCommand(UINT message, WPARAM wparam, LPARAM lparam) override;
+    LRESULT OnNotify(WPARAM wparam, LPARAM lparam) override {
+        OnCommand(WM_NOTIFY, wparam, lparam);
+        return 0;
+    }
     void PrepareWindow() override;
     // The window with the tab control and the page, showing the first tab.
     bool Create(CViewList* list) override;

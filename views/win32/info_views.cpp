@@ -35,6 +35,8 @@ constexpr FeatureLine kFeatureLines[] = {
     {178, "　　・登録されている名前のサンプル数は、%s個"},
     {204, "(3) 名前を入力して、吉数または凶数となる苗字の検索が可能"},
     {224, "　　 女性が結婚相手を探すときの参考に・・・・"},
+    {250, "(4) 名前の候補を30件まで記録して、並べて比べることが可能"},
+    {270, "　　・列ごとの並べ替え、表のコピーと印刷ができる"},
 };
 
 }  // namespace
@@ -86,10 +88,10 @@ void CFeaturesView::Paint(CDrawContext& dc) {
         dc.DrawStringOn(20, line.y, text, face);
     }
     dc.penWidth = 1;
-    dc.DrawEtchedLine(24, 256, 432);
+    dc.DrawEtchedLine(24, 302, 432);
     dc.colour = kBlue;
     dc.SetFont({kInfoFace, 18, kBold});
-    dc.DrawStringOn(38, 274, "このソフトで良い名前が必ず見つかります・・・！", face);
+    dc.DrawStringOn(38, 320, "このソフトで良い名前が必ず見つかります・・・！", face);
 }
 
 }  // namespace hoshikura

@@ -25,6 +25,8 @@ constexpr ButtonPlace kButtons[kJudgementButtonCount] = {
     {"…>", {312, 242, 372, 265}},  {"印刷", {312, 268, 372, 291}},
 };
 
+constexpr ButtonPlace kAddCandidate = {"候補に追加", {204, 132, 296, 158}};
+
 void DrawGridRows(CDrawContext& dc, const CNameRecord& record, COLORREF background) {
     dc.SetFont({"ゴシック", 17});
     dc.penWidth = 1;
@@ -79,13 +81,20 @@ void CJudgementView::PrepareWindow() {
 }
 
 bool CJudgementView::CreateControls() {
-    return AddButtons(kButtons, kJudgementButtonCount);
+    const RECT& area = kAddCandidate.area;
+    return AddButtons(kButtons, kJudgementButtonCount) &&
+           AddControl(kAddCandidateButton, "BUTTON", kAddCandidate.text, WS_TABSTOP | BS_PUSHBUTTON, area.left,
+                      area.top, area.right - area.left, area.bottom - area.top, kAddCandidateButton);
 }
 
 void CJudgementView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
-    const int button = ClickedButton(*this, message, wparam, lparam, kJudgementButtonCount);
+    const int button = ClickedButton(*this, message, wparam, lparam, kAddCandidateButton + 1);
     if (button < 0 || !owner) return;
     const CViewHost& host = owner->host;
+    if (button == kAddCandidateButton) {
+        if (host.addCandidate) host.addCandidate(Surname(), GivenName());
+        return;
+    }
     if (button == kPrintButton) {
         PrintJudgement(window, record, fortunes);
         return;

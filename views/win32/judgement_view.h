@@ -1,6 +1,7 @@
 // The judgement result window of one name: the grid diagram, the luck class
 // of every grid, the four method scores and the total, and the buttons that
-// open the explanation and method views and print the judgement.
+// open the explanation and method views, print the judgement and put the
+// name on the candidate list.
 #pragma once
 
 #include "grid_diagram.h"
@@ -15,6 +16,8 @@ enum JudgementButton {
     kLastMethodButton = 4,
     kPrintButton = 5,
     kJudgementButtonCount = 6,
+    // Beside the explanation button, in space the rows leave free.
+    kAddCandidateButton = 6,
 };
 
 // Where the diagram's column stands in the judgement window.

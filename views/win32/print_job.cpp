@@ -40,7 +40,7 @@ bool CPrinterSelection::Choose(HWND owner, PrinterChoice choice) {
     return PrintDlgA(&dialog_) == 1;
 }
 
-bool SpoolJudgement(HDC printer, const CNameRecord& record, const CFortuneTable* fortunes) {
+bool SpoolPage(HDC printer, const PageDrawing& draw) {
     if (!printer) return false;
     const int width = GetDeviceCaps(printer, HORZRES);
     const int height = GetDeviceCaps(printer, VERTRES);
@@ -52,7 +52,7 @@ bool SpoolJudgement(HDC printer, const CNameRecord& record, const CFortuneTable*
         AbortDoc(printer);
         return false;
     }
-    DrawJudgementPage(printer, record, fortunes, width, height);
+    draw(printer, width, height);
     if (EndPage(printer) <= 0 || EndDoc(printer) <= 0) {
         AbortDoc(printer);
         return false;
@@ -60,13 +60,31 @@ bool SpoolJudgement(HDC printer, const CNameRecord& record, const CFortuneTable*
     return true;
 }
 
+namespace {
+
+PageDrawing JudgementPage(const CNameRecord& record, const CFortuneTable* fortunes) {
+    return [&record, fortunes](HDC dc, int width, int height) {
+        DrawJudgementPage(dc, record, fortunes, width, height);
+    };
+}
+
+}  // namespace
+
+bool SpoolJudgement(HDC printer, const CNameRecord& record, const CFortuneTable* fortunes) {
+    return SpoolPage(printer, JudgementPage(record, fortunes));
+}
+
 void PrintJudgement(HWND owner, const CNameRecord& record, const CFortuneTable* fortunes,
                     PrinterChoice choice) {
+    PrintPage(owner, JudgementPage(record, fortunes), choice);
+}
+
+void PrintPage(HWND owner, const PageDrawing& draw, PrinterChoice choice) {
     bool printed = false;
     {
         CPrinterSelection printer;
         if (!printer.Choose(owner, choice)) return;
-        printed = SpoolJudgement(printer.Dialog().hDC, record, fortunes);
+        printed = SpoolPage(printer.Dialog().hDC, draw);
     }
     // The printer is given back before the message box waits for a click.
     ShowMessage("%s", printed ? kPrinted : kNotPrinted);

@@ -107,8 +107,7 @@ void DrawMethodScores(CDrawContext& dc, const CNameRecord& record) {
         dc.colour = kWhite;
         dc.DrawPanel(112, y1 - 3, 182, y1 + 25, 2);
         DrawScore(dc, 120, y1 + 1, record.scores[i]);
-        const RatingBounds bounds = kMethodRatingBounds[i];
-        const int level = RatingLevel(record.scores[i], bounds.lower, bounds.upper);
+        const int level = MethodRatingLevel(i, record.scores[i]);
         DrawFace(dc, face.x, face.y, face.size, level);
         dc.SetFont({kPageFace, 20});
         dc.colour = kBlack;
@@ -125,8 +124,7 @@ void DrawTotal(CDrawContext& dc, const CNameRecord& record) {
     dc.colour = kWhite;
     dc.DrawPanel(412, 666, 512, 707, 2);
     DrawScore(dc, 424, 671, record.totalScore);
-    const int level = RatingLevel(record.totalScore, kTotalRatingBounds.lower,
-                                  kTotalRatingBounds.upper);
+    const int level = TotalRatingLevel(record.totalScore);
     dc.penWidth = 2;
     DrawFace(dc, kTotalFace.x, kTotalFace.y, kTotalFace.size, level);
     // Centred on x = 470 at 6 units a byte.

@@ -7,6 +7,8 @@
 
 #include <commdlg.h>
 
+#include <functional>
+
 #include "name_record.h"
 
 namespace hoshikura {
@@ -37,6 +39,18 @@ enum class PrinterChoice {
     kDefaultPrinter,  // the default printer, no dialog (tests and automation)
 };
 
+// Draws one page on a device context whose printable area is width × height
+// device units.
+using PageDrawing = std::function<void(HDC dc, int width, int height)>;
+
+// Prints one page: dialog (owned by `owner`), the page, and a message
+// telling whether it was printed. Cancelling the dialog ends it silently.
+void PrintPage(HWND owner, const PageDrawing& draw, PrinterChoice choice = PrinterChoice::kAskUser);
+
+// Prints the page as one document on a printer device context. False when
+// a spooler call failed; the started document is then aborted.
+bool SpoolPage(HDC printer, const PageDrawing& draw);
+
 // Prints the record's judgement with the fortune texts of its grids:
 // dialog (owned by `owner`), one page, and a message telling whether it was
 // printed. Cancelling the dialog ends it silently.
@@ -53,8 +67,7 @@ double PageScale(int width, int height);
 void DrawJudgementPage(HDC dc, const CNameRecord& record, const CFortuneTable* fortunes, int width,
                        int height);
 
-// Prints the page as one document on a printer device context. False when
-// a spooler call failed; the started document is then aborted.
+// SpoolPage of the judgement's page.
 bool SpoolJudgement(HDC printer, const CNameRecord& record, const CFortuneTable* fortunes);
 
 // What the print dialog hands back. The printer DC and the device-mode and

@@ -28,8 +28,9 @@ constexpr ViewSize kViewSizes[kViewKindCount] = {
     {400, 400},  // kanji search
     {300, 400},  // surname search
     {320, 240},  // version
-    {480, 340},  // features
+    {480, 390},  // features
     {400, 400},  // spellings composed for a reading
+    {600, 360},  // the candidates compared
 };
 
 }  // namespace

@@ -27,8 +27,9 @@ enum ViewKind : int32_t {
     kVersionView = 12,
     kFeaturesView = 13,
     kComposeSearchView = 14,
+    kComparisonView = 15,
 };
-constexpr int kViewKindCount = 15;
+constexpr int kViewKindCount = 16;
 
 constexpr int kViewControlCount = 24;
 constexpr int kViewTitleSize = 128;
@@ -59,6 +60,9 @@ public:
     // window's paint DC, or on any DC handed to WM_PRINTCLIENT.
     virtual void Paint(CDrawContext& dc) = 0;
     virtual void OnCommand(UINT message, WPARAM wparam, LPARAM lparam) = 0;
+    // A notification of one of its controls (WM_NOTIFY); the result goes
+    // back to the control.
+    virtual LRESULT OnNotify(WPARAM, LPARAM) { return 0; }
     // Fills the title, width and height.
     virtual void PrepareWindow() = 0;
     // Creates the MDI child window in the list's MDI client, and its

@@ -55,6 +55,9 @@ void CViewList::Delete(CView* view) {
     case kFeaturesView:
         featuresOpen = 0;
         break;
+    case kComparisonView:
+        comparisonOpen = 0;
+        break;
     default:
         break;
     }

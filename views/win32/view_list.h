@@ -1,11 +1,12 @@
 // The open views in the order they were opened, the flags that keep the
-// ranking, version and features views to one window each, and what the
+// ranking, version, features and comparison views to one window each, and what the
 // program that opens the views lends every one of them.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "view.h"
 
@@ -23,6 +24,10 @@ struct CViewHost {
     bool (*openPersonView)(ViewKind kind, const char* surname, const char* givenName) = nullptr;
     // Judges a typed full name as the full-name dialog does; true when opened.
     bool (*judgeFullName)(const char* line) = nullptr;
+    // Puts a person on the candidate list, or says why not.
+    void (*addCandidate)(const char* surname, const char* givenName) = nullptr;
+    // Takes the candidates at these positions (highest first) off the list.
+    void (*removeCandidates)(const std::vector<int>& entries) = nullptr;
 };
 
 class CViewList {
@@ -50,6 +55,7 @@ public:
     // The newest version view's window: the start-up splash closes it.
     HWND versionWindow = nullptr;
     int32_t featuresOpen = 0;
+    int32_t comparisonOpen = 0;
 };
 
 }  // namespace hoshikura

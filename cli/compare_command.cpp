@@ -1,0 +1,137 @@
+// hoshikura-cli compare [--json] SURNAME GIVEN [GIVEN...] | --file FILE
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "commands.h"
+#include "fortune_table.h"
+#include "name_comparison.h"
+#include "name_record.h"
+#include "name_words.h"
+#include "terminal_text.h"
+
+namespace hoshikura {
+
+namespace {
+
+constexpr char kCompareHint[] =
+    "姓と、比べる名を空白で区切って入力するか（例：hoshikura-cli compare 山田 太郎 一郎）、"
+    "--file で1行に1人の姓名を書いたファイルを指定してください。";
+constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
+
+// One name to compare, as typed, and where it came from ("3行目の", or
+// nothing for a name on the command line).
+struct TypedName {
+    std::string where;
+    std::string line;        // CP932
+    std::string unreadable;  // why a line is no text, in the terminal's encoding
+};
+
+using Names = std::vector<std::pair<std::string, std::string>>;
+
+// "山田 太郎" and "山田 一郎" from the words "山田 太郎 一郎".
+int NamesFromWords(const CliArgs& args, std::vector<TypedName>& out) {
+    if (args.words.empty()) return UsageError(kCompareHint);
+    const std::vector<std::string> words = NameWords(args.words);
+    if (words.size() < 2) return Refuse(kCompareHint);
+    for (std::size_t k = 1; k < words.size(); ++k) out.push_back({"", words[0] + " " + words[k], ""});
+    return kExitDone;
+}
+
+// The line without its CR (a CRLF file) and, on the first line, the BOM.
+std::string BareLine(std::string line, bool first) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (first && line.compare(0, 3, kUtf8Bom) == 0) line.erase(0, 3);
+    return line;
+}
+
+bool BlankLine(const std::string& line) { return NameWords({line}).empty(); }
+
+// The lines of a UTF-8 file with a name on them, and those that are no text.
+int NamesFromFile(const std::string& path, std::vector<TypedName>& out) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return Refuse("--file で指定したファイルを開けません。ファイルの名前と場所を確かめてください。");
+    std::string raw;
+    for (int number = 1; std::getline(file, raw); ++number) {
+        const std::string where = std::to_string(number) + "行目";
+        std::string line, problem;
+        if (!Utf8LineToInternal(BareLine(raw, number == 1), where, line, problem))
+            out.push_back({where, "", problem});
+        else if (!BlankLine(line))
+            out.push_back({where + "の", line, ""});
+    }
+    if (file.bad()) return Refuse("--file で指定したファイルを最後まで読めませんでした。");
+    if (out.empty()) return Refuse("--file で指定したファイルに姓名がありません。" + std::string(kCompareHint));
+    return kExitDone;
+}
+
+// The names that can be judged; each other one is told with where it came
+// from and counted in `refused`.
+Names SplitNames(const std::vector<TypedName>& typed, int& refused) {
+    Names names;
+    for (const TypedName& name : typed) {
+        if (!name.unreadable.empty()) {
+            TellExternal(name.unreadable);
+            ++refused;
+            continue;
+        }
+        char surname[kNameTextSize];
+        char given[kNameTextSize];
+        const SplitResult result = SplitFullName(name.line.c_str(), surname, sizeof surname, given, sizeof given, false);
+        if (result == SplitResult::kSplit) {
+            names.push_back({surname, given});
+            continue;
+        }
+        Tell(name.where + "「" + name.line + "」は比べられません。" +
+             SplitRefusal(result, "姓と名を空白で区切って書いてください（例：山田 太郎）。"));
+        ++refused;
+    }
+    return names;
+}
+
+std::vector<std::string> UnknownOf(const CNameRecord& record) {
+    return UnknownCharacters({record.surname, record.givenName});
+}
+
+std::string JsonRows(const CNameComparison& table) {
+    CFortuneTable fortunes;
+    fortunes.LoadBuiltIn();
+    std::string out;
+    for (int row = 0; row < table.Rows(); ++row) {
+        const CNameRecord& record = table.Row(row).record;
+        out += (row ? ",\n" : "") + JudgedNameJson(record, fortunes, UnknownOf(record));
+    }
+    return "[" + out + "]\n";
+}
+
+void NoteUnknown(const CNameComparison& table) {
+    std::vector<std::string> texts;
+    for (int row = 0; row < table.Rows(); ++row) {
+        texts.push_back(table.Row(row).record.surname);
+        texts.push_back(table.Row(row).record.givenName);
+    }
+    NoteUnknownCharacters(UnknownCharacters(texts));
+}
+
+}  // namespace
+
+int RunCompareCommand(int argc, char** argv) {
+    CliArgs args;
+    if (const int refused = ReadCommandArgs(argc, argv, {"--json"}, {"--file"}, args)) return refused;
+    const std::string* file = args.Value("--file");
+    if (file != nullptr && !args.words.empty())
+        return UsageError("--file を指定したときは、姓名をコマンドに続けて入力できません。");
+    std::vector<TypedName> typed;
+    if (const int failed = file != nullptr ? NamesFromFile(*file, typed) : NamesFromWords(args, typed))
+        return failed;
+
+    int refused = 0;
+    CNameComparison table;
+    table.Set(SplitNames(typed, refused));
+    NoteUnknown(table);
+    WriteOut(args.Has("--json") ? JsonRows(table) : table.TabSeparatedText("\n"));
+    return refused > 0 ? kExitRefused : kExitDone;
+}
+
+}  // namespace hoshikura

@@ -1,0 +1,293 @@
+#include "comparison_view.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "child_window.h"
+#include "colours.h"
+#include "draw_context.h"
+#include "message_sink.h"
+#include "print_page.h"
+#include "sjis_text.h"
+#include "view_buttons.h"
+#include "view_list.h"
+#include "window_placement.h"
+
+namespace hoshikura {
+
+namespace {
+
+constexpr char kListClass[] = "SysListView32";
+constexpr char kDeleteQuestion[] = "選んだ候補を削除しますか？";
+constexpr char kDeleteCaption[] = "候補の削除";
+constexpr char kNotCopied[] = "候補の表をクリップボードにコピーできませんでした。";
+constexpr char kTitle[] = "候補の比較";  // of the window and of the page
+
+// Widths of the columns in pixels: name, five grids, four methods, total,
+// its word.
+constexpr int kColumnWidths[kComparisonColumns] = {88, 82, 82, 82, 82, 82, 40, 40, 40, 40, 44, 70};
+
+// The printed page, in page units (600 across): thirty rows and the
+// heading fit its 830 units down.
+constexpr int kPageColumnWidths[kComparisonColumns] = {74, 62, 62, 62, 62, 62, 34, 30, 30, 30, 36, 46};
+constexpr int kPageLeft = 5;
+constexpr int kPageTableTop = 70;
+constexpr int kPageRowHeight = 22;
+static_assert(kPageTableTop + kPageRowHeight * 31 <= kPageUnitsTall, "thirty rows on one page");
+
+constexpr int kListLeft = 4;
+constexpr int kListTop = 4;
+constexpr int kButtonHeight = 26;
+
+constexpr ButtonPlace kButtons[] = {
+    {"コピー", {0, 0, 96, kButtonHeight}},
+    {"印刷", {0, 0, 96, kButtonHeight}},
+};
+
+int ClientWidth(HWND window) {
+    RECT client = {};
+    GetClientRect(window, &client);
+    return client.right;
+}
+
+int ClientHeight(HWND window) {
+    RECT client = {};
+    GetClientRect(window, &client);
+    return client.bottom;
+}
+
+// The grid a column shows, or -1 for a column of another kind.
+int GridOfColumn(int column) {
+    return column >= kFirstGridColumn && column < kFirstMethodColumn ? column - kFirstGridColumn : -1;
+}
+
+// The colour a cell is written in: a grid's luck colour, black otherwise.
+COLORREF CellColour(const ComparisonRow& row, int column) {
+    const int grid = GridOfColumn(column);
+    if (grid < 0 || !row.grids[grid].hasLuck) return kBlack;
+    return LuckColour(row.grids[grid].luck);
+}
+
+// CP932 text as UTF-16 in a movable global block, for the clipboard.
+HGLOBAL UnicodeBlock(const std::string& text) {
+    const int length = MultiByteToWideChar(932, 0, text.c_str(), -1, nullptr, 0);
+    if (length <= 0) return nullptr;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(length) * sizeof(wchar_t));
+    if (!block) return nullptr;
+    auto* wide = static_cast<wchar_t*>(GlobalLock(block));
+    if (wide) MultiByteToWideChar(932, 0, text.c_str(), -1, wide, length);
+    GlobalUnlock(block);
+    return block;
+}
+
+bool ControlDown() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0; }
+
+void AddColumns(HWND list) {
+    for (int column = 0; column < kComparisonColumns; ++column) {
+        LVCOLUMNA item = {};
+        item.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+        item.fmt = column >= kFirstMethodColumn && column <= kTotalColumn ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        item.cx = kColumnWidths[column];
+        item.pszText = const_cast<char*>(ComparisonHeading(column));
+        SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+}  // namespace
+
+void CComparisonView::PrepareWindow() {
+    CopyText(title, sizeof title, kTitle);
+    width = ViewSizeOf(kind).width;
+    height = ViewSizeOf(kind).height;
+}
+
+bool CComparisonView::CreateControls() {
+    const int listWidth = ClientWidth(window) - 2 * kListLeft;
+    const int buttonTop = ClientHeight(window) - kButtonHeight - 6;
+    HWND list = AddControl(kComparisonList, kListClass, "",
+                           WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS, kListLeft, kListTop, listWidth,
+                           buttonTop - 6 - kListTop, kComparisonList);
+    if (!list) return false;
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
+                 LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    AddColumns(list);
+    // Escape on the header (a child of the list) asks to close the view too.
+    if (HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)))
+        SubclassControl(header, EscapeToParentProc);
+    for (int k = 0; k < 2; ++k) {
+        const int slot = kCopyButton + k;
+        const int left = ClientWidth(window) - (2 - k) * (kButtons[k].area.right + 6);
+        if (!AddControl(slot, "BUTTON", kButtons[k].text, WS_TABSTOP | BS_PUSHBUTTON, left, buttonTop,
+                        kButtons[k].area.right, kButtonHeight, slot))
+            return false;
+    }
+    FillList();
+    SetFocus(list);
+    return true;
+}
+
+void CComparisonView::SetNames(const CandidateNames& names) {
+    const int column = table_.SortColumn();
+    const SortOrder order = table_.Order();
+    table_.Set(names);
+    table_.SortBy(column, order);
+    FillList();
+}
+
+void CComparisonView::FillList() {
+    HWND list = controls[kComparisonList];
+    if (!list) return;
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    for (int row = 0; row < table_.Rows(); ++row) {
+        for (int column = 0; column < kComparisonColumns; ++column) {
+            char text[kComparisonCellSize];
+            table_.CellText(row, column, text, sizeof text);
+            LVITEMA item = {};
+            item.mask = LVIF_TEXT;
+            item.iItem = row;
+            item.iSubItem = column;
+            item.pszText = text;
+            SendMessageA(list, column == 0 ? LVM_INSERTITEMA : LVM_SETITEMTEXTA, static_cast<WPARAM>(row),
+                         reinterpret_cast<LPARAM>(&item));
+        }
+    }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+std::vector<int> CComparisonView::SelectedEntries() const {
+    std::vector<int> entries;
+    HWND list = controls[kComparisonList];
+    for (int row = -1; list;) {
+        row = static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
+        if (row < 0 || row >= table_.Rows()) break;
+        entries.push_back(table_.Row(row).entry);
+    }
+    std::sort(entries.rbegin(), entries.rend());
+    return entries;
+}
+
+bool CComparisonView::CopyTable() const {
+    HGLOBAL block = UnicodeBlock(table_.TabSeparatedText("\r\n"));
+    if (!block) return false;
+    if (!OpenClipboard(window)) {
+        GlobalFree(block);
+        return false;
+    }
+    EmptyClipboard();
+    const bool placed = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+    CloseClipboard();
+    if (!placed) GlobalFree(block);  // the clipboard owns it only once placed
+    return placed;
+}
+
+void CComparisonView::DeleteSelected() {
+    const std::vector<int> entries = SelectedEntries();
+    if (entries.empty() || !owner || !owner->host.removeCandidates) return;
+    if (MessageBoxOver(window, kDeleteQuestion, kDeleteCaption, MB_ICONQUESTION | MB_YESNO | MB_DEFBUTTON2) != IDYES)
+        return;
+    owner->host.removeCandidates(entries);
+}
+
+void CComparisonView::JudgeRow(int row) const {
+    if (row < 0 || row >= table_.Rows() || !owner || !owner->host.judgeFullName) return;
+    char line[kComparisonCellSize];
+    table_.CellText(row, kNameColumn, line, sizeof line);
+    owner->host.judgeFullName(line);
+}
+
+void CComparisonView::OnKey(WORD key) {
+    if (key == VK_DELETE) {
+        DeleteSelected();
+    } else if (key == 'C' && ControlDown()) {
+        if (!CopyTable()) ShowMessage("%s", kNotCopied);
+    }
+}
+
+void CComparisonView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
+    const int button = ClickedButton(*this, message, wparam, lparam, kComparisonControlCount);
+    if (button == kCopyButton && !CopyTable()) ShowMessage("%s", kNotCopied);
+    if (button == kComparisonPrintButton)
+        PrintPage(window, [this](HDC dc, int w, int h) { DrawComparisonPage(dc, table_, w, h); });
+}
+
+LRESULT CComparisonView::OnCustomDraw(LPARAM lparam) const {
+    auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(lparam);
+    switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+        return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+        const int row = static_cast<int>(draw->nmcd.dwItemSpec);
+        if (row >= 0 && row < table_.Rows()) draw->clrText = CellColour(table_.Row(row), draw->iSubItem);
+        return CDRF_DODEFAULT;
+    }
+    default:
+        return CDRF_DODEFAULT;
+    }
+}
+
+LRESULT CComparisonView::OnNotify(WPARAM, LPARAM lparam) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lparam);
+    if (!header || header->hwndFrom != controls[kComparisonList]) return 0;
+    switch (header->code) {
+    case NM_CUSTOMDRAW:
+        return OnCustomDraw(lparam);
+    case LVN_COLUMNCLICK: {
+        const int column = reinterpret_cast<const NMLISTVIEW*>(lparam)->iSubItem;
+        // Names first from あ, numbers from the highest; a second click on
+        // the same column turns the order round.
+        const bool textual = column == kNameColumn;
+        const SortOrder first = textual ? SortOrder::kAscending : SortOrder::kDescending;
+        const SortOrder other = textual ? SortOrder::kDescending : SortOrder::kAscending;
+        table_.SortBy(column, column == table_.SortColumn() && table_.Order() == first ? other : first);
+        FillList();
+        return 0;
+    }
+    case NM_DBLCLK:
+        JudgeRow(reinterpret_cast<const NMITEMACTIVATE*>(lparam)->iItem);
+        return 0;
+    case NM_RETURN:
+        JudgeRow(static_cast<int>(SendMessageA(controls[kComparisonList], LVM_GETNEXTITEM,
+                                               static_cast<WPARAM>(-1), LVNI_FOCUSED)));
+        return 0;
+    case LVN_KEYDOWN:
+        OnKey(reinterpret_cast<const NMLVKEYDOWN*>(lparam)->wVKey);
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+void CComparisonView::Paint(CDrawContext&) {
+    // The list and the buttons draw themselves; the window's background is
+    // erased by its class.
+}
+
+void DrawComparisonPage(HDC dc, const CNameComparison& table, int width, int height) {
+    CDrawContext page(dc, PageScale(width, height));
+    page.SetFont({kPageFace, 24, kBold});
+    page.colour = kBlack;
+    page.DrawStringOn(20, 20, kTitle, kWhite);
+    for (int row = -1; row < table.Rows(); ++row) {
+        const int top = kPageTableTop + kPageRowHeight * (row + 1);
+        int left = kPageLeft;
+        for (int column = 0; column < kComparisonColumns; ++column) {
+            char text[kComparisonCellSize];
+            if (row < 0)
+                CopyText(text, sizeof text, ComparisonHeading(column));
+            else
+                table.CellText(row, column, text, sizeof text);
+            page.SetFont({kPageFace, 12, row < 0 ? kBold : kPlain});
+            page.colour = row < 0 ? kBlack : CellColour(table.Row(row), column);
+            page.DrawStringWithin({left, top, left + kPageColumnWidths[column] - 2, top + kPageRowHeight - 4}, text,
+                                  kWhite);
+            left += kPageColumnWidths[column];
+        }
+    }
+}
+
+}  // namespace hoshikura
