@@ -30,7 +30,8 @@ std::set<std::string> OptionSet(uint8_t mask) {
     return options;
 }
 
-bool LooksLikeOption(const std::string& word) { return word.size() > 2 && word.compare(0, 2, "--") == 0; }
+// "--" alone is an option too: the tool names it rather than taking it for a name.
+bool LooksLikeOption(const std::string& word) { return word.size() >= 2 && word.compare(0, 2, "--") == 0; }
 
 // What parsing must give: each word taken once, in order, as a flag, an
 // option with the word after it, or a positional word in CP932; it stops at

@@ -13,8 +13,8 @@
 
 #include "fake_registry_hive.h"
 #include "fuzz_support.h"
-#include "registry_store.h"
 #include "name_choices.h"
+#include "registry_store.h"
 #include "sjis_text.h"
 
 using namespace hoshikura;
