@@ -23,8 +23,9 @@ enum class ArgsOutcome { kParsed, kUsageError, kUnreadable };
 
 // Parses argv[first..argc). An option not in `known` or `withValue`, or one
 // without its value, is a usage error; a positional word that is no valid
-// text, holds a character CP932 lacks or a control character is unreadable. Either way `error`
-// says why, in the terminal's encoding.
+// text or holds a character CP932 lacks is unreadable. Either way `error`
+// says why, in the terminal's encoding. A positional word's control
+// characters are removed.
 ArgsOutcome ParseCliArgs(int argc, char** argv, int first, const std::set<std::string>& known,
                          const std::set<std::string>& withValue, CliArgs& out, std::string& error);
 

@@ -60,8 +60,9 @@ public:
     int32_t GetDword(const char* name, int32_t& value);
     // Reads a REG_SZ whose text (up to its first NUL, if any) has at most 11
     // bytes into slot, terminated, rest zeroed; a lead byte left dangling at
-    // the end is dropped. Returns the bytes placed, NUL included. A missing
-    // value, another type or a longer text gives 0 and leaves slot as it was.
+    // the end and every control character are dropped. Returns the bytes
+    // placed, NUL included. A missing value, another type or a longer text
+    // gives 0 and leaves slot as it was.
     int32_t GetString(const char* name, char (&slot)[kStoredNameSize]);
     // True when the value is stored, whatever its type, size or bytes.
     bool HasValue(const char* name);

@@ -36,9 +36,12 @@ void CRankedSearchView::FillLists() {
 // row acts, and its index is checked against the ranking itself: the one
 // row of an empty ranking is "該当なし".
 void CRankedSearchView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
-    if (!FromList(message, wparam, lparam, kResultList, LBN_DBLCLK)) return;
-    const int row = DoubleClickedRow(kResultList);
-    if (row < 0 || row >= RankedCount() || row >= kRankingRows) return;
+    if (FromList(message, wparam, lparam, kResultList, LBN_DBLCLK))
+        OpenRow(kResultList, DoubleClickedRow(kResultList));
+}
+
+void CRankedSearchView::OpenRow(int slot, int row) {
+    if (slot != kResultList || row < 0 || row >= RankedCount() || row >= kRankingRows) return;
     char fullName[kSearchTextSize];
     FormatFullName(row, fullName, sizeof fullName);
     JudgeFullName(fullName);

@@ -107,7 +107,22 @@ HWND CreateFrameWindow(HINSTANCE instance) {
 }
 
 bool TranslateViewKeys(MSG* message) {
-    return App().client && TranslateMDISysAccel(App().client, message);
+    HWND client = App().client;
+    if (!client) return false;
+    if (TranslateMDISysAccel(client, message)) return true;
+    HWND view = reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
+    return view && IsDialogMessageA(view, message);
+}
+
+int RunMessageLoop() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (TranslateViewKeys(&message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+        Sleep(1);
+    }
+    return static_cast<int>(message.wParam);
 }
 
 SIZE FrameSizeFor(int screenHeight) {

@@ -31,6 +31,10 @@ enum ViewKind : int32_t {
 constexpr int kViewKindCount = 15;
 
 constexpr int kViewControlCount = 24;
+// A view's push button has the id kFirstButtonId + its slot: dialog
+// navigation sends Enter and Escape to the view as the ids 1 (IDOK) and 2
+// (IDCANCEL), which no control of a view may have.
+constexpr int kFirstButtonId = 512;
 constexpr int kViewTitleSize = 128;
 
 // Window width and height of a kind; 0 × 0 for 6 and kinds outside the
@@ -42,7 +46,7 @@ struct ViewSize {
 ViewSize ViewSizeOf(int kind);
 
 // A push button of a view: its text and place; its index among the view's
-// buttons is its id and its control slot.
+// buttons is its control slot.
 struct ButtonPlace {
     const char* text;
     RECT area;
@@ -59,6 +63,9 @@ public:
     // window's paint DC, or on any DC handed to WM_PRINTCLIENT.
     virtual void Paint(CDrawContext& dc) = 0;
     virtual void OnCommand(UINT message, WPARAM wparam, LPARAM lparam) = 0;
+    // Enter pressed while `focus`, a control of the view, has the focus:
+    // a push button is pressed.
+    virtual void OnEnter(HWND focus);
     // Fills the title, width and height.
     virtual void PrepareWindow() = 0;
     // Creates the MDI child window in the list's MDI client, and its
