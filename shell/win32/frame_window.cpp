@@ -120,7 +120,6 @@ int RunMessageLoop() {
         if (TranslateViewKeys(&message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
-        Sleep(1);
     }
     return static_cast<int>(message.wParam);
 }
