@@ -95,7 +95,9 @@ void LoadSettings(CRegistryHive& hive, CRecentList& recent, CRankLists& ranks);
 // the session and again at exit.
 int32_t SaveSettings(CRegistryHive& hive, const CRecentList& recent, const CRankLists& ranks);
 
-// What the user is told when saving the lists failed.
-constexpr char kSaveFailedText[] = "記録を保存できませんでした。";
+// What the user is told, as a warning, when saving the lists failed.
+constexpr char kSaveFailedText[] =
+    "記録を保存できませんでした。\n"
+    "レジストリに書き込めなかったため、起動してから判断した名前は残せませんでした。";
 
 }  // namespace hoshikura

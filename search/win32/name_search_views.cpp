@@ -11,7 +11,6 @@ constexpr ListPlace kReadingPlace = {48, 216};
 constexpr ListPlace kKanjiPlace = {24, 336};
 constexpr ListPlace kSurnamePlace = {16, 256};
 
-constexpr COLORREF kReadingColour = 0x00FFFF;
 constexpr POINT kReadingSecondLineAt = {200, 32};
 constexpr COLORREF kKanjiColour = 0x00C000;
 
@@ -51,7 +50,7 @@ void CRankedSearchView::PaintReadingHeading(CDrawContext& dc, const char* surnam
                                             const char* reading, const char* secondLine) {
     char heading[kSearchTextSize];
     FormatText(heading, sizeof heading, "「%s」+「%s」さん", surname, reading);
-    PaintHeading(dc, heading, kReadingColour, kHeadingAt, secondLine, kReadingSecondLineAt);
+    PaintHeading(dc, heading, kReadingHeadingColour, kHeadingAt, secondLine, kReadingSecondLineAt);
 }
 
 template <typename Search>

@@ -23,6 +23,10 @@ constexpr char kNoResultRow[] = "該当なし";
 // Headings of good results are blue, of bad ones red.
 constexpr COLORREF kGoodHeadingColour = 0xFF0000;
 constexpr COLORREF kBadHeadingColour = 0x0000FF;
+// Headings of the views that answer a reading are yellow, dark enough to
+// read on the button face they stand on: at least 4.5:1 from the classic
+// grey C0C0C0 to the light F0F0F0.
+constexpr COLORREF kReadingHeadingColour = RGB(96, 72, 0);
 
 // Where a result list stands: its left edge and width in the view window.
 struct ListPlace {
