@@ -1,10 +1,13 @@
-// What a user must be able to read: the reading views' yellow heading
-// against what stands behind it, and the best and worst view's entry in the
-// window menu.
+// What a user must be able to read: every fixed text of a dialog or a
+// view's button inside its control at 96 dpi, the reading views' yellow
+// heading against what stands behind it, and the best and worst view's
+// entry in the window menu.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "app_state.h"
 #include "frame_window.h"
@@ -16,6 +19,81 @@ namespace hoshikura {
 namespace {
 
 class ReadableTest : public test::ViewTest {};
+
+BOOL CALLBACK AddChild(HWND child, LPARAM children) {
+    reinterpret_cast<std::vector<HWND>*>(children)->push_back(child);
+    return TRUE;
+}
+
+bool OfClass(HWND window, const char* name) {
+    char found[32] = {};
+    GetClassNameA(window, found, sizeof found);
+    return lstrcmpiA(found, name) == 0;
+}
+
+// The room the control's text takes in its own font, broken into lines
+// within the control's width when it is a static text.
+SIZE TextExtent(HWND control) {
+    wchar_t text[256] = {};
+    const int length = GetWindowTextW(control, text, 256);
+    RECT room;
+    GetClientRect(control, &room);
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    const UINT wrap = OfClass(control, "Static") ? DT_WORDBREAK : DT_SINGLELINE;
+    DrawTextW(dc, text, length, &room, DT_CALCRECT | DT_NOPREFIX | wrap);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return {room.right - room.left, room.bottom - room.top};
+}
+
+int LineHeight(HWND control) {
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return metrics.tmHeight;
+}
+
+// Every text of a static or button child of `window` fits inside it.
+void ExpectTextsFit(HWND window, const std::string& where) {
+    std::vector<HWND> children;
+    EnumChildWindows(window, AddChild, reinterpret_cast<LPARAM>(&children));
+    for (HWND child : children) {
+        if (!OfClass(child, "Static") && !OfClass(child, "Button")) continue;
+        RECT client;
+        GetClientRect(child, &client);
+        const SIZE extent = TextExtent(child);
+        char text[256] = {};
+        GetWindowTextA(child, text, sizeof text);
+        EXPECT_LE(extent.cx, client.right) << where << " " << text;
+        EXPECT_LE(extent.cy, client.bottom) << where << " " << text;
+        // A prompt keeps room for its example on a line of its own, however
+        // the font and the dots per inch break it.
+        if (std::strstr(text, "（例") && OfClass(child, "Static")) {
+            EXPECT_GE(client.bottom, 2 * LineHeight(child)) << where << " " << text;
+        }
+    }
+}
+
+INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+// Each dialog as its template makes it, and each view's buttons.
+TEST_F(ReadableTest, EveryFixedTextOfADialogOrAViewFitsItsControl) {
+    for (const char* name : {"DLGBOX1", "DLGBOX2", "DLGBOX3", "DLGBOX4", "DLGBOX5", "DLGBOX6"}) {
+        HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), name, App().frame, InertDialogProc, 0);
+        ASSERT_NE(dialog, nullptr) << name;
+        ExpectTextsFit(dialog, name);
+        DestroyWindow(dialog);
+    }
+    for (const test::ViewRequest& request : test::kEveryViewRequest) {
+        ASSERT_TRUE(test::OpenRequested(request));
+        ExpectTextsFit(NewestView()->window, "view " + std::to_string(request.kind));
+        test::CloseAllViews();
+    }
+}
 
 double Luminance(COLORREF colour) {
     auto linear = [](int value) {
