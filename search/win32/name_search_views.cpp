@@ -72,7 +72,9 @@ CReadingSearchView::CReadingSearchView()
     : CNameResultView(kReadingSearchView, kReadingPlace, false) {}
 
 void CReadingSearchView::FormatTitle(char* out, std::size_t capacity) const {
-    FormatText(out, capacity, "[%s] + [%s]さんの検索結果%s", search.surname, search.reading,
+    // Short enough that the sex choice stays left of the caption buttons
+    // with five-character names.
+    FormatText(out, capacity, "[%s]+[%s]%sの名前", search.surname, search.reading,
                SexChoiceTitleSuffix(search.sexChoice));
 }
 

@@ -1,7 +1,8 @@
 // What a user must be able to read: every fixed text of a dialog or a
-// view's button inside its control at 96 dpi, the reading views' yellow
-// heading against what stands behind it, and the best and worst view's
-// entry in the window menu.
+// view inside its control or window at 96 dpi, the reading search's title
+// with its sex choice, the reading views' yellow heading against what
+// stands behind it, tiled views apart, and the best and worst view's entry
+// in the window menu.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,6 +14,7 @@
 #include "frame_window.h"
 #include "gui_fixture.h"
 #include "search_view.h"
+#include "sex_filter.h"
 #include "view_list.h"
 
 namespace hoshikura {
@@ -78,6 +80,22 @@ void ExpectTextsFit(HWND window, const std::string& where) {
     }
 }
 
+// The width a title's text takes in the caption font.
+int CaptionTextWidth(const char* text) {
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    return extent.cx;
+}
+
 INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 // Each dialog as its template makes it, and each view's buttons.
@@ -90,7 +108,17 @@ TEST_F(ReadableTest, EveryFixedTextOfADialogOrAViewFitsItsControl) {
     }
     for (const test::ViewRequest& request : test::kEveryViewRequest) {
         ASSERT_TRUE(test::OpenRequested(request));
-        ExpectTextsFit(NewestView()->window, "view " + std::to_string(request.kind));
+        HWND view = NewestView()->window;
+        ExpectTextsFit(view, "view " + std::to_string(request.kind));
+        // And every text the view draws itself ends inside its window.
+        RECT client;
+        GetClientRect(view, &client);
+        test::CCanvas canvas(client.right, client.bottom);
+        const test::CDrawnText drawn;
+        ASSERT_TRUE(drawn.Installed());
+        SendMessageA(view, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
+        for (std::size_t i = 0; i < drawn.Texts().size(); ++i)
+            EXPECT_LE(drawn.RightEdges()[i], client.right) << request.kind << " " << drawn.Texts()[i];
         test::CloseAllViews();
     }
 }
@@ -123,6 +151,40 @@ TEST_F(ReadableTest, ReadingHeadingsStandOutFromTheButtonFace) {
         test::CCanvas canvas(client.right, client.bottom);
         SendMessageA(view->window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
         EXPECT_GT(test::CountColour(canvas, {0, 0, client.right, 56}, kReadingHeadingColour), 50) << request.kind;
+    }
+}
+
+// With the longest names the dialog takes, the reading search's title
+// still shows the sex choice left of the icon and the caption buttons.
+TEST_F(ReadableTest, ReadingSearchTitleKeepsItsChoiceWithTheLongestNames) {
+    App().sexChoice = kBoysOnly;
+    CView* view = Open({kReadingSearchView, "一二三四五", "あいうえお"});
+    App().sexChoice = kBothSexes;
+    ASSERT_NE(view, nullptr);
+    const char* marker = std::strstr(view->title, "（男の子）");
+    ASSERT_NE(marker, nullptr) << view->title;
+    const std::string shown(view->title, static_cast<std::size_t>(marker - view->title) + std::strlen("（男の子）"));
+    const int room = view->width - 2 * GetSystemMetrics(SM_CXFRAME) - GetSystemMetrics(SM_CXSMICON) -
+                     3 * GetSystemMetrics(SM_CXSIZE) - 8;
+    EXPECT_LE(CaptionTextWidth(shown.c_str()), room) << view->title;
+}
+
+// Tiling keeps each view's size and places two judgements apart, side by
+// side or one below the other.
+TEST_F(ReadableTest, TilingPlacesViewsAtTheirSizesWithoutOverlap) {
+    const test::CShownFrame shown;
+    // One name twice: the recent list stays as other tests expect it.
+    CView* first = Open({kJudgementView, "山田", "太郎"});
+    CView* second = Open({kJudgementView, "山田", "太郎"});
+    ASSERT_TRUE(first && second);
+    for (int command : {kCmdTileVertical, kCmdTileHorizontal}) {
+        SendMessageA(App().frame, WM_COMMAND, command, 0);
+        RECT a, b, both;
+        GetWindowRect(first->window, &a);
+        GetWindowRect(second->window, &b);
+        EXPECT_FALSE(IntersectRect(&both, &a, &b)) << command;
+        EXPECT_EQ(a.right - a.left, first->width);
+        EXPECT_EQ(b.bottom - b.top, second->height);
     }
 }
 
