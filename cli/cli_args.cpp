@@ -3,26 +3,11 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "dialog_text.h"
 #include "sex_filter.h"
 #include "terminal_text.h"
 
 namespace hoshikura {
-
-namespace {
-
-// No name holds a line break, tab or other control character (CP932 trail
-// bytes are never below 0x40, so a byte test finds them all).
-bool WithoutControls(int argument, const std::string& word, std::string& error) {
-    for (std::size_t i = 0; i < word.size(); ++i)
-        if (static_cast<unsigned char>(word[i]) < 0x20 || word[i] == 0x7F) {
-            error = ToExternal(ArgumentOrdinal(argument) + "に改行などの制御文字があります。"
-                                                              "名前は文字だけで入力してください。");
-            return false;
-        }
-    return true;
-}
-
-}  // namespace
 
 std::string UnusableCharacterAdvice(unsigned long code) {
     // Variants often typed in names, with the form the stroke table holds.
@@ -75,8 +60,10 @@ ArgsOutcome ParseCliArgs(int argc, char** argv, int first, const std::set<std::s
             continue;
         }
         std::string internal;
-        if (!ArgumentToInternal(argv, i, internal, error) || !WithoutControls(i, internal, error))
-            return ArgsOutcome::kUnreadable;
+        if (!ArgumentToInternal(argv, i, internal, error)) return ArgsOutcome::kUnreadable;
+        // No name holds a line break, tab or other control character: they
+        // go as they do from a pasted line in the dialogs.
+        internal.resize(RemoveControlCharacters(&internal[0]));
         out.words.push_back(internal);
     }
     return ArgsOutcome::kParsed;

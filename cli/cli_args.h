@@ -23,10 +23,10 @@ enum class ArgsOutcome { kParsed, kUsageError, kUnreadable };
 
 // Parses argv[first..argc). An option not in `known` or `withValue`, or one
 // without its value, is a usage error; a positional word that is no valid
-// text, holds a character CP932 lacks or a control character is unreadable
-// (option values are converted to CP932 too). A word "-x" is an unknown option.
-// `error` says why: in CP932 for a usage error, in the terminal's encoding
-// for an unreadable word.
+// text or holds a character CP932 lacks is unreadable (option values are
+// converted to CP932 too); a positional word's control characters are
+// removed. A word "-x" is an unknown option. `error` says why: in CP932 for
+// a usage error, in the terminal's encoding for an unreadable word.
 ArgsOutcome ParseCliArgs(int argc, char** argv, int first, const std::set<std::string>& known,
                          const std::set<std::string>& withValue, CliArgs& out, std::string& error);
 

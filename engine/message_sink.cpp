@@ -31,6 +31,10 @@ void ShowMessage(const char* format, ...) {
     va_end(args);
 }
 
+void ShowWarning(const char* text) {
+    if (g_sink) g_sink->Warn(text);
+}
+
 void DebugPrint(const char* format, ...) {
     va_list args;
     va_start(args, format);

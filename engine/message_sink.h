@@ -10,6 +10,9 @@ class CMessageSink {
 public:
     virtual ~CMessageSink() = default;
     virtual void Show(const char* text) = 0;
+    // A message about something lost; shown as any other unless the sink
+    // marks it.
+    virtual void Warn(const char* text) { Show(text); }
     virtual void Debug(const char* text) = 0;
 };
 
@@ -18,6 +21,8 @@ void SetMessageSink(CMessageSink* sink);
 
 // Formats into a 2,048-byte buffer (cut on a character boundary) and shows it.
 void ShowMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Shows a warning text as it is.
+void ShowWarning(const char* text);
 // Formats into a 2,048-byte buffer and sends it to the debugger output.
 void DebugPrint(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli_args.h"
+#include "dialog_text.h"
 #include "fuzz_support.h"
 #include "terminal_text.h"
 
@@ -59,11 +60,13 @@ Expected Expect(const std::vector<std::string>& words, std::size_t first, const 
         const std::string& word = words[i];
         std::string internal, problem;
         if (!LooksLikeOption(word)) {
-            const bool controls = word.find_first_of(kControls) != std::string::npos;
-            if (!Convert(words, i, internal, problem) || controls) {
+            if (!Convert(words, i, internal, problem)) {
                 e.outcome = ArgsOutcome::kUnreadable;
                 break;
             }
+            // Control characters go by the rule names follow everywhere.
+            internal.resize(RemoveControlCharacters(&internal[0]));
+            FUZZ_CHECK(internal.find_first_of(kControls) == std::string::npos);
             e.args.words.push_back(internal);
         } else if (known.count(word)) {
             e.args.flags.insert(word);

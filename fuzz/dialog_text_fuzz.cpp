@@ -1,5 +1,6 @@
-// What the input dialogs make of typed text: sealing a field's buffer, and
-// the words of the four search dialogs. Input: the good/bad choice, the
+// What the input dialogs make of typed text: sealing a field's buffer, the
+// words of the four search dialogs, and the control characters no name
+// holds. Input: the good/bad choice, the
 // field buffer's capacity and read limit (two bytes each), then the typed
 // bytes (the field buffer takes them as they are, NULs included).
 #include <algorithm>
@@ -63,6 +64,27 @@ bool NameWord(const std::string& word, bool limited) {
     return word.size() >= 2 && (!limited || word.size() <= kMaxNameBytes) && !HoldsSeparator(word);
 }
 
+bool HoldsControl(const std::string& text) {
+    for (unsigned char byte : text)
+        if (byte < 0x20 || byte == 0x7F) return true;
+    return false;
+}
+
+// Control characters are gone from every word, and typed text is taken as
+// if it had never held them.
+void CheckControlCharacters(Builder builder, const std::string& typed, bool wantGood,
+                            const Outcome& outcome) {
+    FUZZ_CHECK(!HoldsControl(outcome.first) && !HoldsControl(outcome.second));
+    std::string cleaned = typed;
+    cleaned.resize(RemoveControlCharacters(&cleaned[0]));
+    FUZZ_CHECK(!HoldsControl(cleaned) && cleaned.size() <= typed.size());
+    std::string again = cleaned;
+    again.resize(RemoveControlCharacters(&again[0]));
+    FUZZ_CHECK(again == cleaned);
+    // Within every read limit, what the controls hid makes no difference.
+    if (typed.size() <= kGivenNameReadLimit) FUZZ_CHECK(Build(builder, cleaned, wantGood) == outcome);
+}
+
 // The dialogs read at most `limit` bytes: what follows them never counts.
 void CheckReadLimit(Builder builder, const std::string& typed, bool wantGood, std::size_t limit,
                     const Outcome& outcome) {
@@ -87,6 +109,11 @@ void CheckBuilders(const std::string& typed, bool wantGood) {
     // A reading short enough for a given name splits as the surname dialog does.
     if (reading.accepted && reading.second.size() <= kMaxNameBytes)
         FUZZ_CHECK(surname.accepted && surname.first == reading.first);
+
+    CheckControlCharacters(StrokePatternRequest, typed, wantGood, surname);
+    CheckControlCharacters(Reading, typed, wantGood, reading);
+    CheckControlCharacters(Kanji, typed, wantGood, kanji);
+    CheckControlCharacters(SurnameRequest, typed, wantGood, given);
 
     CheckReadLimit(StrokePatternRequest, typed, wantGood, kFieldReadLimit, surname);
     CheckReadLimit(Reading, typed, wantGood, kFieldReadLimit, reading);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "message_sink.h"
 #include "name_split.h"
@@ -62,7 +63,28 @@ bool SplitTyped(const char* typed, const SplitRule& rule, SearchKind kind, Searc
                                sizeof request.query, rule.allowLongSecond);
 }
 
+bool IsControlByte(char c) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+}
+
 }  // namespace
+
+std::size_t RemoveControlCharacters(char* text) {
+    char* kept = text;
+    for (const char* p = text; *p != '\0';) {
+        const bool lead = IsLeadByte(static_cast<unsigned char>(*p)) && p[1] != '\0';
+        const std::size_t length = lead ? 2 : 1;
+        // A lead byte before a control character is a broken pair: both go.
+        if (!IsControlByte(p[length - 1])) {
+            std::memmove(kept, p, length);
+            kept += length;
+        }
+        p += length;
+    }
+    *kept = '\0';
+    return static_cast<std::size_t>(kept - text);
+}
 
 std::size_t SealFieldText(char* text, std::size_t capacity, std::size_t limit) {
     if (capacity == 0) return 0;
@@ -74,8 +96,10 @@ std::size_t SealFieldText(char* text, std::size_t capacity, std::size_t limit) {
 
 bool SplitFullNameOrTell(const char* text, char* surnameOut, int surnameCapacity, char* givenOut,
                          int givenCapacity, bool allowLongGiven) {
+    std::string name(text);
+    name.resize(RemoveControlCharacters(&name[0]));
     const SplitResult result =
-        SplitFullName(text, surnameOut, surnameCapacity, givenOut, givenCapacity, allowLongGiven);
+        SplitFullName(name.c_str(), surnameOut, surnameCapacity, givenOut, givenCapacity, allowLongGiven);
     if (const char* refusal = SplitRefusalText(result)) ShowMessage("%s", refusal);
     return result == SplitResult::kSplit;
 }

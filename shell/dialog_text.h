@@ -31,6 +31,13 @@ constexpr int kDialogTextSize = kFieldReadLimit + kPlaceholderBytes + 1;
 // bytes on a character boundary. Returns the resulting length.
 std::size_t SealFieldText(char* text, std::size_t capacity, std::size_t limit);
 
+// Removes every control character (bytes below 0x20 and 0x7F, never the
+// trail byte of a two-byte character; a lead byte before one goes with it)
+// from the terminated text in place: a name never holds one, whether typed,
+// pasted, given on a command line or read back from the stored lists.
+// Returns the resulting length.
+std::size_t RemoveControlCharacters(char* text);
+
 // The searches a dialog can ask for.
 enum class SearchKind {
     kStrokePatterns,  // good or bad given-name stroke patterns for a surname
@@ -64,8 +71,8 @@ bool KanjiRequest(const char* typed, SearchRequest& request);
 // typed bytes are read.
 bool SurnameRequest(const char* typed, bool wantGood, SearchRequest& request);
 
-// Splits a full name as the engine does and tells a refusal through
-// ShowMessage; true when split.
+// Splits a full name as the engine does, once its control characters are
+// removed, and tells a refusal through ShowMessage; true when split.
 bool SplitFullNameOrTell(const char* text, char* surnameOut, int surnameCapacity, char* givenOut,
                          int givenCapacity, bool allowLongGiven);
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "dialog_text.h"
 #include "name_field.h"
 #include "sjis_text.h"
 
@@ -131,8 +132,13 @@ int32_t CRegistryKey::GetString(const char* name, char (&slot)[kStoredNameSize])
     // the first one, and it must leave room for the terminator.
     const std::size_t textLength = strnlen(data, size);
     if (textLength >= sizeof data) return 0;
-    const std::size_t length = CharBoundaryPrefix(data, textLength);
-    FillField(slot, sizeof slot, data, length);
+    // A name never holds a control character, whatever an older version
+    // stored (a TAB typed into the field, say).
+    char text[kStoredNameSize];
+    std::memcpy(text, data, textLength);
+    text[CharBoundaryPrefix(data, textLength)] = '\0';
+    const std::size_t length = RemoveControlCharacters(text);
+    FillField(slot, sizeof slot, text, length);
     return static_cast<int32_t>(length + 1);
 }
 

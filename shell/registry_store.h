@@ -64,8 +64,9 @@ public:
     int32_t GetDword(const char* name, int32_t& value);
     // Reads a REG_SZ whose text (up to its first NUL, if any) has at most 11
     // bytes into slot, terminated, rest zeroed; a lead byte left dangling at
-    // the end is dropped. Returns the bytes placed, NUL included. A missing
-    // value, another type or a longer text gives 0 and leaves slot as it was.
+    // the end and every control character are dropped. Returns the bytes
+    // placed, NUL included. A missing value, another type or a longer text
+    // gives 0 and leaves slot as it was.
     int32_t GetString(const char* name, char (&slot)[kStoredNameSize]);
     // True when the value is stored, whatever its type, size or bytes.
     bool HasValue(const char* name);
@@ -100,7 +101,9 @@ void LoadSettings(CRegistryHive& hive, CRecentList& recent, CRankLists& ranks, C
 int32_t SaveSettings(CRegistryHive& hive, const CRecentList& recent, const CRankLists& ranks,
                      const CCandidateList& candidates);
 
-// What the user is told when saving the lists failed.
-constexpr char kSaveFailedText[] = "記録を保存できませんでした。";
+// What the user is told, as a warning, when saving the lists failed.
+constexpr char kSaveFailedText[] =
+    "記録を保存できませんでした。\n"
+    "レジストリに書き込めなかったため、起動してから判断した名前は残せませんでした。";
 
 }  // namespace hoshikura

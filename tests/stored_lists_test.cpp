@@ -330,6 +330,18 @@ TEST_F(StoredListsTest, DamageCostsOnlyItsEntryOrRowAndAnUntrustedCountReadsUpTo
     EXPECT_EQ(ranks.best.scores[0], 585);
 }
 
+// A name stored with a control character (a TAB once typed into a field)
+// reads back without it, and then repeats an entry like any other.
+TEST_F(StoredListsTest, StoredNamesReadBackWithoutControlCharacters) {
+    SaveExample();
+    Put(kSeiMei, "2 mei", kRegSz, Sz("太\x01郎\t"));
+    Put(kSeiMei, "1 sei", kRegSz, Sz("\t鈴木\x7f"));
+    Put(kTop10, "1 mei", kRegSz, Sz("太郎\t"));
+    Load();
+    EXPECT_EQ(People(recent), (std::vector<std::string>{"鈴木 太郎", "田中 太郎"}));
+    EXPECT_EQ(Rows(ranks.best)[0], (Row{"山田", "太郎", 585}));
+}
+
 TEST_F(StoredListsTest, SaveThatCannotOpenAKeyLeavesEveryStoredListAsItWas) {
     SaveExample();
     const std::string stored = Dump(hive.root);

@@ -11,7 +11,6 @@ constexpr ListPlace kReadingPlace = {48, 216};
 constexpr ListPlace kKanjiPlace = {24, 336};
 constexpr ListPlace kSurnamePlace = {16, 256};
 
-constexpr COLORREF kReadingColour = 0x00FFFF;
 constexpr POINT kReadingSecondLineAt = {200, 32};
 constexpr COLORREF kKanjiColour = 0x00C000;
 
@@ -36,9 +35,12 @@ void CRankedSearchView::FillLists() {
 // row acts, and its index is checked against the ranking itself: the one
 // row of an empty ranking is "該当なし".
 void CRankedSearchView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
-    if (!FromList(message, wparam, lparam, kResultList, LBN_DBLCLK)) return;
-    const int row = DoubleClickedRow(kResultList);
-    if (row < 0 || row >= RankedCount() || row >= kRankingRows) return;
+    if (FromList(message, wparam, lparam, kResultList, LBN_DBLCLK))
+        OpenRow(kResultList, DoubleClickedRow(kResultList));
+}
+
+void CRankedSearchView::OpenRow(int slot, int row) {
+    if (slot != kResultList || row < 0 || row >= RankedCount() || row >= kRankingRows) return;
     char fullName[kSearchTextSize];
     FormatFullName(row, fullName, sizeof fullName);
     JudgeFullName(fullName);
@@ -48,7 +50,7 @@ void CRankedSearchView::PaintReadingHeading(CDrawContext& dc, const char* surnam
                                             const char* reading, const char* secondLine) {
     char heading[kSearchTextSize];
     FormatText(heading, sizeof heading, "「%s」+「%s」さん", surname, reading);
-    PaintHeading(dc, heading, kReadingColour, kHeadingAt, secondLine, kReadingSecondLineAt);
+    PaintHeading(dc, heading, kReadingHeadingColour, kHeadingAt, secondLine, kReadingSecondLineAt);
 }
 
 template <typename Search>
@@ -70,7 +72,9 @@ CReadingSearchView::CReadingSearchView()
     : CNameResultView(kReadingSearchView, kReadingPlace, false) {}
 
 void CReadingSearchView::FormatTitle(char* out, std::size_t capacity) const {
-    FormatText(out, capacity, "[%s] + [%s]さんの検索結果%s", search.surname, search.reading,
+    // Short enough that the choices stay left of the caption buttons with
+    // five-character names.
+    FormatText(out, capacity, "[%s]+[%s]%sの名前", search.surname, search.reading,
                FilterTitleSuffix(search.sexChoice, search.todayOnly));
 }
 

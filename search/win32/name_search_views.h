@@ -19,8 +19,8 @@ public:
     static constexpr int kResultList = 0;
 
     using CSearchView::CSearchView;
-    // A double-click on a ranked row judges its full name; a double-click
-    // without a selection, on "該当なし" or past the ranking does nothing.
+    // A double-click on a ranked row (or Enter on it) judges its full name;
+    // one without a selection, on "該当なし" or past the ranking does nothing.
     void OnCommand(UINT message, WPARAM wparam, LPARAM lparam) override;
 
     virtual int32_t RankedCount() const = 0;
@@ -33,6 +33,7 @@ public:
 
 protected:
     void FillLists() override;
+    void OpenRow(int slot, int row) override;
     // "「surname」+「reading」さん" in yellow over `secondLine`: the heading
     // of the windows that answer a reading.
     static void PaintReadingHeading(CDrawContext& dc, const char* surname, const char* reading,

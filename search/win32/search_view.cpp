@@ -10,7 +10,8 @@ namespace hoshikura {
 namespace {
 
 constexpr char kListClass[] = "LISTBOX";
-constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY;
+constexpr DWORD kListStyle =
+    WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_DISABLENOSCROLL | LBS_NOTIFY;
 constexpr int kListTop = 56;
 // The lists end this far above the window's bottom edge, caption excluded.
 constexpr int kListBottomRoom = 64;
@@ -65,6 +66,11 @@ void CSearchView::PaintHeading(CDrawContext& dc, const char* line1, COLORREF col
     dc.colour = colour;
     dc.DrawStringOn(at1.x, at1.y, line1, face);
     if (line2) dc.DrawStringOn(at2.x, at2.y, line2, face);
+}
+
+void CSearchView::OnEnter(HWND focus) {
+    for (int slot = 0; slot < 2; ++slot)
+        if (controls[slot] && controls[slot] == focus) OpenRow(slot, SelectedRow(slot));
 }
 
 bool CSearchView::FromList(UINT message, WPARAM wparam, LPARAM lparam, int slot,

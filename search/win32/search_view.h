@@ -23,6 +23,10 @@ constexpr char kNoResultRow[] = "該当なし";
 // Headings of good results are blue, of bad ones red.
 constexpr COLORREF kGoodHeadingColour = 0xFF0000;
 constexpr COLORREF kBadHeadingColour = 0x0000FF;
+// Headings of the views that answer a reading are yellow, dark enough to
+// read on the button face they stand on: at least 4.5:1 from the classic
+// grey C0C0C0 to the light F0F0F0.
+constexpr COLORREF kReadingHeadingColour = RGB(96, 72, 0);
 
 // Where a result list stands: its left edge and width in the view window.
 struct ListPlace {
@@ -42,6 +46,9 @@ public:
     // The lists are created by Create itself, after the window is shown.
     bool CreateControls() override { return true; }
 
+    // Enter on a list acts on its selected row as a double-click on it does.
+    void OnEnter(HWND focus) override;
+
     // Fills the ranking; Create runs it once, after the lists exist.
     virtual void RunSearch() = 0;
 
@@ -52,6 +59,9 @@ protected:
     virtual void FormatTitle(char* out, std::size_t capacity) const = 0;
     // The rows the lists show once the search has run.
     virtual void FillLists() = 0;
+    // Acts on row `row` of list `slot`, double-clicked or chosen with Enter
+    // (-1: none); rows that open nothing are ignored.
+    virtual void OpenRow(int slot, int row) = 0;
 
     // The heading every kind starts with: bold 18-pixel Gothic in `colour`
     // on the button face; the second line is skipped when null.

@@ -68,7 +68,13 @@ void CStrokeSearchView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
     if (FromList(message, wparam, lparam, kPatternList, LBN_SELCHANGE))
         ChoosePattern(SelectedRow(kPatternList));
     else if (FromList(message, wparam, lparam, kSampleList, LBN_DBLCLK))
-        JudgeSample(DoubleClickedRow(kSampleList));
+        OpenRow(kSampleList, DoubleClickedRow(kSampleList));
+}
+
+// Only the sample list's rows open a judgement; the pattern list acts on
+// its selection alone.
+void CStrokeSearchView::OpenRow(int slot, int row) {
+    if (slot == kSampleList) JudgeSample(row);
 }
 
 // The pattern list's rows are the ranking's rows in order, so the chosen

@@ -25,7 +25,7 @@ public:
     void RunSearch() override { search.RunSearch(); }
     void Paint(CDrawContext& dc) override;
     // A pattern chosen in the left list, a sample name double-clicked in
-    // the right one; everything else is ignored.
+    // the right one (or Enter on it); everything else is ignored.
     void OnCommand(UINT message, WPARAM wparam, LPARAM lparam) override;
     const char* Surname() const override { return search.surname; }
     const char* GivenName() const override { return ""; }
@@ -46,6 +46,7 @@ public:
 protected:
     void FormatTitle(char* out, std::size_t capacity) const override;
     void FillLists() override;
+    void OpenRow(int slot, int row) override;
 
 private:
     void ChoosePattern(int row);

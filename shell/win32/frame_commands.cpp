@@ -1,5 +1,7 @@
 // The frame's menu commands: dialogs, view requests, arranging, help, quit
 // and the recent-people entries.
+#include <vector>
+
 #include "app_state.h"
 #include "dispatch.h"
 #include "frame_window.h"
@@ -8,6 +10,7 @@
 #include "input_dialogs.h"
 #include "recent_menu_win32.h"
 #include "sex_menu_win32.h"
+#include "tile_layout.h"
 #include "view.h"
 #include "view_list.h"
 
@@ -60,6 +63,28 @@ void JudgeRecentEntry(HWND frame, int id) {
         JudgeFullName(person);
 }
 
+// The views keep their sizes (they cannot be resized): the tile commands
+// place them side by side or one below the other, wrapping inside the
+// window area; the ones left over cascade from the top left.
+void TileViewWindows(HWND client, TileOrder order) {
+    std::vector<HWND> views;
+    std::vector<TileBox> sizes;
+    for (HWND view = GetWindow(client, GW_CHILD); view; view = GetWindow(view, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(view) || IsIconic(view) || GetWindow(view, GW_OWNER)) continue;
+        RECT area;
+        GetWindowRect(view, &area);
+        views.push_back(view);
+        sizes.push_back({0, 0, area.right - area.left, area.bottom - area.top});
+    }
+    RECT area;
+    GetClientRect(client, &area);
+    const std::vector<TilePlace> places =
+        TileViews(sizes, area.right, area.bottom, order, GetSystemMetrics(SM_CYCAPTION));
+    for (std::size_t i = 0; i < views.size(); ++i)
+        SetWindowPos(views[i], nullptr, places[i].box.x, places[i].box.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 bool OnFrameCommand(HWND frame, int id) {
@@ -87,15 +112,15 @@ bool OnFrameCommand(HWND frame, int id) {
     case kCmdCloseWindow:
         CloseActiveView();
         return true;
-    // The MDI messages arrange on every Windows version alike.
+    // The MDI message cascades on every Windows version alike.
     case kCmdCascade:
         SendMessageA(client, WM_MDICASCADE, MDITILE_SKIPDISABLED, 0);
         return true;
     case kCmdTileHorizontal:
-        SendMessageA(client, WM_MDITILE, MDITILE_HORIZONTAL, 0);
+        TileViewWindows(client, TileOrder::kTopToBottom);
         return true;
     case kCmdTileVertical:
-        SendMessageA(client, WM_MDITILE, MDITILE_VERTICAL, 0);
+        TileViewWindows(client, TileOrder::kLeftToRight);
         return true;
     case kCmdQuit:
         DestroyWindow(frame);

@@ -1,5 +1,7 @@
 #include "frame_window.h"
 
+#include <cstdio>
+
 #include "app_objects.h"
 #include "app_state.h"
 #include "child_window.h"
@@ -80,6 +82,36 @@ LRESULT OnCreate(HWND frame) {
     return 0;
 }
 
+// "&1 " and the view's title with each "&" doubled, as a menu shows it.
+void FormatWindowMenuEntry(int number, const char* title, char* out, std::size_t capacity) {
+    const int prefix = std::snprintf(out, capacity, "&%d ", number);
+    if (prefix < 0 || static_cast<std::size_t>(prefix) >= capacity) return;
+    std::size_t at = static_cast<std::size_t>(prefix);
+    for (const char* p = title; *p != '\0' && at + 2 < capacity; ++p) {
+        if (*p == '&') out[at++] = '&';  // never a trail byte in Shift-JIS
+        out[at++] = *p;
+    }
+    out[at] = '\0';
+}
+
+// The window menu lists the views by their titles, where an "&" would be
+// taken as a mnemonic ("Best10 & Worst10" read "Best10 _Worst10"): the
+// entries are written anew as the menu opens.
+void ShowTitlesInWindowMenu(HMENU menu) {
+    const int entries = GetMenuItemCount(menu);
+    for (int i = 0; i < entries; ++i) {
+        const UINT id = GetMenuItemID(menu, i);
+        HWND view = id >= static_cast<UINT>(kFirstMdiChildId) ? GetDlgItem(App().client, id) : nullptr;
+        if (!view) continue;
+        char title[kViewTitleSize] = {};
+        GetWindowTextA(view, title, sizeof title);
+        char entry[2 * kViewTitleSize + 8];
+        FormatWindowMenuEntry(static_cast<int>(id) - kFirstMdiChildId + 1, title, entry, sizeof entry);
+        const UINT checked = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_CHECKED;
+        ModifyMenuA(menu, static_cast<UINT>(i), MF_BYPOSITION | MF_STRING | checked, id, entry);
+    }
+}
+
 void OnEscape(HWND frame) {
     if (ConfirmClose(frame)) DestroyWindow(frame);
 }
@@ -108,7 +140,21 @@ HWND CreateFrameWindow(HINSTANCE instance) {
 }
 
 bool TranslateViewKeys(MSG* message) {
-    return App().client && TranslateMDISysAccel(App().client, message);
+    HWND client = App().client;
+    if (!client) return false;
+    if (TranslateMDISysAccel(client, message)) return true;
+    HWND view = reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
+    return view && IsDialogMessageA(view, message);
+}
+
+int RunMessageLoop() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (TranslateViewKeys(&message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
 }
 
 SIZE FrameSizeFor(int screenHeight) {
@@ -129,6 +175,12 @@ LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wparam, LPARAM lp
     case WM_COMMAND:
         if (OnFrameCommand(frame, LOWORD(wparam))) return 0;
         break;
+    case WM_INITMENUPOPUP: {
+        const LRESULT result = DefFrameProcA(frame, App().client, message, wparam, lparam);
+        HMENU popup = reinterpret_cast<HMENU>(wparam);
+        if (popup == GetSubMenu(GetMenu(frame), kWindowMenuPosition)) ShowTitlesInWindowMenu(popup);
+        return result;
+    }
     case WM_ENDSESSION:
         // Logoff and shutdown end the process without destroying the frame.
         if (wparam && App().settingsLoaded) SaveStoredSettings();

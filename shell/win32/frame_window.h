@@ -25,9 +25,15 @@ bool OnFrameCommand(HWND frame, int id);
 SIZE FrameSizeFor(int screenHeight);
 
 // The keys every MDI program knows (Ctrl+F4 closes the active view,
-// Ctrl+F6 moves to the next one): true when `message` was one and was turned
-// into its command, so the message loop passes it on no further.
+// Ctrl+F6 moves to the next one), then dialog navigation in the active view
+// (Tab and Shift+Tab move between its controls, Space and Enter press the
+// focused one, Escape asks whether to close it): true when `message` was
+// handled here, dispatched included, so the message loop passes it on no
+// further.
 bool TranslateViewKeys(MSG* message);
+
+// The program's message loop, until WM_QUIT; the quit message's code.
+int RunMessageLoop();
 
 void CALLBACK SplashTimerProc(HWND frame, UINT message, UINT_PTR id, DWORD tick);
 

@@ -2,7 +2,10 @@
 
 #include <richedit.h>
 
+#include <cstring>
+
 #include "app_state.h"
+#include "child_window.h"
 #include "dialog_text.h"
 #include "dispatch.h"
 #include "resource_ids.h"
@@ -104,6 +107,7 @@ void InitEditField(HWND dialog, const InputDialog& d) {
     // The field holds no more than is read from it, so nothing typed is
     // dropped unseen.
     SendMessageA(edit, EM_EXLIMITTEXT, 0, d.readLimit);
+    SubclassControl(edit, TabMovesFocusProc);
     SetWindowTextA(edit, d.initialText);
     SendMessageA(edit, EM_SETSEL, 0, -1);
     if (d.focusOnInit) SetFocus(edit);
@@ -115,11 +119,12 @@ void FocusEditField(HWND dialog, const InputDialog& d) {
 }
 
 // The field's text, at most the dialog's limit of bytes and terminated
-// whatever the control wrote.
+// whatever the control wrote. The prompt left in place is no input.
 void ReadTypedText(HWND dialog, const InputDialog& d, char (&text)[kFieldBufferSize]) {
     text[0] = '\0';
     GetDlgItemTextA(dialog, d.editId, text, kFieldBufferSize);
     SealFieldText(text, sizeof text, static_cast<std::size_t>(d.readLimit));
+    if (std::strcmp(text, d.initialText) == 0) text[0] = '\0';
 }
 
 bool IsAction(const InputDialog& d, int id) {
@@ -151,8 +156,11 @@ INT_PTR CALLBACK InputDlgProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
         SetWindowLongPtrA(dialog, DWLP_USER, lparam);
         // No template gives a position: the dialog comes up over the frame.
         CentreOver(dialog, GetWindow(dialog, GW_OWNER));
-        InitEditField(dialog, *reinterpret_cast<const InputDialog*>(lparam));
-        return TRUE;
+        const InputDialog& d = *reinterpret_cast<const InputDialog*>(lparam);
+        InitEditField(dialog, d);
+        // FALSE keeps the focus given to the field: TRUE would move it to
+        // the first tab stop, a button.
+        return d.focusOnInit ? FALSE : TRUE;
     }
     const InputDialog* d = DialogRow(dialog);
     if (!d) return FALSE;

@@ -24,6 +24,10 @@ void CMessageBoxSink::Show(const char* text) {
     MessageBoxOver(MessageOwner(), text, "メッセージ", MB_ICONINFORMATION);
 }
 
+void CMessageBoxSink::Warn(const char* text) {
+    MessageBoxOver(MessageOwner(), text, "メッセージ", MB_ICONWARNING);
+}
+
 void CMessageBoxSink::Debug(const char* text) { OutputDebugStringA(text); }
 
 }  // namespace hoshikura

@@ -7,6 +7,8 @@ namespace hoshikura {
 namespace {
 
 const char kRecentMenuTitle[] = "最近占った人(&B)";
+// The one greyed item of an empty submenu.
+const char kNoRecentItem[] = "(なし)";
 constexpr UINT kRecentMenuPosition = 1;
 constexpr int kMenuTextSize = 80;  // the frame reads entries back into 80 bytes
 
@@ -18,6 +20,7 @@ HMENU BuildSubmenu(const CRecentList& list) {
         list.ItemText(k, text, sizeof text);
         AppendMenuA(submenu, MF_STRING, static_cast<UINT_PTR>(list.CommandId(k)), text);
     }
+    if (list.Entries() == 0) AppendMenuA(submenu, MF_STRING | MF_GRAYED, 0, kNoRecentItem);
     return submenu;
 }
 

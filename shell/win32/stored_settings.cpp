@@ -27,7 +27,7 @@ void SaveStoredSettings() {
 void ReportFailedSave() {
     if (!App().saveFailed) return;
     App().saveFailed = false;
-    ShowMessage("%s", kSaveFailedText);
+    ShowWarning(kSaveFailedText);
 }
 
 }  // namespace hoshikura

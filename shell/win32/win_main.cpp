@@ -24,17 +24,6 @@ void LoadTabControl() {
     InitCommonControlsEx(&controls);
 }
 
-int RunMessageLoop() {
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (hoshikura::TranslateViewKeys(&message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-        Sleep(1);
-    }
-    return static_cast<int>(message.wParam);
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {

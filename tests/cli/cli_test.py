@@ -41,7 +41,7 @@ class LostOutput(unittest.TestCase):
 class Refusals(unittest.TestCase):
     def test_every_refusal_says_why_and_prints_nothing(self):
         cases = {  # 1: a name or number refused; 2: words the command does not take
-            1: [("judge", "", ""), ("judge", "　 "), ("judge", "山田太郎"), ("judge", "山田", "a"), ("judge", "山田", "太\n郎"),
+            1: [("judge", "", ""), ("judge", "　 "), ("judge", "山田太郎"), ("judge", "山田", "a"),
                 ("judge", "山田山田山田", "太郎"), ("kanji", "山田", "翔太"), ("kanji", "山田", "翔" * 40), ("kanji", "山田", "ab"),
                 ("patterns", " "), ("reading", "山田"), ("surnames", "　"),
                 ("compare", "山田"), ("compare", "--file", "/nonexistent/names.txt")],
@@ -129,6 +129,15 @@ class JudgementLines(unittest.TestCase):
                 for (_, _, word, _), level in zip(shown, judged["ratings"]):
                     self.assertEqual(words.setdefault(level, word), word)
                 self.assertTrue(shown[4][3], "the total line ends in its sentence")
+
+
+class ControlCharacters(unittest.TestCase):
+    def test_removed_from_a_name_before_it_is_checked(self):
+        judged = run("judge", "--json", "山田", "太郎")
+        self.assertEqual(judged[0], 0)
+        for words in (("山\x01田", "太\n郎"), ("\x7f山田\t", "太郎\t")):
+            with self.subTest(words=words):
+                self.assertEqual(run("judge", "--json", *words), judged)
 
 
 GRID_NAMES = os.path.join(os.path.dirname(__file__), "..", "data", "grid_numbers.tsv")

@@ -1,13 +1,15 @@
 // The frame's own commands, timers and keys: recent-person entries judge
 // again, the splash closes on its timer (and a splash the user closed first
 // is left alone), help opens the file beside the program from any folder
-// and never a file of the current folder. Keys are typed into the shown
-// frame and delivered to whatever window has the focus, through the
-// program's own key translation: Escape asks to close the view (or the
-// frame) wherever the focus is; Ctrl+F6 moves to the next view and Ctrl+F4
-// closes it.
+// and never a file of the current folder; the recent-people submenu and the
+// sex choices as the menu shows them. Keys are typed into the shown frame
+// and delivered to whatever window has the focus, through the program's own
+// key translation: Escape asks to close the view (or the frame) wherever the
+// focus is; Ctrl+F6 moves to the next view and Ctrl+F4 closes it; Tab and
+// Shift+Tab visit every control of a view, Enter and Space press it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -17,6 +19,9 @@
 #include "frame_window.h"
 #include "gui_fixture.h"
 #include "help_loader.h"
+#include "rank_view.h"
+#include "recent_people.h"
+#include "search_view.h"
 #include "view_list.h"
 
 namespace hoshikura {
@@ -90,12 +95,18 @@ TEST_F(FrameTest, HelpOpensTheFileBesideTheProgramOnly) {
 
 void Pump() { test::PumpFor(150); }
 
-// A key, with Ctrl held when asked, as keyboard input.
-void Press(BYTE key, bool control = false) {
-    if (control) keybd_event(VK_CONTROL, 0, 0, 0);
+// A key as keyboard input, without sending it anywhere: it goes to the
+// window with the focus.
+void Type(BYTE key, BYTE modifier = 0) {
+    if (modifier) keybd_event(modifier, 0, 0, 0);
     keybd_event(key, 0, 0, 0);
     keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
-    if (control) keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+    if (modifier) keybd_event(modifier, 0, KEYEVENTF_KEYUP, 0);
+}
+
+// A key, with a modifier (Ctrl, Shift) held when asked, and its effects.
+void Press(BYTE key, BYTE modifier = 0) {
+    Type(key, modifier);
     Pump();
 }
 
@@ -152,13 +163,150 @@ TEST_F(KeyboardTest, ControlF6MovesToTheNextViewAndControlF4ClosesIt) {
     ASSERT_TRUE(test::OpenRequested({kJudgementView, "林", "一"}));
     Pump();
     HWND newest = ActiveView();
-    Press(VK_F6, true);
+    Press(VK_F6, VK_CONTROL);
     HWND next = ActiveView();
     EXPECT_NE(next, newest);
-    Press(VK_F4, true);
+    Press(VK_F4, VK_CONTROL);
     EXPECT_FALSE(IsWindow(next));
     EXPECT_EQ(test::ViewCount(), 1);
     EXPECT_EQ(ActiveView(), newest);
+}
+
+// The controls Tab stops at, in the order the view holds them.
+std::vector<HWND> TabStops(HWND view) {
+    std::vector<HWND> stops;
+    for (HWND child = GetWindow(view, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsWindowVisible(child) && IsWindowEnabled(child) && (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP))
+            stops.push_back(child);
+    return stops;
+}
+
+// Where the focus is after each press of `key`.
+std::vector<HWND> FocusAfterPresses(size_t presses, BYTE modifier) {
+    std::vector<HWND> visited;
+    for (size_t i = 0; i < presses; ++i) {
+        Press(VK_TAB, modifier);
+        visited.push_back(GetFocus());
+    }
+    return visited;
+}
+
+// Every button and list of every view is a tab stop; Tab from the view
+// visits them all in order and comes round again, Shift+Tab goes back.
+TEST_F(KeyboardTest, TabAndShiftTabVisitEveryControlOfAViewInOrder) {
+    for (const test::ViewRequest& request : test::kEveryViewRequest) {
+        ASSERT_TRUE(test::OpenRequested(request));
+        Pump();
+        HWND view = ActiveView();
+        std::vector<HWND> controls;
+        EnumChildWindows(view, AddChild, reinterpret_cast<LPARAM>(&controls));
+        const std::vector<HWND> stops = TabStops(view);
+        for (HWND control : controls) {
+            char name[16] = {};
+            GetClassNameA(control, name, sizeof name);
+            const bool pressable = !lstrcmpiA(name, "Button") || !lstrcmpiA(name, "ListBox");
+            if (GetParent(control) == view && pressable) {
+                EXPECT_NE(std::find(stops.begin(), stops.end(), control), stops.end()) << request.kind << " " << name;
+            }
+        }
+        SetFocus(view);
+        if (stops.empty()) {
+            test::CloseAllViews();
+            continue;
+        }
+        std::vector<HWND> forward = stops;
+        forward.push_back(stops.front());
+        EXPECT_EQ(FocusAfterPresses(forward.size(), 0), forward) << request.kind;
+        const std::vector<HWND> backward(forward.rbegin() + 1, forward.rend());
+        EXPECT_EQ(FocusAfterPresses(backward.size(), VK_SHIFT), backward) << request.kind;
+        EXPECT_EQ(ActiveView(), view) << request.kind;
+        test::CloseAllViews();
+    }
+}
+
+// Presses Return in the next message box as soon as it is up; its text.
+std::string g_boxText;
+void CALLBACK ReturnInBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = test::FindDialog();
+    if (!box) return;
+    KillTimer(nullptr, timer);
+    g_boxText = test::MessageBoxText(box);
+    Type(VK_RETURN);
+}
+
+// Enter and Space press the focused button, Enter on a result row judges
+// it, and the question before clearing the lists defaults to No.
+TEST_F(KeyboardTest, EnterAndSpacePressTheFocusedButtonAndEnterJudgesAResultRow) {
+    ASSERT_TRUE(test::OpenRequested({kJudgementView, "山田", "太郎"}));
+    Pump();
+    CView* judgement = NewestView();
+    SetFocus(judgement->window);
+    Press(VK_TAB);
+    ASSERT_EQ(GetFocus(), judgement->controls[0]);
+    Press(VK_RETURN);
+    EXPECT_EQ(test::ViewCountOfKind(kExplanationView), 1);
+    SendMessageA(App().client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(judgement->window), 0);
+    SetFocus(judgement->controls[1]);
+    Press(VK_SPACE);
+    EXPECT_EQ(test::ViewCountOfKind(kStrokeMethodView), 1);
+    test::CloseAllViews();
+
+    ASSERT_TRUE(test::OpenRequested({kReadingSearchView, "山田", "ひろし"}));
+    Pump();
+    CView* search = NewestView();
+    SetFocus(search->window);
+    Press(VK_TAB);
+    Press(VK_DOWN);
+    Press(VK_RETURN);
+    CView* judged = NewestView();
+    ASSERT_EQ(judged->kind, kJudgementView);
+    char row[kSearchTextSize] = {};
+    SendMessageA(search->controls[0], LB_GETTEXT, 0, reinterpret_cast<LPARAM>(row));
+    EXPECT_NE(std::strstr(row, judged->GivenName()), nullptr) << row;
+    test::CloseAllViews();
+
+    const CRankLists before = App().rankLists;
+    SendMessageA(App().frame, WM_COMMAND, kCmdRanking, 0);
+    Pump();
+    CView* ranking = NewestView();
+    SetFocus(ranking->controls[kClearButton]);
+    g_boxText.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, ReturnInBox);
+    Press(VK_RETURN);
+    KillTimer(nullptr, timer);
+    EXPECT_FALSE(g_boxText.empty()) << "clearing asks first";
+    EXPECT_EQ(std::memcmp(&before, &App().rankLists, sizeof before), 0) << "Return answers No";
+}
+
+// The recent-people submenu says it is empty, greyed; the sex choices
+// have mnemonics of their own in their menu.
+TEST_F(FrameTest, EmptyRecentSubmenuAndSexChoicesAsTheMenuShowsThem) {
+    App().recent.Clear();
+    RebuildRecentMenu();
+    HMENU operations = GetSubMenu(GetMenu(App().frame), 0);
+    HMENU recent = GetSubMenu(operations, 1);
+    ASSERT_NE(recent, nullptr);
+    ASSERT_EQ(GetMenuItemCount(recent), 1);
+    char text[32] = {};
+    GetMenuStringA(recent, 0, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, "(なし)");
+    EXPECT_TRUE(GetMenuState(recent, 0, MF_BYPOSITION) & MF_GRAYED);
+    RememberPerson("山田", "太郎");
+    recent = GetSubMenu(operations, 1);
+    ASSERT_EQ(GetMenuItemCount(recent), 1);
+    EXPECT_FALSE(GetMenuState(recent, 0, MF_BYPOSITION) & MF_GRAYED);
+
+    HMENU searches = GetSubMenu(GetMenu(App().frame), 1);
+    std::string letters;
+    for (int i = 0; i < GetMenuItemCount(searches); ++i) {
+        char item[128] = {};
+        if (GetMenuStringA(searches, i, item, sizeof item, MF_BYPOSITION) <= 0) continue;
+        const char* mark = std::strstr(item, "(&");
+        ASSERT_NE(mark, nullptr) << item;
+        EXPECT_EQ(letters.find(mark[2]), std::string::npos) << item;
+        letters += mark[2];
+    }
+    EXPECT_EQ(letters.find('N'), std::string::npos) << "kept for the names of today";
 }
 
 }  // namespace

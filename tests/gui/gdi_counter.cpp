@@ -95,17 +95,27 @@ int CGdiCounter::Alive() const { return static_cast<int>(g_alive.size()); }
 namespace {
 
 std::vector<std::string>* g_drawn = nullptr;
+std::vector<int>* g_rightEdges = nullptr;
 decltype(&TextOutA) g_textOut = nullptr;
 decltype(&ExtTextOutA) g_extTextOut = nullptr;
 
+// The text and where its extent ends on the right, drawn left-aligned from x.
+void Record(HDC dc, int x, LPCSTR text, int length) {
+    if (!g_drawn || !text || length <= 0) return;
+    g_drawn->emplace_back(text, static_cast<size_t>(length));
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc, text, length, &extent);
+    g_rightEdges->push_back(x + extent.cx);
+}
+
 BOOL WINAPI RecordedTextOut(HDC dc, int x, int y, LPCSTR text, int length) {
-    if (g_drawn && text && length > 0) g_drawn->emplace_back(text, static_cast<size_t>(length));
+    Record(dc, x, text, length);
     return g_textOut(dc, x, y, text, length);
 }
 
 BOOL WINAPI RecordedExtTextOut(HDC dc, int x, int y, UINT options, const RECT* rect, LPCSTR text,
                                UINT length, const INT* dx) {
-    if (g_drawn && text && length > 0) g_drawn->emplace_back(text, length);
+    Record(dc, x, text, static_cast<int>(length));
     return g_extTextOut(dc, x, y, options, rect, text, length, dx);
 }
 
@@ -116,6 +126,7 @@ CDrawnText::CDrawnText() : installed_(false) {
     // original call and call itself.
     if (g_drawn) return;
     g_drawn = &texts_;
+    g_rightEdges = &rightEdges_;
     installed_ = Patch("TextOutA", &RecordedTextOut, &g_textOut) &&
                  Patch("ExtTextOutA", &RecordedExtTextOut, &g_extTextOut);
 }
@@ -125,6 +136,7 @@ CDrawnText::~CDrawnText() {
     if (g_textOut) Patch("TextOutA", g_textOut, {});
     if (g_extTextOut) Patch("ExtTextOutA", g_extTextOut, {});
     g_drawn = nullptr;
+    g_rightEdges = nullptr;
 }
 
 std::string CDrawnText::Lines() const {

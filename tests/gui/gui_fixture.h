@@ -137,9 +137,14 @@ public:
     bool Installed() const { return installed_; }
     // Every drawn call's text, one a line.
     std::string Lines() const;
+    // Each drawn call's text, and where its extent in the font it was drawn
+    // with ends on the right.
+    const std::vector<std::string>& Texts() const { return texts_; }
+    const std::vector<int>& RightEdges() const { return rightEdges_; }
 
 private:
     std::vector<std::string> texts_;
+    std::vector<int> rightEdges_;
     bool installed_;
 };
 

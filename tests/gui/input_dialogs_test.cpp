@@ -167,6 +167,9 @@ TEST_F(InputDialogTest, TypedTextIsAcceptedOrRefusedWithTheMessageOverTheDialog)
         {kFullName, "山田　太郎", IDOK, kJudgementView, false, false},
         {kFullName, "山田 太郎", kReturn, kJudgementView, false, false},
         {kFullName, "山田", IDOK, -1, false, false},
+        {kFullName, "\t山田\x01　太郎\t", IDOK, kJudgementView, false, false},
+        {kSurname, nullptr, kReturn, -1, false, false},
+        {kReading, nullptr, IDC_QUERY_OK, -1, false, false},
         {kFullName, "", IDOK, -1, false, false},
         {kFullName, mountains.c_str(), IDOK, -1, false, false},
         {kFullName, "一二三四五六　太郎", IDOK, -1, true, false},
@@ -198,6 +201,117 @@ TEST_F(InputDialogTest, TypedTextIsAcceptedOrRefusedWithTheMessageOverTheDialog)
     }
     EXPECT_STREQ(App().recent.surnames[0], "山田");
     EXPECT_STREQ(App().recent.givenNames[0], "太郎");
+    for (int k = 0; k < App().recent.Entries(); ++k)
+        EXPECT_EQ(std::string(App().recent.givenNames[k]).find('\t'), std::string::npos) << k;
+}
+
+// The controls Tab stops at, in template order.
+std::vector<HWND> TabStops(HWND dialog) {
+    std::vector<HWND> stops;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) stops.push_back(child);
+    return stops;
+}
+
+BOOL CALLBACK CountButtons(HWND child, LPARAM counts) {
+    char name[16] = {};
+    GetClassNameA(child, name, sizeof name);
+    if (lstrcmpiA(name, "Button") == 0)
+        ++reinterpret_cast<int*>(counts)[(GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) ? 1 : 0];
+    return TRUE;
+}
+
+constexpr BYTE kShift = 0x80;  // no key of a script has this bit
+
+// Keys typed into a dialog as keyboard input, one a tick, and where the
+// focus went.
+struct KeyScript {
+    const char* typed = nullptr;
+    std::vector<BYTE> keys;  // virtual keys, kShift added for Shift held
+    std::size_t next = 0;
+    HWND window = nullptr;
+    HWND field = nullptr;
+    std::vector<HWND> stops;
+    int buttons[2] = {};      // without and with a tab stop
+    std::vector<HWND> focus;  // after each key but the last
+    std::string fieldBeforeLastKey;
+    int ticksAfterKeys = 0;
+};
+KeyScript g_keys;
+
+void Type(BYTE key) {
+    if (key & kShift) keybd_event(VK_SHIFT, 0, 0, 0);
+    keybd_event(key & ~kShift, 0, 0, 0);
+    keybd_event(key & ~kShift, 0, KEYEVENTF_KEYUP, 0);
+    if (key & kShift) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+}
+
+void CALLBACK KeyTimer(HWND, UINT, UINT_PTR, DWORD) {
+    KeyScript& k = g_keys;
+    if (!k.window) {
+        k.window = test::FindDialog();
+        if (!k.window) return;
+        k.field = GetFocus();
+        k.stops = TabStops(k.window);
+        EnumChildWindows(k.window, CountButtons, reinterpret_cast<LPARAM>(k.buttons));
+        SetWindowTextA(k.field, k.typed);
+    } else if (k.next < k.keys.size()) {
+        k.focus.push_back(GetFocus());
+    }
+    if (k.next == k.keys.size()) {
+        // A dialog the keys did not end is cancelled, and the test fails.
+        if (++k.ticksAfterKeys > kCancelTick && IsWindowVisible(k.window))
+            SendMessageA(k.window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return;
+    }
+    if (k.next + 1 == k.keys.size()) {
+        char text[64] = {};
+        GetWindowTextA(k.field, text, sizeof text);
+        k.fieldBeforeLastKey = text;
+    }
+    Type(k.keys[k.next++]);
+}
+
+// From the field, Tab visits every button in template order and comes back
+// to the field, Shift+Tab goes back the same way, no Tab is typed into the
+// field, and Return there presses the default button.
+TEST_F(InputDialogTest, TabCyclesInTemplateOrderAndReturnPressesTheDefault) {
+    const struct {
+        int dialog;
+        const char* typed;
+        int opensKind;
+    } cases[] = {
+        {kFullName, "山田　太郎", kJudgementView},     {kSurname, "鈴木", kStrokeSearchView},
+        {kReading, "山田 ひろし", kReadingSearchView}, {kKanji, "山田 翔", kKanjiSearchView},
+        {kGivenName, "太郎", kSurnameSearchView},      {kCompose, "佐藤 はると", kComposeSearchView},
+    };
+    SetForegroundWindow(App().frame);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(kDialogs[c.dialog].templateName);
+        // The field stands last in every template: a round of Tab from it
+        // visits the others in order and returns to it.
+        const int round = c.dialog == kSurname || c.dialog == kGivenName ? 4 : 3;
+        g_keys = KeyScript();
+        g_keys.typed = c.typed;
+        g_keys.keys.assign(round, VK_TAB);
+        g_keys.keys.insert(g_keys.keys.end(), round, VK_TAB | kShift);
+        g_keys.keys.push_back(VK_RETURN);
+        const UINT_PTR timer = SetTimer(nullptr, 0, 60, KeyTimer);
+        RunInputDialog(App().frame, kDialogs[c.dialog].kind);
+        KillTimer(nullptr, timer);
+        test::PumpMessages();
+        const KeyScript& k = g_keys;
+        ASSERT_EQ(k.stops.size(), static_cast<std::size_t>(round));
+        EXPECT_EQ(k.buttons[0], 0) << "every button is a tab stop";
+        EXPECT_EQ(k.stops.back(), k.field);
+        std::vector<HWND> expected(k.stops);
+        expected.insert(expected.end(), k.stops.rbegin() + 1, k.stops.rend());
+        expected.push_back(k.field);
+        EXPECT_EQ(k.focus, expected);
+        EXPECT_EQ(k.fieldBeforeLastKey, c.typed);
+        EXPECT_EQ(test::ViewCountOfKind(c.opensKind), 1);
+        test::CloseAllViews();
+    }
 }
 
 }  // namespace

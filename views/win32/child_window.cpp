@@ -49,6 +49,21 @@ void OnEscape(HWND window) {
         SendMessageA(GetParent(window), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
 }
 
+// Enter and Escape as dialog navigation sends them to the view: a command
+// IDOK or IDCANCEL from no control. True when the command was one of them.
+bool OnNavigationKey(HWND window, WPARAM wparam, LPARAM lparam) {
+    if (HIWORD(wparam) != 0 || lparam != 0) return false;
+    if (LOWORD(wparam) == IDCANCEL) {
+        OnEscape(window);
+        return true;
+    }
+    if (LOWORD(wparam) != IDOK) return false;
+    HWND focus = GetFocus();
+    CView* view = FindView(window);
+    if (view && focus && IsChild(window, focus)) view->OnEnter(focus);
+    return true;
+}
+
 // A moved view takes no pixels along: its old place may hold what other
 // windows drew or a caption painted there, and an erase done there before
 // the move is not done again. So it is drawn anew, frame and controls too.
@@ -97,6 +112,7 @@ LRESULT CALLBACK ChildWndProc(HWND window, UINT message, WPARAM wparam, LPARAM l
         OnPrintClient(window, reinterpret_cast<HDC>(wparam));
         return 0;
     case WM_COMMAND:
+        if (OnNavigationKey(window, wparam, lparam)) return 0;
         if (CView* view = FindView(window)) view->OnCommand(message, wparam, lparam);
         return 0;
     case WM_NOTIFY:
@@ -125,7 +141,17 @@ LRESULT CALLBACK EscapeToParentProc(HWND window, UINT message, WPARAM wparam, LP
         SendMessageA(GetParent(window), message, wparam, lparam);
         return 0;
     }
-    return CallSavedProc(window, message, wparam, lparam);
+    return TabMovesFocusProc(window, message, wparam, lparam);
+}
+
+LRESULT CALLBACK TabMovesFocusProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    const LRESULT result = CallSavedProc(window, message, wparam, lparam);
+    if (message != WM_GETDLGCODE) return result;
+    // Rich-edit fields ask for Tab (and a multi-line one for every key):
+    // the Tab key is left to dialog navigation, so it never types a TAB.
+    const MSG* key = reinterpret_cast<const MSG*>(lparam);
+    const bool tab = key && key->message == WM_KEYDOWN && key->wParam == VK_TAB;
+    return result & ~(tab ? DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE : DLGC_WANTTAB);
 }
 
 void SubclassControl(HWND control, WNDPROC procedure) {

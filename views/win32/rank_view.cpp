@@ -99,7 +99,7 @@ void CRankView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
         shown = *lists;
         RedrawWindow(owner->rankingWindow, nullptr, nullptr, RDW_INVALIDATE);
     } else if (button == kClearButton) {
-        if (MessageBoxOver(window, kClearQuestion, kClearCaption, MB_ICONQUESTION | MB_YESNO) !=
+        if (MessageBoxOver(window, kClearQuestion, kClearCaption, MB_ICONQUESTION | MB_YESNO | MB_DEFBUTTON2) !=
             IDYES)
             return;
         lists->Clear();

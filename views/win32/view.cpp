@@ -94,10 +94,17 @@ bool CView::AddButtons(const ButtonPlace* buttons, int count) {
     for (int id = 0; id < count; ++id) {
         const RECT& area = buttons[id].area;
         if (!AddControl(id, "BUTTON", buttons[id].text, WS_TABSTOP | BS_PUSHBUTTON, area.left,
-                        area.top, area.right - area.left, area.bottom - area.top, id))
+                        area.top, area.right - area.left, area.bottom - area.top,
+                        kFirstButtonId + id))
             return false;
     }
     return true;
+}
+
+void CView::OnEnter(HWND focus) {
+    char className[8] = {};
+    GetClassNameA(focus, className, sizeof className);
+    if (lstrcmpiA(className, "Button") == 0) SendMessageA(focus, BM_CLICK, 0, 0);
 }
 
 }  // namespace hoshikura

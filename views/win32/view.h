@@ -32,6 +32,10 @@ enum ViewKind : int32_t {
 constexpr int kViewKindCount = 16;
 
 constexpr int kViewControlCount = 24;
+// A view's push button has the id kFirstButtonId + its slot: dialog
+// navigation sends Enter and Escape to the view as the ids 1 (IDOK) and 2
+// (IDCANCEL), which no control of a view may have.
+constexpr int kFirstButtonId = 512;
 constexpr int kViewTitleSize = 128;
 
 // Window width and height of a kind; 0 × 0 for 6 and kinds outside the
@@ -43,7 +47,7 @@ struct ViewSize {
 ViewSize ViewSizeOf(int kind);
 
 // A push button of a view: its text and place; its index among the view's
-// buttons is its id and its control slot.
+// buttons is its control slot.
 struct ButtonPlace {
     const char* text;
     RECT area;
@@ -63,6 +67,9 @@ public:
     // A notification of one of its controls (WM_NOTIFY); the result goes
     // back to the control.
     virtual LRESULT OnNotify(WPARAM, LPARAM) { return 0; }
+    // Enter pressed while `focus`, a control of the view, has the focus:
+    // a push button is pressed.
+    virtual void OnEnter(HWND focus);
     // Fills the title, width and height.
     virtual void PrepareWindow() = 0;
     // Creates the MDI child window in the list's MDI client, and its
