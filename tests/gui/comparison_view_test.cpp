@@ -178,13 +178,13 @@ TEST_F(ComparisonViewTest, EmptyAndFullListsAndTheButtonOfTheJudgement) {
     CView* judgement = NewestView();
     HWND button = judgement->controls[kAddCandidateButton];
     ASSERT_NE(button, nullptr);
-    SendMessageA(judgement->window, WM_COMMAND, MAKEWPARAM(kAddCandidateButton, BN_CLICKED),
+    SendMessageA(judgement->window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
                  reinterpret_cast<LPARAM>(button));
     ExpectRowsJudged(List(view), 1);
     for (int k = 1; k < kCandidateEntries; ++k) AddCandidate("田中", ("名" + std::to_string(k)).c_str());
     EXPECT_TRUE(test::TakeMessages().empty());
     ExpectRowsJudged(List(view), kCandidateEntries);
-    SendMessageA(judgement->window, WM_COMMAND, MAKEWPARAM(kAddCandidateButton, BN_CLICKED),
+    SendMessageA(judgement->window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
                  reinterpret_cast<LPARAM>(button));
     AddCandidate("田中", "次");
     EXPECT_EQ(test::TakeMessages(), (std::vector<std::string>{CandidateAddedText(CandidateAdded::kAlreadyListed),

@@ -107,7 +107,7 @@ bool CComparisonView::CreateControls() {
     const int buttonTop = ClientHeight(window) - kButtonHeight - 6;
     HWND list = AddControl(kComparisonList, kListClass, "",
                            WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS, kListLeft, kListTop, listWidth,
-                           buttonTop - 6 - kListTop, kComparisonList);
+                           buttonTop - 6 - kListTop, kFirstButtonId + kComparisonList);
     if (!list) return false;
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
                  LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
@@ -119,7 +119,7 @@ bool CComparisonView::CreateControls() {
         const int slot = kCopyButton + k;
         const int left = ClientWidth(window) - (2 - k) * (kButtons[k].area.right + 6);
         if (!AddControl(slot, "BUTTON", kButtons[k].text, WS_TABSTOP | BS_PUSHBUTTON, left, buttonTop,
-                        kButtons[k].area.right, kButtonHeight, slot))
+                        kButtons[k].area.right, kButtonHeight, kFirstButtonId + slot))
             return false;
     }
     FillList();
@@ -204,6 +204,15 @@ void CComparisonView::OnKey(WORD key) {
     } else if (key == 'C' && ControlDown()) {
         if (!CopyTable()) ShowMessage("%s", kNotCopied);
     }
+}
+
+void CComparisonView::OnEnter(HWND focus) {
+    HWND list = controls[kComparisonList];
+    if (focus != list) {
+        CView::OnEnter(focus);
+        return;
+    }
+    JudgeRow(static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED)));
 }
 
 void CComparisonView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {

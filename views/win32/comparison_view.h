@@ -30,6 +30,9 @@ public:
     CComparisonView() : CView(kComparisonView) {}
     void Paint(CDrawContext& dc) override;
     void OnCommand(UINT message, WPARAM wparam, LPARAM lparam) override;
+    // Enter on the list (dialog navigation takes it from the list) judges
+    // the focused row; on a button it presses the button.
+    void OnEnter(HWND focus) override;
     LRESULT OnNotify(WPARAM wparam, LPARAM lparam) override;
     void PrepareWindow() override;
     bool CreateControls() override;

@@ -84,7 +84,8 @@ bool CJudgementView::CreateControls() {
     const RECT& area = kAddCandidate.area;
     return AddButtons(kButtons, kJudgementButtonCount) &&
            AddControl(kAddCandidateButton, "BUTTON", kAddCandidate.text, WS_TABSTOP | BS_PUSHBUTTON, area.left,
-                      area.top, area.right - area.left, area.bottom - area.top, kAddCandidateButton);
+                      area.top, area.right - area.left, area.bottom - area.top,
+                      kFirstButtonId + kAddCandidateButton);
 }
 
 void CJudgementView::OnCommand(UINT message, WPARAM wparam, LPARAM lparam) {
