@@ -663,24 +663,6 @@ TEST(SampleStore, HoldsThePopularNamesOfRecentYears) {
     EXPECT_GE(held * 100, listed * 95) << held << " of " << listed << "; missing:" << missing;
 }
 
-// The filter texts the views and the command-line tool show.
-TEST(GenerationFilter, EmptyTextsAndTitlesTellTheChoices) {
-    EXPECT_STREQ(EmptyResultText(0), "該当なし");
-    EXPECT_STREQ(EmptyResultText(1), "該当なし（今の名前だけ）");
-    EXPECT_STREQ(EmptyResultText(7), "該当なし");
-    EXPECT_STREQ(FilterTitleSuffix(kBothSexes, 0), "");
-    EXPECT_STREQ(FilterTitleSuffix(kBothSexes, 1), "（今の名前）");
-    EXPECT_STREQ(FilterTitleSuffix(kBoysOnly, 1), "（男の子・今の名前）");
-    EXPECT_STREQ(FilterTitleSuffix(kGirlsOnly, 0), "（女の子）");
-    EXPECT_STREQ(FilterTitleSuffix(kGirlsOnly, 2), "（女の子）");
-    for (const char letter : {'t', 'c', 'o', 'x', '\0'}) {
-        const char generation = SampleGenerationFromLetter(letter);
-        EXPECT_EQ(generation, letter == 'c' || letter == 'o' ? letter : kGenerationToday);
-        EXPECT_EQ(GenerationAdmits(1, letter), letter != 'o');
-        EXPECT_TRUE(GenerationAdmits(0, letter));
-    }
-}
-
 // Store texts without generation letters are names of today.
 TEST(SampleStore, GenerationLettersStayWithTheirEntries) {
     EmptyStore s;
