@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "dialog_text.h"
 #include "fortune_table.h"
 #include "name_comparison.h"
 #include "name_record.h"
@@ -56,12 +57,18 @@ int NamesFromFile(const std::string& path, std::vector<TypedName>& out) {
     for (int number = 1; std::getline(file, raw); ++number) {
         const std::string where = std::to_string(number) + "行目";
         std::string line, problem;
-        if (!Utf8LineToInternal(BareLine(raw, number == 1), where, line, problem))
+        if (!Utf8LineToInternal(BareLine(raw, number == 1), where, line, problem)) {
             out.push_back({where, "", problem});
-        else if (!BlankLine(line))
+            continue;
+        }
+        // A line goes through the rules of a typed or pasted line.
+        line.resize(RemoveControlCharacters(&line[0]));
+        if (!BlankLine(line))
             out.push_back({where + "の", line, ""});
     }
-    if (file.bad()) return Refuse("--file で指定したファイルを最後まで読めませんでした。");
+    if (file.bad())
+        return Refuse("--file で指定したファイルを最後まで読めませんでした。フォルダではなく、"
+                      "1行に1人の姓名を書いたテキストファイルを指定してください。");
     if (out.empty()) return Refuse("--file で指定したファイルに姓名がありません。" + std::string(kCompareHint));
     return kExitDone;
 }
@@ -73,6 +80,15 @@ Names SplitNames(const std::vector<TypedName>& typed, int& refused) {
     for (const TypedName& name : typed) {
         if (!name.unreadable.empty()) {
             TellExternal(name.unreadable);
+            ++refused;
+            continue;
+        }
+        // A name line is a surname and a given name; a third word is refused
+        // rather than dropped, so no line is compared as something else.
+        const std::vector<std::string> words = NameWords({name.line});
+        if (words.size() > 2) {
+            Tell(name.where + "「" + name.line + "」は比べられません。3語目の「" + words[2] +
+                 "」からあとは使えません。1行に1人、姓と名を空白で区切って書いてください（例：山田 太郎）。");
             ++refused;
             continue;
         }

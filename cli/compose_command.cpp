@@ -7,6 +7,7 @@
 #include "compose_search.h"
 #include "json_writer.h"
 #include "ranking_output.h"
+#include "name_split.h"
 #include "name_words.h"
 #include "sample_name.h"
 
@@ -38,9 +39,15 @@ RankingLine ComposeLine(const CComposeSearch& search, int i) {
 // only because of that limit: say so beside 「該当なし」.
 void NoteComposeLimit(const std::string& surname, const std::string& reading, int resultCount) {
     if (resultCount > 0 || reading.size() / 2 <= static_cast<std::size_t>(kMaxComposedCharacters)) return;
+    // The example must be a name judge takes: the reading itself only when
+    // it is short enough to be a given name.
+    const std::string example = reading.size() <= static_cast<std::size_t>(kMaxNameBytes)
+                                    ? "（例：hoshikura-cli judge " + surname + " " + reading + "）"
+                                    : "（名は" + std::to_string(kMaxNameBytes / 2) + "文字以内。例：hoshikura-cli judge " +
+                                          surname + " 陽太郎）";
     Tell("表記は" + std::to_string(kMaxComposedCharacters) + "文字までで組み立てます。読み「" + reading + "」に合う" +
          std::to_string(kMaxComposedCharacters) + "文字までの表記はありませんでした。" +
-         "もっと長い表記は judge で確かめてください（例：hoshikura-cli judge " + surname + " " + reading + "）。");
+         "もっと長い表記は、考えた名前を judge で確かめてください" + example + "。");
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace hoshikura {
 // Argument argv[index] (UTF-8 on Linux, the command line's own text on
 // Windows) as CP932. False when the argument is no valid text (`problem`
 // gives the byte offset) or holds a character CP932 cannot hold (`problem`
-// names it), in the terminal's encoding (the character may have no CP932
+// names the argument and the character), in the terminal's encoding (the character may have no CP932
 // form), so it is written with WriteErrRaw.
 bool ArgumentToInternal(char** argv, int index, std::string& internal, std::string& problem);
 // A line of a UTF-8 file as CP932; false as above, with `problem` naming the

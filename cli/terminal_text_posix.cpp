@@ -41,8 +41,8 @@ std::string Unreadable(const std::string& where, std::size_t offset) {
                       "バイト目はUTF-8の文字として読めません。名前はUTF-8の文字で入力し直してください。");
 }
 
-std::string NotInCp932(const std::string& character, unsigned long code) {
-    return ToExternal("「") + character + ToExternal("」" + UnusableCharacterAdvice(code));
+std::string NotInCp932(const std::string& where, const std::string& character, unsigned long code) {
+    return ToExternal(where + "の「") + character + ToExternal("」" + UnusableCharacterAdvice(code));
 }
 
 // UTF-8 text as CP932; `where` names the text in a message.
@@ -61,7 +61,7 @@ bool Utf8ToInternal(const std::string& text, const std::string& where, std::stri
             problem = Unreadable(where, i);
             ok = false;
         } else if (!ConvertOne(cd, text.data() + i, length, internal)) {
-            problem = NotInCp932(text.substr(i, length), code);
+            problem = NotInCp932(where, text.substr(i, length), code);
             ok = false;
         }
         i += length;

@@ -39,21 +39,21 @@ std::wstring ToWide(const std::string& text, UINT codePage, DWORD flags) {
     return wide;
 }
 
-// "「X」は…": the character as the console can show it ("その文字" when it
-// cannot), and what to type instead.
-std::string NotInCp932(const wchar_t* character, int length) {
+// "<where>の「X」は…": the character as the console can show it ("その文字"
+// when it cannot), and what to type instead.
+std::string NotInCp932(const std::string& where, const wchar_t* character, int length) {
     unsigned long code = static_cast<unsigned long>(character[0]);
     if (length == 2) code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<unsigned long>(character[1]) - 0xDC00);
     std::string shown;
     const std::string named = FromWide(character, length, OutputCodePage(), shown)
-                                  ? ToExternal("「") + shown + ToExternal("」")
-                                  : ToExternal("その文字");
+                                  ? ToExternal(where + "の「") + shown + ToExternal("」")
+                                  : ToExternal(where + "のその文字");
     return named + ToExternal(UnusableCharacterAdvice(code));
 }
 
 // The wide argument as CP932, character by character so that the first
 // character without a CP932 form can be named.
-bool WideToInternal(const std::wstring& wide, std::string& internal, std::string& problem) {
+bool WideToInternal(const std::wstring& wide, const std::string& where, std::string& internal, std::string& problem) {
     internal.clear();
     for (size_t i = 0; i < wide.size();) {
         const bool pair = wide[i] >= 0xD800 && wide[i] <= 0xDBFF && i + 1 < wide.size() &&
@@ -61,7 +61,7 @@ bool WideToInternal(const std::wstring& wide, std::string& internal, std::string
         const int length = pair ? 2 : 1;
         std::string one;
         if (!FromWide(wide.data() + i, length, kInternalCodePage, one)) {
-            problem = NotInCp932(wide.data() + i, length);
+            problem = NotInCp932(where, wide.data() + i, length);
             return false;
         }
         internal += one;
@@ -93,7 +93,7 @@ bool ArgumentToInternal(char** argv, int index, std::string& internal, std::stri
             return false;
         }
     }
-    return WideToInternal(wide, internal, problem);
+    return WideToInternal(wide, ArgumentOrdinal(index), internal, problem);
 }
 
 bool Utf8LineToInternal(const std::string& line, const std::string& where, std::string& internal,
@@ -103,7 +103,7 @@ bool Utf8LineToInternal(const std::string& line, const std::string& where, std::
         problem = ToExternal(where + "はUTF-8の文字として読めません。名前はUTF-8の文字で入力し直してください。");
         return false;
     }
-    return WideToInternal(wide, internal, problem);
+    return WideToInternal(wide, where, internal, problem);
 }
 
 std::string ToExternal(const std::string& internal) {
