@@ -1,7 +1,7 @@
 ; The Hoshikura installer, in Japanese. Built by the target "release"
 ; (packaging/CMakeLists.txt) with makensis -INPUTCHARSET UTF8 and
 ;   VERSION    the project version, e.g. 3.1.0
-;   TARGET     x86-unicode (the shipped program) or amd64-unicode
+;   TARGET     amd64-unicode (the main release) or x86-unicode (32-bit Windows)
 ;   STAGE      the directory holding the release files
 ;   FILES_NSH  the generated list of those files (ForEachReleaseFile)
 ;   ICON       the program's icon

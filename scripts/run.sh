@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Hoshikura.exe (the shipped 32-bit program
+# Installs what is missing, builds Hoshikura.exe (the 32-bit program
 # and the 64-bit one this machine can run) and starts it under wine on the
 # current X display. Without a display it judges an example name in the
 # terminal instead (pass "姓 名" to choose it).
@@ -9,7 +9,7 @@ cd "$root"
 bash scripts/install-deps.sh
 bash scripts/build.sh win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DBUILD_TESTING=OFF
 bash scripts/build.sh win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DBUILD_TESTING=OFF
-echo "Shipped program: build/win32/Hoshikura.exe (with build/win32/Hoshikura.chm)"
+echo "Programs: build/win64/Hoshikura.exe (64-bit) and build/win32/Hoshikura.exe (32-bit)"
 if [ -z "${DISPLAY:-}" ]; then
   echo "No X display: judging in the terminal instead."
   bash scripts/build.sh native -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF

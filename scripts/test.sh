@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test: native unit tests, the same built with AddressSanitizer
 # and UndefinedBehaviorSanitizer, the unit tests built by clang and the fuzz
-# targets replayed over their corpora, the Windows builds (i686 shipped, x86_64
+# targets replayed over their corpora, the Windows builds (i686 for 32-bit Windows, x86_64
 # run under wine64 with the Japanese locale).
 #
 #   bash scripts/test.sh           everything (what .ci/run runs)
@@ -51,7 +51,7 @@ bash scripts/build.sh fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Relea
   -DHOSHIKURA_SANITIZE=ON -DHOSHIKURA_FUZZ=ON -DBUILD_TESTING=ON "$strict"
 run_tests build/fuzz core_tests fuzz_registry_load fuzz_cli_judge
 
-echo "== Windows i686 (shipped build)"
+echo "== Windows i686 (32-bit build)"
 bash scripts/build.sh win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DBUILD_TESTING=OFF "$strict"
 
 echo "== Windows x86_64 under wine64"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # installer_contents.sh BUILD_DIR INSTALLER ZIP VERSION FILES...
 #
-# The shipped 32-bit installer cannot run here: builds the target release
+# The 32-bit (x86) release cannot run here: builds the target release
 # of the i686 build, lists the installer with 7z and checks that it is a
 # 32-bit Unicode NSIS installer holding exactly the release files and the
 # uninstaller, byte for byte the files of the zip, and that the program in
