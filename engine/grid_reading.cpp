@@ -51,12 +51,18 @@ const char* LuckWordOf(const GridReading& reading) {
     return reading.hasLuck ? LuckWord(reading.luck) : kNoLuckWord;
 }
 
-void FormatGridNumber(const GridReading& reading, char* out, std::size_t capacity) {
+void FormatCountedNote(const GridReading& reading, char* out, std::size_t capacity) {
     if (reading.counted == reading.number)
-        FormatText(out, capacity, "%d画", static_cast<int>(reading.number));
+        CopyText(out, capacity, "");
     else
-        FormatText(out, capacity, "%d画（%d画として）", static_cast<int>(reading.number),
-                   static_cast<int>(reading.counted));
+        FormatText(out, capacity, "（%d画として）", static_cast<int>(reading.counted));
+}
+
+void FormatGridNumber(const GridReading& reading, char* out, std::size_t capacity, CountedNote note) {
+    char counted[kGridTextSize];
+    FormatCountedNote(reading, counted, sizeof counted);
+    FormatText(out, capacity, "%d画%s", static_cast<int>(reading.number),
+               note == CountedNote::kShown ? counted : "");
 }
 
 void FormatFortuneHeading(const GridReading& reading, char* out, std::size_t capacity) {

@@ -34,8 +34,15 @@ GridReading ReadGridNumber(int grid, int32_t number, const CFortuneTable* fortun
 // "大吉数" .. "大凶数", or "―" for a grid without a luck class.
 const char* LuckWordOf(const GridReading& reading);
 
-// "8画", or for a number read as another "117画（37画として）".
-void FormatGridNumber(const GridReading& reading, char* out, std::size_t capacity);
+// Whether FormatGridNumber adds the number a grid counts as.
+enum class CountedNote { kShown, kLeftOut };
+
+// "8画", or for a number read as another "117画（37画として）" ("117画"
+// with the note left out, for a surface that shows the note apart).
+void FormatGridNumber(const GridReading& reading, char* out, std::size_t capacity,
+                      CountedNote note = CountedNote::kShown);
+// "（37画として）" for a number read as another, else "".
+void FormatCountedNote(const GridReading& reading, char* out, std::size_t capacity);
 
 // The heading over a grid's text: "人格が[9画]（大凶数）の人は".
 void FormatFortuneHeading(const GridReading& reading, char* out, std::size_t capacity);

@@ -60,7 +60,7 @@ void CNameComparison::SortBy(int column, SortOrder order) {
     });
 }
 
-void CNameComparison::CellText(int row, int column, char* out, std::size_t capacity) const {
+void CNameComparison::CellText(int row, int column, char* out, std::size_t capacity, CountedNote note) const {
     if (capacity == 0) return;
     out[0] = '\0';
     if (row < 0 || row >= Rows() || column < 0 || column >= kComparisonColumns) return;
@@ -70,7 +70,7 @@ void CNameComparison::CellText(int row, int column, char* out, std::size_t capac
     } else if (column < kFirstMethodColumn) {
         const GridReading& reading = r.grids[column - kFirstGridColumn];
         char number[kGridTextSize];
-        FormatGridNumber(reading, number, sizeof number);
+        FormatGridNumber(reading, number, sizeof number, note);
         FormatText(out, capacity, "%s %s", number, LuckWordOf(reading));
     } else if (column == kTotalWordColumn) {
         CopyText(out, capacity, RatingWord(r.totalLevel));

@@ -54,8 +54,10 @@ public:
     const ComparisonRow& Row(int k) const { return rows_[static_cast<std::size_t>(k)]; }
 
     // The text of one cell: "山田 太郎", "117画（37画として） 吉数", "320",
-    // "良い". Empty for a row or column out of range.
-    void CellText(int row, int column, char* out, std::size_t capacity) const;
+    // "良い". Empty for a row or column out of range. A grid's note of the
+    // number it counts as may be left out for a surface that shows it apart.
+    void CellText(int row, int column, char* out, std::size_t capacity,
+                  CountedNote note = CountedNote::kShown) const;
 
     // The heading row and every row as shown, cells separated by tabs, each
     // line ended by lineEnd.

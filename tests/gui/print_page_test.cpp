@@ -148,5 +148,20 @@ TEST_F(PrintPageTest, TheDefaultPrinterPrintsOrSaysItFailedAndIsGivenBack) {
     EXPECT_EQ(counter.Alive(), 0);
 }
 
+// print_pdf.sh, after the judgement: the comparison of candidates with a
+// grid read as another number, printed for real (print_comparison_pdf.png).
+TEST_F(PrintPageTest, TheDefaultPrinterPrintsTheComparison) {
+    const char* state = std::getenv("HOSHIKURA_PRINTER");
+    if (state == nullptr || std::string(state) != "accepting") GTEST_SKIP() << "needs the run's PDF printer";
+    CNameComparison table;
+    table.Set({{"山田", "太郎"}, {"麗麗麗", "議議議"}, {"鈴木", "一郎"}, {"山田", "ゐ"}});
+    test::CGdiCounter counter;
+    ASSERT_TRUE(counter.Installed());
+    PrintPage(App().frame, [&table](HDC dc, int w, int h) { DrawComparisonPage(dc, table, w, h); },
+              PrinterChoice::kDefaultPrinter);
+    EXPECT_EQ(test::TakeMessages(), std::vector<std::string>{"印刷ＯＫ  "});
+    EXPECT_EQ(counter.Alive(), 0);
+}
+
 }  // namespace
 }  // namespace hoshikura

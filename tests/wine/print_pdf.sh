@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Prints a judgement for real: starts a private CUPS scheduler with a PDF
-# printer (cups-pdf) as wine's default printer, runs the printing tests of
-# gui_tests.exe under wine, checks the PDF (one page, "TEST PRINT", a
-# Japanese font embedded) and turns it into a picture. Then makes the queue
-# refuse jobs and checks that printing reports the failure.
+# Prints a judgement and a comparison of candidates for real: starts a
+# private CUPS scheduler with a PDF printer (cups-pdf) as wine's default
+# printer, runs the printing tests of gui_tests.exe under wine, checks each
+# PDF (one page, "TEST PRINT", a Japanese font embedded) and turns it into a
+# picture. Then makes the queue refuse jobs and checks that printing reports
+# the failure.
 # Fails, never skips, when anything it needs is missing or cupsd won't start.
 #
 # usage: print_pdf.sh GUI_TESTS_EXE [ARTEFACT_DIR]
@@ -100,43 +101,51 @@ export WINEPREFIX="$work/wine"
 # shellcheck source=../../scripts/wine-env.sh
 source "$root/scripts/wine-env.sh" </dev/null
 
+# run_print_tests PRINTER_STATE TEST_NAME
 run_print_tests() {
-  local log="$work/gui_tests_$1.txt" rc=0
+  local log="$work/gui_tests_$1_$2.txt" rc=0
   (cd "$(dirname "$exe")" && HOSHIKURA_PRINTER="$1" \
-     wine "$exe" --gtest_filter='PrintPageTest.TheDefaultPrinter*' >"$log" 2>&1 </dev/null) || rc=$?
+     wine "$exe" --gtest_filter="PrintPageTest.$2" >"$log" 2>&1 </dev/null) || rc=$?
   iconv -f CP932 -t UTF-8 "$log" || cat "$log"
-  [ "$rc" -eq 0 ] || fail "the printing tests failed with the printer $1"
+  [ "$rc" -eq 0 ] || fail "the printing test $2 failed with the printer $1"
 }
 printed() { find "$pdf_dir" -maxdepth 1 -name 'TEST_PRINT*.pdf' -newer "$work/started" 2>/dev/null; }
 
-# --- print, and wait until the scheduler has finished the job.
-run_print_tests accepting
 no_jobs() { [ -z "$(LC_ALL=C lpstat -o 2>/dev/null)" ]; }
-await no_jobs || fail "the print job did not finish"
-pdf="$(printed | head -n 1)"
-[ -n "$pdf" ] || { grep -i 'job' "$work/log/error_log" | tail -n 20 >&2 || true; fail "no PDF arrived in $pdf_dir"; }
-mv "$pdf" "$artefacts/print_judgement.pdf"
-pdf="$artefacts/print_judgement.pdf"
+# print_one TEST_NAME ARTEFACT: prints, waits for the scheduler to finish the
+# job, and checks the PDF: one page, the document's name, a Japanese font
+# embedded. cups-pdf names every job's file by the document's name, so each
+# is moved away before the next job.
+print_one() {
+  run_print_tests accepting "$1"
+  await no_jobs || fail "the print job of $1 did not finish"
+  pdf="$(printed | head -n 1)"
+  [ -n "$pdf" ] || { grep -i 'job' "$work/log/error_log" | tail -n 20 >&2 || true; fail "no PDF arrived in $pdf_dir"; }
+  mv "$pdf" "$artefacts/$2.pdf"
+  pdf="$artefacts/$2.pdf"
+  local info fonts
+  info="$(LC_ALL=C pdfinfo "$pdf")"
+  echo "$info" | grep -E '^(Title|Pages|Page size):'
+  echo "$info" | grep -Eq '^Pages: +1$' || fail "$2.pdf does not have exactly one page"
+  echo "$info" | grep -Eq '^Title: +TEST PRINT$' || fail "$2.pdf is not named TEST PRINT"
+  fonts="$(LC_ALL=C pdffonts "$pdf")"
+  echo "$fonts"
+  # Columns: name, type (one or two words), encoding, emb, sub, uni, object, generation.
+  echo "$fonts" | tail -n +3 | awk '$(NF-4) == "yes"' | grep -Eiq 'IPA|Mincho|Gothic|Japan' \
+    || fail "no Japanese font is embedded in $2.pdf"
+  pdftoppm -r 60 -png -singlefile "$pdf" "$artefacts/$2"
+  [ -s "$artefacts/$2.png" ] || fail "pdftoppm made no picture of $2.pdf"
+}
 
-# --- the PDF: one page, the document's name, a Japanese font embedded.
-info="$(LC_ALL=C pdfinfo "$pdf")"
-echo "$info" | grep -E '^(Title|Pages|Page size):'
-echo "$info" | grep -Eq '^Pages: +1$' || fail "the PDF does not have exactly one page"
-echo "$info" | grep -Eq '^Title: +TEST PRINT$' || fail "the document is not named TEST PRINT"
-fonts="$(LC_ALL=C pdffonts "$pdf")"
-echo "$fonts"
-# Columns: name, type (one or two words), encoding, emb, sub, uni, object, generation.
-echo "$fonts" | tail -n +3 | awk '$(NF-4) == "yes"' | grep -Eiq 'IPA|Mincho|Gothic|Japan' \
-  || fail "no Japanese font is embedded"
-pdftoppm -r 60 -png -singlefile "$pdf" "$artefacts/print_judgement"
-[ -s "$artefacts/print_judgement.png" ] || fail "pdftoppm made no picture"
-pdftoppm -r 150 -gray -singlefile "$pdf" "$work/page"
+print_one 'TheDefaultPrinterPrintsOrSays*' print_judgement
+pdftoppm -r 150 -gray -singlefile "$artefacts/print_judgement.pdf" "$work/page"
 python3 "$here/printed_faces.py" "$work/page.pgm" "$(dirname "$exe")/artefacts/printed_faces.txt" ||
   fail "the printed faces are wrong"
+print_one TheDefaultPrinterPrintsTheComparison print_comparison_pdf
 
 # --- a queue that refuses jobs: printing must say it failed.
 cupsreject "$queue"
-run_print_tests refusing
+run_print_tests refusing 'TheDefaultPrinterPrintsOrSays*'
 [ -z "$(printed)" ] || { printed | xargs rm -f; fail "the refused job still produced a PDF"; }
 
-echo "print_pdf: ok: $pdf and $artefacts/print_judgement.png"
+echo "print_pdf: ok: $artefacts/print_judgement.pdf and print_comparison_pdf.pdf, pictures beside them"

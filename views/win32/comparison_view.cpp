@@ -29,11 +29,14 @@ constexpr char kTitle[] = "候補の比較";  // of the window and of the page
 constexpr int kColumnWidths[kComparisonColumns] = {88, 82, 82, 82, 82, 82, 40, 40, 40, 40, 44, 70};
 
 // The printed page, in page units (600 across): thirty rows and the
-// heading fit its 830 units down.
-constexpr int kPageColumnWidths[kComparisonColumns] = {74, 62, 62, 62, 62, 62, 34, 30, 30, 30, 36, 46};
+// heading fit its 830 units down. A row has room for a grid's second line,
+// the number it counts as.
+constexpr int kPageColumnWidths[kComparisonColumns] = {74, 62, 62, 62, 62, 62, 30, 28, 28, 28, 32, 60};
 constexpr int kPageLeft = 5;
 constexpr int kPageTableTop = 70;
-constexpr int kPageRowHeight = 22;
+constexpr int kPageRowHeight = 24;
+constexpr int kPageTextHeight = 12;
+constexpr int kPageNoteHeight = 9;
 static_assert(kPageTableTop + kPageRowHeight * 31 <= kPageUnitsTall, "thirty rows on one page");
 
 constexpr int kListLeft = 4;
@@ -276,6 +279,30 @@ void CComparisonView::Paint(CDrawContext&) {
     // erased by its class.
 }
 
+namespace {
+
+// One cell of the page. A grid read as another number takes two lines,
+// "117画 吉数" over "（37画として）", as one line would not fit its column.
+void DrawPageCell(CDrawContext& page, const CNameComparison& table, int row, int column, const RECT& box) {
+    char text[kComparisonCellSize];
+    char note[kGridTextSize] = "";
+    if (row < 0) {
+        CopyText(text, sizeof text, ComparisonHeading(column));
+    } else {
+        table.CellText(row, column, text, sizeof text, CountedNote::kLeftOut);
+        if (column >= kFirstGridColumn && column < kFirstMethodColumn)
+            FormatCountedNote(table.Row(row).grids[column - kFirstGridColumn], note, sizeof note);
+    }
+    page.colour = row < 0 ? kBlack : CellColour(table.Row(row), column);
+    page.SetFont({kPageFace, kPageTextHeight, row < 0 ? kBold : kPlain});
+    page.DrawStringWithin({box.left, box.top, box.right, box.top + kPageTextHeight + 1}, text, kWhite);
+    if (note[0] == '\0') return;
+    page.SetFont({kPageFace, kPageNoteHeight, kPlain});
+    page.DrawStringWithin({box.left, box.top + kPageTextHeight + 1, box.right, box.bottom}, note, kWhite);
+}
+
+}  // namespace
+
 void DrawComparisonPage(HDC dc, const CNameComparison& table, int width, int height) {
     CDrawContext page(dc, PageScale(width, height));
     page.SetFont({kPageFace, 24, kBold});
@@ -285,15 +312,8 @@ void DrawComparisonPage(HDC dc, const CNameComparison& table, int width, int hei
         const int top = kPageTableTop + kPageRowHeight * (row + 1);
         int left = kPageLeft;
         for (int column = 0; column < kComparisonColumns; ++column) {
-            char text[kComparisonCellSize];
-            if (row < 0)
-                CopyText(text, sizeof text, ComparisonHeading(column));
-            else
-                table.CellText(row, column, text, sizeof text);
-            page.SetFont({kPageFace, 12, row < 0 ? kBold : kPlain});
-            page.colour = row < 0 ? kBlack : CellColour(table.Row(row), column);
-            page.DrawStringWithin({left, top, left + kPageColumnWidths[column] - 2, top + kPageRowHeight - 4}, text,
-                                  kWhite);
+            DrawPageCell(page, table, row, column,
+                         {left, top, left + kPageColumnWidths[column] - 2, top + kPageRowHeight - 2});
             left += kPageColumnWidths[column];
         }
     }
