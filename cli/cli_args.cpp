@@ -31,15 +31,26 @@ const std::string* CliArgs::Value(const std::string& name) const {
     return nullptr;
 }
 
+namespace {
+
+std::string UnknownOptionText(const std::string& word) {
+    return "「" + word + "」というオプションはありません。使えるオプションは下の使い方のとおりです。";
+}
+
+}  // namespace
+
 ArgsOutcome ParseCliArgs(int argc, char** argv, int first, const std::set<std::string>& known,
                          const std::set<std::string>& withValue, CliArgs& out, std::string& error) {
     for (int i = first; i < argc; ++i) {
-        std::string word = argv[i];
+        // Every word as the program's text first, so that a message naming
+        // it ("-太郎") reads as typed.
+        std::string word;
+        if (!ArgumentToInternal(argv, i, word, error)) return ArgsOutcome::kUnreadable;
         // "-t": an option mistyped, not a name (a negative number is left to
         // the command that reads numbers).
         const bool shortOption = word.size() > 1 && word[0] == '-' && (word[1] < '0' || word[1] > '9');
         if (shortOption && word[1] != '-') {
-            error = "「" + word + "」というオプションはありません。使えるオプションは下の使い方のとおりです。";
+            error = UnknownOptionText(word);
             return ArgsOutcome::kUsageError;
         }
         if (word.size() >= 2 && word.compare(0, 2, "--") == 0) {
@@ -54,17 +65,15 @@ ArgsOutcome ParseCliArgs(int argc, char** argv, int first, const std::set<std::s
                 if (!ArgumentToInternal(argv, ++i, value, error)) return ArgsOutcome::kUnreadable;
                 out.values.emplace_back(word, value);
             } else {
-                error = "「" + word + "」というオプションはありません。使えるオプションは下の使い方のとおりです。";
+                error = UnknownOptionText(word);
                 return ArgsOutcome::kUsageError;
             }
             continue;
         }
-        std::string internal;
-        if (!ArgumentToInternal(argv, i, internal, error)) return ArgsOutcome::kUnreadable;
         // No name holds a line break, tab or other control character: they
         // go as they do from a pasted line in the dialogs.
-        internal.resize(RemoveControlCharacters(&internal[0]));
-        out.words.push_back(internal);
+        RemoveControlCharacters(word);
+        out.words.push_back(word);
     }
     return ArgsOutcome::kParsed;
 }

@@ -1,4 +1,5 @@
 // hoshikura-cli compare [--json] SURNAME GIVEN [GIVEN...] | --file FILE
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <utility>
@@ -62,7 +63,7 @@ int NamesFromFile(const std::string& path, std::vector<TypedName>& out) {
             continue;
         }
         // A line goes through the rules of a typed or pasted line.
-        line.resize(RemoveControlCharacters(&line[0]));
+        RemoveControlCharacters(line);
         if (!BlankLine(line))
             out.push_back({where + "の", line, ""});
     }
@@ -84,11 +85,14 @@ Names SplitNames(const std::vector<TypedName>& typed, int& refused) {
             continue;
         }
         // A name line is a surname and a given name; a third word is refused
-        // rather than dropped, so no line is compared as something else.
+        // rather than dropped, so no line is compared as something else, and
+        // a word of half-width characters only as judge refuses it.
         const std::vector<std::string> words = NameWords({name.line});
-        if (words.size() > 2) {
-            Tell(name.where + "「" + name.line + "」は比べられません。3語目の「" + words[2] +
-                 "」からあとは使えません。1行に1人、姓と名を空白で区切って書いてください（例：山田 太郎）。");
+        const auto halfWidth = std::find_if(words.begin(), words.end(), HalfWidthName);
+        if (words.size() > 2 || halfWidth != words.end()) {
+            Tell(name.where + "「" + name.line + "」は比べられません。" +
+                 (words.size() > 2 ? ExtraWordText(2, words[2]) + "1行に1人、姓と名を空白で区切って書いてください（例：山田 太郎）。"
+                                   : HalfWidthNameText(*halfWidth)));
             ++refused;
             continue;
         }

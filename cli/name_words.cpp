@@ -68,14 +68,21 @@ int TakeNameWords(const CliArgs& args, const NameWordsRule& rule, std::vector<st
     if (args.words.empty()) return UsageError(rule.hint);
     out = NameWords(args.words);
     if (out.size() > rule.wanted)
-        return UsageError(std::to_string(rule.wanted + 1) + "語目の「" + out[rule.wanted] +
-                          "」からあとは使えません。" + rule.hint);
+        return UsageError(ExtraWordText(rule.wanted, out[rule.wanted]) + rule.hint);
     if (out.size() < rule.wanted) return Refuse(rule.hint);
     for (std::size_t i = 0; i < rule.names; ++i)
-        if (HalfWidthOnly(out[i]))
-            return Refuse("「" + out[i] + "」は半角の文字だけなので画数を数えられません。"
-                          "漢字・ひらがな・全角カタカナで入力してください。");
+        if (HalfWidthOnly(out[i])) return Refuse(HalfWidthNameText(out[i]));
     return kExitDone;
+}
+
+std::string ExtraWordText(std::size_t wanted, const std::string& extra) {
+    return "姓から数えて" + std::to_string(wanted + 1) + "語目の「" + extra + "」からあとは使えません。";
+}
+
+bool HalfWidthName(const std::string& word) { return HalfWidthOnly(word); }
+
+std::string HalfWidthNameText(const std::string& word) {
+    return "「" + word + "」は半角の文字だけなので画数を数えられません。漢字・ひらがな・全角カタカナで入力してください。";
 }
 
 std::string SplitRefusal(SplitResult result, const char* hint) {

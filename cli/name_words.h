@@ -30,6 +30,16 @@ std::vector<std::string> NameWords(const std::vector<std::string>& words);
 // strokes to judge.
 int TakeNameWords(const CliArgs& args, const NameWordsRule& rule, std::vector<std::string>& out);
 
+// "姓から数えて3語目の「様」からあとは使えません。": the first word beyond the
+// `wanted` ones, counted from the surname (CP932).
+std::string ExtraWordText(std::size_t wanted, const std::string& extra);
+
+// True for a name word of half-width letters, digits, signs and katakana
+// only, which has no strokes to judge; the refusal that says so and what to
+// type instead.
+bool HalfWidthName(const std::string& word);
+std::string HalfWidthNameText(const std::string& word);
+
 // Why a line was not split (the dialogs' message and what to type instead,
 // or the hint), in CP932.
 std::string SplitRefusal(SplitResult result, const char* hint);

@@ -8,6 +8,9 @@ namespace hoshikura {
 
 namespace {
 
+constexpr char kRetypeAdvice[] = "名前はUTF-8の文字で入力し直してください。";
+constexpr char kResaveAdvice[] = "ファイルを文字コードUTF-8で保存し直してください。";
+
 // The well-formed UTF-8 character at text[i]: its length and code point.
 // False for a stray continuation byte, an overlong form, a surrogate, a
 // code beyond U+10FFFF or a character cut off at the end.
@@ -36,9 +39,8 @@ bool ConvertOne(iconv_t cd, const char* in, std::size_t length, std::string& out
     return true;
 }
 
-std::string Unreadable(const std::string& where, std::size_t offset) {
-    return ToExternal(where + "の" + std::to_string(offset + 1) +
-                      "バイト目はUTF-8の文字として読めません。名前はUTF-8の文字で入力し直してください。");
+std::string Unreadable(const std::string& where, std::size_t offset, const char* advice) {
+    return ToExternal(where + "の" + std::to_string(offset + 1) + "バイト目はUTF-8の文字として読めません。" + advice);
 }
 
 std::string NotInCp932(const std::string& where, const std::string& character, unsigned long code) {
@@ -46,7 +48,8 @@ std::string NotInCp932(const std::string& where, const std::string& character, u
 }
 
 // UTF-8 text as CP932; `where` names the text in a message.
-bool Utf8ToInternal(const std::string& text, const std::string& where, std::string& internal, std::string& problem) {
+bool Utf8ToInternal(const std::string& text, const std::string& where, const char* advice, std::string& internal,
+                    std::string& problem) {
     internal.clear();
     iconv_t cd = iconv_open("CP932", "UTF-8");
     if (cd == reinterpret_cast<iconv_t>(-1)) {
@@ -58,7 +61,7 @@ bool Utf8ToInternal(const std::string& text, const std::string& where, std::stri
         std::size_t length = 0;
         unsigned long code = 0;
         if (!DecodeUtf8(text, i, length, code)) {
-            problem = Unreadable(where, i);
+            problem = Unreadable(where, i, advice);
             ok = false;
         } else if (!ConvertOne(cd, text.data() + i, length, internal)) {
             problem = NotInCp932(where, text.substr(i, length), code);
@@ -73,12 +76,12 @@ bool Utf8ToInternal(const std::string& text, const std::string& where, std::stri
 }  // namespace
 
 bool ArgumentToInternal(char** argv, int index, std::string& internal, std::string& problem) {
-    return Utf8ToInternal(argv[index], ArgumentOrdinal(index), internal, problem);
+    return Utf8ToInternal(argv[index], ArgumentOrdinal(index), kRetypeAdvice, internal, problem);
 }
 
 bool Utf8LineToInternal(const std::string& line, const std::string& where, std::string& internal,
                         std::string& problem) {
-    return Utf8ToInternal(line, where, internal, problem);
+    return Utf8ToInternal(line, where, kResaveAdvice, internal, problem);
 }
 
 std::string ToExternal(const std::string& internal) {

@@ -100,7 +100,7 @@ bool Utf8LineToInternal(const std::string& line, const std::string& where, std::
                         std::string& problem) {
     const std::wstring wide = ToWide(line, CP_UTF8, MB_ERR_INVALID_CHARS);
     if (wide.empty() && !line.empty()) {
-        problem = ToExternal(where + "はUTF-8の文字として読めません。名前はUTF-8の文字で入力し直してください。");
+        problem = ToExternal(where + "はUTF-8の文字として読めません。ファイルを文字コードUTF-8で保存し直してください。");
         return false;
     }
     return WideToInternal(wide, where, internal, problem);

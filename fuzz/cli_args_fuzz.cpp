@@ -65,7 +65,7 @@ Expected Expect(const std::vector<std::string>& words, std::size_t first, const 
                 break;
             }
             // Control characters go by the rule names follow everywhere.
-            internal.resize(RemoveControlCharacters(&internal[0]));
+            RemoveControlCharacters(internal);
             FUZZ_CHECK(internal.find_first_of(kControls) == std::string::npos);
             e.args.words.push_back(internal);
         } else if (known.count(word)) {

@@ -70,21 +70,28 @@ bool IsControlByte(char c) {
 
 }  // namespace
 
-std::size_t RemoveControlCharacters(char* text) {
-    char* kept = text;
-    for (const char* p = text; *p != '\0';) {
-        const bool lead = IsLeadByte(static_cast<unsigned char>(*p)) && p[1] != '\0';
-        const std::size_t length = lead ? 2 : 1;
+std::size_t RemoveControlCharacters(char* text, std::size_t length) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < length;) {
+        const bool lead = IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < length;
+        const std::size_t size = lead ? 2 : 1;
         // A lead byte before a control character is a broken pair: both go.
-        if (!IsControlByte(p[length - 1])) {
-            std::memmove(kept, p, length);
-            kept += length;
+        if (!IsControlByte(text[i + size - 1])) {
+            std::memmove(text + kept, text + i, size);
+            kept += size;
         }
-        p += length;
+        i += size;
     }
-    *kept = '\0';
-    return static_cast<std::size_t>(kept - text);
+    return kept;
 }
+
+std::size_t RemoveControlCharacters(char* text) {
+    const std::size_t length = RemoveControlCharacters(text, std::strlen(text));
+    text[length] = '\0';
+    return length;
+}
+
+void RemoveControlCharacters(std::string& text) { text.resize(RemoveControlCharacters(&text[0], text.size())); }
 
 std::size_t SealFieldText(char* text, std::size_t capacity, std::size_t limit) {
     if (capacity == 0) return 0;
@@ -97,7 +104,7 @@ std::size_t SealFieldText(char* text, std::size_t capacity, std::size_t limit) {
 bool SplitFullNameOrTell(const char* text, char* surnameOut, int surnameCapacity, char* givenOut,
                          int givenCapacity, bool allowLongGiven) {
     std::string name(text);
-    name.resize(RemoveControlCharacters(&name[0]));
+    RemoveControlCharacters(name);
     const SplitResult result =
         SplitFullName(name.c_str(), surnameOut, surnameCapacity, givenOut, givenCapacity, allowLongGiven);
     if (const char* refusal = SplitRefusalText(result)) ShowMessage("%s", refusal);

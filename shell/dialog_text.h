@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 namespace hoshikura {
 
@@ -35,8 +36,11 @@ std::size_t SealFieldText(char* text, std::size_t capacity, std::size_t limit);
 // trail byte of a two-byte character; a lead byte before one goes with it)
 // from the terminated text in place: a name never holds one, whether typed,
 // pasted, given on a command line or read back from the stored lists.
-// Returns the resulting length.
+// Returns the resulting length. The first `length` bytes of a text that
+// may hold NULs (a line read from a file) go the same way; so does a string.
 std::size_t RemoveControlCharacters(char* text);
+std::size_t RemoveControlCharacters(char* text, std::size_t length);
+void RemoveControlCharacters(std::string& text);
 
 // The searches a dialog can ask for.
 enum class SearchKind {

@@ -60,7 +60,7 @@ class Refusals(unittest.TestCase):
         # A mistyped option, or one whose value is missing, is named.
         named = [(("judge", "-t", "山田", "太郎"), "-t"), (("patterns", "--limit", "山田"), "--limit"),
                  (("patterns", "--limit", "0", "山田"), "--limit"), (("kanji", "--sex", "山田", "翔"), "--sex"),
-                 (("judge", "--", "山田", "太郎"), "「--」")]
+                 (("judge", "--", "山田", "太郎"), "「--」"), (("judge", "山田", "-太郎"), "「-太郎」")]
         for expected, words, why in ([(c, w, "") for c, ws in cases.items() for w in ws] + [(1, w, y) for w, y in told]
                                      + [(2, w, y) for w, y in named]):
             with self.subTest(words=words):
@@ -179,10 +179,11 @@ class Compare(unittest.TestCase):
         return json.loads(run("judge", "--json", *line.split())[1])
 
     def test_rows_equal_judge_and_stand_by_total_from_a_file_of_any_line_end(self):
-        # Lines 3, 5, 8, 11 and 12 are refused: no blank, too long, no UTF-8 text, a third word, a
-        # character Shift-JIS lacks. A control character goes as from a pasted line (line 9).
+        # Lines 3, 5, 8, 11, 12 and 13 are refused: no blank, too long, no UTF-8 text, a third word, a
+        # character Shift-JIS lacks, half-width letters. Control characters, NUL too, go as from a
+        # pasted line (line 9).
         lines = [self.NAMES[0], self.NAMES[1], "山田太郎", self.NAMES[2], "山田 " + "ゐ" * 12, self.NAMES[3], "",
-                 "山田\udcff 一", self.NAMES[4] + "\a", self.NAMES[5], "山田 太郎 様", "𠮷田 太郎"]
+                 "山田\udcff 一", self.NAMES[4] + "\a\0", self.NAMES[5], "山田 太郎 様", "𠮷田 太郎", "山田 taro"]
         expected = sorted((self.judged(name) for name in self.NAMES), key=lambda row: -row["total"])
         for bom, end in ((b"\xef\xbb\xbf", b"\r\n"), (b"", b"\n")):
             with self.subTest(bom=bom, end=end), tempfile.NamedTemporaryFile(suffix=".txt") as names:
@@ -192,7 +193,7 @@ class Compare(unittest.TestCase):
                 self.assertEqual(code, 1)
                 self.assertEqual(json.loads(out), expected)
                 refused = [line for line in err.splitlines() if "ゐ」の画数" not in line]
-                self.assertEqual([re.match(r"hoshikura-cli: (\d+)行目", line).group(1) for line in refused], ["3", "5", "8", "11", "12"])
+                self.assertEqual([re.match(r"hoshikura-cli: (\d+)行目", line).group(1) for line in refused], ["3", "5", "8", "11", "12", "13"])
                 self.assertIn("山田太郎", refused[0])
                 self.assertIn("「様」", refused[3])
                 self.assertIn("「𠮷」", refused[4])
