@@ -41,35 +41,53 @@ int NamesFromWords(const CliArgs& args, std::vector<TypedName>& out) {
     return kExitDone;
 }
 
-// The line without its CR (a CRLF file) and, on the first line, the BOM.
-std::string BareLine(std::string line, bool first) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (first && line.compare(0, 3, kUtf8Bom) == 0) line.erase(0, 3);
-    return line;
-}
-
 bool BlankLine(const std::string& line) { return NameWords({line}).empty(); }
+
+// A list of names is far smaller than this; a larger "file" (a device that
+// never ends, say) is refused rather than read for ever.
+constexpr std::streamsize kMaxFileBytes = 1 << 20;
+
+// The file's lines, split at LF, CRLF or a lone CR, without the BOM.
+std::vector<std::string> SplitLines(std::string text) {
+    if (text.compare(0, 3, kUtf8Bom) == 0) text.erase(0, 3);
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n') {
+            lines.back() += c;
+            continue;
+        }
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        lines.emplace_back();
+    }
+    if (lines.back().empty()) lines.pop_back();
+    return lines;
+}
 
 // The lines of a UTF-8 file with a name on them, and those that are no text.
 int NamesFromFile(const std::string& path, std::vector<TypedName>& out) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return Refuse("--file で指定したファイルを開けません。ファイルの名前と場所を確かめてください。");
-    std::string raw;
-    for (int number = 1; std::getline(file, raw); ++number) {
-        const std::string where = std::to_string(number) + "行目";
+    std::string text(static_cast<std::size_t>(kMaxFileBytes) + 1, '\0');
+    file.read(&text[0], kMaxFileBytes + 1);
+    if (file.bad())
+        return Refuse("--file で指定したファイルを最後まで読めませんでした。フォルダではなく、"
+                      "1行に1人の姓名を書いたテキストファイルを指定してください。");
+    if (file.gcount() > kMaxFileBytes)
+        return Refuse("--file で指定したファイルが大きすぎます（1MBまで）。1行に1人の姓名を書いたテキストファイルを指定してください。");
+    text.resize(static_cast<std::size_t>(file.gcount()));
+    const std::vector<std::string> lines = SplitLines(text);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const std::string where = std::to_string(k + 1) + "行目";
         std::string line, problem;
-        if (!Utf8LineToInternal(BareLine(raw, number == 1), where, line, problem)) {
+        if (!Utf8LineToInternal(lines[k], where, line, problem)) {
             out.push_back({where, "", problem});
             continue;
         }
         // A line goes through the rules of a typed or pasted line.
         RemoveControlCharacters(line);
-        if (!BlankLine(line))
-            out.push_back({where + "の", line, ""});
+        if (!BlankLine(line)) out.push_back({where + "の", line, ""});
     }
-    if (file.bad())
-        return Refuse("--file で指定したファイルを最後まで読めませんでした。フォルダではなく、"
-                      "1行に1人の姓名を書いたテキストファイルを指定してください。");
     if (out.empty()) return Refuse("--file で指定したファイルに姓名がありません。" + std::string(kCompareHint));
     return kExitDone;
 }

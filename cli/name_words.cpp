@@ -55,6 +55,7 @@ void SplitAtBlanks(const std::string& text, std::vector<std::string>& out) {
 }
 
 const char kKatakanaVu[] = "ヴ";
+const char kLongVowelMark[] = "ー";
 
 }  // namespace
 
@@ -89,7 +90,8 @@ std::string SplitRefusal(SplitResult result, const char* hint) {
     // The dialogs' message, then what to type.
     const char* refusal = SplitRefusalText(result);
     if (refusal == nullptr) return hint;
-    if (result == SplitResult::kHalfWidth) return std::string(refusal) + hint;
+    if (result == SplitResult::kHalfWidth)
+        return std::string(refusal) + "姓と名は漢字・ひらがな・全角カタカナで入力してください。";
     return refusal + std::to_string(kMaxNameBytes / 2) +
            "文字以内で入力してください（半角の文字は2つで1文字と数えます）。";
 }
@@ -109,6 +111,12 @@ void NoteReadingNotKana(const std::string& reading) {
     if (reading.find(kKatakanaVu) != std::string::npos) {
         Tell("読み「" + reading + "」のヴはひらがなにない音なので、名前は見つかりません。"
              "ヴはバ行（ば・び・ぶ・べ・ぼ）で入力してください。");
+        return;
+    }
+    // Readings of names spell a long vowel out (ゆうき), never with ー.
+    if (reading.find(kLongVowelMark) != std::string::npos) {
+        Tell("読み「" + reading + "」の「ー」は名前の読みに使わないので、名前は見つかりません。"
+             "のばす音は「う」「い」などのかなで入力してください（例：ゆうき）。");
         return;
     }
     Tell("読み「" + reading + (HasHalfWidthKana(reading) ? "」に半角カタカナ" : "」にかな以外の文字") +

@@ -8,7 +8,7 @@ namespace hoshikura {
 
 namespace {
 
-constexpr char kRetypeAdvice[] = "名前はUTF-8の文字で入力し直してください。";
+constexpr char kRetypeAdvice[] = "UTF-8の文字で入力し直してください。";
 constexpr char kResaveAdvice[] = "ファイルを文字コードUTF-8で保存し直してください。";
 
 // The well-formed UTF-8 character at text[i]: its length and code point.

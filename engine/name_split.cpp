@@ -38,6 +38,18 @@ void CopyWord(char* out, int capacity, const char* word, int length) {
     out[copied] = '\0';
 }
 
+// True when a double-byte character of the word starts at an odd byte, after
+// a lone half-width one ("a太"): the judgement takes a name two bytes a
+// character, so such a word would be read as pieces of characters.
+bool Misaligned(const char* word, int length) {
+    for (int i = 0; i < length;) {
+        const bool lead = IsLeadByte(static_cast<unsigned char>(word[i])) && i + 1 < length;
+        if (lead && i % 2 != 0) return true;
+        i += lead ? 2 : 1;
+    }
+    return false;
+}
+
 }  // namespace
 
 SplitResult SplitFullName(const char* text, char* surnameOut, int surnameCapacity,
@@ -62,8 +74,9 @@ SplitResult SplitFullName(const char* text, char* surnameOut, int surnameCapacit
     if (!allowLongGiven && givenLength > kMaxNameBytes) return SplitResult::kGivenTooLong;
     if (surnameLength >= surnameCapacity || givenLength >= givenCapacity)
         return SplitResult::kNotAName;
-    if (surnameLength >= 2 && givenLength >= 2) return SplitResult::kSplit;
-    return SplitResult::kHalfWidth;
+    if (surnameLength < 2 || givenLength < 2) return SplitResult::kHalfWidth;
+    if (Misaligned(surname, surnameLength) || Misaligned(given, givenLength)) return SplitResult::kHalfWidth;
+    return SplitResult::kSplit;
 }
 
 const char* SplitRefusalText(SplitResult result) {

@@ -11,7 +11,8 @@ enum class SplitResult {
     kNotAName,        // fewer than two words, or a word too long for its buffer
     kSurnameTooLong,  // more than five double-byte characters
     kGivenTooLong,
-    kHalfWidth,       // a word shorter than one double-byte character
+    kHalfWidth,       // a word shorter than one double-byte character, or with a
+                      // double-byte character after a lone half-width one
 };
 
 // Splits `text` at its first run of blanks (half-width 0x20 or full-width

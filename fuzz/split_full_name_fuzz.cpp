@@ -63,6 +63,14 @@ std::size_t SeparatorRunEnd(const std::string& s, std::size_t i) {
     return i;
 }
 
+// Read two bytes a character, as the judgement reads a name, the word is cut
+// inside a character somewhere (a double-byte one after a lone half-width).
+bool CutInsideACharacter(const std::string& word) {
+    for (std::size_t i = 2; i <= word.size(); i += 2)
+        if (CharBoundaryPrefix(word.c_str(), i) != i) return true;
+    return false;
+}
+
 // With room for everything: the words are the line's first two, in place.
 void CheckWholeLineSplit(const std::string& line, const Split& split, int allowLongGiven) {
     const std::size_t surnameAt = SeparatorRunEnd(line, 0);
@@ -71,7 +79,9 @@ void CheckWholeLineSplit(const std::string& line, const Split& split, int allowL
     for (const std::string& message : split.messages) {
         if (message == kSurnameTooLong) FUZZ_CHECK(split.surname.size() > kMaxNameBytes);
         else if (message == kGivenTooLong) FUZZ_CHECK(!allowLongGiven && split.given.size() > kMaxNameBytes);
-        else FUZZ_CHECK(message == kHalfWidth && (split.surname.size() < 2 || split.given.size() < 2));
+        else FUZZ_CHECK(message == kHalfWidth && (split.surname.size() < 2 || split.given.size() < 2 ||
+                                                  CutInsideACharacter(split.surname) ||
+                                                  CutInsideACharacter(split.given)));
     }
     if (!split.given.empty()) {
         const std::size_t givenAt = SeparatorRunEnd(line, surnameAt + split.surname.size());
@@ -84,6 +94,7 @@ void CheckWholeLineSplit(const std::string& line, const Split& split, int allowL
     FUZZ_CHECK(split.messages.empty());
     FUZZ_CHECK(split.surname.size() >= 2 && split.surname.size() <= kMaxNameBytes);
     FUZZ_CHECK(split.given.size() >= 2 && (allowLongGiven || split.given.size() <= kMaxNameBytes));
+    FUZZ_CHECK(!CutInsideACharacter(split.surname) && !CutInsideACharacter(split.given));
 }
 
 // A smaller buffer holds a prefix of the word, cut on a character boundary,

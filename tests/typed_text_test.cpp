@@ -74,6 +74,7 @@ TEST(SplitFullName, LinesSplitOrAreRefusedWithTheirOwnMessage) {
         {"山田 寿限無寿限", kPasses, "山田", "寿限無寿限"}, {"山田 寿限無寿限無", kGivenLong},
         {"山田 寿限無寿限無", kPasses, "山田", "寿限無寿限無", true}, {"a 太郎", kHalfWidth},
         {"山田 ab", kPasses, "山田", "ab"}, {"山田 太\x98", kPasses, "山田", "太\x98"},
+        {"山田 ab太", kPasses, "山田", "ab太"}, {"山田 a太", kHalfWidth}, {"山a田 太郎", kHalfWidth},
         {Repeat("漢", 200) + " 太郎", kSurnameLong},  // as a 511-byte dialog line can hold
     };
     for (const auto& c : cases) {
@@ -107,7 +108,7 @@ TEST(SearchRequests, EachDialogRefusesWithTheSplittersMessagesAndReadsOnlyItsLim
         {ReadingSearchWords, "鈴木 a", kHalfWidth},
         {ReadingSearchWords, "鈴木 " + Repeat("た", 300), kPasses, "鈴木", Repeat("た", (kFieldReadLimit - 5) / 2)},
         {KanjiSearchWords, "鈴木　義", kPasses, "鈴木", "義"}, {KanjiSearchWords, "鈴木 義 男", kPasses, "鈴木", "義"},
-        {KanjiSearchWords, "鈴木　義男", kSilent}, {KanjiSearchWords, "(姓)  (漢字１文字)", kSilent},
+        {KanjiSearchWords, "鈴木　義男", kSilent}, {KanjiSearchWords, "(姓)  (漢字１文字)", kHalfWidth},
         {KanjiSearchWords, "鈴木", kSilent}, {KanjiSearchWords, "鈴木 " + Repeat("義", 300), kSilent},
         {KanjiSearchWords, "鈴木 a", kHalfWidth}, {KanjiSearchWords, "一二三四五六 義", kSurnameLong},
         {given, "  ", kSilent}, {given, "一二三四五六", kGivenLong}, {given, "a", kHalfWidth},
