@@ -42,7 +42,7 @@ class Refusals(unittest.TestCase):
     def test_every_refusal_says_why_and_prints_nothing(self):
         cases = {  # 1: a name or number refused; 2: words the command does not take
             1: [("judge", "", ""), ("judge", "　 "), ("judge", "山田太郎"), ("judge", "山田", "a"),
-                ("judge", "山田山田山田", "太郎"), ("kanji", "山田", "翔太"), ("kanji", "山田", "翔" * 40), ("kanji", "山田", "ab"),
+                ("judge", "山田山田山田", "太郎"), ("judge", "山田", "a太"), ("kanji", "山田", "翔太"), ("kanji", "山田", "翔" * 40), ("kanji", "山田", "ab"),
                 ("patterns", " "), ("reading", "山田"), ("surnames", "　"),
                 ("compare", "山田"), ("compare", "--file", "/nonexistent/names.txt")],
             2: [("judge", "山田", "太郎", "次郎"), ("judge", "山田 太郎 次郎"), ("patterns", "山田", "太郎"),
@@ -185,7 +185,7 @@ class Compare(unittest.TestCase):
         lines = [self.NAMES[0], self.NAMES[1], "山田太郎", self.NAMES[2], "山田 " + "ゐ" * 12, self.NAMES[3], "",
                  "山田\udcff 一", self.NAMES[4] + "\a\0", self.NAMES[5], "山田 太郎 様", "𠮷田 太郎", "山田 taro"]
         expected = sorted((self.judged(name) for name in self.NAMES), key=lambda row: -row["total"])
-        for bom, end in ((b"\xef\xbb\xbf", b"\r\n"), (b"", b"\n")):
+        for bom, end in ((b"\xef\xbb\xbf", b"\r\n"), (b"", b"\n"), (b"", b"\r")):
             with self.subTest(bom=bom, end=end), tempfile.NamedTemporaryFile(suffix=".txt") as names:
                 names.write(bom + end.join(line.encode("utf-8", "surrogateescape") for line in lines) + end)
                 names.flush()
