@@ -45,18 +45,6 @@ constexpr ButtonPlace kButtons[] = {
     {"印刷", {0, 0, 96, kButtonHeight}},
 };
 
-int ClientWidth(HWND window) {
-    RECT client = {};
-    GetClientRect(window, &client);
-    return client.right;
-}
-
-int ClientHeight(HWND window) {
-    RECT client = {};
-    GetClientRect(window, &client);
-    return client.bottom;
-}
-
 // The grid a column shows, or -1 for a column of another kind.
 int GridOfColumn(int column) {
     return column >= kFirstGridColumn && column < kFirstMethodColumn ? column - kFirstGridColumn : -1;
@@ -103,8 +91,9 @@ void CComparisonView::PrepareWindow() {
 }
 
 bool CComparisonView::CreateControls() {
-    const int listWidth = ClientWidth(window) - 2 * kListLeft;
-    const int buttonTop = ClientHeight(window) - kButtonHeight - 6;
+    const SIZE client = DesignClient();
+    const int listWidth = client.cx - 2 * kListLeft;
+    const int buttonTop = client.cy - kButtonHeight - 6;
     HWND list = AddControl(kComparisonList, kListClass, "",
                            WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS, kListLeft, kListTop, listWidth,
                            buttonTop - 6 - kListTop, kFirstButtonId + kComparisonList);
@@ -117,7 +106,7 @@ bool CComparisonView::CreateControls() {
         SubclassControl(header, EscapeToParentProc);
     for (int k = 0; k < 2; ++k) {
         const int slot = kCopyButton + k;
-        const int left = ClientWidth(window) - (2 - k) * (kButtons[k].area.right + 6);
+        const int left = client.cx - (2 - k) * (kButtons[k].area.right + 6);
         if (!AddControl(slot, "BUTTON", kButtons[k].text, WS_TABSTOP | BS_PUSHBUTTON, left, buttonTop,
                         kButtons[k].area.right, kButtonHeight, kFirstButtonId + slot))
             return false;
