@@ -7,6 +7,7 @@
 // view's entry in the window menu.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -192,14 +193,11 @@ std::vector<RECT> ControlPlaces(const CView& view) {
     return places;
 }
 
-// The frame moved to a monitor of `dpi` from one of `from`, where the
-// system suggests a frame as much larger.
-void MoveFrameToScale(int dpi, int from) {
-    RECT frame;
-    GetWindowRect(App().frame, &frame);
-    RECT suggested = {frame.left, frame.top, frame.left + MulDiv(frame.right - frame.left, dpi, from),
-                      frame.top + MulDiv(frame.bottom - frame.top, dpi, from)};
+// The frame moved to a monitor of `dpi`, where the system suggests the
+// frame's place and size there.
+void MoveFrameToScale(int dpi, RECT suggested) {
     SendMessageA(App().frame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    RECT frame;
     GetWindowRect(App().frame, &frame);
     EXPECT_TRUE(EqualRect(&frame, &suggested)) << dpi;
 }
@@ -216,7 +214,14 @@ TEST_F(ReadableTest, AViewMovedToAnotherScaleLaysItselfOutAtIt) {
         const int screen = view.dpi, other = screen == 144 ? 96 : 144;
         const std::vector<RECT> before = ControlPlaces(view);
         const test::CGdiCounter gdi;
-        MoveFrameToScale(other, screen);
+        RECT frame;
+        GetWindowRect(App().frame, &frame);
+        // A monitor as large as this one: the frame grows as far as it fits.
+        MoveFrameToScale(other, {frame.left, frame.top,
+                                 std::min(frame.left + MulDiv(frame.right - frame.left, other, screen),
+                                          static_cast<LONG>(GetSystemMetrics(SM_CXSCREEN))),
+                                 std::min(frame.top + MulDiv(frame.bottom - frame.top, other, screen),
+                                          static_cast<LONG>(GetSystemMetrics(SM_CYSCREEN)))});
         ASSERT_EQ(view.dpi, other);
         ExpectViewShown(view, where + " at " + std::to_string(other));
         const std::vector<RECT> moved = ControlPlaces(view);
@@ -227,7 +232,7 @@ TEST_F(ReadableTest, AViewMovedToAnotherScaleLaysItselfOutAtIt) {
             for (int side = 0; side < 4; ++side)
                 EXPECT_NEAR(is[side], MulDiv(was[side], other, screen), 2) << where << " control " << i;
         }
-        MoveFrameToScale(screen, other);
+        MoveFrameToScale(screen, frame);
         const std::vector<RECT> back = ControlPlaces(view);
         for (std::size_t i = 0; i < before.size(); ++i)
             EXPECT_TRUE(EqualRect(&back[i], &before[i])) << where << " control " << i;

@@ -167,12 +167,17 @@ bool CExplanationView::CreatePage() {
 }
 
 void CExplanationView::PlacePage() {
-    RECT pageArea;
-    GetClientRect(tabControl, &pageArea);
-    SendMessageA(tabControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&pageArea));
-    const int inset = Scaled(2, dpi);
-    MoveWindow(page, pageArea.left + inset, pageArea.top + Scaled(3, dpi), pageArea.right - pageArea.left - 2 * inset,
-               pageArea.bottom - pageArea.top - 2 * inset, TRUE);
+    RECT client, area;
+    GetClientRect(tabControl, &client);
+    area = client;
+    SendMessageA(tabControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    // Below the tabs, whose height follows their font; the control's side
+    // and bottom margins are pixels of the system's dpi.
+    const int system = SystemDpi();
+    const RECT place = {MulDiv(area.left, dpi, system) + Scaled(2, dpi), area.top + Scaled(3, dpi),
+                        client.right - MulDiv(client.right - area.right, dpi, system) - Scaled(2, dpi),
+                        client.bottom - MulDiv(client.bottom - area.bottom, dpi, system) - Scaled(1, dpi)};
+    MoveWindow(page, place.left, place.top, place.right - place.left, place.bottom - place.top, TRUE);
     // Lines break within the client area, left of the scroll bar that the
     // control always shows (some rich-edit versions break them at the
     // window's full width instead and the line ends vanish under the bar).
