@@ -70,8 +70,11 @@ HWND CreateClient(HWND frame) {
     CLIENTCREATESTRUCT create = {};
     create.hWindowMenu = GetSubMenu(GetMenu(frame), kWindowMenuPosition);
     create.idFirstChild = kFirstMdiChildId;
+    // Scroll bars reach views that do not fit the window area (a small
+    // screen, a high display scale).
     HWND client = CreateWindowExA(
-        WS_EX_CLIENTEDGE, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | MDIS_ALLCHILDSTYLES,
+        WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+        WS_CHILD | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL | MDIS_ALLCHILDSTYLES,
         0, 0, area.right, area.bottom, frame,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMdiClientId)), App().instance, &create);
     if (!client) return nullptr;

@@ -145,14 +145,16 @@ bool CExplanationView::CreateTabControl() {
 }
 
 bool CExplanationView::CreatePage() {
+    const RECT place = PageArea();
     page = CreateWindowExA(WS_EX_CLIENTEDGE, "RICHEDIT", "",
                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_DISABLENOSCROLL | ES_READONLY |
                                ES_MULTILINE,
-                           0, 0, 0, 0, tabControl, nullptr, owner->host.instance, nullptr);
+                           place.left, place.top, place.right - place.left, place.bottom - place.top, tabControl,
+                           nullptr, owner->host.instance, nullptr);
     controls[kPageSlot] = page;
     if (!page) return false;
     SubclassControl(page, EscapeToParentProc);
-    PlacePage();
+    BreakLinesInside();
     CHARFORMATA format = {};
     format.cbSize = sizeof format;
     format.dwMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_BOLD;
@@ -166,7 +168,7 @@ bool CExplanationView::CreatePage() {
     return true;
 }
 
-void CExplanationView::PlacePage() {
+RECT CExplanationView::PageArea() const {
     RECT client, area;
     GetClientRect(tabControl, &client);
     area = client;
@@ -174,10 +176,12 @@ void CExplanationView::PlacePage() {
     // Below the tabs, whose height follows their font; the control's side
     // and bottom margins are pixels of the system's dpi.
     const int system = SystemDpi();
-    const RECT place = {MulDiv(area.left, dpi, system) + Scaled(2, dpi), area.top + Scaled(3, dpi),
-                        client.right - MulDiv(client.right - area.right, dpi, system) - Scaled(2, dpi),
-                        client.bottom - MulDiv(client.bottom - area.bottom, dpi, system) - Scaled(1, dpi)};
-    MoveWindow(page, place.left, place.top, place.right - place.left, place.bottom - place.top, TRUE);
+    return {MulDiv(area.left, dpi, system) + Scaled(2, dpi), area.top + Scaled(3, dpi),
+            client.right - MulDiv(client.right - area.right, dpi, system) - Scaled(2, dpi),
+            client.bottom - MulDiv(client.bottom - area.bottom, dpi, system) - Scaled(1, dpi)};
+}
+
+void CExplanationView::BreakLinesInside() {
     // Lines break within the client area, left of the scroll bar that the
     // control always shows (some rich-edit versions break them at the
     // window's full width instead and the line ends vanish under the bar).
@@ -204,7 +208,9 @@ void CExplanationView::ChangeDpi(int newDpi) {
     if (tabControl) PadTabs(newDpi);
     CView::ChangeDpi(newDpi);
     if (!page) return;
-    PlacePage();
+    const RECT place = PageArea();
+    MoveWindow(page, place.left, place.top, place.right - place.left, place.bottom - place.top, TRUE);
+    BreakLinesInside();
     ZoomPage();
 }
 

@@ -45,8 +45,10 @@ public:
 private:
     bool CreateTabControl();
     bool CreatePage();
-    // The page fills the tab control's display area; its lines break inside it.
-    void PlacePage();
+    // Where the page stands: the tab control's display area.
+    RECT PageArea() const;
+    // The page's lines break inside its client area.
+    void BreakLinesInside();
     void ZoomPage();
     // The tabs' padding around their labels grows with the labels' font,
     // which the tab control measures them in when it gets it: so before it.
