@@ -62,6 +62,7 @@ bash scripts/build.sh win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
   -DCMAKE_CROSSCOMPILING_EMULATOR=wine -DBUILD_TESTING=ON \
   -DHOSHIKURA_NATIVE_CLI="$root/build/native/cli/hoshikura-cli" \
   -DHOSHIKURA_SHIPPED_BUILD="$root/build/win32" "$strict"
-run_tests build/win64 core_tests cli_matches_native gui_tests lists_found_by_second_run installer \
+run_tests build/win64 core_tests cli_matches_native gui_tests gui_at_120dpi gui_at_144dpi gui_at_192dpi \
+  lists_found_by_second_run installer \
   shipped_installer_contents
 echo "Screenshots: build/win64/tests/artefacts"

@@ -6,19 +6,22 @@ resources/hoshikura.ico  application icon "MYMDIAPP": a gold star (hoshi)
 resources/view.ico       view window icon "MDICHILD": a sheet of paper with
                          a gold star and lines of writing.
 
-Each file holds one 32x32 image with 256 colours: an 8-bit palettised DIB
-followed by its 1-bit AND mask (transparent where the mask bit is set).
+Each file holds the sizes Windows asks for at the usual display scales
+(16, 20, 24, 32, 48, 64 and 256 pixels), so captions, the taskbar and the
+version window stay sharp at any dpi. The design is drawn in a 32-unit
+square and rasterised at each size. Up to 64 pixels an image is a 32-bit
+DIB with alpha followed by its 1-bit AND mask (transparent where alpha is
+0); the 256-pixel image is a PNG, as Windows stores large icons.
 
-Shapes are rasterised with 8x8 supersampling. Inside the emblem the samples
-are averaged (anti-aliased edges between shapes); at the outer edge a pixel
-is either opaque or transparent, because the AND mask has no partial alpha:
-a pixel is opaque when at least half of its samples are covered, and then
-takes the average colour of its covered samples only, so no background
-colour bleeds into the rim.
+Shapes are rasterised with supersampling (about 256 samples per 32-unit
+pixel, at least 2x2 per pixel). Inside the emblem the samples are averaged
+(anti-aliased edges between shapes); at the outer edge the share of covered
+samples is the pixel's alpha and its colour the average of its covered
+samples only, so no background colour bleeds into the rim.
 
 Usage: python3 tools/gen_icons.py [--out-dir DIR] [--preview DIR]
---preview writes DIR/<name>.png: the icon magnified 8 times on a checker
-board, and at 1x and 2x on light and dark grounds. Only the standard
+--preview writes DIR/<name>.png: the 32-pixel image magnified 8 times on a
+checker board, and at 1x and 2x on light and dark grounds. Only the standard
 library is used. Output is deterministic.
 """
 
@@ -29,8 +32,9 @@ import struct
 import sys
 import zlib
 
-SIZE = 32
-SUPER = 8                      # samples per pixel along each axis
+SIZE = 32                      # the design's square, in units
+SIZES = (16, 20, 24, 32, 48, 64, 256)
+PNG_FROM = 256                 # images this large are stored as PNG
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 DEFAULT_OUT = os.path.join(ROOT, "resources")
 
@@ -195,19 +199,21 @@ def view_icon_layers():
 
 # ---------------------------------------------------------------- raster
 
-def rasterise(layers):
-    """Return SIZE*SIZE pixels, each (r, g, b) or None (transparent)."""
+def rasterise(layers, size):
+    """Return size*size pixels, each (r, g, b, a) with a in 0..255."""
     pixels = []
-    step = 1.0 / SUPER
-    half = SUPER * SUPER / 2
-    for py in range(SIZE):
-        for px in range(SIZE):
+    super_ = max(2, 16 * SIZE // size)  # samples per pixel along each axis
+    unit = SIZE / size                  # design units per pixel
+    step = unit / super_
+    samples = super_ * super_
+    for py in range(size):
+        for px in range(size):
             acc = [0, 0, 0]
             covered = 0
-            for sy in range(SUPER):
-                y = py + (sy + 0.5) * step
-                for sx in range(SUPER):
-                    x = px + (sx + 0.5) * step
+            for sy in range(super_):
+                y = py * unit + (sy + 0.5) * step
+                for sx in range(super_):
+                    x = px * unit + (sx + 0.5) * step
                     colour = None
                     for shape, c in layers:
                         if shape(x, y):
@@ -217,119 +223,126 @@ def rasterise(layers):
                         acc[0] += colour[0]
                         acc[1] += colour[1]
                         acc[2] += colour[2]
-            if covered >= half:
-                pixels.append(tuple((v + covered // 2) // covered for v in acc))
+            if covered:
+                rgb = tuple((v + covered // 2) // covered for v in acc)
+                pixels.append(rgb + ((255 * covered + samples // 2) // samples,))
             else:
-                pixels.append(None)
+                pixels.append((0, 0, 0, 0))
     return pixels
-
-
-def median_cut(colours, counts, limit):
-    """Reduce a list of distinct colours to at most limit representatives."""
-    boxes = [list(colours)]
-    while len(boxes) < limit:
-        best, best_range, axis = None, 0, 0
-        for i, box in enumerate(boxes):
-            if len(box) < 2:
-                continue
-            for a in range(3):
-                vals = [c[a] for c in box]
-                rng = max(vals) - min(vals)
-                if rng > best_range:
-                    best, best_range, axis = i, rng, a
-        if best is None:
-            break
-        box = sorted(boxes.pop(best), key=lambda c: (c[axis], c))
-        mid = len(box) // 2
-        boxes += [box[:mid], box[mid:]]
-    mapping = {}
-    for box in boxes:
-        total = sum(counts[c] for c in box)
-        mean = tuple((sum(c[a] * counts[c] for c in box) + total // 2) // total for a in range(3))
-        for c in box:
-            mapping[c] = mean
-    return mapping
-
-
-def palettise(pixels):
-    """Return (palette of 256 (r, g, b), indices); index 0 is transparent black."""
-    counts = {}
-    for p in pixels:
-        if p is not None:
-            counts[p] = counts.get(p, 0) + 1
-    distinct = sorted(counts)
-    mapping = {c: c for c in distinct}
-    if len(distinct) > 255:
-        mapping = median_cut(distinct, counts, 255)
-    used = sorted(set(mapping.values()))
-    palette = [(0, 0, 0)] + used
-    index_of = {c: i for i, c in enumerate(palette) if i > 0}
-    indices = [0 if p is None else index_of[mapping[p]] for p in pixels]
-    palette += [(0, 0, 0)] * (256 - len(palette))
-    return palette, indices
 
 
 # ---------------------------------------------------------------- files
 
-def ico_bytes(palette, indices):
-    """One 32x32 8-bit image with its AND mask, bottom-up rows as in a DIB."""
-    xor_rows, and_rows = [], []
-    for y in range(SIZE - 1, -1, -1):
-        row = indices[y * SIZE:(y + 1) * SIZE]
-        xor_rows.append(bytes(row))                      # 32 bytes: already DWORD-aligned
-        bits = 0
-        for x, i in enumerate(row):
-            if i == 0:
-                bits |= 1 << (31 - x)
-        and_rows.append(struct.pack(">I", bits))         # 32 bits, MSB is the leftmost pixel
-    xor_data, and_data = b"".join(xor_rows), b"".join(and_rows)
-    header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE * 2, 1, 8, 0,
-                         len(xor_data) + len(and_data), 0, 0, 256, 0)
-    colours = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette)
-    image = header + colours + xor_data + and_data
-    directory = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", SIZE, SIZE, 0, 0, 1, 8, len(image), 6 + 16)
-    return directory + entry + image
+def dib_bytes(size, pixels):
+    """A 32-bit DIB with alpha and its AND mask, bottom-up rows."""
+    colour_rows, mask_rows = [], []
+    mask_stride = (size + 31) // 32 * 4
+    for y in range(size - 1, -1, -1):
+        row = pixels[y * size:(y + 1) * size]
+        colour_rows.append(b"".join(struct.pack("<BBBB", b, g, r, a) for r, g, b, a in row))
+        bits = bytearray(mask_stride)
+        for x, p in enumerate(row):
+            if p[3] == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask_rows.append(bytes(bits))
+    colour, mask = b"".join(colour_rows), b"".join(mask_rows)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(colour) + len(mask), 0, 0, 0, 0)
+    return header + colour + mask
 
 
-def read_ico(data):
-    """Decode a file written by ico_bytes back to pixels; raises on any surprise."""
-    reserved, kind, count = struct.unpack_from("<HHH", data, 0)
-    if (reserved, kind, count) != (0, 1, 1):
-        raise ValueError("not a single-image icon")
-    w, h, ncol, _, planes, bpp, size, offset = struct.unpack_from("<BBBBHHII", data, 6)
-    if (w, h, ncol, planes, bpp) != (SIZE, SIZE, 0, 1, 8) or offset + size != len(data):
-        raise ValueError("unexpected directory entry")
-    bi = struct.unpack_from("<IiiHHIIiiII", data, offset)
-    if bi[:6] != (40, SIZE, SIZE * 2, 1, 8, 0):
-        raise ValueError("unexpected bitmap header")
-    pal_at = offset + 40
-    palette = [struct.unpack_from("<BBBB", data, pal_at + 4 * i) for i in range(256)]
-    xor_at = pal_at + 1024
-    and_at = xor_at + SIZE * SIZE
-    pixels = [None] * (SIZE * SIZE)
-    for row in range(SIZE):
-        y = SIZE - 1 - row
-        bits = struct.unpack_from(">I", data, and_at + 4 * row)[0]
-        for x in range(SIZE):
-            i = data[xor_at + row * SIZE + x]
-            if bits >> (31 - x) & 1:
-                if i != 0 or palette[0][:3] != (0, 0, 0):
-                    raise ValueError("transparent pixel with a colour")
-            else:
-                b, g, r, _ = palette[i]
-                pixels[y * SIZE + x] = (r, g, b)
+def image_bytes(size, pixels):
+    if size >= PNG_FROM:
+        rows = [pixels[y * size:(y + 1) * size] for y in range(size)]
+        return png_bytes(size, size, rows, alpha=True)
+    return dib_bytes(size, pixels)
+
+
+def ico_bytes(images):
+    """An icon file of (size, pixels) images, smallest first."""
+    blobs = [image_bytes(size, pixels) for size, pixels in images]
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for (size, _), blob in zip(images, blobs):
+        side = size if size < 256 else 0
+        out += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(blob), offset)
+        offset += len(blob)
+    return out + b"".join(blobs)
+
+
+def read_png(data):
+    """Decode a PNG written by png_bytes (8-bit RGBA, filter 0) to pixels."""
+    if data[:8] != b"\x89PNG\r\n\x1a\n":
+        raise ValueError("not a PNG")
+    at, idat, width = 8, b"", 0
+    while at < len(data):
+        length, tag = struct.unpack_from(">I4s", data, at)
+        body = data[at + 8:at + 8 + length]
+        if tag == b"IHDR":
+            width, height, depth, kind = struct.unpack_from(">IIBB", body)
+            if (depth, kind) != (8, 6):
+                raise ValueError("not 8-bit RGBA")
+        elif tag == b"IDAT":
+            idat += body
+        at += 12 + length
+    raw = zlib.decompress(idat)
+    stride = 1 + 4 * width
+    pixels = []
+    for y in range(len(raw) // stride):
+        row = raw[y * stride:(y + 1) * stride]
+        if row[0] != 0:
+            raise ValueError("unexpected PNG filter")
+        pixels += [tuple(row[1 + 4 * x:5 + 4 * x]) for x in range(width)]
     return pixels
 
 
-def png_bytes(width, height, rgb_rows):
+def read_dib(data, size):
+    bi = struct.unpack_from("<IiiHHIIiiII", data, 0)
+    if bi[:6] != (40, size, size * 2, 1, 32, 0):
+        raise ValueError("unexpected bitmap header")
+    mask_stride = (size + 31) // 32 * 4
+    colour_at, mask_at = 40, 40 + 4 * size * size
+    pixels = [None] * (size * size)
+    for row in range(size):
+        y = size - 1 - row
+        for x in range(size):
+            b, g, r, a = struct.unpack_from("<BBBB", data, colour_at + 4 * (row * size + x))
+            masked = data[mask_at + row * mask_stride + x // 8] & (0x80 >> (x % 8))
+            if bool(masked) != (a == 0):
+                raise ValueError("AND mask disagrees with alpha")
+            pixels[y * size + x] = (r, g, b, a)
+    return pixels
+
+
+def read_ico(data):
+    """Decode a file written by ico_bytes to {size: pixels}; raises on any surprise."""
+    reserved, kind, count = struct.unpack_from("<HHH", data, 0)
+    if (reserved, kind) != (0, 1):
+        raise ValueError("not an icon")
+    images = {}
+    for i in range(count):
+        w, h, ncol, _, planes, bpp, length, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
+        size = w or 256
+        if (w, ncol, planes, bpp) != (h, 0, 1, 32) or offset + length > len(data):
+            raise ValueError("unexpected directory entry")
+        blob = data[offset:offset + length]
+        images[size] = read_png(blob) if size >= PNG_FROM else read_dib(blob, size)
+    return images
+
+
+def png_bytes(width, height, rows, alpha=False):
     def chunk(tag, body):
         return struct.pack(">I", len(body)) + tag + body + struct.pack(">I", zlib.crc32(tag + body))
-    raw = b"".join(b"\0" + bytes(v for px in row for v in px) for row in rgb_rows)
+    raw = b"".join(b"\0" + bytes(v for px in row for v in px) for row in rows)
     return (b"\x89PNG\r\n\x1a\n"
-            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6 if alpha else 2, 0, 0, 0))
             + chunk(b"IDAT", zlib.compress(raw, 9))
             + chunk(b"IEND", b""))
+
+
+def over(p, ground):
+    """An RGBA pixel laid over an RGB ground."""
+    a = p[3]
+    return tuple((p[i] * a + ground[i] * (255 - a) + 127) // 255 for i in range(3))
 
 
 def preview_rows(pixels):
@@ -341,9 +354,8 @@ def preview_rows(pixels):
     rows = [[(255, 255, 255)] * width for _ in range(height)]
     for y in range(big):
         for x in range(big):
-            p = pixels[(y // 8) * SIZE + x // 8]
             checker = (204, 204, 204) if (x // 8 + y // 8) % 2 else (250, 250, 250)
-            rows[y][x] = p if p is not None else checker
+            rows[y][x] = over(pixels[(y // 8) * SIZE + x // 8], checker)
     col = big + gap
     for ground, y0 in ((light, 8), (dark, 8 + 3 * SIZE + gap)):
         for y in range(3 * SIZE):
@@ -352,29 +364,29 @@ def preview_rows(pixels):
         for scale, x0 in ((1, col + SIZE // 2), (2, col + 2 * SIZE + gap)):
             for y in range(SIZE * scale):
                 for x in range(SIZE * scale):
-                    p = pixels[(y // scale) * SIZE + x // scale]
-                    if p is not None:
-                        rows[y0 + SIZE // 2 + y][x0 + x] = p
+                    rows[y0 + SIZE // 2 + y][x0 + x] = over(pixels[(y // scale) * SIZE + x // scale], ground)
     return width, height, rows
 
 
 # ---------------------------------------------------------------- checks
 
-def check(name, pixels, palette, indices, data):
+def check(name, images, data):
+    """The file reads back as drawn; at every size the emblem covers about
+    the same share of the square, the corners are clear and the colours many."""
     errors = []
-    if read_ico(data) != [None if i == 0 else palette[i] for i in indices]:
-        errors.append("read-back differs from the palettised image")
-    opaque = sum(1 for p in pixels if p is not None)
-    if not 300 <= opaque <= 1000:
-        errors.append("%d opaque pixels: the emblem is missing or fills the square" % opaque)
-    corners = (0, SIZE - 1, SIZE * (SIZE - 1), SIZE * SIZE - 1)
-    if any(pixels[c] is not None for c in corners):
-        errors.append("a corner pixel is opaque: the background is not transparent")
-    if len(set(indices)) < 8:
-        errors.append("fewer than eight colours used")
+    if read_ico(data) != dict(images):
+        errors.append("read-back differs from the drawn images")
+    for size, pixels in images:
+        opaque = sum(p[3] for p in pixels) / 255 / (size * size)
+        if not 0.29 <= opaque <= 0.98:
+            errors.append("%d: %.2f of the square opaque: the emblem is missing or fills it" % (size, opaque))
+        corners = (0, size - 1, size * (size - 1), size * size - 1)
+        if any(pixels[c][3] for c in corners):
+            errors.append("%d: a corner pixel is opaque: the background is not transparent" % size)
+        if len({p[:3] for p in pixels if p[3]}) < 8:
+            errors.append("%d: fewer than eight colours used" % size)
     if errors:
         raise SystemExit("%s: check failed:\n  %s" % (name, "\n  ".join(errors)))
-    return opaque, len(set(indices)) - (1 if 0 in indices else 0)
 
 
 def main(argv):
@@ -385,18 +397,16 @@ def main(argv):
     designs = (("hoshikura", app_icon_layers), ("view", view_icon_layers))
     os.makedirs(args.out_dir, exist_ok=True)
     for name, layers in designs:
-        pixels = rasterise(layers())
-        palette, indices = palettise(pixels)
-        data = ico_bytes(palette, indices)
-        opaque, colours = check(name, pixels, palette, indices, data)
+        images = [(size, rasterise(layers(), size)) for size in SIZES]
+        data = ico_bytes(images)
+        check(name, images, data)
         path = os.path.join(args.out_dir, name + ".ico")
         with open(path, "wb") as f:
             f.write(data)
-        print("%s: %d bytes, %d opaque pixels, %d colours" % (path, len(data), opaque, colours))
+        print("%s: %d bytes, sizes %s" % (path, len(data), ", ".join(str(size) for size in SIZES)))
         if args.preview:
             os.makedirs(args.preview, exist_ok=True)
-            shown = read_ico(data)
-            w, h, rows = preview_rows(shown)
+            w, h, rows = preview_rows(read_ico(data)[SIZE])
             png = os.path.join(args.preview, name + ".png")
             with open(png, "wb") as f:
                 f.write(png_bytes(w, h, rows))

@@ -10,8 +10,8 @@ namespace hoshikura {
 namespace {
 
 constexpr char kListClass[] = "LISTBOX";
-constexpr DWORD kListStyle =
-    WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_DISABLENOSCROLL | LBS_NOTIFY;
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_DISABLENOSCROLL |
+                             LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
 constexpr int kListTop = 56;
 // The lists end this far above the window's bottom edge, caption excluded.
 constexpr int kListBottomRoom = 64;
@@ -28,7 +28,7 @@ CSearchView::CSearchView(int32_t viewKind, ListPlace firstList, ListPlace second
 
 bool CSearchView::Create(CViewList* list) {
     if (!CView::Create(list)) return false;
-    const int captionHeight = GetSystemMetrics(SM_CYCAPTION);
+    const int captionHeight = MetricForDpi(SM_CYCAPTION, kDesignDpi);
     for (int slot = 0; slot < 2; ++slot) {
         if (places_[slot].width <= 0) continue;
         if (!CreateList(slot, places_[slot], captionHeight)) {
@@ -36,18 +36,30 @@ bool CSearchView::Create(CViewList* list) {
             return false;
         }
     }
+    ScaleControlFonts();
     RunSearch();
     FillLists();
     return true;
 }
 
 bool CSearchView::CreateList(int slot, ListPlace place, int captionHeight) {
-    controls[slot] = CreateWindowExA(WS_EX_CLIENTEDGE, kListClass, "", kListStyle, place.x,
-                                     kListTop, place.width,
-                                     height - captionHeight - kListBottomRoom, window,
+    RECT design = {place.x, kListTop, place.x + place.width, height - captionHeight - kListBottomRoom + kListTop};
+    const RECT at = OnScreen(design);
+    controls[slot] = CreateWindowExA(WS_EX_CLIENTEDGE, kListClass, "", kListStyle, at.left,
+                                     at.top, at.right - at.left,
+                                     at.bottom - at.top, window,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)),
                                      owner->host.instance, nullptr);
     if (!controls[slot]) return false;
+    // Whole rows, as a list of integral height shows them, but cut in the
+    // list's 96-dpi place, so that it keeps its place at any scale.
+    RECT rows;
+    GetClientRect(controls[slot], &rows);
+    const auto rowHeight = static_cast<int>(SendMessageA(controls[slot], LB_GETITEMHEIGHT, 0, 0));
+    if (rowHeight > 0) design.bottom -= MulDiv(rows.bottom % rowHeight, kDesignDpi, dpi);
+    ControlPlace(slot) = design;
+    const RECT kept = OnScreen(design);
+    MoveWindow(controls[slot], kept.left, kept.top, kept.right - kept.left, kept.bottom - kept.top, FALSE);
     SubclassControl(controls[slot], EscapeToParentProc);
     return true;
 }

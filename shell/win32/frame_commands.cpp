@@ -79,7 +79,7 @@ void TileViewWindows(HWND client, TileOrder order) {
     RECT area;
     GetClientRect(client, &area);
     const std::vector<TilePlace> places =
-        TileViews(sizes, area.right, area.bottom, order, GetSystemMetrics(SM_CYCAPTION));
+        TileViews(sizes, area.right, area.bottom, order, MetricForDpi(SM_CYCAPTION, WindowDpi(client)));
     for (std::size_t i = 0; i < views.size(); ++i)
         SetWindowPos(views[i], nullptr, places[i].box.x, places[i].box.y, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

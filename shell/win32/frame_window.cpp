@@ -6,6 +6,7 @@
 #include "app_state.h"
 #include "child_window.h"
 #include "dispatch.h"
+#include "dpi.h"
 #include "help_loader.h"
 #include "sex_menu_win32.h"
 #include "stored_settings.h"
@@ -36,16 +37,31 @@ bool RegisterClass(HINSTANCE instance, const char* name, WNDPROC procedure, cons
     wc.hbrBackground = background;
     wc.lpszMenuName = menu;
     wc.lpszClassName = name;
-    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, icon, IMAGE_ICON, 16, 16, 0));
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                     GetSystemMetrics(SM_CYSMICON), 0));
     return RegisterClassExA(&wc) != 0;
 }
 
+// Sized for its monitor's dpi and centred in the work area.
 void CentreFrame(HWND frame) {
-    int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    SIZE size = FrameSizeFor(screenHeight);
-    SetWindowPos(frame, nullptr, screenWidth / 2 - size.cx / 2, screenHeight / 2 - size.cy / 2,
-                 size.cx, size.cy, SWP_NOZORDER);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(frame, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& screen = monitor.rcMonitor;
+    const RECT& work = monitor.rcWork;
+    const SIZE size = FrameSizeAt(WindowDpi(frame), {screen.right - screen.left, screen.bottom - screen.top},
+                                  {work.right - work.left, work.bottom - work.top});
+    SetWindowPos(frame, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOMOVE);
+    CentreOver(frame, nullptr);
+}
+
+// The frame moved to a monitor of another scale: it takes the place the
+// system suggests, and every view is laid out anew at the new dpi.
+void OnDpiChanged(HWND frame, int dpi, const RECT& suggested) {
+    SetWindowPos(frame, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!App().viewList) return;
+    for (CView* view = App().viewList->head; view; view = view->next) view->ChangeDpi(dpi);
 }
 
 HWND CreateClient(HWND frame) {
@@ -54,8 +70,11 @@ HWND CreateClient(HWND frame) {
     CLIENTCREATESTRUCT create = {};
     create.hWindowMenu = GetSubMenu(GetMenu(frame), kWindowMenuPosition);
     create.idFirstChild = kFirstMdiChildId;
+    // Scroll bars reach views that do not fit the window area (a small
+    // screen, a high display scale).
     HWND client = CreateWindowExA(
-        WS_EX_CLIENTEDGE, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | MDIS_ALLCHILDSTYLES,
+        WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+        WS_CHILD | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL | MDIS_ALLCHILDSTYLES,
         0, 0, area.right, area.bottom, frame,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMdiClientId)), App().instance, &create);
     if (!client) return nullptr;
@@ -162,6 +181,12 @@ SIZE FrameSizeFor(int screenHeight) {
     return {640, 480};
 }
 
+SIZE FrameSizeAt(int dpi, SIZE screen, SIZE work) {
+    const SIZE design = FrameSizeFor(MulDiv(screen.cy, kDesignDpi, dpi));
+    const int width = Scaled(design.cx, dpi), height = Scaled(design.cy, dpi);
+    return {width < work.cx ? width : work.cx, height < work.cy ? height : work.cy};
+}
+
 LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_CREATE:
@@ -171,6 +196,9 @@ LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wparam, LPARAM lp
         return 0;
     case WM_KEYDOWN:
         if (wparam == VK_ESCAPE) OnEscape(frame);
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(frame, LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
         return 0;
     case WM_COMMAND:
         if (OnFrameCommand(frame, LOWORD(wparam))) return 0;

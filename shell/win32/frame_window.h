@@ -21,8 +21,12 @@ LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wparam, LPARAM lp
 // Runs one menu command; false for ids the frame leaves to DefFrameProcA.
 bool OnFrameCommand(HWND frame, int id);
 
-// Frame size for a screen height: 800 × 600 above 600 pixels, else 640 × 480.
+// Frame size at 96 dpi for a screen height in 96-dpi pixels: 800 × 600
+// above 600, else 640 × 480.
 SIZE FrameSizeFor(int screenHeight);
+// Frame size on a screen of `dpi` with that many pixels across and down:
+// the 96-dpi size for its height, scaled, and no larger than the work area.
+SIZE FrameSizeAt(int dpi, SIZE screen, SIZE work);
 
 // The keys every MDI program knows (Ctrl+F4 closes the active view,
 // Ctrl+F6 moves to the next one), then dialog navigation in the active view

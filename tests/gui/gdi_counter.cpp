@@ -96,26 +96,29 @@ namespace {
 
 std::vector<std::string>* g_drawn = nullptr;
 std::vector<int>* g_rightEdges = nullptr;
+std::vector<int>* g_bottomEdges = nullptr;
 decltype(&TextOutA) g_textOut = nullptr;
 decltype(&ExtTextOutA) g_extTextOut = nullptr;
 
-// The text and where its extent ends on the right, drawn left-aligned from x.
-void Record(HDC dc, int x, LPCSTR text, int length) {
+// The text and where its extent ends on the right and below, drawn
+// left-aligned from x with its top at y.
+void Record(HDC dc, int x, int y, LPCSTR text, int length) {
     if (!g_drawn || !text || length <= 0) return;
     g_drawn->emplace_back(text, static_cast<size_t>(length));
     SIZE extent = {};
     GetTextExtentPoint32A(dc, text, length, &extent);
     g_rightEdges->push_back(x + extent.cx);
+    g_bottomEdges->push_back(y + extent.cy);
 }
 
 BOOL WINAPI RecordedTextOut(HDC dc, int x, int y, LPCSTR text, int length) {
-    Record(dc, x, text, length);
+    Record(dc, x, y, text, length);
     return g_textOut(dc, x, y, text, length);
 }
 
 BOOL WINAPI RecordedExtTextOut(HDC dc, int x, int y, UINT options, const RECT* rect, LPCSTR text,
                                UINT length, const INT* dx) {
-    Record(dc, x, text, static_cast<int>(length));
+    Record(dc, x, y, text, static_cast<int>(length));
     return g_extTextOut(dc, x, y, options, rect, text, length, dx);
 }
 
@@ -127,6 +130,7 @@ CDrawnText::CDrawnText() : installed_(false) {
     if (g_drawn) return;
     g_drawn = &texts_;
     g_rightEdges = &rightEdges_;
+    g_bottomEdges = &bottomEdges_;
     installed_ = Patch("TextOutA", &RecordedTextOut, &g_textOut) &&
                  Patch("ExtTextOutA", &RecordedExtTextOut, &g_extTextOut);
 }

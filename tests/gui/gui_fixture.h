@@ -138,13 +138,15 @@ public:
     // Every drawn call's text, one a line.
     std::string Lines() const;
     // Each drawn call's text, and where its extent in the font it was drawn
-    // with ends on the right.
+    // with ends on the right and below.
     const std::vector<std::string>& Texts() const { return texts_; }
     const std::vector<int>& RightEdges() const { return rightEdges_; }
+    const std::vector<int>& BottomEdges() const { return bottomEdges_; }
 
 private:
     std::vector<std::string> texts_;
     std::vector<int> rightEdges_;
+    std::vector<int> bottomEdges_;
     bool installed_;
 };
 

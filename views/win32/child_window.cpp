@@ -21,11 +21,11 @@ CView* FindView(HWND window) {
 }
 
 // The one drawing of a view window, for the screen and for any DC, through
-// a drawing context of its own at scale 1.
+// a drawing context of its own at the view's dpi.
 void PaintContent(HWND window, HDC dc) {
     CView* view = FindView(window);
     if (!view) return;
-    CDrawContext context(dc);
+    CDrawContext context(dc, DrawScale(view->dpi));
     view->Paint(context);
 }
 

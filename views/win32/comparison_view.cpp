@@ -24,8 +24,8 @@ constexpr char kDeleteCaption[] = "候補の削除";
 constexpr char kNotCopied[] = "候補の表をクリップボードにコピーできませんでした。";
 constexpr char kTitle[] = "候補の比較";  // of the window and of the page
 
-// Widths of the columns in pixels: name, five grids, four methods, total,
-// its word.
+// Widths of the columns in 96-dpi pixels: name, five grids, four methods,
+// total, its word.
 constexpr int kColumnWidths[kComparisonColumns] = {88, 82, 82, 82, 82, 82, 40, 40, 40, 40, 44, 70};
 
 // The printed page, in page units (600 across): thirty rows and the
@@ -47,18 +47,6 @@ constexpr ButtonPlace kButtons[] = {
     {"コピー", {0, 0, 96, kButtonHeight}},
     {"印刷", {0, 0, 96, kButtonHeight}},
 };
-
-int ClientWidth(HWND window) {
-    RECT client = {};
-    GetClientRect(window, &client);
-    return client.right;
-}
-
-int ClientHeight(HWND window) {
-    RECT client = {};
-    GetClientRect(window, &client);
-    return client.bottom;
-}
 
 // The grid a column shows, or -1 for a column of another kind.
 int GridOfColumn(int column) {
@@ -86,12 +74,12 @@ HGLOBAL UnicodeBlock(const std::string& text) {
 
 bool ControlDown() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0; }
 
-void AddColumns(HWND list) {
+void AddColumns(HWND list, int dpi) {
     for (int column = 0; column < kComparisonColumns; ++column) {
         LVCOLUMNA item = {};
         item.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         item.fmt = column >= kFirstMethodColumn && column <= kTotalColumn ? LVCFMT_RIGHT : LVCFMT_LEFT;
-        item.cx = kColumnWidths[column];
+        item.cx = Scaled(kColumnWidths[column], dpi);
         item.pszText = const_cast<char*>(ComparisonHeading(column));
         SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
     }
@@ -106,21 +94,22 @@ void CComparisonView::PrepareWindow() {
 }
 
 bool CComparisonView::CreateControls() {
-    const int listWidth = ClientWidth(window) - 2 * kListLeft;
-    const int buttonTop = ClientHeight(window) - kButtonHeight - 6;
+    const SIZE client = DesignClient();
+    const int listWidth = client.cx - 2 * kListLeft;
+    const int buttonTop = client.cy - kButtonHeight - 6;
     HWND list = AddControl(kComparisonList, kListClass, "",
                            WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS, kListLeft, kListTop, listWidth,
                            buttonTop - 6 - kListTop, kFirstButtonId + kComparisonList);
     if (!list) return false;
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
                  LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    AddColumns(list);
+    AddColumns(list, dpi);
     // Escape on the header (a child of the list) asks to close the view too.
     if (HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)))
         SubclassControl(header, EscapeToParentProc);
     for (int k = 0; k < 2; ++k) {
         const int slot = kCopyButton + k;
-        const int left = ClientWidth(window) - (2 - k) * (kButtons[k].area.right + 6);
+        const int left = client.cx - (2 - k) * (kButtons[k].area.right + 6);
         if (!AddControl(slot, "BUTTON", kButtons[k].text, WS_TABSTOP | BS_PUSHBUTTON, left, buttonTop,
                         kButtons[k].area.right, kButtonHeight, kFirstButtonId + slot))
             return false;
@@ -128,6 +117,13 @@ bool CComparisonView::CreateControls() {
     FillList();
     SetFocus(list);
     return true;
+}
+
+void CComparisonView::ChangeDpi(int newDpi) {
+    CView::ChangeDpi(newDpi);
+    for (int column = 0; column < kComparisonColumns; ++column)
+        SendMessageA(controls[kComparisonList], LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+                     Scaled(kColumnWidths[column], dpi));
 }
 
 void CComparisonView::SetNames(const CandidateNames& names) {

@@ -36,6 +36,9 @@ public:
     LRESULT OnNotify(WPARAM wparam, LPARAM lparam) override;
     void PrepareWindow() override;
     bool CreateControls() override;
+    // The controls as every view's, and the list's columns as wide as at
+    // 96 dpi times the scale.
+    void ChangeDpi(int newDpi) override;
     const char* Surname() const override { return ""; }
     const char* GivenName() const override { return ""; }
 

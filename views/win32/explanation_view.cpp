@@ -21,6 +21,8 @@ constexpr LONG kPageTextHeight = 240;  // twips: 12 points
 // A heading of some 40 bytes and the longest fortune text (446 bytes).
 constexpr int kPageTextSize = 1024;
 constexpr int kSpanSize = 96;
+// The tab control's own padding around a label, at the system's dpi.
+constexpr SIZE kTabPadding = {6, 3};
 
 // The grid each tab explains.
 constexpr GridIndex kTabGrids[kExplanationTabs] = {kPerson, kEarth, kOuter, kTotal};
@@ -117,6 +119,7 @@ bool CExplanationView::Create(CViewList* list) {
     // controls follow in the window's client area.
     if (!CView::Create(list)) return false;
     if (CreateTabControl() && CreatePage()) {
+        if (dpi != SystemDpi()) ZoomPage();
         ShowTab(currentTab);
         return true;
     }
@@ -125,11 +128,11 @@ bool CExplanationView::Create(CViewList* list) {
 }
 
 bool CExplanationView::CreateTabControl() {
-    RECT client;
-    GetClientRect(window, &client);
-    tabControl = AddControl(kTabSlot, WC_TABCONTROLA, "", WS_TABSTOP, 0, 0, client.right,
-                            client.bottom, 0);
+    const SIZE client = DesignClient();
+    tabControl = AddControl(kTabSlot, WC_TABCONTROLA, "", WS_TABSTOP, 0, 0, client.cx, client.cy, 0);
     if (!tabControl) return false;
+    if (dpi != SystemDpi()) PadTabs(dpi);
+    ScaleControlFonts();
     currentTab = 0;
     for (int i = 0; i < kExplanationTabs; ++i) {
         TCITEMA item = {};
@@ -142,24 +145,16 @@ bool CExplanationView::CreateTabControl() {
 }
 
 bool CExplanationView::CreatePage() {
-    RECT pageArea;
-    GetClientRect(window, &pageArea);
-    SendMessageA(tabControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&pageArea));
+    const RECT place = PageArea();
     page = CreateWindowExA(WS_EX_CLIENTEDGE, "RICHEDIT", "",
                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_DISABLENOSCROLL | ES_READONLY |
                                ES_MULTILINE,
-                           pageArea.left + 2, pageArea.top + 3, pageArea.right - pageArea.left - 4,
-                           pageArea.bottom - pageArea.top - 4, tabControl, nullptr, owner->host.instance,
-                           nullptr);
+                           place.left, place.top, place.right - place.left, place.bottom - place.top, tabControl,
+                           nullptr, owner->host.instance, nullptr);
     controls[kPageSlot] = page;
     if (!page) return false;
     SubclassControl(page, EscapeToParentProc);
-    // Lines break within the client area, left of the scroll bar that the
-    // control always shows (some rich-edit versions break them at the
-    // window's full width instead and the line ends vanish under the bar).
-    RECT lines;
-    GetClientRect(page, &lines);
-    SendMessageA(page, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&lines));
+    BreakLinesInside();
     CHARFORMATA format = {};
     format.cbSize = sizeof format;
     format.dwMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_BOLD;
@@ -171,6 +166,52 @@ bool CExplanationView::CreatePage() {
     // from it, and the page keeps its face.
     SendMessageA(page, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
     return true;
+}
+
+RECT CExplanationView::PageArea() const {
+    RECT client, area;
+    GetClientRect(tabControl, &client);
+    area = client;
+    SendMessageA(tabControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    // Below the tabs, whose height follows their font; the control's side
+    // and bottom margins are pixels of the system's dpi.
+    const int system = SystemDpi();
+    return {MulDiv(area.left, dpi, system) + Scaled(2, dpi), area.top + Scaled(3, dpi),
+            client.right - MulDiv(client.right - area.right, dpi, system) - Scaled(2, dpi),
+            client.bottom - MulDiv(client.bottom - area.bottom, dpi, system) - Scaled(1, dpi)};
+}
+
+void CExplanationView::BreakLinesInside() {
+    // Lines break within the client area, left of the scroll bar that the
+    // control always shows (some rich-edit versions break them at the
+    // window's full width instead and the line ends vanish under the bar).
+    RECT lines;
+    GetClientRect(page, &lines);
+    SendMessageA(page, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&lines));
+}
+
+void CExplanationView::ZoomPage() {
+    const int system = SystemDpi();
+    if (dpi == system)
+        SendMessageA(page, EM_SETZOOM, 0, 0);
+    else
+        SendMessageA(page, EM_SETZOOM, static_cast<WPARAM>(dpi), system);
+}
+
+void CExplanationView::PadTabs(int forDpi) {
+    const int system = SystemDpi();
+    SendMessageA(tabControl, TCM_SETPADDING, 0,
+                 MAKELPARAM(MulDiv(kTabPadding.cx, forDpi, system), MulDiv(kTabPadding.cy, forDpi, system)));
+}
+
+void CExplanationView::ChangeDpi(int newDpi) {
+    if (tabControl) PadTabs(newDpi);
+    CView::ChangeDpi(newDpi);
+    if (!page) return;
+    const RECT place = PageArea();
+    MoveWindow(page, place.left, place.top, place.right - place.left, place.bottom - place.top, TRUE);
+    BreakLinesInside();
+    ZoomPage();
 }
 
 void CExplanationView::ShowTab(int32_t tab) {

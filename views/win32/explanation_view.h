@@ -31,6 +31,9 @@ public:
     // The window with the tab control and the page, showing the first tab.
     bool Create(CViewList* list) override;
     bool CreateControls() override { return true; }
+    // The tab control as every view's controls, then the page inside it and
+    // its text zoomed from the system's dpi to the view's.
+    void ChangeDpi(int newDpi) override;
 
     // Shows tab 0..3 in the page (other values are ignored).
     void ShowTab(int32_t tab);
@@ -42,6 +45,14 @@ public:
 private:
     bool CreateTabControl();
     bool CreatePage();
+    // Where the page stands: the tab control's display area.
+    RECT PageArea() const;
+    // The page's lines break inside its client area.
+    void BreakLinesInside();
+    void ZoomPage();
+    // The tabs' padding around their labels grows with the labels' font,
+    // which the tab control measures them in when it gets it: so before it.
+    void PadTabs(int forDpi);
 };
 
 }  // namespace hoshikura

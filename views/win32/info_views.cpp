@@ -48,8 +48,9 @@ bool CVersionView::Create(CViewList* list) {
     if (!CreateChildWindow(list)) return false;
     RECT client;
     GetClientRect(list->host.client, &client);
-    int caption = GetSystemMetrics(SM_CYCAPTION);
-    ShowAt((client.right - width) / 2, (client.bottom - height - caption) / 2 - kVersionRaise);
+    const int caption = MetricForDpi(SM_CYCAPTION, dpi);
+    const SIZE size = WindowSize();
+    ShowAt((client.right - size.cx) / 2, (client.bottom - size.cy - caption) / 2 - Scaled(kVersionRaise, dpi));
     return CreateControls();
 }
 

@@ -77,7 +77,7 @@ void DrawMethodRows(CDrawContext& dc, const CNameRecord& record, COLORREF backgr
 void CJudgementView::PrepareWindow() {
     FormatText(title, sizeof title, "[ %s %s ]", record.surname, record.givenName);
     width = ViewSizeOf(kind).width;
-    height = LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION), &column);
+    height = LayOutCharacters(record, MetricForDpi(SM_CYCAPTION, kDesignDpi), &column);
 }
 
 bool CJudgementView::CreateControls() {

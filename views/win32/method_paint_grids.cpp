@@ -1,6 +1,7 @@
 // The two method windows that judge the five grid numbers: stroke-number
 // luck (画数) and the five elements (五行).
 #include "colours.h"
+#include "dpi.h"
 #include "judge.h"
 #include "method_paint.h"
 #include "sjis_text.h"
@@ -209,7 +210,7 @@ void PaintStrokeMethod(const MethodCanvas& canvas, const CNameRecord& record) {
 
 void PaintElementMethod(const MethodCanvas& canvas, const CNameRecord& record) {
     const int cx = canvas.width / 2;
-    const int cy = (canvas.height - GetSystemMetrics(SM_CYCAPTION)) / 2;
+    const int cy = (canvas.height - MetricForDpi(SM_CYCAPTION, kDesignDpi)) / 2;
     canvas.dc.penWidth = 1;
     DrawElementBox(canvas, cx, cy - kElementRise, kHeaven, record.grids[kHeaven]);
     DrawElementBox(canvas, cx, cy, kPerson, record.grids[kPerson]);

@@ -20,7 +20,7 @@ void CMethodView::PrepareWindow() {
                MethodName(kind - kStrokeMethodView));
     // Every kind lays the characters out as the judgement does; only two
     // of them draw the column.
-    const int32_t computed = LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION), &column);
+    const int32_t computed = LayOutCharacters(record, MetricForDpi(SM_CYCAPTION, kDesignDpi), &column);
     const ViewSize size = ViewSizeOf(kind);
     width = size.width;
     height = GrowsWithName(kind) ? computed : size.height;

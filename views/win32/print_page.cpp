@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "colours.h"
+#include "dpi.h"
 #include "draw_context.h"
 #include "draw_face.h"
 #include "fortune_table.h"
@@ -38,7 +39,7 @@ int FortuneRowTop(int r) { return 52 + 144 * r; }
 // The column as the judgement window lays it out, moved down the page.
 void DrawDiagram(CDrawContext& dc, const CNameRecord& record) {
     CColumnLayout column;
-    LayOutCharacters(record, GetSystemMetrics(SM_CYCAPTION), &column);
+    LayOutCharacters(record, MetricForDpi(SM_CYCAPTION, kDesignDpi), &column);
     const int n = record.surnameLength + record.givenLength;
     DrawGridDiagram(dc, record, column, kDiagramBrackets, kDiagramX, kPageDiagramStyle,
                     kDiagramDrop - kDiagramDropPerCharacter * n);

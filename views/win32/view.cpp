@@ -44,7 +44,10 @@ bool CView::Create(CViewList* list) {
     if (!CreateChildWindow(list)) return false;
     int offset = (owner->windowCount % kCascadeWrap) * kCascadeStep;
     ShowAt(offset, offset);
-    if (CreateControls()) return true;
+    if (CreateControls()) {
+        ScaleControlFonts();
+        return true;
+    }
     DiscardWindow();
     return false;
 }
@@ -53,6 +56,7 @@ bool CView::CreateChildWindow(CViewList* list) {
     if (!list) return false;
     owner = list;
     PrepareWindow();
+    dpi = WindowDpi(list->host.client);
     window = CreateMDIWindowA(kChildClass, title, kChildStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                               width, height, list->host.client, list->host.instance,
                               reinterpret_cast<LPARAM>(this));
@@ -65,7 +69,8 @@ bool CView::CreateChildWindow(CViewList* list) {
 }
 
 void CView::ShowAt(int x, int y) {
-    MoveWindow(window, x, y, width, height, TRUE);
+    const SIZE size = WindowSize();
+    MoveWindow(window, x, y, size.cx, size.cy, TRUE);
     ShowWindow(window, SW_SHOWNORMAL);
     ++owner->windowCount;
 }
@@ -82,10 +87,15 @@ void CView::DiscardWindow() {
 
 HWND CView::AddControl(int slot, const char* className, const char* text, DWORD style, int x,
                        int y, int w, int h, int id) {
-    HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
+    const RECT place = OnScreen({x, y, x + w, y + h});
+    HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top,
+                                   place.right - place.left, place.bottom - place.top,
                                    window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    owner->host.instance, nullptr);
-    if (slot >= 0 && slot < kViewControlCount) controls[slot] = control;
+    if (slot >= 0 && slot < kViewControlCount) {
+        controls[slot] = control;
+        controlPlaces_[slot] = {x, y, x + w, y + h};
+    }
     if (control) SubclassControl(control, EscapeToParentProc);
     return control;
 }
@@ -99,6 +109,77 @@ bool CView::AddButtons(const ButtonPlace* buttons, int count) {
             return false;
     }
     return true;
+}
+
+SIZE CView::WindowSize() const {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE));
+    // The frame the window has now, or the one of its dpi when larger (the
+    // system may draw frames at its own dpi, or not have redrawn it yet).
+    RECT outer, inner;
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &inner);
+    SIZE frame = NonClientForDpi(style, exStyle, dpi);
+    if (outer.right - outer.left - inner.right > frame.cx) frame.cx = outer.right - outer.left - inner.right;
+    if (outer.bottom - outer.top - inner.bottom > frame.cy) frame.cy = outer.bottom - outer.top - inner.bottom;
+    const SIZE client = DesignClient();
+    return {Scaled(client.cx, dpi) + frame.cx, Scaled(client.cy, dpi) + frame.cy};
+}
+
+SIZE CView::DesignClient() const {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE));
+    const SIZE frame = NonClientForDpi(style, exStyle, kDesignDpi);
+    return {width - frame.cx, height - frame.cy};
+}
+
+CView::~CView() {
+    for (HFONT& font : scaledFonts_)
+        if (font) DeleteObject(font);
+}
+
+void CView::ChangeDpi(int newDpi) {
+    if (!window || newDpi <= 0) return;
+    RECT place;
+    GetWindowRect(window, &place);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&place), 1);
+    const int oldDpi = dpi;
+    dpi = newDpi;
+    const SIZE size = WindowSize();
+    SetWindowPos(window, nullptr, MulDiv(place.left, newDpi, oldDpi), MulDiv(place.top, newDpi, oldDpi),
+                 size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    ScaleControlFonts();
+    for (int slot = 0; slot < kViewControlCount; ++slot) {
+        if (!controls[slot] || IsRectEmpty(&controlPlaces_[slot])) continue;
+        const RECT at = OnScreen(controlPlaces_[slot]);
+        MoveWindow(controls[slot], at.left, at.top, at.right - at.left, at.bottom - at.top, TRUE);
+    }
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void CView::ScaleControlFonts() {
+    const int system = SystemDpi();
+    for (int slot = 0; slot < kViewControlCount; ++slot) {
+        if (!controls[slot] || IsRectEmpty(&controlPlaces_[slot])) continue;
+        if (!systemFontKept_[slot]) {
+            // At the system's dpi a control keeps the font it was made with.
+            if (dpi == system) continue;
+            systemFonts_[slot] = reinterpret_cast<HFONT>(SendMessageA(controls[slot], WM_GETFONT, 0, 0));
+            systemFontKept_[slot] = true;
+        }
+        HFONT scaled = nullptr;
+        LOGFONTA font = {};
+        HGDIOBJ own = systemFonts_[slot] ? systemFonts_[slot] : GetStockObject(SYSTEM_FONT);
+        if (dpi != system && GetObjectA(own, sizeof font, &font)) {
+            font.lfHeight = MulDiv(font.lfHeight, dpi, system);
+            font.lfWidth = MulDiv(font.lfWidth, dpi, system);
+            scaled = CreateFontIndirectA(&font);
+        }
+        SendMessageA(controls[slot], WM_SETFONT, reinterpret_cast<WPARAM>(scaled ? scaled : systemFonts_[slot]),
+                     FALSE);
+        if (scaledFonts_[slot]) DeleteObject(scaledFonts_[slot]);
+        scaledFonts_[slot] = scaled;
+    }
 }
 
 void CView::OnEnter(HWND focus) {

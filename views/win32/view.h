@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "dpi.h"
+
 namespace hoshikura {
 
 class CDrawContext;
@@ -56,7 +58,8 @@ struct ButtonPlace {
 class CView {
 public:
     explicit CView(int32_t viewKind) : kind(viewKind) {}
-    virtual ~CView() = default;
+    // Deletes the control fonts made for a dpi other than the system's.
+    virtual ~CView();
     CView(const CView&) = delete;
     CView& operator=(const CView&) = delete;
 
@@ -79,13 +82,20 @@ public:
     virtual bool CreateControls() = 0;
     virtual const char* Surname() const = 0;
     virtual const char* GivenName() const = 0;
+    // Lays the view out anew at `newDpi` (its window moved to a monitor of
+    // another scale): window size and place, controls and their fonts; then
+    // repaints it.
+    virtual void ChangeDpi(int newDpi);
 
     int32_t kind;
     HWND window = nullptr;
     HWND controls[kViewControlCount] = {};
     char title[kViewTitleSize] = {};
+    // The window's size at 96 dpi, as the view draws in 96-dpi units.
     int32_t height = 0;
     int32_t width = 0;
+    // The dpi the window is laid out for: its MDI client's at creation.
+    int dpi = kDesignDpi;
     CView* next = nullptr;
     CViewList* owner = nullptr;  // set by Create; its host lends the program's services
 
@@ -101,6 +111,24 @@ protected:
                     int y, int w, int h, int id);
     // The push buttons 0..count-1; false when one could not be created.
     bool AddButtons(const ButtonPlace* buttons, int count);
+    // The window's size on the screen at its dpi.
+    SIZE WindowSize() const;
+    // The client area in 96-dpi pixels.
+    SIZE DesignClient() const;
+    // Where a control of a slot stands, in 96-dpi pixels of the client
+    // area, and the same on the screen; the layout moves it at a new dpi.
+    RECT& ControlPlace(int slot) { return controlPlaces_[slot]; }
+    RECT OnScreen(const RECT& design) const { return Scaled(design, dpi); }
+    // Gives each placed control a copy of its system font scaled to the
+    // view's dpi, or its own font back at the system's dpi (the stock fonts
+    // are made for that one). Controls without a place keep their fonts.
+    void ScaleControlFonts();
+
+private:
+    RECT controlPlaces_[kViewControlCount] = {};
+    HFONT systemFonts_[kViewControlCount] = {};
+    HFONT scaledFonts_[kViewControlCount] = {};
+    bool systemFontKept_[kViewControlCount] = {};
 };
 
 }  // namespace hoshikura
