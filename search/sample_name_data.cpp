@@ -451,12 +451,12 @@ const char* const kNames_3_7[] = {
 const char* const kNames_3_8[] = {
     "千弦__ちづる かなえ__かなえ かずよ__かずよ かずえ__かずえ さなえ__さなえ 之典__ゆきのり 丈治__じょうじ かずみ__かずみ 夕雨__ゆう 久佳__ひさか",
     "大空__そら 大征__たいせい 久仁夫__くにお ちなみ__ちなみ 大季__だいき 大河__たいが 大和__やまと 巳代子__みよこ 久明__ひさあき 小代子__さよこ",
-    "小波__さなみ 万苗__まなえ 久実__くみ 己幸__みゆき 万知__まち 久奈__ひさな 小知__さち 小奈__さな 小和__さわ 久枝__ひさえ",
-    "三幸__みゆき 三弥__みや 弓依__ゆい 弓佳__ゆみか 弓果__ゆみか 弓奈__ゆな 弓奈__ゆみな 弓弥__ゆみ 夕季__ゆうき 夕季__ゆき",
-    "夕依__ゆい 夕果__ゆか 夕実__ゆうみ 夕実__ゆみ 夕奈__ゆうな 夕奈__ゆな みなみ__みなみ 千果__ちか 久典__ひさのり 小枝__さえ",
-    "万由子__まゆこ 千英__ちえ 夕佳__ゆか 三代子__みよこ 三治__さんじ 千世子__ちよこ 久和__ひさかず 三佳__みか 弓枝__ゆみえ 三知__みち",
-    "三千代__みちよ 千幸__ちゆき 千加子__ちかこ 千昌__ちあき 三果__みか 三和__みわ 千代子__ちよこ 千奈__ちな 三奈__みな 三枝__みえ",
-    "千佳__ちか 千明__ちあき 千枝__ちえ",
+    "小波__さなみ 万苗__まなえ 久実__くみ 己幸__みゆき 万知__まち 久奈__ひさな 小知__さち 小和__さわ 久枝__ひさえ 三幸__みゆき",
+    "三弥__みや 弓依__ゆい 弓佳__ゆみか 弓果__ゆみか 弓奈__ゆな 弓奈__ゆみな 弓弥__ゆみ 夕季__ゆうき 夕季__ゆき 夕依__ゆい",
+    "夕果__ゆか 夕実__ゆうみ 夕実__ゆみ 夕奈__ゆうな 夕奈__ゆな みなみ__みなみ 千果__ちか 久典__ひさのり 小枝__さえ 万由子__まゆこ",
+    "千英__ちえ 夕佳__ゆか 三代子__みよこ 三治__さんじ 千世子__ちよこ 久和__ひさかず 三佳__みか 弓枝__ゆみえ 三知__みち 三千代__みちよ",
+    "千幸__ちゆき 千加子__ちかこ 千昌__ちあき 三果__みか 三和__みわ 千代子__ちよこ 千奈__ちな 三奈__みな 三枝__みえ 千佳__ちか",
+    "千明__ちあき 千枝__ちえ",
 };
 
 const char* const kNames_3_9[] = {
@@ -482,14 +482,13 @@ const char* const kNames_3_11[] = {
 };
 
 const char* const kNames_3_12[] = {
-    "千善__ちよし 久善__ひさよし 丈晴__たけはる 丈陽__たけはる 之博__ゆきひろ 丈雄__たけお 久登__ひさと 三喜__みつき 三喜__みつよし 千喜__ちよし",
-    "大喜__だいき 之喜__ゆきよし 久喜__ひさよし 之雄__ゆきお 之裕__ゆきひろ 久仁枝__くにえ 久裕__ひさひろ 久惠__ひさえ 千暁__ちあき 大貴__だいき",
-    "夕加里__ゆかり 三津子__みつこ 小晴__こはる 小葉__さよ 小三郎__こさぶろう 千瑛__ちえ 大晴__たいせい 大翔__はると 大翔__ひろと 夕葵__ゆうき",
-    "久雄__ひさお 夕紀子__ゆきこ 夕美子__ゆみこ 三千彦__みちひこ 夕葉__ゆうは 三智__みち 万智__まち 万美子__まみこ 小百合__さゆり 千重子__ちえこ",
-    "万三郎__まんざぶろう 万紀子__まきこ 三代志__みよし 三重子__みえこ 千咲子__ちさこ 三香子__みかこ 千映子__ちえこ 千陽__ちはる 千代志__ちよし 三雄__みつお",
-    "三紀子__みきこ 三保子__みほこ 千栄子__ちえこ 千津子__ちづこ 久美子__くみこ 千由里__ちゆり 夕貴__ゆうき 夕貴__ゆき 千惠__ちえ 千景__ちかげ",
-    "千博__ちひろ 千絵__ちえ 三貴__みき 千尋__ちひろ 千晶__ちあき 千晴__ちはる 千裕__ちひろ 千智__ちさと 千香子__ちかこ 大智__だいち",
-    "大智__たいち",
+    "千善__ちよし 久善__ひさよし 丈晴__たけはる 丈陽__たけはる 之博__ゆきひろ 丈雄__たけお 久登__ひさと 三喜__みつよし 千喜__ちよし 大喜__だいき",
+    "之喜__ゆきよし 久喜__ひさよし 之雄__ゆきお 之裕__ゆきひろ 久仁枝__くにえ 久裕__ひさひろ 久惠__ひさえ 千暁__ちあき 大貴__だいき 夕加里__ゆかり",
+    "三津子__みつこ 小晴__こはる 小葉__さよ 小三郎__こさぶろう 千瑛__ちえ 大晴__たいせい 大翔__はると 大翔__ひろと 夕葵__ゆうき 久雄__ひさお",
+    "夕紀子__ゆきこ 夕美子__ゆみこ 三千彦__みちひこ 夕葉__ゆうは 三智__みち 万智__まち 万美子__まみこ 小百合__さゆり 千重子__ちえこ 万三郎__まんざぶろう",
+    "万紀子__まきこ 三代志__みよし 三重子__みえこ 千咲子__ちさこ 三香子__みかこ 千映子__ちえこ 千陽__ちはる 千代志__ちよし 三雄__みつお 三紀子__みきこ",
+    "三保子__みほこ 千栄子__ちえこ 千津子__ちづこ 久美子__くみこ 千由里__ちゆり 夕貴__ゆうき 夕貴__ゆき 千惠__ちえ 千景__ちかげ 千博__ちひろ",
+    "千絵__ちえ 三貴__みき 千尋__ちひろ 千晶__ちあき 千晴__ちはる 千裕__ちひろ 千智__ちさと 千香子__ちかこ 大智__だいち 大智__たいち",
 };
 
 const char* const kNames_3_13[] = {
@@ -1940,20 +1939,20 @@ const char* const kNames_10_12[] = {
     "高喜__たかよし 浩道__ひろみち 泰賀__たいが 泰喜__やすよし 泰貴__やすたか 泰晴__たいせい 峰雄__みねお 祥晴__よしはる 祥智__よしとも 浩貴__ひろき",
     "浩貴__ひろたか 晃雄__てるお 将貴__まさき 将貴__まさたか 恵津子__えつこ 浩智__ひろとも 敏裕__としひろ 恭雄__やすお 眞美子__まみこ 将雄__まさお",
     "高博__たかひろ 紘絵__ひろえ 紋絵__あやえ 恭三郎__きょうざぶろう 敏博__としひろ 恭博__やすひろ 敏晶__としあき 浩喜__ひろき 浩喜__ひろよし 敏晴__としはる",
-    "真佐代__まさよ 莉温__りおん 笑美子__えみこ 恭絵__やすえ 泰博__やすひろ 眞琴__まこと 留美子__るみこ 夏湖__なつこ 桃湖__ももこ 真喜__まき",
-    "真砂子__まさこ 純雄__すみお 珠喜__たまき 泰裕__やすひろ 桃瑛__ももえ 紗由花__さゆか 紗央里__さおり 純絵__すみえ 桃絵__ももえ 眞紀子__まきこ",
-    "珠葵__たまき 時雄__ときお 泰雄__やすお 珠惠__たまえ 敏惠__としえ 夏貴__なつき 真貴__まき 紗貴__さき 泰葉__やすは 哲雄__てつお",
-    "敏勝__としかつ 珠貴__たまき 紗絵__さえ 真紀子__まきこ 莉絵__りえ 真智__まち 華絵__かえ 夏絵__なつえ 夏絵__かえ 敏雄__としお",
-    "真琴__まこと 真美子__まみこ 恵美子__えみこ 真尋__まひろ",
+    "真佐代__まさよ 莉温__りおん 笑美子__えみこ 恭絵__やすえ 泰博__やすひろ 眞琴__まこと 留美子__るみこ 夏湖__なつこ 真喜__まき 真砂子__まさこ",
+    "純雄__すみお 珠喜__たまき 泰裕__やすひろ 桃瑛__ももえ 紗由花__さゆか 紗央里__さおり 純絵__すみえ 桃絵__ももえ 眞紀子__まきこ 珠葵__たまき",
+    "時雄__ときお 泰雄__やすお 珠惠__たまえ 敏惠__としえ 夏貴__なつき 真貴__まき 紗貴__さき 泰葉__やすは 哲雄__てつお 敏勝__としかつ",
+    "珠貴__たまき 紗絵__さえ 真紀子__まきこ 莉絵__りえ 真智__まち 華絵__かえ 夏絵__なつえ 夏絵__かえ 敏雄__としお 真琴__まこと",
+    "真美子__まみこ 恵美子__えみこ 真尋__まひろ",
 };
 
 const char* const kNames_10_13[] = {
     "恭慈__きょうじ 修慈__しゅうじ 高稔__たかとし 修義__のぶよし 敏幹__としき 将嗣__まさつぐ 泰嗣__やすし 将誉__まさたか 竜聖__りゅうせい 竜誠__りゅうせい",
     "真起子__まきこ 浩嗣__ひろつぐ 剛義__たけよし 高雅__たかまさ 浩誉__ひろたか 真誉__まさたか 朗雅__あきまさ 晃義__てるよし 泰義__やすよし 敏嗣__としつぐ",
-    "晃雅__あきまさ 恭雅__やすまさ 祥雅__よしまさ 浩靖__ひろやす 敏靖__としやす 泰聖__たいせい 莉鼓__りこ 航太郎__こうたろう 凌雅__りょうが 浩義__ひろよし",
-    "真義__まさよし 眞佐江__まさえ 夏誉__かよ 紗誉__さよ 純誉__すみよ 高義__たかよし 耕太郎__こうたろう 泰誠__たいせい 祥太郎__しょうたろう 眞太郎__しんたろう",
-    "眞鈴__まりん 華鈴__かりん 泰雅__たいが 泰雅__やすまさ 倫太郎__りんたろう 浩太郎__こうたろう 浩太郎__ひろたろう 紗由佳__さゆか 晃太郎__こうたろう 敏寛__としひろ",
-    "莉央奈__りおな 夏鈴__かりん 莉聖__りせ 晃嗣__こうじ 紗弥加__さやか 真由実__まゆみ 真紗子__まさこ 真鈴__まりん 真太郎__しんたろう",
+    "晃雅__あきまさ 恭雅__やすまさ 祥雅__よしまさ 浩靖__ひろやす 敏靖__としやす 泰聖__たいせい 航太郎__こうたろう 凌雅__りょうが 浩義__ひろよし 真義__まさよし",
+    "眞佐江__まさえ 夏誉__かよ 紗誉__さよ 純誉__すみよ 高義__たかよし 耕太郎__こうたろう 泰誠__たいせい 祥太郎__しょうたろう 眞太郎__しんたろう 眞鈴__まりん",
+    "華鈴__かりん 泰雅__たいが 泰雅__やすまさ 倫太郎__りんたろう 浩太郎__こうたろう 浩太郎__ひろたろう 紗由佳__さゆか 晃太郎__こうたろう 敏寛__としひろ 莉央奈__りおな",
+    "夏鈴__かりん 莉聖__りせ 晃嗣__こうじ 紗弥加__さやか 真由実__まゆみ 真紗子__まさこ 真鈴__まりん 真太郎__しんたろう",
 };
 
 const char* const kNames_10_14[] = {
@@ -2082,10 +2081,10 @@ const char* const kNames_11_6[] = {
     "隆成__たかしげ 基行__もとゆき 隆江__たかえ 基衣__もとえ 基江__きえ 基江__もとえ 彩名__あやな 啓江__ひろえ 啓成__けいせい 章次__しょうじ",
     "隆次__りゅうじ 淳衣__あつえ 清江__きよえ 麻巳子__まみこ 麻也子__まやこ 隆光__たかみつ 麻伊__まい 章衣__あきえ 康行__やすゆき 麻弓子__まゆこ",
     "雪衣__ゆきえ 雪羽__ゆきは 雪帆__ゆきほ 唯衣__ゆい 規江__のりえ 規江__きえ 深羽__みわ 麻早__まさ 彩妃__さき 悠妃__ゆうき",
-    "悠妃__ゆうひ 梨早__りさ 理早__りさ 悠衣__ゆい 悠有__ゆう 望衣__みえ 望羽__みう 望江__もえ 清次__せいじ 彩羽__あやは",
-    "彩羽__さわ 理羽__りう 彩帆__あやほ 彩帆__さほ 梨帆__りほ 理帆__りほ 康江__やすえ 章江__あきえ 梨衣__りい 梨衣__りえ",
-    "梨江__りえ 麻江__あさえ 彩衣__さえ 彩江__あやえ 彩江__さえ 理江__りえ 健吉__けんきち 隆行__たかゆき 雪江__ゆきえ 康成__やすなり",
-    "理衣__りえ 健次__けんじ 麻帆__まほ 麻衣__まい 菜々子__ななこ",
+    "悠妃__ゆうひ 梨早__りさ 理早__りさ 悠衣__ゆい 望衣__みえ 望羽__みう 望江__もえ 清次__せいじ 彩羽__あやは 彩羽__さわ",
+    "理羽__りう 彩帆__あやほ 彩帆__さほ 梨帆__りほ 理帆__りほ 康江__やすえ 章江__あきえ 梨衣__りい 梨衣__りえ 梨江__りえ",
+    "麻江__あさえ 彩衣__さえ 彩江__あやえ 彩江__さえ 理江__りえ 健吉__けんきち 隆行__たかゆき 雪江__ゆきえ 康成__やすなり 理衣__りえ",
+    "健次__けんじ 麻帆__まほ 麻衣__まい 菜々子__ななこ",
 };
 
 const char* const kNames_11_7[] = {
@@ -2096,13 +2095,13 @@ const char* const kNames_11_7[] = {
     "章芳__あきよし 章良__あきよし 規男__のりお 章伸__あきのぶ 隆寿__たかとし 崇男__たかお 雪宏__ゆきひろ 唯利__ただとし 唯良__ただよし 理玖__りく",
     "渚沙__なぎさ 強志__つよし 章利__あきとし 啓助__けいすけ 淳男__あつお 隆良__たかよし 康伸__やすのぶ 悠佑__ゆうすけ 健汰__けんた 悠汰__ゆうた",
     "涼汰__りょうた 悠吾__ゆうご 唯男__ただお 悠志__ゆうじ 淳那__じゅんな 清吾__せいご 隆利__たかとし 淳之介__じゅんのすけ 章吾__しょうご 清利__きよとし",
-    "悠佐__ゆうすけ 都志__とし 啓良__ひろよし 琉花__るか 琉利__るり 琉里__るり 隆秀__たかひで 隆芳__たかよし 淳志__あつし 淳宏__あつひろ",
-    "隆男__たかお 康男__やすお 悠花__ゆうか 章宏__あきひろ 康孝__やすたか 清孝__きよたか 章男__あきお 清那__きよな 清那__せいな 康宏__やすひろ",
-    "麻見__まみ 健男__たけお 唯志__ただし 隆之介__りゅうのすけ 望佐__みさ 梨佐__りさ 理佐__りさ 隆伸__たかのぶ 麻利__まり 理利__まさとし",
-    "悠杏__ゆあ 悠杏__ゆあん 悠良__ゆら 萌花__もか 萌花__もえか 梨良__りら 理花__りか 梨杏__りあ 梨杏__りあん 啓吾__けいご",
-    "健作__けんさく 悠希__ゆうき 悠希__ゆき 梨里__りり 健吾__けんご 彩希__あやき 理那__りな 健志__たけし 健志__けんじ 麻那__まな",
-    "健児__けんじ 康志__やすし 彩里__あやり 理沙__りさ 隆宏__たかひろ 隆志__たかし 悠里__ゆうり 梨沙__りさ 麻希__まき 清志__きよし",
-    "麻里__まり 彩花__あやか 唯花__ゆいか 梨花__りか",
+    "都志__とし 啓良__ひろよし 琉花__るか 琉利__るり 琉里__るり 隆秀__たかひで 隆芳__たかよし 淳志__あつし 淳宏__あつひろ 隆男__たかお",
+    "康男__やすお 悠花__ゆうか 章宏__あきひろ 康孝__やすたか 清孝__きよたか 章男__あきお 清那__きよな 清那__せいな 康宏__やすひろ 麻見__まみ",
+    "健男__たけお 唯志__ただし 隆之介__りゅうのすけ 望佐__みさ 梨佐__りさ 理佐__りさ 隆伸__たかのぶ 麻利__まり 理利__まさとし 悠杏__ゆあ",
+    "悠杏__ゆあん 悠良__ゆら 萌花__もか 萌花__もえか 梨良__りら 理花__りか 梨杏__りあ 梨杏__りあん 啓吾__けいご 健作__けんさく",
+    "悠希__ゆうき 悠希__ゆき 梨里__りり 健吾__けんご 彩希__あやき 理那__りな 健志__たけし 健志__けんじ 麻那__まな 健児__けんじ",
+    "康志__やすし 彩里__あやり 理沙__りさ 隆宏__たかひろ 隆志__たかし 悠里__ゆうり 梨沙__りさ 麻希__まき 清志__きよし 麻里__まり",
+    "彩花__あやか 唯花__ゆいか 梨花__りか",
 };
 
 const char* const kNames_11_8[] = {
@@ -2306,8 +2305,8 @@ const char* const kNames_12_6[] = {
     "雄次__ゆうじ 遥江__はるえ 朝江__あさえ 晴好__はるよし 貴久子__きくこ 朝衣__ともえ 絢衣__あやえ 絢羽__あやは 絢帆__あやほ 貴好__たかよし",
     "裕行__ひろゆき 喜衣__きえ 晴江__はるえ 裕光__ひろみつ 博光__ひろみつ 琴羽__ことは 結妃__ゆうひ 結妃__ゆき 晴帆__はるほ 晴帆__せいほ",
     "智江__ちえ 智江__ともえ 陽衣__はるえ 陽江__あきえ 陽江__はるえ 貴光__たかみつ 喜好__きよし 結羽__ゆう 晶帆__あきほ 結帆__ゆうほ",
-    "智帆__ちほ 結有__ゆう 貴衣__きえ 勝行__かつゆき 勝成__かつなり 裕江__ひろえ 智行__ともゆき 喜久子__きくこ 博行__ひろゆき 智衣__ともえ",
-    "結衣__ゆい 陽向__ひなた",
+    "智帆__ちほ 貴衣__きえ 勝行__かつゆき 勝成__かつなり 裕江__ひろえ 智行__ともゆき 喜久子__きくこ 博行__ひろゆき 智衣__ともえ 結衣__ゆい",
+    "陽向__ひなた",
 };
 
 const char* const kNames_12_7[] = {
@@ -2532,13 +2531,13 @@ const char* const kNames_13_4[] = {
 };
 
 const char* const kNames_13_5[] = {
-    "蒼生__あおい 禎司__ていじ 稔代__としよ 寛史__ひろふみ 照由__てるよし 靖史__やすし 誉正__たかまさ 稚広__ちひろ 睦生__むつき 照司__てるじ",
-    "照正__てるまさ 照平__しょうへい 幹央__みきお 靖正__やすまさ 雅矢__まさや 聖矢__せいや 照生__てるお 照世__てるよ 照未__てるみ 幹代__みきよ",
-    "靖広__やすひろ 聖司__せいじ 雅広__まさひろ 雅央__まさお 聖史__きよし 誉世__たかよ 義史__よしふみ 誠矢__せいや 愛矢__あや 睦未__むつみ",
-    "義広__よしひろ 義司__よしじ 園加__そのか 新平__しんぺい 靖生__やすお 新司__しんじ 慎司__しんじ 義正__よしまさ 詩世__うたよ 瑞生__みずき",
-    "雅由__まさよし 雅司__まさし 鈴央__りお 鈴加__すずか 鈴加__れいか 雅生__まさお 聖加__きよか 聖加__せいか 聖未__きよみ 照代__てるよ",
-    "雅未__まさみ 誠史__せいじ 幹生__みきお 靖司__やすし 靖代__やすよ 愛未__あいみ 愛未__あみ 愛由__あゆ 靖弘__やすひろ 誠司__せいじ",
-    "義弘__よしひろ 雅代__まさよ 雅弘__まさひろ 雅世__まさよ 雅史__まさし",
+    "蒼生__あおい 禎司__ていじ 稔代__としよ 寛史__ひろふみ 照由__てるよし 靖史__やすし 誉正__たかまさ 睦生__むつき 照司__てるじ 照正__てるまさ",
+    "照平__しょうへい 幹央__みきお 靖正__やすまさ 雅矢__まさや 聖矢__せいや 照生__てるお 照世__てるよ 照未__てるみ 幹代__みきよ 靖広__やすひろ",
+    "聖司__せいじ 雅広__まさひろ 雅央__まさお 聖史__きよし 誉世__たかよ 義史__よしふみ 誠矢__せいや 愛矢__あや 睦未__むつみ 義広__よしひろ",
+    "義司__よしじ 園加__そのか 新平__しんぺい 靖生__やすお 新司__しんじ 慎司__しんじ 義正__よしまさ 詩世__うたよ 瑞生__みずき 雅由__まさよし",
+    "雅司__まさし 鈴央__りお 鈴加__すずか 鈴加__れいか 雅生__まさお 聖加__きよか 聖加__せいか 聖未__きよみ 照代__てるよ 雅未__まさみ",
+    "誠史__せいじ 幹生__みきお 靖司__やすし 靖代__やすよ 愛未__あいみ 愛未__あみ 愛由__あゆ 靖弘__やすひろ 誠司__せいじ 義弘__よしひろ",
+    "雅代__まさよ 雅弘__まさひろ 雅世__まさよ 雅史__まさし",
 };
 
 const char* const kNames_13_6[] = {
@@ -2662,21 +2661,21 @@ const char* const kNames_14_2[] = {
 
 const char* const kNames_14_3[] = {
     "聡士__さとし 誓三__せいぞう 槙子__まきこ 寧之__やすゆき 稲子__いねこ 颯大__そうた 総三__そうぞう 徳之__のりゆき 暢子__のぶこ 暢子__ようこ",
-    "暢之__のぶゆき 聡久__あきひさ 聡也__としや 綾也__りょうや 綾大__りょうた 暢久__のぶひさ 聡之__としゆき 聡之__さとし 静也__せいや 嘉三__よしぞう",
-    "彰三__しょうぞう 誓子__せいこ 綾巳__あやみ 寧子__やすこ 嘉久__よしひさ 嘉之__よしゆき 総子__ふさこ 彰子__あきこ 歌子__うたこ 静子__しずこ",
-    "徳子__とくこ 徳子__のりこ 彰久__あきひさ 嘉子__よしこ 聡子__さとこ 綾子__あやこ 寧々__ねね",
+    "暢之__のぶゆき 聡久__あきひさ 聡也__としや 暢久__のぶひさ 聡之__としゆき 聡之__さとし 静也__せいや 嘉三__よしぞう 彰三__しょうぞう 誓子__せいこ",
+    "綾巳__あやみ 寧子__やすこ 嘉久__よしひさ 嘉之__よしゆき 総子__ふさこ 彰子__あきこ 歌子__うたこ 静子__しずこ 徳子__とくこ 徳子__のりこ",
+    "彰久__あきひさ 嘉子__よしこ 聡子__さとこ 綾子__あやこ 寧々__ねね",
 };
 
 const char* const kNames_14_4[] = {
-    "静五__せいご 魁斗__かいと 暢夫__のぶお 寧夫__やすお 颯太__そうた 彰太__しょうた 聡介__そうすけ 聡仁__あきひと 綾太__りょうた 静六__せいろく",
-    "彰仁__あきひと 綾巴__あやは 嘉文__よしふみ 颯介__そうすけ 颯月__さつき 静夫__しずお 嘉夫__よしお 歌月__かつき 歌月__かづき 聡太__そうた",
-    "彰夫__あきお 徳夫__のりお 碧斗__あおと 颯斗__はやと",
+    "静五__せいご 魁斗__かいと 暢夫__のぶお 寧夫__やすお 颯太__そうた 彰太__しょうた 聡介__そうすけ 聡仁__あきひと 静六__せいろく 彰仁__あきひと",
+    "綾巴__あやは 嘉文__よしふみ 颯介__そうすけ 颯月__さつき 静夫__しずお 嘉夫__よしお 歌月__かつき 歌月__かづき 聡太__そうた 彰夫__あきお",
+    "徳夫__のりお 碧斗__あおと 颯斗__はやと",
 };
 
 const char* const kNames_14_5[] = {
-    "総司__そうし 綾平__りょうへい 静矢__せいや 徳広__のりひろ 寧生__やすお 彰平__しょうへい 徳正__のりまさ 嘉司__よしじ 徳司__とくじ 聡広__としひろ",
-    "聡生__としお 彰正__あきまさ 聡司__さとし 歌代__うたよ 聡史__さとし 嘉弘__よしひろ 嘉正__よしまさ 嘉代__かよ 綾世__あやせ 静生__しずお",
-    "彰弘__あきひろ 徳弘__のりひろ",
+    "総司__そうし 静矢__せいや 徳広__のりひろ 寧生__やすお 彰平__しょうへい 徳正__のりまさ 嘉司__よしじ 徳司__とくじ 聡広__としひろ 聡生__としお",
+    "彰正__あきまさ 聡司__さとし 歌代__うたよ 聡史__さとし 嘉弘__よしひろ 嘉正__よしまさ 嘉代__かよ 綾世__あやせ 静生__しずお 彰弘__あきひろ",
+    "徳弘__のりひろ",
 };
 
 const char* const kNames_14_6[] = {
@@ -2685,11 +2684,11 @@ const char* const kNames_14_6[] = {
 };
 
 const char* const kNames_14_7[] = {
-    "綾汰__りょうた 颯汰__そうた 徳孝__のりたか 暢男__のぶお 彰汰__しょうた 聡汰__そうた 静吾__せいご 嘉寿__よしとし 嘉寿__よしひさ 彰寿__あきとし",
-    "彰寿__あきひさ 彰伸__あきのぶ 寧志__やすし 嘉克__よしかつ 聡佑__そうすけ 嘉志__よしじ 綾佑__りょうすけ 彰吾__しょうご 聡宏__としひろ 静希__せいき",
-    "嘉伸__よしのぶ 彰宏__あきひろ 彰利__あきとし 彰花__あきか 彰芳__あきよし 静男__しずお 彰良__あきら 彰良__あきよし 嘉宏__よしひろ 聡見__としみ",
-    "聡見__さとみ 聡里__さとり 嘉花__よしか 嘉孝__よしたか 静花__しずか 静良__せいら 瑠那__るな 綾那__あやな 嘉男__よしお 綾花__あやか",
-    "徳男__とくお 徳男__のりお 聡志__さとし 瑠花__るか 彰男__あきお",
+    "颯汰__そうた 徳孝__のりたか 暢男__のぶお 彰汰__しょうた 聡汰__そうた 静吾__せいご 嘉寿__よしとし 嘉寿__よしひさ 彰寿__あきとし 彰寿__あきひさ",
+    "彰伸__あきのぶ 寧志__やすし 嘉克__よしかつ 聡佑__そうすけ 嘉志__よしじ 彰吾__しょうご 聡宏__としひろ 静希__せいき 嘉伸__よしのぶ 彰宏__あきひろ",
+    "彰利__あきとし 彰花__あきか 彰芳__あきよし 静男__しずお 彰良__あきら 彰良__あきよし 嘉宏__よしひろ 聡見__としみ 聡見__さとみ 聡里__さとり",
+    "嘉花__よしか 嘉孝__よしたか 静花__しずか 静良__せいら 瑠那__るな 綾那__あやな 嘉男__よしお 綾花__あやか 徳男__とくお 徳男__のりお",
+    "聡志__さとし 瑠花__るか 彰男__あきお",
 };
 
 const char* const kNames_14_8[] = {
@@ -2702,11 +2701,11 @@ const char* const kNames_14_8[] = {
 
 const char* const kNames_14_9[] = {
     "暢彦__のぶひこ 彰信__あきのぶ 彰香__あきか 彰俊__あきとし 聡彦__あきひこ 聡彦__としひこ 嘉俊__よしとし 静哉__せいや 聡俊__あきとし 嘉則__よしのり",
-    "聡紀__あきのり 聡昭__としあき 聡祐__そうすけ 聡郎__としろう 寧彦__やすひこ 嘉保__よしやす 綾祐__りょうすけ 彰則__あきのり 徳郎__とくろう 樺音__かおん",
-    "徳彦__のりひこ 嘉紀__よしのり 嘉香__よしか 嘉郎__よしろう 彰音__あきね 彰紀__しょうき 彰紀__あきのり 彰南__あきな 静栄__しずえ 嘉信__よしのぶ",
-    "嘉秋__よしあき 綾重__あやえ 聡栄__さとえ 聡香__さとか 聡保__あきほ 彰彦__あきひこ 嘉昭__よしあき 瑠海__るみ 瑠香__るか 瑠南__るな",
-    "綾映__あやえ 綾音__あやね 綾南__あやな 綾保__あやほ 歌南__かな 静香__しずか 嘉美__よしみ 綾美__あやみ 嘉彦__よしひこ 聡美__さとみ",
-    "瑠美__るみ 綾香__あやか",
+    "聡紀__あきのり 聡昭__としあき 聡祐__そうすけ 聡郎__としろう 寧彦__やすひこ 嘉保__よしやす 彰則__あきのり 徳郎__とくろう 樺音__かおん 徳彦__のりひこ",
+    "嘉紀__よしのり 嘉香__よしか 嘉郎__よしろう 彰音__あきね 彰紀__しょうき 彰紀__あきのり 彰南__あきな 静栄__しずえ 嘉信__よしのぶ 嘉秋__よしあき",
+    "綾重__あやえ 聡栄__さとえ 聡香__さとか 聡保__あきほ 彰彦__あきひこ 嘉昭__よしあき 瑠海__るみ 瑠香__るか 瑠南__るな 綾映__あやえ",
+    "綾音__あやね 綾南__あやな 綾保__あやほ 歌南__かな 静香__しずか 嘉美__よしみ 綾美__あやみ 嘉彦__よしひこ 聡美__さとみ 瑠美__るみ",
+    "綾香__あやか",
 };
 
 const char* const kNames_14_10[] = {
@@ -2965,8 +2964,7 @@ const char* const kNames_17_5[] = {
 };
 
 const char* const kNames_17_6[] = {
-    "謙次__けんじ 優伊__ゆい 優有__ゆう 優江__ゆえ 優妃__ゆうひ 優成__ゆうせい 優羽__ゆうは 優羽__ゆう 優帆__ゆほ 優帆__ゆうほ",
-    "優衣__ゆい",
+    "謙次__けんじ 優伊__ゆい 優江__ゆえ 優妃__ゆうひ 優成__ゆうせい 優羽__ゆうは 優羽__ゆう 優帆__ゆほ 優帆__ゆうほ 優衣__ゆい",
 };
 
 const char* const kNames_17_7[] = {
@@ -3255,11 +3253,11 @@ const SampleNameKey kSampleNameKeys[] = {
     {3, 5, 5, kNames_3_5, "bggggggggggggggggbbgbgbbggbgbbggggggggbbggg", "ooootooootooottooooootoooooooocttotototttoo"},
     {3, 6, 5, kNames_3_6, "bgggggggggbgggbgbgggbggbggggggbbggggggggbgg", "ooooooooooooooooottoootooooooccottoooootcoc"},
     {3, 7, 6, kNames_3_7, "bgggbgggggggbebbbbbbbbbbbgbbgbgggbbbggggggebbggggggggegb", "otoooootttotootootooooototoootoottooottttooootoottctottc"},
-    {3, 8, 8, kNames_3_8, "gggggbbgggbbbgbbbgbgggggggggggggggggggggggggggggbgggggbgbgggggggggggggggg", "ttooooootottottccoootoooootttoootttttotttttoctttoooototooooootooooottocto"},
+    {3, 8, 8, kNames_3_8, "gggggbbgggbbbgbbbgbggggggggggggggggggggggggggggbgggggbgbgggggggggggggggg", "ttooooootottottccoootooooottoootttttotttttoctttoooototooooootooooottocto"},
     {3, 9, 5, kNames_3_9, "bbbbbbbbbgbbbbbgbggggggggggegbggbgbggggggggg", "ooooooottttoooooooottootottototttotoccotoott"},
     {3, 10, 4, kNames_3_10, "bbbbbbbbbbbbbgggggggggbgbgggggggbgggggg", "oooooottootoooottttttooootocoootoootooc"},
     {3, 11, 4, kNames_3_11, "bbbbbgggggbgbggggggggggggggggggg", "ttoooootttotoottttoootoooooooooo"},
-    {3, 12, 8, kNames_3_12, "bbbbbbbebbbbbbbgbggbggggbgbbbgbggbggggggbgbgggggbbggggggggggbggegggggbb", "ooooooooootoooooootcootootccctoooototooooooooootooooooottoottoocctttoct"},
+    {3, 12, 7, kNames_3_12, "bbbbbbbbbbbbbbgbggbggggbgbbbgbggbggggggbgbgggggbbggggggggggbggegggggbb", "oooooooootoooooootcootootccctoooototooooooooootooooooottoottoocctttoct"},
     {3, 13, 4, kNames_3_13, "bgbgbbbggggbggbgbbbgbbggbgggbbbgggggg", "otooooctoootooooootoootttooocotooooto"},
     {3, 14, 2, kNames_3_14, "bbbbggggggbgggggggbg", "toooooototottoooooco"},
     {3, 15, 3, kNames_3_15, "bbbbbbggbbggggggbggbgggggggbb", "otoooooooootooooooooooooootcc"},
@@ -3431,8 +3429,8 @@ const SampleNameKey kSampleNameKeys[] = {
     {10, 9, 14, kNames_10_9, "ggbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbbgbbgbbbbbbbbbbbbgbbbbbbggbbbbbbbbgbbbbbbbbbgbggbgbbbbbbbbbbbgbgggbbggbbgbbbgbbggbgbgbgbggggggbbbgggbgg", "ttotoooototoooottttootootoooootooooooooooooottooooooootooottoooootooooooooooooootootootoooooootoootoooooootoooottoctttotttoctttooootoooc"},
     {10, 10, 10, kNames_10_10, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbggbbbbbbbggbbgbbgbgggggbbgggggbgggggggbgbbgggggggggbgbggbbggg", "tottottootoocooootoooootoooootooooottoottoooooottoottotottotttotootootttooooototttttoootoooottttooo"},
     {10, 11, 7, kNames_10_11, "bbbbbbbbbbbbbbbbgbbbbbgbggbbgggggbggbgggbggggggbggbggbggggggggggg", "otottoooooooooottooooooottoottottotttottottotttocoootottttttocccc"},
-    {10, 12, 11, kNames_10_12, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbbbbgbbbgbbggbbbbbbbggggbggggggbgbgggggggbbggegggbbggggggggbegge", "tooooooottttototttotootootooooootootoootootooooooooooooootoootoootoooooototttoootoooototooottotooooocooc"},
-    {10, 13, 6, kNames_10_13, "bbbbbbbbbbgbbbbbbbbbbbbbbbgbbbbggggbbbbbggbbbbbgbbgggbggggb", "oooooooottooooooooooooooottctooooooottttttcocttttotttotoott"},
+    {10, 12, 11, kNames_10_12, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbbbbgbbbgbbggbbbbbbbggggbgggggbgbgggggggbbggegggbbggggggggbegge", "tooooooottttototttotootootooooootootoootootooooooooooooootoootoootooooototttoootoooototooottotooooocooc"},
+    {10, 13, 6, kNames_10_13, "bbbbbbbbbbgbbbbbbbbbbbbbbbbbbbggggbbbbbggbbbbbgbbgggbggggb", "oooooooottoooooooooooooootctooooooottttttcocttttotttotoott"},
     {10, 14, 6, kNames_10_14, "bbbgbbbbgbbbbbbgbbbbbggggbbbggggggggggggggggbgggggg", "ootootoootoooottcotoottttoottotototttttttctottooooc"},
     {10, 15, 5, kNames_10_15, "gbbbbbbbbbbgbbgggggbbgbgggggggggegbggeggggg", "tootcooottototooottooottttoottoottottootoct"},
     {10, 16, 3, kNames_10_16, "ggbbbbbgbgbbbggggeggggbgeeg", "ottoooooootttotttttttottcto"},
@@ -3451,8 +3449,8 @@ const SampleNameKey kSampleNameKeys[] = {
     {11, 3, 9, kNames_11_3, "bgbbbbbbgbbbbbbbbggbbbbgbbbbbbbgbgbbbbgbgbbgbbbbbgbbbbbgbbgbgbgbgggbbggbbgggggggggggbgg", "ttotooooooooootttoootooooooooototoottooooootocoocooooocooooottooooooooooootooooootooooc"},
     {11, 4, 8, kNames_11_4, "bbbbbbbbbbbbbbbbbbggbbbgbbggbbgbbbbbbbbbbbbbbbbggbbggbbbbbbbbbbbbbbbggbbbbgb", "ttotootootootttootttoootootottooootcootcoocotcotctcttocococtoccctooottococcc"},
     {11, 5, 14, kNames_11_5, "bbgbgbbbbbbbbbbbbbbbbbbbbbgbbbbbbgbbgbbbbbbgggggggggggbbggbgbbggggbbggbbgggbggbbgggggggggggggggbbbgbbbgggbggggbbggbgbggbbbbebbgbgggbbbgggbbb", "ttooooootttooooooooooooooooooooooootototoooottoootoottoooooootttttootcootottttcooootototcttototototooctttctttooottotottoooocoototttooottoocc"},
-    {11, 6, 10, kNames_11_6, "bbgbbbbbbbbbbbbbgbbbbbbbbbgbbbbbggggggbbbggggbggbgggggggggggggggggggbgggggggggggggggggbbgbgbggg", "oooooooooooootoooooooooooooootoooooototoooooootooootttoototttttttottotttttttootoootoooooooootcc"},
-    {11, 7, 14, kNames_11_7, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbbbgbbbbbbbbgggbbbbbbgbbbbggbgbbbgggbgbgggggggggbbeggbggbbgbbggbbgggbgggg", "toooooooooooooototooooooootcoootttoooooooooooooooctooooootcttcoottottotoocttooooootoooottooootooooootttctttttcocctcttootootcoocctotccc"},
+    {11, 6, 10, kNames_11_6, "bbgbbbbbbbbbbbbbgbbbbbbbbbgbbbbbggggggbbbggggbggbggggggggggggggggggbgggggggggggggggggbbgbgbggg", "oooooooooooootoooooooooooooootoooooototoooooootooootttootottttttottotttttttootoootoooooooootcc"},
+    {11, 7, 14, kNames_11_7, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbbbgbbbbbbbgggbbbbbbgbbbbggbgbbbgggbgbgggggggggbbeggbggbbgbbggbbgggbgggg", "toooooooooooooototooooooootcoootttoooooooooooooooctooooootcttcoottottooocttooooootoooottooootooooootttctttttcocctcttootootcoocctotccc"},
     {11, 8, 10, kNames_11_8, "bbbbbbbbbbbgbbbbbbbbbbbbbbbbgggbbggbggbgggbbbbgggbbgbbgbbggggggbggbggggggbggggggggggggggbgbbgg", "ooooooocoooooottotooootoootoooooootoooottotooooooootooooototttoocttttottooootttttototoototootc"},
     {11, 9, 12, kNames_11_9, "bbbbbbgbbbgbbbbbbgbbbbbbbbbbbbbbbbbbbbbbgbbbbgbbbbbbbbbbgbbbbgbgbbbbbbggbbgbbggbbggbbbbggbgggggbgbggbgggbggbbggggggggggg", "otooooooooooooooooottotottoootootototootoooooooooooootototootooooooooottooootttooctoooottctctttoootoottttocoottooooootcc"},
     {11, 10, 11, kNames_11_10, "bbbbbbbbbbbgbbbbbbbbbbbbbbbbbbbbbgbbbgbbbbgbgbgbggbgbggbggbbggggbgggbbggggggggbbgggggggbgggbggggbgggggg", "tototttoooooototooootoooooooooooootoooootoootcoooootttocotooottotootttottttctoootttottototoototootoooot"},
@@ -3475,7 +3473,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {12, 3, 13, kNames_12_3, "bbbbbbbgbbbbbbggbbgggbbbgbbbbbbggbbbbbbbbbbbbbgggbgbbbbbbgbbggbggbgbbgbbbbgbbbbgbbbgbbbgbggbgbbggggbbggbbggbbbbgggbggbgggggggbb", "tottttoooooootoooooooooooooooooooooottoooototooooooooooooottootooooooooottotttooooooooootoottooooooooooooooccooooooooooooooooco"},
     {12, 4, 10, kNames_12_4, "bbbbbbbbbbbbbbbbbbbbbbbbebbbbbebbbbbggggbbbbbbbbbbbbbbbbbbbbbbbbbgbgggggbgbbbbbbbbbbbbgbbgbb", "oototooottoooottoootttttttooottootootttoootoootoooootcttooooctttototottootocttcotccccocccccc"},
     {12, 5, 17, kNames_12_5, "bbbbbbggbbbbgbbbbbbbbbbgbbbbbbbbbbbbbbbbbgggbbgbbbbbbgbbbbbbbbgggbggbbbgggbgbbgggggggbbbbbgbbbbbggggggggbggbbgggggbbbgbbggbbbbbbbbggbgggggggbgggbbbgbbbbbggbbbbgbgbbbg", "ootooooootoooooootttttooooottoooootoooooooooooooooooottcoootoooooootoooooooooootoootootooooooooootototttoooooooooooootootoooooooooooottttooooootoooottooootooooootoooo"},
-    {12, 6, 11, kNames_12_6, "bbbgbbbbgbbbbbbbgbbbbgbbgbbbbbbbbbgbbbbbbbbgbgbbbgbggggbgggbbggbgggggbbggbbggggggggggbbggggggbbgbgbgge", "oooootooooooooooooootooooooooooooooooooooootootooooototoootoooooooottooooootttttoooooootttttoooooooocc"},
+    {12, 6, 11, kNames_12_6, "bbbgbbbbgbbbbbbbgbbbbgbbgbbbbbbbbbgbbbbbbbbgbgbbbgbggggbgggbbggbgggggbbggbbggggggggggbbgggggbbgbgbgge", "oooootooooooooooooootooooooooooooooooooooootootooooototoootoooooooottooooootttttooooooottttoooooooocc"},
     {12, 7, 16, kNames_12_7, "bbbbbbbbbbbbbbgbbbbbbbbgbbbbbbbbbbbbggbbbbbbbbgbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbggbbbbbbbggbgggggbggggbbgggbggggggbgbbbbbbbgbggg", "ootoooottooootoooootttotooooootootoootoootoooottoootoooooooooooottooooooootoottoototcoooootoooooooooootttttoooootttotttttototttttttottttttttooooooococcc"},
     {12, 8, 14, kNames_12_8, "gbbbbgbbgbbbbbbbbgbbbbbbgbbggbbbbbbbbbbggebbgbbgbbbbggbbbgbbgbggbbgbbbgbbgbbgbbbbbbggggggbgggbbgggbbgbbbggbggggggggbgggbbbbgbgbgbbgbgbbggg", "tottoooooooooooooooooooooooooooooooooooooooottootoooooooooooooooooooooooottttoooooooooootoooooototooooooootooootooootooooootototoooooooccc"},
     {12, 9, 22, kNames_12_9, "bbbbbgbbbbbbbbbbbbbbbbbgggbbbbbbgbbbbbbbbgbbbbbbbbbbbbbbbbbbbbbggbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbgbbgbbbbbbbbbbbgbbgbbbbbbbbbbbbbbbggggbbbbbbbbbgggbbbbggbggggggggbbbggbbbggbgggggggggggbgbgggbbbgbggggbbggbbegbbgegbgggg", "oooooootooooooooooooooooooooootoottoooooooooottoooooootooooooooootooooooooootooooooootoooootoooooooottoooooootoootootoootoottooooootttttooooooooooototoooooootttooocoottottottttttoocotttoootttottctotoooottoootoocoooooco"},
@@ -3500,7 +3498,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {13, 2, 3, kNames_13_2, "bbbgbgbgbbggbbbgbgbbbbbb", "oooottooootctoctottooooo"},
     {13, 3, 7, kNames_13_3, "bbgbbgbggbbbbggggbbbbbbggbggggbbbggbbgbbggggbgggbgbbbgbggggbbggg", "toootooooooooooooooooooooooooooootoooocooooocoooooooootootooooot"},
     {13, 4, 5, kNames_13_4, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbgbbbgbbb", "tttttttotooootootcoootootocoooootottctootoooc"},
-    {13, 5, 7, kNames_13_5, "bbgbbbbbebbbbbbbbgggbbbbbgbbggbbgbbbbbgebbgggbgggggbbbggggbbbgbgb", "toooooootootoootoooooooooootttoottoooootootttottoooooootttooooooo"},
+    {13, 5, 7, kNames_13_5, "bbgbbbbebbbbbbbbgggbbbbbgbbggbbgbbbbbgebbgggbgggggbbbggggbbbgbgb", "tooooootootoootoooooooooootttoottoooootootttottoooooootttooooooo"},
     {13, 6, 4, kNames_13_6, "bbbbbbbgbbbgbbgbbbbbbbbbbbggbbbgbbbb", "oooooooooooooooootoooooooooooooooooo"},
     {13, 7, 8, kNames_13_7, "bbbbbbbbbbbbbbbbbbbbbbbbgbgbbbbggbbbbbbbbbbbbbbbbgbgbggggggggggbbbggbbbbebggb", "otootttoooootoooooooooootottoootttootooooooooooootttotttttttttttoottcooococto"},
     {13, 8, 8, kNames_13_8, "bbbbbbbbbbgbgbbbbgbbbgbbbbbbbgbbbggbbbbgbgbgegbbbbgbggbggbgbbbgbbbbgggbbgbbbb", "oootoooootoooooooooooooooooottooootoooootottccoooototoottooooooooootttooooooo"},
@@ -3519,13 +3517,13 @@ const SampleNameKey kSampleNameKeys[] = {
     {14, 0, 3, kNames_14_0, "bbbbgbbgbegbbbgbbbgggbbbb", "ttttoootccootoooctoocoocc"},
     {14, 1, 1, kNames_14_1, "bbbbbbb", "ooooooo"},
     {14, 2, 2, kNames_14_2, "bbbbbbbbbgbbbgbgbgb", "ottooottotoootctocc"},
-    {14, 3, 4, kNames_14_3, "bbgbgbbbggbbbbbbbbbbbgggbbggggggbgggg", "oooootooooooottoootoooooooooooooooooc"},
-    {14, 4, 3, kNames_14_4, "bbbbbbbbbbbgbbgbbggbbbbb", "otoocttotootoctootttoocc"},
-    {14, 5, 3, kNames_14_5, "bbbbbbbbbbbbbgbbbggbbb", "tttootooooooooooootooo"},
+    {14, 3, 4, kNames_14_3, "bbgbgbbbggbbbbbbbbbgggbbggggggbgggg", "oooootooooooooootoooooooooooooooooc"},
+    {14, 4, 3, kNames_14_4, "bbbbbbbbbbgbbgbbggbbbbb", "otoocttoootoctootttoocc"},
+    {14, 5, 3, kNames_14_5, "bbbbbbbbbbbbgbbbggbbb", "ttootooooooooooootooo"},
     {14, 6, 2, kNames_14_6, "bbbbbgbgbbbbggbggg", "oooooooooooooootoo"},
-    {14, 7, 5, kNames_14_7, "bbbbbbbbbbbbbbbbbbbbbbbgbbbbbggggbggggbgbbbgb", "ttootttoooooootottotoootootooootoottttotoooco"},
+    {14, 7, 5, kNames_14_7, "bbbbbbbbbbbbbbbbbbbbbgbbbbbggggbggggbgbbbgb", "tootttoooooootototoootootooootoottttotoooco"},
     {14, 8, 5, kNames_14_8, "bbbbbbbbbbbbgbbbgbgbbggggbbbggbgggggbbggggg", "ooooooooooooootooooootoocoootttttootoottcto"},
-    {14, 9, 6, kNames_14_9, "bbgbbbbbbbbbbbbbbbbgbbgbgbbggbbggggbbgggggggggggbggg", "ootooootooootoootootoooottotoooootoootttoctttootoooc"},
+    {14, 9, 6, kNames_14_9, "bbgbbbbbbbbbbbbbbbgbbgbgbbggbbggggbbgggggggggggbggg", "ootooootooootoooootoooottotoooootoootttoctttootoooc"},
     {14, 10, 5, kNames_14_10, "bbbbbgbbbgggbbbbbbbbgbbggggggggbbbgggggggbg", "otottoctooooooootooooooootooootootttctooott"},
     {14, 11, 2, kNames_14_11, "bgbbbgbbgbgggggg", "otootcooooootttt"},
     {14, 12, 4, kNames_14_12, "bbbbbbbbbbbbbgbbbggbbbggggbbgggbbgg", "oooootoooootooototooooooooooootoooo"},
@@ -3578,7 +3576,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {17, 3, 1, kNames_17_3, "bbbgbbbg", "ttttooco"},
     {17, 4, 2, kNames_17_4, "bbbbbgbbbbbb", "totttttctccc"},
     {17, 5, 1, kNames_17_5, "bbbbb", "ttott"},
-    {17, 6, 2, kNames_17_6, "bggggbggggg", "ottttcttttc"},
+    {17, 6, 1, kNames_17_6, "bgggbggggg", "otttcttttc"},
     {17, 7, 2, kNames_17_7, "bbbbbbbbbbbgbeggggg", "oocoottcttttttccccc"},
     {17, 8, 1, kNames_17_8, "bbbggbgggg", "tcotttttcc"},
     {17, 9, 2, kNames_17_9, "bbgbbbgggggeggg", "tttttttttctttto"},
