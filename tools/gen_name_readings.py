@@ -26,6 +26,7 @@ Usage: python3 tools/gen_name_readings.py [--enamdict P] [--kanjidic P]
 import argparse
 import collections
 import os
+import re
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -39,6 +40,9 @@ DEFAULT_OUT = os.path.join(ROOT, "search", "name_reading_data.cpp")
 DEFAULT_REFUSED = os.path.join(ROOT, "tools", "refused_name_readings.tsv")
 DEFAULT_SEX_MARKED = os.path.join(ROOT, "tools", "sex_marked_name_readings.tsv")
 DEFAULT_REVIEWED = gen_sample_names.DEFAULT_REVIEWED
+# The sample store gen_sample_names.py writes (run it first): its reviewed
+# names of today decide which readings of a character are familiar there.
+DEFAULT_SAMPLES = gen_sample_names.DEFAULT_OUT
 # Characters of a composed spelling (search/compose_search.h).
 MAX_COMPOSED_CHARS = 3
 
@@ -68,6 +72,18 @@ MAX_PIECE_KANA = 6
 # counts cannot tell.
 MIN_OTHER_SEX_SHARE = 0.05
 MIN_SEXED_NAMES = 20
+# A pair composes in a place only when at least this many of the store's
+# reviewed names of today read the character so in that place (a middle
+# character: in any place), so that readings the sources hold only in old,
+# rare or odd names (万 まん, 卯 う, 珠 み, 恋 ここ, 綾 りょう) do not compose,
+# while those today's names made familiar (陽 はる, 翔 と, 葵 まり) do.
+MIN_NAMES_OF_TODAY = 1
+# A pair speaks for one sex also when at least this many of the store's
+# names of today with it are of one sex and fewer than this share of the
+# other (the sources' counts mix names of every time: 優 ゆう first is
+# given to both, 真 ま first in today's names to girls).
+MIN_SEXED_NAMES_OF_TODAY = 4
+MAX_OTHER_SEX_SHARE_OF_TODAY = 0.1
 MAX_NAME_CHARS = 4
 
 REPEAT_MARK = "々"
@@ -163,12 +179,12 @@ def count_pairs(names, aligner, legal):
     return counts, aligned, total
 
 
-def select_pairs(totals, plain, refused):
+def select_pairs(totals, plain, refused, today):
     """The pairs common enough to compose in some place, as ((character,
     reading), counts) with the count of every place they do not compose in
     set to 0. `totals` are the weighted counts, `plain` the same with every
     name counted once; `refused` holds (character, reading, place) that never
-    compose."""
+    compose; `today` the pairs of the store's names of today."""
     by_reading = collections.Counter()
     by_character = collections.Counter()
     for (ch, reading), counts in totals.items():
@@ -179,7 +195,7 @@ def select_pairs(totals, plain, refused):
     def composes(ch, reading, place, n):
         return (n >= MIN_COUNT and n >= MIN_SHARE * by_reading[(reading, place)]
                 and plain[(ch, reading)][place] >= MIN_READING_SHARE * by_character[(ch, place)]
-                and (ch, reading, place) not in refused)
+                and (ch, reading, place) not in refused and familiar_today(today, ch, reading, place))
 
     kept = []
     for (ch, reading), counts in totals.items():
@@ -188,6 +204,66 @@ def select_pairs(totals, plain, refused):
         if any(placed) and len(reading) <= MAX_PIECE_KANA:
             kept.append(((ch, reading), tuple(placed) + tuple(counts[PLACES:])))
     return kept
+
+
+def stored_names(path):
+    """(written, reading, sex letter, generation letter) of every given name
+    of the sample store written by gen_sample_names.py."""
+    with open(path, encoding="utf-8") as f:
+        text = f.read()
+    arrays = {}
+    for m in re.finditer(r'const char\* const (kNames_\d+_\d+)\[\] = \{\n(.*?)\n\};', text, re.S):
+        arrays[m.group(1)] = [tuple(entry.split("__")) for line in re.findall(r'"([^"]*)"', m.group(2))
+                              for entry in line.split()]
+    names = []
+    for m in re.finditer(r'\{\d+, \d+, \d+, (kNames_\d+_\d+), "(\w+)", "(\w+)"\}', text):
+        entries, sexes, generations = arrays[m.group(1)], m.group(2), m.group(3)
+        if not len(entries) == len(sexes) == len(generations):
+            raise SystemExit("%s: %s does not match its letters" % (path, m.group(1)))
+        names += [(w, r, s, g) for (w, r), s, g in zip(entries, sexes, generations)]
+    if not names:
+        raise SystemExit("%s holds no given names" % path)
+    return names
+
+
+def pairs_of_today(stored, aligner):
+    """(character, reading, place) -> Counter of sex letters: the pairs of
+    the store's names of today, split as the sources' names are."""
+    found = collections.defaultdict(collections.Counter)
+    for written, reading, sex, generation in stored:
+        if generation not in gen_sample_names.GEN_WORD or gen_sample_names.GEN_WORD[generation] != "today":
+            continue
+        if not all(gen_sample_names.is_kanji(c) or c == REPEAT_MARK for c in written):
+            continue
+        split = plainest_split(aligner, written, reading)
+        if split is None or "" in split:
+            continue
+        for i, (ch, piece) in enumerate(zip(written, split)):
+            found[(ch, piece, place_of(i, len(written)))][sex] += 1
+    return found
+
+
+def familiar_today(today, ch, reading, place):
+    """Whether names of today read the character so in that place (a
+    middle character: in any place)."""
+    places = range(PLACES) if place == MIDDLE else (place,)
+    return sum(sum(today[(ch, reading, p)].values()) for p in places) >= MIN_NAMES_OF_TODAY
+
+
+def sex_of_today(today, ch, reading):
+    """'b' or 'g' when the store's names of today with the pair are of one
+    sex (see MIN_SEXED_NAMES_OF_TODAY), else ''."""
+    sexes = collections.Counter()
+    for place in range(PLACES):
+        sexes.update(today[(ch, reading, place)])
+    boys, girls = sexes["b"], sexes["g"]
+    if boys + girls + sexes["e"] < MIN_SEXED_NAMES_OF_TODAY:
+        return ""
+    if (girls + sexes["e"]) < MAX_OTHER_SEX_SHARE_OF_TODAY * (boys + girls + sexes["e"]):
+        return "b"
+    if (boys + sexes["e"]) < MAX_OTHER_SEX_SHARE_OF_TODAY * (boys + girls + sexes["e"]):
+        return "g"
+    return ""
 
 
 PLACE_NAMES = {"alone": WHOLE, "first": FIRST, "middle": MIDDLE, "last": LAST}
@@ -205,9 +281,10 @@ def load_sex_marked(path):
     return marked
 
 
-def speaks_for(pairs, marked):
+def speaks_for(pairs, marked, today):
     """(character, reading) -> 'b', 'g' or '': the sex each kept pair speaks
-    for (see MIN_OTHER_SEX_SHARE), the reviewed list first."""
+    for (see MIN_OTHER_SEX_SHARE and MIN_SEXED_NAMES_OF_TODAY), the reviewed
+    list first."""
     boys = sum(counts[PLACES] for _, counts in pairs) or 1
     girls = sum(counts[PLACES + 1] for _, counts in pairs) or 1
     spoken = {}
@@ -219,7 +296,7 @@ def speaks_for(pairs, marked):
                 letter = "g"
             elif g / (b + g) < MIN_OTHER_SEX_SHARE:
                 letter = "b"
-        spoken[key] = marked.get(key, letter)
+        spoken[key] = marked.get(key, letter or sex_of_today(today, *key))
     return spoken
 
 
@@ -309,6 +386,7 @@ def main():
     ap.add_argument("--refused", default=DEFAULT_REFUSED)
     ap.add_argument("--sex-marked", default=DEFAULT_SEX_MARKED)
     ap.add_argument("--reviewed", default=DEFAULT_REVIEWED)
+    ap.add_argument("--samples", default=DEFAULT_SAMPLES)
     ap.add_argument("--out", default=DEFAULT_OUT)
     args = ap.parse_args()
 
@@ -335,9 +413,10 @@ def main():
         for key, counts in pairs.items():
             totals[key] = [a + weight * b for a, b in zip(totals[key], counts)]
             plain[key] = [a + b for a, b in zip(plain[key], counts)]
-    kept = sorted(select_pairs(totals, plain, load_refused(args.refused)), key=cp932_key)
+    today = pairs_of_today(stored_names(args.samples), aligner)
+    kept = sorted(select_pairs(totals, plain, load_refused(args.refused), today), key=cp932_key)
     check(kept, legal, ill_omen)
-    spoken = speaks_for(kept, load_sex_marked(args.sex_marked))
+    spoken = speaks_for(kept, load_sex_marked(args.sex_marked), today)
     refused = refused_spellings(args.reviewed, kept)
     write_cpp(args.out, kept, spoken, refused)
     print("%d pairs, %d characters, %d readings -> %s" % (
