@@ -1,6 +1,7 @@
 #include <iconv.h>
 
 #include "cli_args.h"
+#include "dialog_text.h"
 #include "sjis_text.h"
 #include "terminal_text.h"
 
@@ -42,7 +43,8 @@ std::string Unreadable(const std::string& where, std::size_t offset) {
 }
 
 std::string NotInCp932(const std::string& character, unsigned long code) {
-    return ToExternal("「") + character + ToExternal("」" + UnusableCharacterAdvice(code));
+    const UnusableCharacterText text = UnusableCharacterMessage(code);
+    return ToExternal(text.before) + character + ToExternal(text.after);
 }
 
 // UTF-8 text as CP932; `where` names the text in a message.
@@ -92,6 +94,10 @@ std::string ToExternal(const std::string& internal) {
     }
     iconv_close(cd);
     return out;
+}
+
+bool WriteTerminal(std::FILE* stream, const std::string& external) {
+    return std::fwrite(external.data(), 1, external.size(), stream) == external.size();
 }
 
 }  // namespace hoshikura

@@ -2,7 +2,8 @@
 # Runs every test: native unit tests, the same built with AddressSanitizer
 # and UndefinedBehaviorSanitizer, the unit tests built by clang and the fuzz
 # targets replayed over their corpora, the Windows builds (i686 shipped, x86_64
-# run under wine64 with the Japanese locale).
+# run under wine64 with the Japanese locale, its window tests also with the
+# English one, code page 1252).
 #
 #   bash scripts/test.sh           everything (what .ci/run runs)
 #   bash scripts/test.sh --quick   native unit and command-line tests only,
@@ -62,6 +63,6 @@ bash scripts/build.sh win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
   -DCMAKE_CROSSCOMPILING_EMULATOR=wine -DBUILD_TESTING=ON \
   -DHOSHIKURA_NATIVE_CLI="$root/build/native/cli/hoshikura-cli" \
   -DHOSHIKURA_SHIPPED_BUILD="$root/build/win32" "$strict"
-run_tests build/win64 core_tests cli_matches_native gui_tests lists_found_by_second_run installer \
-  shipped_installer_contents
+run_tests build/win64 core_tests cli_matches_native gui_tests gui_tests_1252 same_under_both_code_pages \
+  lists_found_by_second_run installer shipped_installer_contents
 echo "Screenshots: build/win64/tests/artefacts"

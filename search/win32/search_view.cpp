@@ -4,12 +4,13 @@
 #include "draw_context.h"
 #include "sjis_text.h"
 #include "view_list.h"
+#include "wide_text.h"
 
 namespace hoshikura {
 
 namespace {
 
-constexpr char kListClass[] = "LISTBOX";
+constexpr wchar_t kListClass[] = L"LISTBOX";
 constexpr DWORD kListStyle =
     WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_DISABLENOSCROLL | LBS_NOTIFY;
 constexpr int kListTop = 56;
@@ -42,13 +43,19 @@ bool CSearchView::Create(CViewList* list) {
 }
 
 bool CSearchView::CreateList(int slot, ListPlace place, int captionHeight) {
-    controls[slot] = CreateWindowExA(WS_EX_CLIENTEDGE, kListClass, "", kListStyle, place.x,
+    controls[slot] = CreateWindowExW(WS_EX_CLIENTEDGE, kListClass, L"", kListStyle, place.x,
                                      kListTop, place.width,
                                      height - captionHeight - kListBottomRoom, window,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)),
                                      owner->host.instance, nullptr);
     if (!controls[slot]) return false;
     SubclassControl(controls[slot], EscapeToParentProc);
+    const HFONT font = owner->ControlFont(ControlLook::kSystemFont);
+    SendMessageW(controls[slot], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // Sized again so that it holds whole rows of its font, not of the font
+    // it was created with.
+    SetWindowPos(controls[slot], nullptr, 0, 0, place.width, height - captionHeight - kListBottomRoom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }
 
@@ -98,7 +105,7 @@ int CSearchView::DoubleClickedRow(int slot) const {
 }
 
 void CSearchView::AddRow(int slot, const char* text) const {
-    SendMessageA(controls[slot], LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    SendMessageW(controls[slot], LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
 }
 
 void CSearchView::ClearRows(int slot) const { SendMessageA(controls[slot], LB_RESETCONTENT, 0, 0); }

@@ -1,13 +1,18 @@
 #include "view.h"
 
+#include <commctrl.h>
+
+#include <cstring>
+
 #include "child_window.h"
 #include "view_list.h"
+#include "wide_text.h"
 
 namespace hoshikura {
 
 namespace {
 
-constexpr char kChildClass[] = "MDIChild";
+constexpr wchar_t kChildClass[] = L"MDIChild";
 // Caption, system menu and minimise box; 0x40 drops the sizing border and
 // the maximise box of the MDI child's default style.
 constexpr DWORD kChildStyle = WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | 0x40;
@@ -53,7 +58,7 @@ bool CView::CreateChildWindow(CViewList* list) {
     if (!list) return false;
     owner = list;
     PrepareWindow();
-    window = CreateMDIWindowA(kChildClass, title, kChildStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+    window = CreateMDIWindowW(kChildClass, Wide(title).c_str(), kChildStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                               width, height, list->host.client, list->host.instance,
                               reinterpret_cast<LPARAM>(this));
     if (!window) return false;
@@ -82,11 +87,16 @@ void CView::DiscardWindow() {
 
 HWND CView::AddControl(int slot, const char* className, const char* text, DWORD style, int x,
                        int y, int w, int h, int id) {
-    HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
+    HWND control = CreateWindowExW(0, Wide(className).c_str(), Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h,
                                    window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    owner->host.instance, nullptr);
     if (slot >= 0 && slot < kViewControlCount) controls[slot] = control;
     if (control) SubclassControl(control, EscapeToParentProc);
+    // A list view draws in the dialog font, the other controls in the
+    // system font.
+    const bool table = std::strcmp(className, WC_LISTVIEWA) == 0;
+    const ControlLook look = table ? ControlLook::kDialogFont : ControlLook::kSystemFont;
+    if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(owner->ControlFont(look)), FALSE);
     return control;
 }
 
@@ -102,9 +112,9 @@ bool CView::AddButtons(const ButtonPlace* buttons, int count) {
 }
 
 void CView::OnEnter(HWND focus) {
-    char className[8] = {};
-    GetClassNameA(focus, className, sizeof className);
-    if (lstrcmpiA(className, "Button") == 0) SendMessageA(focus, BM_CLICK, 0, 0);
+    wchar_t className[8] = {};
+    GetClassNameW(focus, className, 8);
+    if (lstrcmpiW(className, L"Button") == 0) SendMessageW(focus, BM_CLICK, 0, 0);
 }
 
 }  // namespace hoshikura
