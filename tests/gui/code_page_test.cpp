@@ -74,25 +74,24 @@ private:
             const int rows = static_cast<int>(SendMessageW(control, LB_GETCOUNT, 0, 0));
             for (int row = 0; row < rows; ++row) Add(where + " row", Wide(test::ListRow(control, row).c_str()));
         } else if (className == WC_TABCONTROLW) {
-            for (int tab = 0; tab < static_cast<int>(SendMessageW(control, TCM_GETITEMCOUNT, 0, 0)); ++tab) {
-                wchar_t text[64] = L"";
-                TCITEMW item = {};
-                item.mask = TCIF_TEXT;
-                item.pszText = text;
-                item.cchTextMax = 64;
-                SendMessageW(control, TCM_GETITEMW, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&item));
-                Add(where + " tab", text);
-            }
+            AddItems<TCITEMW>(control, TCM_GETITEMCOUNT, TCM_GETITEMW, TCIF_TEXT, where + " tab");
         } else if (className == WC_HEADERW) {
-            for (int column = 0; column < static_cast<int>(SendMessageW(control, HDM_GETITEMCOUNT, 0, 0)); ++column) {
-                wchar_t text[64] = L"";
-                HDITEMW item = {};
-                item.mask = HDI_TEXT;
-                item.pszText = text;
-                item.cchTextMax = 64;
-                SendMessageW(control, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
-                Add(where + " heading", text);
-            }
+            AddItems<HDITEMW>(control, HDM_GETITEMCOUNT, HDM_GETITEMW, HDI_TEXT, where + " heading");
+        }
+    }
+
+    // The texts of a control's items (tabs, headings).
+    template <typename Item>
+    void AddItems(HWND control, UINT countMessage, UINT getMessage, UINT textMask, const std::string& where) {
+        const int count = static_cast<int>(SendMessageW(control, countMessage, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            wchar_t text[64] = L"";
+            Item item = {};
+            item.mask = textMask;
+            item.pszText = text;
+            item.cchTextMax = 64;
+            SendMessageW(control, getMessage, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+            Add(where, text);
         }
     }
 

@@ -87,7 +87,8 @@ void CView::DiscardWindow() {
 
 HWND CView::AddControl(int slot, const char* className, const char* text, DWORD style, int x,
                        int y, int w, int h, int id) {
-    HWND control = CreateWindowExW(0, Wide(className).c_str(), Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h,
+    const std::wstring wideClass = Wide(className), wideText = Wide(text);
+    HWND control = CreateWindowExW(0, wideClass.c_str(), wideText.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h,
                                    window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    owner->host.instance, nullptr);
     if (slot >= 0 && slot < kViewControlCount) controls[slot] = control;
