@@ -9,18 +9,6 @@
 
 namespace hoshikura {
 
-std::string UnusableCharacterAdvice(unsigned long code) {
-    // Variants often typed in names, with the form the stroke table holds.
-    static const struct {
-        unsigned long code;
-        const char* typed;
-    } kVariants[] = {{0x20BB7, "吉"}, {0x20B9F, "叱"}, {0x5861, "填"}, {0x525D, "剥"}, {0x9830, "頬"}, {0x3094, "ヴ"}};
-    std::string advice = "は、このプログラムでは使えない文字です。";
-    for (const auto& variant : kVariants)
-        if (variant.code == code) return advice + "「" + variant.typed + "」で入力してください。";
-    return advice + "漢字・ひらがな・全角カタカナで、異体字なら標準の字体で入力してください。";
-}
-
 std::string ArgumentOrdinal(int argument) {
     return "コマンド名から数えて" + std::to_string(argument) + "語目";
 }

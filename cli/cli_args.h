@@ -33,10 +33,6 @@ ArgsOutcome ParseCliArgs(int argc, char** argv, int first, const std::set<std::s
 // "コマンド名から数えて2語目": how a message names argv[argument] (CP932).
 std::string ArgumentOrdinal(int argument);
 
-// What follows the name of a character CP932 lacks (code point `code`):
-// that it cannot be used and what to type instead (CP932).
-std::string UnusableCharacterAdvice(unsigned long code);
-
 // Parses a whole decimal number, typed in half- or full-width digits
 // (CP932); false for anything else.
 bool ParseInt(const std::string& typed, int& value);

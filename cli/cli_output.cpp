@@ -5,21 +5,27 @@
 
 namespace hoshikura {
 
+namespace {
+
+// Set once a write to stdout failed (a console that took nothing, say).
+bool g_outputLost = false;
+
+}  // namespace
+
 void WriteOut(const std::string& sjis) {
-    const std::string text = ToExternal(sjis);
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    if (!WriteTerminal(stdout, ToExternal(sjis))) g_outputLost = true;
 }
 
 void WriteErr(const std::string& sjis) { WriteErrRaw(ToExternal(sjis)); }
 
 void WriteErrRaw(const std::string& external) {
-    std::fwrite(external.data(), 1, external.size(), stderr);
+    WriteTerminal(stderr, external);
     std::fflush(stderr);
 }
 
 bool OutputWritten() {
-    // A failed write sets the stream's error flag, which stays set.
-    return std::fflush(stdout) == 0 && !std::ferror(stdout);
+    // A failed write also sets the stream's error flag, which stays set.
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) && !g_outputLost;
 }
 
 namespace {

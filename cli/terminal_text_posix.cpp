@@ -1,15 +1,13 @@
 #include <iconv.h>
 
 #include "cli_args.h"
+#include "dialog_text.h"
 #include "sjis_text.h"
 #include "terminal_text.h"
 
 namespace hoshikura {
 
 namespace {
-
-constexpr char kRetypeAdvice[] = "UTF-8の文字で入力し直してください。";
-constexpr char kResaveAdvice[] = "ファイルを文字コードUTF-8で保存し直してください。";
 
 // The well-formed UTF-8 character at text[i]: its length and code point.
 // False for a stray continuation byte, an overlong form, a surrogate, a
@@ -39,12 +37,16 @@ bool ConvertOne(iconv_t cd, const char* in, std::size_t length, std::string& out
     return true;
 }
 
+constexpr char kRetypeAdvice[] = "UTF-8の文字で入力し直してください。";
+constexpr char kResaveAdvice[] = "ファイルを文字コードUTF-8で保存し直してください。";
+
 std::string Unreadable(const std::string& where, std::size_t offset, const char* advice) {
     return ToExternal(where + "の" + std::to_string(offset + 1) + "バイト目はUTF-8の文字として読めません。" + advice);
 }
 
 std::string NotInCp932(const std::string& where, const std::string& character, unsigned long code) {
-    return ToExternal(where + "の「") + character + ToExternal("」" + UnusableCharacterAdvice(code));
+    const UnusableCharacterText text = UnusableCharacterMessage(code);
+    return ToExternal(where + "の" + text.before) + character + ToExternal(text.after);
 }
 
 // UTF-8 text as CP932; `where` names the text in a message.
@@ -95,6 +97,10 @@ std::string ToExternal(const std::string& internal) {
     }
     iconv_close(cd);
     return out;
+}
+
+bool WriteTerminal(std::FILE* stream, const std::string& external) {
+    return std::fwrite(external.data(), 1, external.size(), stream) == external.size();
 }
 
 }  // namespace hoshikura

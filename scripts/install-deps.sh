@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12, and the Japanese
-# locale that gives wine the code page 932. Safe to run again.
+# and English locales that give wine the code pages 932 and 1252. Safe to
+# run again.
 set -euo pipefail
 
 packages=(
@@ -24,8 +25,15 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf8$'; then
-  sed -i 's/^# *\(ja_JP\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
+# ja_JP gives wine the code page 932; en_US gives it 1252, under which the
+# window tests run a second time (the program must not depend on either).
+for wanted in ja_JP en_US; do
+  if ! locale -a 2>/dev/null | grep -qi "^$wanted\.utf8\$"; then
+    sed -i "s/^# *\($wanted\.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$wanted.UTF-8 UTF-8" /etc/locale.gen || echo "$wanted.UTF-8 UTF-8" >> /etc/locale.gen
+    regenerate=true
+  fi
+done
+if [ "${regenerate:-false}" = true ]; then
   locale-gen
 fi

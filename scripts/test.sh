@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs every test: native unit tests, the same built with AddressSanitizer
 # and UndefinedBehaviorSanitizer, the unit tests built by clang and the fuzz
-# targets replayed over their corpora, the Windows builds (i686 for 32-bit Windows, x86_64
-# run under wine64 with the Japanese locale).
+# targets replayed over their corpora, the Windows builds (i686 for 32-bit
+# Windows, x86_64 run under wine64 with the Japanese locale, its window tests
+# also with the English one, code page 1252, and at 120, 144 and 192 dpi).
 #
 #   bash scripts/test.sh           everything (what .ci/run runs)
 #   bash scripts/test.sh --quick   native unit and command-line tests only,
@@ -62,7 +63,6 @@ bash scripts/build.sh win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
   -DCMAKE_CROSSCOMPILING_EMULATOR=wine -DBUILD_TESTING=ON \
   -DHOSHIKURA_NATIVE_CLI="$root/build/native/cli/hoshikura-cli" \
   -DHOSHIKURA_SHIPPED_BUILD="$root/build/win32" "$strict"
-run_tests build/win64 core_tests cli_matches_native gui_tests gui_at_120dpi gui_at_144dpi gui_at_192dpi \
-  lists_found_by_second_run installer \
-  shipped_installer_contents
+run_tests build/win64 core_tests cli_matches_native gui_tests gui_tests_1252 same_under_both_code_pages \
+  gui_at_120dpi gui_at_144dpi gui_at_192dpi lists_found_by_second_run installer shipped_installer_contents
 echo "Screenshots: build/win64/tests/artefacts"

@@ -101,6 +101,19 @@ std::size_t SealFieldText(char* text, std::size_t capacity, std::size_t limit) {
     return length;
 }
 
+UnusableCharacterText UnusableCharacterMessage(unsigned long code) {
+    // Variants often typed in names, with the form the stroke table holds.
+    static const struct {
+        unsigned long code;
+        const char* typed;
+    } kVariants[] = {{0x20BB7, "吉"}, {0x20B9F, "叱"}, {0x5861, "填"}, {0x525D, "剥"}, {0x9830, "頬"}, {0x3094, "ヴ"}};
+    UnusableCharacterText text = {"「", "」は、このプログラムでは使えない文字です。"};
+    for (const auto& variant : kVariants)
+        if (variant.code == code) return {text.before, text.after + "「" + variant.typed + "」で入力してください。"};
+    text.after += "漢字・ひらがな・全角カタカナで、異体字なら標準の字体で入力してください。";
+    return text;
+}
+
 bool SplitFullNameOrTell(const char* text, char* surnameOut, int surnameCapacity, char* givenOut,
                          int givenCapacity, bool allowLongGiven) {
     std::string name(text);

@@ -42,6 +42,17 @@ std::size_t RemoveControlCharacters(char* text);
 std::size_t RemoveControlCharacters(char* text, std::size_t length);
 void RemoveControlCharacters(std::string& text);
 
+// What the user is told of a character CP932 cannot hold (code point
+// `code`), typed, pasted or given on a command line: the text before the
+// character and the text after it, which says that it cannot be used and
+// what to type instead. The character itself is put between them where it
+// can be shown (it has no CP932 form).
+struct UnusableCharacterText {
+    std::string before;
+    std::string after;
+};
+UnusableCharacterText UnusableCharacterMessage(unsigned long code);
+
 // The searches a dialog can ask for.
 enum class SearchKind {
     kStrokePatterns,  // good or bad given-name stroke patterns for a surname

@@ -69,6 +69,12 @@ while IFS= read -r f; do
   grep -qxF "/$f" <<<"$listing" || die "$f is missing from $result"
 done <<<"$files"
 
+# The viewer reads the pages, contents and index in the code page of the
+# file's language: Japanese (0x411, the header's language id at byte 20),
+# whatever the language of the Windows it runs on.
+language=$(od -An -tx4 -j20 -N4 "$stage/$result" | tr -d ' ')
+[ "$language" = 00000411 ] || die "$result has the language id 0x$language, not 0x411 (Japanese)"
+
 mkdir -p "$out"
 cp "$stage/$result" "$out/$result.tmp"
 mv "$out/$result.tmp" "$out/$result"

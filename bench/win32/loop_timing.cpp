@@ -83,7 +83,7 @@ double MillisecondsToPaintedJudgement() {
 
 int main() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    LoadLibraryA("RICHED32.DLL");
+    LoadLibraryW(L"MSFTEDIT.DLL");
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     if (!RegisterWindowClasses(instance) || !CreateFrameWindow(instance)) return 1;

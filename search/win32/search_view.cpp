@@ -4,12 +4,13 @@
 #include "draw_context.h"
 #include "sjis_text.h"
 #include "view_list.h"
+#include "wide_text.h"
 
 namespace hoshikura {
 
 namespace {
 
-constexpr char kListClass[] = "LISTBOX";
+constexpr wchar_t kListClass[] = L"LISTBOX";
 constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_DISABLENOSCROLL |
                              LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
 constexpr int kListTop = 56;
@@ -45,22 +46,23 @@ bool CSearchView::Create(CViewList* list) {
 bool CSearchView::CreateList(int slot, ListPlace place, int captionHeight) {
     RECT design = {place.x, kListTop, place.x + place.width, height - captionHeight - kListBottomRoom + kListTop};
     const RECT at = OnScreen(design);
-    controls[slot] = CreateWindowExA(WS_EX_CLIENTEDGE, kListClass, "", kListStyle, at.left,
-                                     at.top, at.right - at.left,
-                                     at.bottom - at.top, window,
+    controls[slot] = CreateWindowExW(WS_EX_CLIENTEDGE, kListClass, L"", kListStyle, at.left, at.top,
+                                     at.right - at.left, at.bottom - at.top, window,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)),
                                      owner->host.instance, nullptr);
     if (!controls[slot]) return false;
-    // Whole rows, as a list of integral height shows them, but cut in the
-    // list's 96-dpi place, so that it keeps its place at any scale.
+    SubclassControl(controls[slot], EscapeToParentProc);
+    const HFONT font = owner->ControlFont(ControlLook::kSystemFont);
+    SendMessageW(controls[slot], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // Whole rows of its font, as a list of integral height shows them, but
+    // cut in the list's 96-dpi place, so that it keeps its place at any scale.
     RECT rows;
     GetClientRect(controls[slot], &rows);
-    const auto rowHeight = static_cast<int>(SendMessageA(controls[slot], LB_GETITEMHEIGHT, 0, 0));
+    const auto rowHeight = static_cast<int>(SendMessageW(controls[slot], LB_GETITEMHEIGHT, 0, 0));
     if (rowHeight > 0) design.bottom -= MulDiv(rows.bottom % rowHeight, kDesignDpi, dpi);
     ControlPlace(slot) = design;
     const RECT kept = OnScreen(design);
     MoveWindow(controls[slot], kept.left, kept.top, kept.right - kept.left, kept.bottom - kept.top, FALSE);
-    SubclassControl(controls[slot], EscapeToParentProc);
     return true;
 }
 
@@ -110,7 +112,7 @@ int CSearchView::DoubleClickedRow(int slot) const {
 }
 
 void CSearchView::AddRow(int slot, const char* text) const {
-    SendMessageA(controls[slot], LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    SendMessageW(controls[slot], LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
 }
 
 void CSearchView::ClearRows(int slot) const { SendMessageA(controls[slot], LB_RESETCONTENT, 0, 0); }

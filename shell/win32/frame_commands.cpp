@@ -1,5 +1,6 @@
 // The frame's menu commands: dialogs, view requests, arranging, help, quit
 // and the recent-people entries.
+#include <string>
 #include <vector>
 
 #include "app_state.h"
@@ -13,6 +14,7 @@
 #include "tile_layout.h"
 #include "view.h"
 #include "view_list.h"
+#include "wide_text.h"
 
 namespace hoshikura {
 
@@ -48,13 +50,17 @@ void CloseActiveView() {
 }
 
 // The help file beside the program, wherever the program was started from.
+// The path stays UTF-16: a folder's name may hold what CP932 cannot (a user
+// folder "Hélène", say).
 void ShowHelp(HWND frame) {
-    char program[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, program, sizeof program);
-    if (length == 0 || length >= sizeof program) program[0] = '\0';
-    char topic[MAX_PATH + sizeof kHelpFileName + sizeof kHelpTopic];
-    if (HelpTopicBeside(program, topic, sizeof topic))
-        CallHtmlHelp(frame, topic, HH_DISPLAY_TOC, 0);
+    wchar_t program[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return;
+    std::wstring topic(program, length);
+    const std::size_t folder = topic.rfind(L'\\');
+    topic.erase(folder == std::wstring::npos ? 0 : folder + 1);
+    topic += Wide(kHelpFileName) + Wide(kHelpTopic);
+    CallHtmlHelp(frame, topic.c_str(), HH_DISPLAY_TOC, 0);
 }
 
 void JudgeRecentEntry(HWND frame, int id) {

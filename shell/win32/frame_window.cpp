@@ -12,6 +12,7 @@
 #include "stored_settings.h"
 #include "view.h"
 #include "view_list.h"
+#include "wide_text.h"
 #include "window_placement.h"
 
 namespace hoshikura {
@@ -27,7 +28,9 @@ constexpr int kTallScreen = 600;
 
 bool RegisterClass(HINSTANCE instance, const char* name, WNDPROC procedure, const char* icon,
                    HBRUSH background, const char* menu) {
-    WNDCLASSEXA wc = {};
+    const std::wstring className = Wide(name);
+    const std::wstring menuName = Wide(menu);
+    WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = procedure;
@@ -35,11 +38,13 @@ bool RegisterClass(HINSTANCE instance, const char* name, WNDPROC procedure, cons
     wc.hIcon = LoadIconA(instance, icon);
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = background;
-    wc.lpszMenuName = menu;
-    wc.lpszClassName = name;
+    wc.lpszMenuName = menu ? menuName.c_str() : nullptr;
+    wc.lpszClassName = className.c_str();
     wc.hIconSm = static_cast<HICON>(LoadImageA(instance, icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                      GetSystemMetrics(SM_CYSMICON), 0));
-    return RegisterClassExA(&wc) != 0;
+    // Unicode windows: their titles, menus and messages are UTF-16 whatever
+    // the system's code page.
+    return RegisterClassExW(&wc) != 0;
 }
 
 // Sized for its monitor's dpi and centred in the work area.
@@ -72,8 +77,8 @@ HWND CreateClient(HWND frame) {
     create.idFirstChild = kFirstMdiChildId;
     // Scroll bars reach views that do not fit the window area (a small
     // screen, a high display scale).
-    HWND client = CreateWindowExA(
-        WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+    HWND client = CreateWindowExW(
+        WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
         WS_CHILD | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL | MDIS_ALLCHILDSTYLES,
         0, 0, area.right, area.bottom, frame,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMdiClientId)), App().instance, &create);
@@ -122,12 +127,11 @@ void ShowTitlesInWindowMenu(HMENU menu) {
         const UINT id = GetMenuItemID(menu, i);
         HWND view = id >= static_cast<UINT>(kFirstMdiChildId) ? GetDlgItem(App().client, id) : nullptr;
         if (!view) continue;
-        char title[kViewTitleSize] = {};
-        GetWindowTextA(view, title, sizeof title);
+        const std::string title = Narrow(WindowText(view));
         char entry[2 * kViewTitleSize + 8];
-        FormatWindowMenuEntry(static_cast<int>(id) - kFirstMdiChildId + 1, title, entry, sizeof entry);
+        FormatWindowMenuEntry(static_cast<int>(id) - kFirstMdiChildId + 1, title.c_str(), entry, sizeof entry);
         const UINT checked = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_CHECKED;
-        ModifyMenuA(menu, static_cast<UINT>(i), MF_BYPOSITION | MF_STRING | checked, id, entry);
+        ModifyMenuW(menu, static_cast<UINT>(i), MF_BYPOSITION | MF_STRING | checked, id, Wide(entry).c_str());
     }
 }
 
@@ -152,7 +156,8 @@ bool RegisterWindowClasses(HINSTANCE instance) {
 
 HWND CreateFrameWindow(HINSTANCE instance) {
     App().instance = instance;
-    HWND frame = CreateWindowExA(0, kFrameClass, kFrameTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+    const std::wstring className = Wide(kFrameClass), title = Wide(kFrameTitle);
+    HWND frame = CreateWindowExW(0, className.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                  0, 640, 480, nullptr, nullptr, instance, nullptr);
     App().frame = frame;
     return frame;
@@ -163,15 +168,15 @@ bool TranslateViewKeys(MSG* message) {
     if (!client) return false;
     if (TranslateMDISysAccel(client, message)) return true;
     HWND view = reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
-    return view && IsDialogMessageA(view, message);
+    return view && IsDialogMessageW(view, message);
 }
 
 int RunMessageLoop() {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (TranslateViewKeys(&message)) continue;
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
 }
@@ -204,7 +209,7 @@ LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wparam, LPARAM lp
         if (OnFrameCommand(frame, LOWORD(wparam))) return 0;
         break;
     case WM_INITMENUPOPUP: {
-        const LRESULT result = DefFrameProcA(frame, App().client, message, wparam, lparam);
+        const LRESULT result = DefFrameProcW(frame, App().client, message, wparam, lparam);
         HMENU popup = reinterpret_cast<HMENU>(wparam);
         if (popup == GetSubMenu(GetMenu(frame), kWindowMenuPosition)) ShowTitlesInWindowMenu(popup);
         return result;
@@ -223,7 +228,7 @@ LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wparam, LPARAM lp
     default:
         break;
     }
-    return DefFrameProcA(frame, App().client, message, wparam, lparam);
+    return DefFrameProcW(frame, App().client, message, wparam, lparam);
 }
 
 }  // namespace hoshikura

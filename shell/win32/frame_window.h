@@ -18,7 +18,7 @@ bool RegisterWindowClasses(HINSTANCE instance);
 HWND CreateFrameWindow(HINSTANCE instance);
 
 LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam);
-// Runs one menu command; false for ids the frame leaves to DefFrameProcA.
+// Runs one menu command; false for ids the frame leaves to DefFrameProcW.
 bool OnFrameCommand(HWND frame, int id);
 
 // Frame size at 96 dpi for a screen height in 96-dpi pixels: 800 × 600

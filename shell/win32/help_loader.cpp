@@ -1,18 +1,18 @@
 #include "help_loader.h"
 
-#include "sjis_text.h"
+#include <cwchar>
 
 namespace hoshikura {
 
 namespace {
 
-constexpr char kHelpControlKey[] =
-    "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
-constexpr char kHelpLibraryName[] = "hhctrl.ocx";
-constexpr WORD kHtmlHelpOrdinal = 14;  // the export HtmlHelpA
+constexpr wchar_t kHelpControlKey[] =
+    L"CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
+constexpr wchar_t kHelpLibraryName[] = L"hhctrl.ocx";
+constexpr WORD kHtmlHelpOrdinal = 15;  // the export HtmlHelpW
 constexpr DWORD kPathSize = MAX_PATH;
 
-using HtmlHelpEntry = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+using HtmlHelpEntry = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
 struct CHelpLoader {
     HMODULE library = nullptr;
@@ -26,38 +26,39 @@ CHelpLoader& Loader() {
 }
 
 HMODULE LoadHelpLibrary() {
-    char path[kPathSize];
+    wchar_t path[kPathSize];
     HMODULE library = nullptr;
-    if (HelpControlPath(path, sizeof path)) library = LoadLibraryA(path);
-    if (!library) library = LoadLibraryA(kHelpLibraryName);
+    if (HelpControlPath(path, kPathSize)) library = LoadLibraryW(path);
+    if (!library) library = LoadLibraryW(kHelpLibraryName);
     return library;
 }
 
 }  // namespace
 
-bool HelpControlPath(char* path, DWORD capacity) {
+bool HelpControlPath(wchar_t* path, DWORD capacity) {
     if (!path || capacity < 2) return false;
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kHelpControlKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, kHelpControlKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return false;
-    char raw[kPathSize];
+    wchar_t raw[kPathSize];
     DWORD type = 0;
-    DWORD size = sizeof raw - 1;  // room for a terminator the value may lack
-    LONG result = RegQueryValueExA(key, nullptr, nullptr, &type,
+    DWORD size = sizeof raw - sizeof raw[0];  // room for a terminator the value may lack
+    LONG result = RegQueryValueExW(key, nullptr, nullptr, &type,
                                    reinterpret_cast<BYTE*>(raw), &size);
     RegCloseKey(key);
     if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return false;
-    raw[size < sizeof raw ? size : sizeof raw - 1] = '\0';
-    if (raw[0] == '\0') return false;
+    raw[size / sizeof raw[0]] = L'\0';
+    if (raw[0] == L'\0') return false;
     if (type == REG_SZ) {
-        CopyText(path, capacity, raw);
+        if (std::wcslen(raw) >= capacity) return false;
+        std::wcscpy(path, raw);
         return true;
     }
-    DWORD needed = ExpandEnvironmentStringsA(raw, path, capacity);
+    DWORD needed = ExpandEnvironmentStringsW(raw, path, capacity);
     return needed != 0 && needed <= capacity;
 }
 
-HWND CallHtmlHelp(HWND caller, const char* file, UINT command, DWORD_PTR data) {
+HWND CallHtmlHelp(HWND caller, const wchar_t* file, UINT command, DWORD_PTR data) {
     CHelpLoader& loader = Loader();
     if (loader.failed) return nullptr;
     if (!loader.library) loader.library = LoadHelpLibrary();

@@ -8,12 +8,12 @@
 
 namespace hoshikura {
 
-// HtmlHelpA with these arguments, or 0 when the library or its entry point
+// HtmlHelpW with these arguments, or 0 when the library or its entry point
 // is unavailable (then silently, for the rest of the run).
-HWND CallHtmlHelp(HWND caller, const char* file, UINT command, DWORD_PTR data);
+HWND CallHtmlHelp(HWND caller, const wchar_t* file, UINT command, DWORD_PTR data);
 
 // Where the registry says the help control is installed, expanded and
 // terminated; false when the key or a string value is missing.
-bool HelpControlPath(char* path, DWORD capacity);
+bool HelpControlPath(wchar_t* path, DWORD capacity);
 
 }  // namespace hoshikura

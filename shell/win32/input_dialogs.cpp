@@ -3,14 +3,18 @@
 #include <richedit.h>
 
 #include <cstring>
+#include <cwchar>
+#include <string>
 
 #include "app_state.h"
 #include "child_window.h"
 #include "dialog_text.h"
 #include "dispatch.h"
+#include "message_box_sink.h"
 #include "resource_ids.h"
 #include "sjis_text.h"
 #include "view.h"
+#include "wide_text.h"
 #include "window_placement.h"
 
 namespace hoshikura {
@@ -19,9 +23,8 @@ namespace {
 
 // The prompt and what replaces it show in 28-point Mincho type.
 constexpr LONG kEditTypeTwips = 560;
-constexpr char kEditTypeFace[] = "ＭＳ Ｐ明朝";
-static_assert(sizeof(CHARFORMATA) == 60, "the rich-edit character format of 60 bytes");
-static_assert(sizeof kEditTypeFace <= sizeof(CHARFORMATA::szFaceName), "face name fits");
+constexpr wchar_t kEditTypeFace[] = L"ＭＳ Ｐ明朝";
+static_assert(sizeof kEditTypeFace <= sizeof(CHARFORMATW::szFaceName), "face name fits");
 
 // Every dialog ends with 1; the frame does not look at it.
 constexpr INT_PTR kDialogResult = 1;
@@ -29,7 +32,7 @@ constexpr int kMaxActions = 2;
 
 // What sets one input dialog apart; the six share everything else.
 struct InputDialog {
-    const char* templateName;
+    const wchar_t* templateName;
     int editId;
     const char* initialText;
     int readLimit;          // bytes read from the field, and what it holds
@@ -75,30 +78,33 @@ bool SearchSurnames(int buttonId, const char* typed) {
 
 // In InputDialogKind order.
 const InputDialog kInputDialogs[] = {
-    {"DLGBOX1", IDC_FULL_NAME_EDIT, "姓名を入力", kFieldReadLimit, false, {IDOK, 0},
+    {L"DLGBOX1", IDC_FULL_NAME_EDIT, "姓名を入力", kFieldReadLimit, false, {IDOK, 0},
      JudgeTypedName},
-    {"DLGBOX2", IDC_SURNAME_EDIT, "姓を入力", kFieldReadLimit, false,
+    {L"DLGBOX2", IDC_SURNAME_EDIT, "姓を入力", kFieldReadLimit, false,
      {IDC_GOOD_SEARCH, IDC_BAD_SEARCH}, SearchGivenNamePatterns},
-    {"DLGBOX3", IDC_READING_EDIT, "(姓)  (ひらがな)", kFieldReadLimit, true, {IDC_QUERY_OK, 0},
+    {L"DLGBOX3", IDC_READING_EDIT, "(姓)  (ひらがな)", kFieldReadLimit, true, {IDC_QUERY_OK, 0},
      SearchByReading},
-    {"DLGBOX4", IDC_KANJI_EDIT, "(姓)  (漢字１文字)", kFieldReadLimit, true, {IDC_QUERY_OK, 0},
+    {L"DLGBOX4", IDC_KANJI_EDIT, "(姓)  (漢字１文字)", kFieldReadLimit, true, {IDC_QUERY_OK, 0},
      SearchByKanji},
-    {"DLGBOX5", IDC_GIVEN_NAME_EDIT, "名前を入力", kGivenNameReadLimit, true,
+    {L"DLGBOX5", IDC_GIVEN_NAME_EDIT, "名前を入力", kGivenNameReadLimit, true,
      {IDC_GOOD_SEARCH, IDC_BAD_SEARCH}, SearchSurnames},
-    {"DLGBOX6", IDC_COMPOSE_EDIT, "(姓)  (ひらがな)", kFieldReadLimit, true, {IDC_QUERY_OK, 0},
+    {L"DLGBOX6", IDC_COMPOSE_EDIT, "(姓)  (ひらがな)", kFieldReadLimit, true, {IDC_QUERY_OK, 0},
      ComposeFromReading},
 };
 
 // Large Mincho type for the selection, so the prompt and what is typed over
 // it show in it.
 void SetPromptType(HWND edit) {
-    CHARFORMATA format{};
+    CHARFORMATW format{};
     format.cbSize = sizeof format;
-    SendMessageA(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-    format.dwMask |= CFM_SIZE | CFM_FACE;
+    SendMessageW(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    // The Japanese character set names the face a Japanese font, whatever
+    // the system's code page.
+    format.dwMask |= CFM_SIZE | CFM_FACE | CFM_CHARSET;
     format.yHeight = kEditTypeTwips;
-    CopyText(format.szFaceName, sizeof format.szFaceName, kEditTypeFace);
-    SendMessageA(edit, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    format.bCharSet = SHIFTJIS_CHARSET;
+    std::wcscpy(format.szFaceName, kEditTypeFace);
+    SendMessageW(edit, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
 }
 
 void InitEditField(HWND dialog, const InputDialog& d) {
@@ -108,7 +114,7 @@ void InitEditField(HWND dialog, const InputDialog& d) {
     // dropped unseen.
     SendMessageA(edit, EM_EXLIMITTEXT, 0, d.readLimit);
     SubclassControl(edit, TabMovesFocusProc);
-    SetWindowTextA(edit, d.initialText);
+    SetWindowTextW(edit, Wide(d.initialText).c_str());
     SendMessageA(edit, EM_SETSEL, 0, -1);
     if (d.focusOnInit) SetFocus(edit);
     SetPromptType(edit);
@@ -118,13 +124,28 @@ void FocusEditField(HWND dialog, const InputDialog& d) {
     if (HWND edit = GetDlgItem(dialog, d.editId)) SetFocus(edit);
 }
 
-// The field's text, at most the dialog's limit of bytes and terminated
-// whatever the control wrote. The prompt left in place is no input.
-void ReadTypedText(HWND dialog, const InputDialog& d, char (&text)[kFieldBufferSize]) {
+// Tells, over the dialog, that a character typed or pasted cannot be used,
+// naming it: the message is UTF-16, as CP932 cannot hold the character.
+void RefuseCharacter(HWND dialog, const UnheldCharacter& unheld) {
+    const UnusableCharacterText text = UnusableCharacterMessage(unheld.code);
+    ShowUnicodeMessage(dialog, Wide(text.before.c_str()) + unheld.units + Wide(text.after.c_str()));
+}
+
+// The field's text as CP932, at most the dialog's limit of bytes and
+// terminated. The prompt left in place is no input. False, after telling
+// the user, when the field holds a character CP932 cannot hold.
+bool ReadTypedText(HWND dialog, const InputDialog& d, char (&text)[kFieldBufferSize]) {
     text[0] = '\0';
-    GetDlgItemTextA(dialog, d.editId, text, kFieldBufferSize);
+    std::string typed;
+    UnheldCharacter unheld;
+    if (!ToCp932(WindowText(GetDlgItem(dialog, d.editId)), typed, &unheld)) {
+        RefuseCharacter(dialog, unheld);
+        return false;
+    }
+    CopyText(text, sizeof text, typed.c_str());
     SealFieldText(text, sizeof text, static_cast<std::size_t>(d.readLimit));
     if (std::strcmp(text, d.initialText) == 0) text[0] = '\0';
+    return true;
 }
 
 bool IsAction(const InputDialog& d, int id) {
@@ -140,8 +161,7 @@ INT_PTR OnCommand(HWND dialog, const InputDialog& d, int id) {
     }
     if (!IsAction(d, id)) return FALSE;
     char typed[kFieldBufferSize];
-    ReadTypedText(dialog, d, typed);
-    if (d.act(id, typed)) EndDialog(dialog, kDialogResult);
+    if (ReadTypedText(dialog, d, typed) && d.act(id, typed)) EndDialog(dialog, kDialogResult);
     return TRUE;
 }
 
@@ -179,7 +199,7 @@ INT_PTR CALLBACK InputDlgProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
 
 void RunInputDialog(HWND owner, InputDialogKind kind) {
     const InputDialog& d = kInputDialogs[static_cast<int>(kind)];
-    DialogBoxParamA(App().instance, d.templateName, owner, InputDlgProc,
+    DialogBoxParamW(App().instance, d.templateName, owner, InputDlgProc,
                     reinterpret_cast<LPARAM>(&d));
 }
 

@@ -3,6 +3,10 @@
 // debugger lines to the debugger output.
 #pragma once
 
+#include <windows.h>
+
+#include <string>
+
 #include "message_sink.h"
 
 namespace hoshikura {
@@ -14,5 +18,9 @@ public:
     void Warn(const char* text) override;
     void Debug(const char* text) override;
 };
+
+// A message as Show gives it, over `owner`, for a text in UTF-16 (one that
+// names a character CP932 cannot hold).
+void ShowUnicodeMessage(HWND owner, const std::wstring& text);
 
 }  // namespace hoshikura

@@ -1,6 +1,7 @@
 #include "recent_menu_win32.h"
 
 #include "sjis_text.h"
+#include "wide_text.h"
 
 namespace hoshikura {
 
@@ -10,7 +11,7 @@ const char kRecentMenuTitle[] = "最近占った人(&B)";
 // The one greyed item of an empty submenu.
 const char kNoRecentItem[] = "(なし)";
 constexpr UINT kRecentMenuPosition = 1;
-constexpr int kMenuTextSize = 80;  // the frame reads entries back into 80 bytes
+constexpr int kMenuTextSize = 80;  // the frame reads entries back into 80 characters
 
 HMENU BuildSubmenu(const CRecentList& list) {
     HMENU submenu = CreatePopupMenu();
@@ -18,9 +19,9 @@ HMENU BuildSubmenu(const CRecentList& list) {
     for (int32_t k = 0; k < list.Entries(); ++k) {
         char text[kRecentItemTextSize];
         list.ItemText(k, text, sizeof text);
-        AppendMenuA(submenu, MF_STRING, static_cast<UINT_PTR>(list.CommandId(k)), text);
+        AppendMenuW(submenu, MF_STRING, static_cast<UINT_PTR>(list.CommandId(k)), Wide(text).c_str());
     }
-    if (list.Entries() == 0) AppendMenuA(submenu, MF_STRING | MF_GRAYED, 0, kNoRecentItem);
+    if (list.Entries() == 0) AppendMenuW(submenu, MF_STRING | MF_GRAYED, 0, Wide(kNoRecentItem).c_str());
     return submenu;
 }
 
@@ -32,8 +33,8 @@ void RebuildRecentMenuBar(HMENU menuBar, const CRecentList& list) {
     HMENU submenu = BuildSubmenu(list);
     if (!submenu) return;
     DeleteMenu(operations, kRecentMenuPosition, MF_BYPOSITION);
-    if (!InsertMenuA(operations, kRecentMenuPosition, MF_BYPOSITION | MF_POPUP | MF_STRING,
-                     reinterpret_cast<UINT_PTR>(submenu), kRecentMenuTitle))
+    if (!InsertMenuW(operations, kRecentMenuPosition, MF_BYPOSITION | MF_POPUP | MF_STRING,
+                     reinterpret_cast<UINT_PTR>(submenu), Wide(kRecentMenuTitle).c_str()))
         DestroyMenu(submenu);  // not owned by any menu then
 }
 
@@ -51,9 +52,11 @@ int32_t ReadRecentPerson(HWND frame, UINT commandId, char* out, int capacity) {
     HMENU operations = menuBar ? GetSubMenu(menuBar, 0) : nullptr;
     if (!operations) return 0;
     // By command the search reaches into the submenu.
-    char text[kMenuTextSize] = {};
-    if (GetMenuStringA(operations, commandId, text, sizeof text, MF_BYCOMMAND) <= 0) return 0;
-    CopyText(out, static_cast<std::size_t>(capacity), RecentItemPerson(text));
+    wchar_t text[kMenuTextSize] = {};
+    const int length = GetMenuStringW(operations, commandId, text, kMenuTextSize, MF_BYCOMMAND);
+    if (length <= 0) return 0;
+    const std::string entry = Narrow(std::wstring(text, static_cast<std::size_t>(length)));
+    CopyText(out, static_cast<std::size_t>(capacity), RecentItemPerson(entry.c_str()));
     return 1;
 }
 

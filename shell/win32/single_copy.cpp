@@ -1,7 +1,7 @@
 #include "single_copy.h"
 
 #include "frame_window.h"
-#include "sjis_text.h"
+#include "wide_text.h"
 
 namespace hoshikura {
 
@@ -11,15 +11,15 @@ namespace {
 constexpr DWORD kFrameWaitMs = 10000;
 constexpr DWORD kPollMs = 100;
 constexpr int kUserNameSize = 257;  // the longest user name and its NUL
-constexpr int kMutexNameSize = 300;
 
 // "Local\" limits the name to this session; the user name to this user, whose
 // registry hive holds the lists.
-void MutexName(char (&name)[kMutexNameSize]) {
-    char user[kUserNameSize] = "";
-    DWORD size = sizeof user;
-    if (!GetUserNameA(user, &size)) user[0] = '\0';
-    FormatText(name, sizeof name, "Local\\Hoshikura.SingleCopy.%s", user);
+// The user name stays UTF-16: it may hold what CP932 cannot.
+std::wstring MutexName() {
+    wchar_t user[kUserNameSize] = L"";
+    DWORD size = kUserNameSize;
+    if (!GetUserNameW(user, &size)) user[0] = L'\0';
+    return std::wstring(L"Local\\Hoshikura.SingleCopy.") + user;
 }
 
 bool Claimed(HANDLE mutex, DWORD waitMs) {
@@ -29,16 +29,14 @@ bool Claimed(HANDLE mutex, DWORD waitMs) {
 }
 
 HWND VisibleFrame() {
-    HWND frame = FindWindowA(kFrameClass, nullptr);
+    HWND frame = FindWindowW(Wide(kFrameClass).c_str(), nullptr);
     return frame && IsWindowVisible(frame) ? frame : nullptr;
 }
 
 }  // namespace
 
 CSingleCopy::CSingleCopy() : mutex_(nullptr), owned_(false) {
-    char name[kMutexNameSize];
-    MutexName(name);
-    mutex_ = CreateMutexA(nullptr, FALSE, name);
+    mutex_ = CreateMutexW(nullptr, FALSE, MutexName().c_str());
     // Without the mutex there is no telling another copy apart: run.
     if (!mutex_) {
         owned_ = true;

@@ -11,12 +11,14 @@
 #include "recent_people.h"
 #include "single_copy.h"
 #include "stored_settings.h"
+#include "window_placement.h"
 
 namespace {
 
+// The Unicode rich-edit control of the input dialogs and the explanation.
 void LoadRichEdit(HWND frame) {
-    if (!LoadLibraryA("RICHED32.DLL"))
-        MessageBoxA(frame, "\"RICHED32.DLL\"の読み込みに失敗しました。", "ロードエラー", MB_OK);
+    if (!LoadLibraryW(L"MSFTEDIT.DLL"))
+        hoshikura::MessageBoxOver(frame, "\"MSFTEDIT.DLL\"の読み込みに失敗しました。", "ロードエラー", MB_OK);
 }
 
 void LoadTabControl() {

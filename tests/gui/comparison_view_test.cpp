@@ -23,6 +23,7 @@
 #include "rating.h"
 #include "registry_store.h"
 #include "sjis_text.h"
+#include "wide_text.h"
 #include "win32_registry_key.h"
 
 namespace hoshikura {
@@ -45,13 +46,13 @@ protected:
     static HWND List(CView* view) { return view->controls[kComparisonList]; }
 
     static std::string Cell(HWND list, int row, int column) {
-        char text[kComparisonCellSize] = "";
-        LVITEMA item = {};
+        wchar_t text[kComparisonCellSize] = L"";
+        LVITEMW item = {};
         item.iSubItem = column;
         item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        return text;
+        item.cchTextMax = kComparisonCellSize;
+        SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        return Narrow(text);
     }
 
     // Each cell of every row as the engine reads the row's name; the totals

@@ -260,9 +260,8 @@ TEST_F(KeyboardTest, EnterAndSpacePressTheFocusedButtonAndEnterJudgesAResultRow)
     Press(VK_RETURN);
     CView* judged = NewestView();
     ASSERT_EQ(judged->kind, kJudgementView);
-    char row[kSearchTextSize] = {};
-    SendMessageA(search->controls[0], LB_GETTEXT, 0, reinterpret_cast<LPARAM>(row));
-    EXPECT_NE(std::strstr(row, judged->GivenName()), nullptr) << row;
+    const std::string row = test::ListRow(search->controls[0], 0);
+    EXPECT_NE(row.find(judged->GivenName()), std::string::npos) << row;
     test::CloseAllViews();
 
     const CRankLists before = App().rankLists;
@@ -287,9 +286,7 @@ TEST_F(FrameTest, EmptyRecentSubmenuAndSexChoicesAsTheMenuShowsThem) {
     HMENU recent = GetSubMenu(operations, 1);
     ASSERT_NE(recent, nullptr);
     ASSERT_EQ(GetMenuItemCount(recent), 1);
-    char text[32] = {};
-    GetMenuStringA(recent, 0, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "(なし)");
+    EXPECT_EQ(test::MenuText(recent, 0, MF_BYPOSITION), "(なし)");
     EXPECT_TRUE(GetMenuState(recent, 0, MF_BYPOSITION) & MF_GRAYED);
     RememberPerson("山田", "太郎");
     recent = GetSubMenu(operations, 1);
@@ -299,8 +296,9 @@ TEST_F(FrameTest, EmptyRecentSubmenuAndSexChoicesAsTheMenuShowsThem) {
     HMENU searches = GetSubMenu(GetMenu(App().frame), 1);
     std::string letters;
     for (int i = 0; i < GetMenuItemCount(searches); ++i) {
-        char item[128] = {};
-        if (GetMenuStringA(searches, i, item, sizeof item, MF_BYPOSITION) <= 0) continue;
+        const std::string text = test::MenuText(searches, static_cast<UINT>(i), MF_BYPOSITION);
+        if (text.empty()) continue;
+        const char* item = text.c_str();
         const char* mark = std::strstr(item, "(&");
         ASSERT_NE(mark, nullptr) << item;
         EXPECT_EQ(letters.find(mark[2]), std::string::npos) << item;

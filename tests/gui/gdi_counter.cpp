@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "wide_text.h"
+
 namespace hoshikura {
 namespace test {
 
@@ -24,7 +26,7 @@ HGDIOBJ Track(HGDIOBJ object) {
 
 decltype(&CreatePen) g_createPen = nullptr;
 decltype(&CreateSolidBrush) g_createSolidBrush = nullptr;
-decltype(&CreateFontIndirectA) g_createFontIndirect = nullptr;
+decltype(&CreateFontIndirectW) g_createFontIndirect = nullptr;
 decltype(&DeleteObject) g_deleteObject = nullptr;
 
 HPEN WINAPI CountedCreatePen(int style, int width, COLORREF colour) {
@@ -33,7 +35,7 @@ HPEN WINAPI CountedCreatePen(int style, int width, COLORREF colour) {
 HBRUSH WINAPI CountedCreateSolidBrush(COLORREF colour) {
     return static_cast<HBRUSH>(Track(g_createSolidBrush(colour)));
 }
-HFONT WINAPI CountedCreateFontIndirect(const LOGFONTA* font) {
+HFONT WINAPI CountedCreateFontIndirect(const LOGFONTW* font) {
     return static_cast<HFONT>(Track(g_createFontIndirect(font)));
 }
 BOOL WINAPI CountedDeleteObject(HGDIOBJ object) {
@@ -77,7 +79,7 @@ CGdiCounter::CGdiCounter() {
     g_created = 0;
     installed_ = Patch("CreatePen", &CountedCreatePen, &g_createPen) &&
                  Patch("CreateSolidBrush", &CountedCreateSolidBrush, &g_createSolidBrush) &&
-                 Patch("CreateFontIndirectA", &CountedCreateFontIndirect, &g_createFontIndirect) &&
+                 Patch("CreateFontIndirectW", &CountedCreateFontIndirect, &g_createFontIndirect) &&
                  Patch("DeleteObject", &CountedDeleteObject, &g_deleteObject);
 }
 
@@ -85,7 +87,7 @@ CGdiCounter::CGdiCounter() {
 CGdiCounter::~CGdiCounter() {
     if (g_createPen) Patch("CreatePen", g_createPen, {});
     if (g_createSolidBrush) Patch("CreateSolidBrush", g_createSolidBrush, {});
-    if (g_createFontIndirect) Patch("CreateFontIndirectA", g_createFontIndirect, {});
+    if (g_createFontIndirect) Patch("CreateFontIndirectW", g_createFontIndirect, {});
     if (g_deleteObject) Patch("DeleteObject", g_deleteObject, {});
 }
 
@@ -97,26 +99,20 @@ namespace {
 std::vector<std::string>* g_drawn = nullptr;
 std::vector<int>* g_rightEdges = nullptr;
 std::vector<int>* g_bottomEdges = nullptr;
-decltype(&TextOutA) g_textOut = nullptr;
-decltype(&ExtTextOutA) g_extTextOut = nullptr;
+decltype(&ExtTextOutW) g_extTextOut = nullptr;
 
-// The text and where its extent ends on the right and below, drawn
+// The text as CP932 and where its extent ends on the right and below, drawn
 // left-aligned from x with its top at y.
-void Record(HDC dc, int x, int y, LPCSTR text, int length) {
+void Record(HDC dc, int x, int y, LPCWSTR text, int length) {
     if (!g_drawn || !text || length <= 0) return;
-    g_drawn->emplace_back(text, static_cast<size_t>(length));
+    g_drawn->push_back(Narrow(std::wstring(text, static_cast<size_t>(length))));
     SIZE extent = {};
-    GetTextExtentPoint32A(dc, text, length, &extent);
+    GetTextExtentPoint32W(dc, text, length, &extent);
     g_rightEdges->push_back(x + extent.cx);
     g_bottomEdges->push_back(y + extent.cy);
 }
 
-BOOL WINAPI RecordedTextOut(HDC dc, int x, int y, LPCSTR text, int length) {
-    Record(dc, x, y, text, length);
-    return g_textOut(dc, x, y, text, length);
-}
-
-BOOL WINAPI RecordedExtTextOut(HDC dc, int x, int y, UINT options, const RECT* rect, LPCSTR text,
+BOOL WINAPI RecordedExtTextOut(HDC dc, int x, int y, UINT options, const RECT* rect, LPCWSTR text,
                                UINT length, const INT* dx) {
     Record(dc, x, y, text, static_cast<int>(length));
     return g_extTextOut(dc, x, y, options, rect, text, length, dx);
@@ -131,14 +127,12 @@ CDrawnText::CDrawnText() : installed_(false) {
     g_drawn = &texts_;
     g_rightEdges = &rightEdges_;
     g_bottomEdges = &bottomEdges_;
-    installed_ = Patch("TextOutA", &RecordedTextOut, &g_textOut) &&
-                 Patch("ExtTextOutA", &RecordedExtTextOut, &g_extTextOut);
+    installed_ = Patch("ExtTextOutW", &RecordedExtTextOut, &g_extTextOut);
 }
 
 CDrawnText::~CDrawnText() {
     if (g_drawn != &texts_) return;
-    if (g_textOut) Patch("TextOutA", g_textOut, {});
-    if (g_extTextOut) Patch("ExtTextOutA", g_extTextOut, {});
+    if (g_extTextOut) Patch("ExtTextOutW", g_extTextOut, {});
     g_drawn = nullptr;
     g_rightEdges = nullptr;
 }

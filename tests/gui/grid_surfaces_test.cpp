@@ -116,14 +116,13 @@ TEST_F(GridSurfacesTest, EveryWindowAndThePageReadAGridAsItCounts) {
             const std::string heading = GridName(g) + std::string("が[") + number + "]（" + luck + "）";
             EXPECT_TRUE(holds(page, heading)) << "printed heading " << g;
             explanation->ShowTab(g - kPerson);
-            char shown[2048] = {};
-            SendMessageA(explanation->page, WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown));
-            EXPECT_NE(std::string(shown).find("[" + number + "]（" + luck + "）"), std::string::npos)
+            const std::string shown = test::TextOf(explanation->page);
+            EXPECT_NE(shown.find("[" + number + "]（" + luck + "）"), std::string::npos)
                 << "explanation heading " << g;
             // A number without a text of its own says so instead.
             const std::string said = ReadGrid(record, g, App().fortunes).text;
             EXPECT_EQ(said == text, *text != '\0') << g;
-            EXPECT_NE(std::string(shown).find(said), std::string::npos) << "explanation text " << g;
+            EXPECT_NE(shown.find(said), std::string::npos) << "explanation text " << g;
             EXPECT_TRUE(holds(page, said.substr(0, 4))) << "printed text " << g;
         }
         test::CloseAllViews();

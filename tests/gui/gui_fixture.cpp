@@ -14,6 +14,7 @@
 #include "sjis_text.h"
 #include "view.h"
 #include "view_list.h"
+#include "wide_text.h"
 
 namespace hoshikura {
 namespace test {
@@ -22,6 +23,7 @@ namespace {
 
 int g_answerButton = 0;
 std::string* g_answerText = nullptr;
+std::wstring* g_answerWide = nullptr;
 
 class CCollectingSink : public CMessageSink {
 public:
@@ -40,6 +42,7 @@ void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND box = FindDialog();
     if (!box) return;
     if (g_answerText) *g_answerText = MessageBoxText(box);
+    if (g_answerWide) *g_answerWide = MessageBoxWideText(box);
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(g_answerButton, BN_CLICKED), 0);
     KillTimer(nullptr, timer);
 }
@@ -53,7 +56,7 @@ HWND EnsureFrame() {
     static bool registered = false;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     if (!registered) {
-        LoadLibraryA("RICHED32.DLL");
+        LoadLibraryW(L"MSFTEDIT.DLL");
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES};
         InitCommonControlsEx(&controls);
         registered = RegisterWindowClasses(instance);
@@ -68,7 +71,7 @@ void DestroyFrame() {
     App().frame = nullptr;
     // The frame posted its quit message; it must not end a later loop.
     MSG message;
-    while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
 }
 
@@ -87,10 +90,10 @@ bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
 void PumpFor(DWORD milliseconds) {
     for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(5)) {
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT || TranslateViewKeys(&message)) continue;
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
     }
 }
@@ -134,15 +137,30 @@ std::vector<std::string> TakeMessages() {
     return shown;
 }
 
-std::string MessageBoxText(HWND box) {
-    char text[512] = "";
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    return text;
+std::string TextOf(HWND window) { return Narrow(WindowText(window)); }
+
+std::string ListRow(HWND list, int row) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+    if (length <= 0) return std::string();
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&text[0]));
+    return Narrow(text.c_str());
 }
 
-void AnswerNextMessageBox(int button, std::string* text) {
+std::string MenuText(HMENU menu, UINT item, UINT flags) {
+    wchar_t text[256] = L"";
+    GetMenuStringW(menu, item, text, 256, flags);
+    return Narrow(text);
+}
+
+std::string MessageBoxText(HWND box) { return Narrow(MessageBoxWideText(box)); }
+
+std::wstring MessageBoxWideText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
+
+void AnswerNextMessageBox(int button, std::string* text, std::wstring* wide) {
     g_answerButton = button;
     g_answerText = text;
+    g_answerWide = wide;
     SetTimer(nullptr, 0, 50, AnswerTimer);
 }
 
@@ -175,7 +193,11 @@ std::string ProgramFolder() {
 
 std::string ArtefactPath(const char* fileName) {
     _mkdir("artefacts");
-    return std::string("artefacts\\") + fileName;
+    if (GetACP() == kProgramCodePage) return std::string("artefacts\\") + fileName;
+    // Under another code page beside them, to be compared with them.
+    const std::string folder = "artefacts\\cp" + std::to_string(GetACP());
+    _mkdir(folder.c_str());
+    return folder + "\\" + fileName;
 }
 
 void ViewTest::SetUp() {

@@ -45,11 +45,21 @@ void RecordMessages();
 // The texts ShowMessage was asked to show since the last call.
 std::vector<std::string> TakeMessages();
 
-// Text of a message box (its static control 0xFFFF).
+// Texts as the program wrote them: read from Windows as UTF-16 and turned
+// into CP932, so they compare with the program's own text whatever the
+// system's code page. A window's or control's text, a list box row, a menu
+// item (MF_BYPOSITION or MF_BYCOMMAND).
+std::string TextOf(HWND window);
+std::string ListRow(HWND list, int row);
+std::string MenuText(HMENU menu, UINT item, UINT flags);
+
+// Text of a message box (its static control 0xFFFF), as CP932 and whole.
 std::string MessageBoxText(HWND box);
+std::wstring MessageBoxWideText(HWND box);
 // Answers the next message box of this thread with `button` (IDOK,
-// IDCANCEL) as soon as it appears; returns its text through `text`.
-void AnswerNextMessageBox(int button, std::string* text = nullptr);
+// IDCANCEL) as soon as it appears; returns its text through `text` (and
+// `wide`, whole as UTF-16).
+void AnswerNextMessageBox(int button, std::string* text = nullptr, std::wstring* wide = nullptr);
 
 // Chooses a sex item of the menu "名前検索" as a click on it does.
 void ChooseSex(int command);
@@ -61,7 +71,8 @@ int MarkedSexItem();
 // leaves the program.
 std::string TestFolder();
 std::string ProgramFolder();
-// Where screenshots and other artefacts go (created on demand).
+// Where screenshots and other artefacts go (created on demand): under a
+// code page other than 932, in a folder of its own, "cp1252" say.
 std::string ArtefactPath(const char* fileName);
 
 // Each test starts and ends with no view open, empty best and worst lists,
@@ -126,8 +137,8 @@ private:
     bool installed_;
 };
 
-// Records every text this program draws with TextOutA or ExtTextOutA, by
-// redirecting its own imports of them while it lives.
+// Records every text this program draws with ExtTextOutW (as CP932), by
+// redirecting its own import of it while it lives.
 class CDrawnText {
 public:
     CDrawnText();

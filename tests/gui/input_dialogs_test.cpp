@@ -7,14 +7,17 @@
 #include <richedit.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "app_state.h"
 #include "gui_fixture.h"
 #include "input_dialogs.h"
+#include "judgement_view.h"
 #include "resource_ids.h"
 #include "view_list.h"
+#include "wide_text.h"
 
 namespace hoshikura {
 namespace {
@@ -46,6 +49,7 @@ struct Case {
     int opensKind;  // -1: stays open
     bool message;
     bool snap;
+    const wchar_t* pasted = nullptr;  // put on the clipboard as Unicode and pasted
 };
 
 // A case as the script runs it, and what the script saw.
@@ -58,6 +62,7 @@ struct Script {
     bool snapped = false;
     HWND box = nullptr;  // a message box the action caused
     std::string boxText;
+    std::wstring boxWide;  // the whole text, as UTF-16
     bool boxInFront = false;       // owned by the dialog, over it, the frame disabled
     bool dialogBackInFront = false;  // active again after the box, the frame still disabled
     bool boxGone = false;
@@ -71,6 +76,21 @@ POINT Centre(HWND window) {
     return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
 }
 
+// As Ctrl+V does, from a clipboard that holds the text as Unicode only.
+void Paste(HWND field, const std::wstring& text) {
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (void* locked = block ? GlobalLock(block) : nullptr) {
+        std::memcpy(locked, text.c_str(), bytes);
+        GlobalUnlock(block);
+        if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
+    }
+    CloseClipboard();
+    SendMessageW(field, WM_PASTE, 0, 0);
+}
+
 void LookAndAct(Script& s) {
     HWND field = GetFocus();
     CHARRANGE selection = {};
@@ -82,7 +102,8 @@ void LookAndAct(Script& s) {
     // Centred to the pixel, give or take the halving of odd sizes.
     s.centredOverFrame = std::abs(Centre(s.window).x - Centre(App().frame).x) <= 1 &&
                          std::abs(Centre(s.window).y - Centre(App().frame).y) <= 1;
-    if (s.run->typed) SetWindowTextA(field, s.run->typed);
+    if (s.run->typed) SetWindowTextW(field, Wide(s.run->typed).c_str());
+    if (s.run->pasted) Paste(field, s.run->pasted);
     if (s.run->button == kReturn) {
         PostMessageA(field, WM_KEYDOWN, VK_RETURN, 0);
         PostMessageA(field, WM_KEYUP, VK_RETURN, 0);
@@ -99,6 +120,7 @@ bool AnswerBox(Script& s) {
         s.box = test::FindDialog(s.window);
         if (!s.box) return true;
         s.boxText = test::MessageBoxText(s.box);
+        s.boxWide = test::MessageBoxWideText(s.box);
         RECT dialog;
         GetWindowRect(s.window, &dialog);
         s.boxInFront = GetWindow(s.box, GW_OWNER) == s.window && PtInRect(&dialog, Centre(s.box)) &&
@@ -205,6 +227,37 @@ TEST_F(InputDialogTest, TypedTextIsAcceptedOrRefusedWithTheMessageOverTheDialog)
         EXPECT_EQ(std::string(App().recent.givenNames[k]).find('\t'), std::string::npos) << k;
 }
 
+// Text pasted as Unicode is read as Unicode, whatever the system's code
+// page: a name is judged with its strokes, and a character CP932 cannot hold
+// is refused with a message that names it, never taken as "?".
+TEST_F(InputDialogTest, PastedNameIsJudgedAndACharacterOutsideCp932IsRefusedByName) {
+    const Case judged = {kFullName, nullptr, IDOK, kJudgementView, false, false, L"山田　太郎"};
+    RunDialog(judged);
+    const CView* view = NewestView();
+    ASSERT_NE(view, nullptr);
+    const CNameRecord& record = static_cast<const CJudgementView*>(view)->record;
+    EXPECT_STREQ(record.surname, "山田");
+    EXPECT_STREQ(record.givenName, "太郎");
+    EXPECT_EQ(std::vector<int>(record.strokes, record.strokes + 4), (std::vector<int>{3, 5, 4, 9}));
+    test::CloseAllViews();
+
+    const struct {
+        const wchar_t* pasted;
+        const wchar_t* told;
+    } refused[] = {
+        {L"𠮷田　太郎", L"「𠮷」は、このプログラムでは使えない文字です。「吉」で入力してください。"},
+        {L"山田　☺", L"「☺」は、このプログラムでは使えない文字です。漢字・ひらがな・全角カタカナで、異体字なら標準の字体で入力してください。"},
+    };
+    for (const auto& r : refused) {
+        const Case c = {kFullName, nullptr, IDOK, -1, true, false, r.pasted};
+        const Script run = RunDialog(c);
+        EXPECT_EQ(run.boxWide, r.told);
+        EXPECT_TRUE(run.boxInFront);
+        EXPECT_EQ(test::ViewCount(), 0);
+    }
+    EXPECT_EQ(App().recent.Entries(), 1) << "only the name judged";
+}
+
 // The controls Tab stops at, in template order.
 std::vector<HWND> TabStops(HWND dialog) {
     std::vector<HWND> stops;
@@ -254,7 +307,7 @@ void CALLBACK KeyTimer(HWND, UINT, UINT_PTR, DWORD) {
         k.field = GetFocus();
         k.stops = TabStops(k.window);
         EnumChildWindows(k.window, CountButtons, reinterpret_cast<LPARAM>(k.buttons));
-        SetWindowTextA(k.field, k.typed);
+        SetWindowTextW(k.field, Wide(k.typed).c_str());
     } else if (k.next < k.keys.size()) {
         k.focus.push_back(GetFocus());
     }
@@ -265,9 +318,7 @@ void CALLBACK KeyTimer(HWND, UINT, UINT_PTR, DWORD) {
         return;
     }
     if (k.next + 1 == k.keys.size()) {
-        char text[64] = {};
-        GetWindowTextA(k.field, text, sizeof text);
-        k.fieldBeforeLastKey = text;
+        k.fieldBeforeLastKey = test::TextOf(k.field);
     }
     Type(k.keys[k.next++]);
 }

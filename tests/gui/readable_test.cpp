@@ -22,6 +22,7 @@
 #include "search_view.h"
 #include "sex_filter.h"
 #include "view_list.h"
+#include "wide_text.h"
 
 namespace hoshikura {
 namespace {
@@ -74,8 +75,8 @@ void ExpectTextsFit(HWND window, const std::string& where) {
         RECT client;
         GetClientRect(child, &client);
         const SIZE extent = TextExtent(child);
-        char text[256] = {};
-        GetWindowTextA(child, text, sizeof text);
+        const std::string shown = test::TextOf(child);
+        const char* text = shown.c_str();
         EXPECT_LE(extent.cx, client.right) << where << " " << text;
         EXPECT_LE(extent.cy, client.bottom) << where << " " << text;
         // A prompt keeps room for its example on a line of its own, however
@@ -128,14 +129,15 @@ void ExpectViewShown(const CView& view, const std::string& where) {
 
 // The width a title's text takes in the caption font.
 int CaptionTextWidth(const char* text) {
-    NONCLIENTMETRICSA metrics = {};
+    NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof metrics;
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
     HDC dc = GetDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, font);
+    const std::wstring wide = Wide(text);
     SIZE extent = {};
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
     SelectObject(dc, previous);
     ReleaseDC(nullptr, dc);
     DeleteObject(font);
@@ -352,9 +354,8 @@ TEST_F(ReadableTest, WindowMenuListsTheBestAndWorstViewByItsTitle) {
     ASSERT_NE(ranking, nullptr);
     HMENU windows = GetSubMenu(GetMenu(App().frame), 2);
     SendMessageA(App().frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(windows), 2);
-    char entry[160] = {};
-    GetMenuStringA(windows, GetDlgCtrlID(ranking), entry, sizeof entry, MF_BYCOMMAND);
-    EXPECT_NE(std::strstr(entry, " Best10 && Worst10"), nullptr) << entry;
+    const std::string entry = test::MenuText(windows, static_cast<UINT>(GetDlgCtrlID(ranking)), MF_BYCOMMAND);
+    EXPECT_NE(entry.find(" Best10 && Worst10"), std::string::npos) << entry;
 }
 
 }  // namespace

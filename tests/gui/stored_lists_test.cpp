@@ -28,6 +28,7 @@
 #include "single_copy.h"
 #include "stored_settings.h"
 #include "view_list.h"
+#include "wide_text.h"
 #include "win32_registry_key.h"
 
 namespace hoshikura {
@@ -48,8 +49,12 @@ std::string JudgedName(int i, std::string* surname = nullptr, std::string* given
     return std::string(text) + " " + kGiven[i % 7];
 }
 
+// As an earlier version wrote text on a Japanese system: CP932 turned into
+// UTF-16 by the system, whatever the code page this test runs under.
 void WriteString(const char* path, const char* name, const std::string& bytes) {
-    EXPECT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, path, name, REG_SZ, bytes.data(), static_cast<DWORD>(bytes.size())),
+    const std::wstring text = Wide(bytes.data(), bytes.size());
+    EXPECT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, Wide(path).c_str(), Wide(name).c_str(), REG_SZ, text.data(),
+                              static_cast<DWORD>(text.size() * sizeof(wchar_t))),
               ERROR_SUCCESS);
 }
 

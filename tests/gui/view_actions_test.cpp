@@ -90,9 +90,8 @@ TEST_F(ViewActionsTest, EachClickedTabShowsItsGridsTextAgainAfterSwitching) {
                 SendMessageA(view->tabControl, WM_LBUTTONDOWN, MK_LBUTTON, at);
                 SendMessageA(view->tabControl, WM_LBUTTONUP, 0, at);
                 test::PumpMessages();
-                char text[2048] = {};
-                SendMessageA(view->page, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-                EXPECT_NE(std::string(text).find(ReadGrid(record, kPerson + tab, App().fortunes).text),
+                const std::string text = test::TextOf(view->page);
+                EXPECT_NE(text.find(ReadGrid(record, kPerson + tab, App().fortunes).text),
                           std::string::npos)
                     << name[0] << " tab " << tab;
                 EXPECT_TRUE(round == 0 || text == shown[tab]) << name[0] << " tab " << tab;
@@ -147,13 +146,7 @@ TEST(RankRowTextTest, UnterminatedFieldsStayInsideTheirTwelveBytes) {
     EXPECT_EQ(std::string(text).substr(0, 12), "a山田山田山 ");
 }
 
-std::string RowText(HWND list, int row) {
-    char text[256] = {};
-    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, row, 0);
-    if (length < 0 || length >= static_cast<LRESULT>(sizeof text)) return "<bad row>";
-    SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
-    return text;
-}
+std::string RowText(HWND list, int row) { return test::ListRow(list, row); }
 
 int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
 

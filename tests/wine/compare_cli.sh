@@ -1,20 +1,20 @@
 #!/usr/bin/env bash
 # compare_cli.sh WINDOWS_CLI NATIVE_CLI EMULATOR: the Windows tool under wine
 # must print exactly what the native tool prints, for names that exercise
-# every method, and refuse the same names with the same message and code
-# (characters CP932 lacks are named differently: a console may lack them too).
+# every method, and refuse the same names with the same message and code.
+# Redirected, both write UTF-8 whatever the code page (a console gets UTF-16).
 set -uo pipefail
 win="$1" native="$2" emulator="$3"
 failures=0
 errors=$(mktemp -d)
 trap 'rm -rf "$errors"' EXIT
 
-# Output, exit code and error output, the Windows tool's turned into UTF-8.
+# Output, exit code and error output.
 compare() {
   local expected actual
   expected=$("$native" "$@" 2>"$errors/native"; echo "rc $?"; cat "$errors/native")
   actual=$("$emulator" "$win" "$@" 2>"$errors/win"; echo "rc $?"; cat "$errors/win")
-  actual=$(tr -d '\r' <<<"$actual" | iconv -f CP932 -t UTF-8)
+  actual=$(tr -d '\r' <<<"$actual")
   [ "$expected" = "$actual" ] && return
   echo "DIFFERS: $*"
   diff <(echo "$expected") <(echo "$actual") | head -20
@@ -39,6 +39,8 @@ done <<'NAMES'
 長谷川田中村 太郎
 山田 a
 山田太郎
+𠮷田 太郎
+山田 ☺
 NAMES
 compare samples
 compare samples --key 3 7 --json

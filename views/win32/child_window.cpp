@@ -76,13 +76,13 @@ void OnMoved(HWND window, const WINDOWPOS& position) {
 // Hands a message on to the procedure the control had before it was
 // subclassed, and puts that procedure back as the control goes.
 LRESULT CallSavedProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    auto saved = reinterpret_cast<WNDPROC>(GetPropA(window, kSavedProcProperty));
-    if (!saved) return DefWindowProcA(window, message, wparam, lparam);
+    auto saved = reinterpret_cast<WNDPROC>(GetPropW(window, kSavedProcProperty));
+    if (!saved) return DefWindowProcW(window, message, wparam, lparam);
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(saved));
-        RemovePropA(window, kSavedProcProperty);
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(saved));
+        RemovePropW(window, kSavedProcProperty);
     }
-    return CallWindowProcA(saved, window, message, wparam, lparam);
+    return CallWindowProcW(saved, window, message, wparam, lparam);
 }
 
 void OnDestroy(HWND window) {
@@ -133,12 +133,12 @@ LRESULT CALLBACK ChildWndProc(HWND window, UINT message, WPARAM wparam, LPARAM l
     default:
         break;
     }
-    return DefMDIChildProcA(window, message, wparam, lparam);
+    return DefMDIChildProcW(window, message, wparam, lparam);
 }
 
 LRESULT CALLBACK EscapeToParentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_KEYDOWN && wparam == VK_ESCAPE) {
-        SendMessageA(GetParent(window), message, wparam, lparam);
+        SendMessageW(GetParent(window), message, wparam, lparam);
         return 0;
     }
     return TabMovesFocusProc(window, message, wparam, lparam);
@@ -158,11 +158,13 @@ void SubclassControl(HWND control, WNDPROC procedure) {
     // The property first: the new procedure hands it every message it does
     // not handle itself, from the first one on. A second subclassing keeps
     // the control's own procedure.
-    if (!GetPropA(control, kSavedProcProperty)) {
-        auto own = reinterpret_cast<HANDLE>(GetWindowLongPtrA(control, GWLP_WNDPROC));
-        SetPropA(control, kSavedProcProperty, own);
+    if (!GetPropW(control, kSavedProcProperty)) {
+        auto own = reinterpret_cast<HANDLE>(GetWindowLongPtrW(control, GWLP_WNDPROC));
+        SetPropW(control, kSavedProcProperty, own);
     }
-    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+    // The W forms keep the control a Unicode window: an A form would make
+    // it one of the system's code page, which cannot hold Japanese text.
+    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
 }
 
 }  // namespace hoshikura

@@ -25,6 +25,6 @@ void SubclassControl(HWND control, WNDPROC procedure);
 bool ConfirmClose(HWND owner);
 
 // Where a subclassed control keeps the procedure it had.
-constexpr char kSavedProcProperty[] = "HoshikuraSavedProc";
+constexpr wchar_t kSavedProcProperty[] = L"HoshikuraSavedProc";
 
 }  // namespace hoshikura

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "child_window.h"
 #include "colours.h"
@@ -12,6 +13,7 @@
 #include "sjis_text.h"
 #include "view_buttons.h"
 #include "view_list.h"
+#include "wide_text.h"
 #include "window_placement.h"
 
 namespace hoshikura {
@@ -62,12 +64,11 @@ COLORREF CellColour(const ComparisonRow& row, int column) {
 
 // CP932 text as UTF-16 in a movable global block, for the clipboard.
 HGLOBAL UnicodeBlock(const std::string& text) {
-    const int length = MultiByteToWideChar(932, 0, text.c_str(), -1, nullptr, 0);
-    if (length <= 0) return nullptr;
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(length) * sizeof(wchar_t));
+    const std::wstring wide = Wide(text.c_str(), text.size());
+    const SIZE_T bytes = (wide.size() + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
     if (!block) return nullptr;
-    auto* wide = static_cast<wchar_t*>(GlobalLock(block));
-    if (wide) MultiByteToWideChar(932, 0, text.c_str(), -1, wide, length);
+    if (void* locked = GlobalLock(block)) std::memcpy(locked, wide.c_str(), bytes);
     GlobalUnlock(block);
     return block;
 }
@@ -76,12 +77,13 @@ bool ControlDown() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0; }
 
 void AddColumns(HWND list, int dpi) {
     for (int column = 0; column < kComparisonColumns; ++column) {
-        LVCOLUMNA item = {};
+        std::wstring heading = Wide(ComparisonHeading(column));
+        LVCOLUMNW item = {};
         item.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         item.fmt = column >= kFirstMethodColumn && column <= kTotalColumn ? LVCFMT_RIGHT : LVCFMT_LEFT;
         item.cx = Scaled(kColumnWidths[column], dpi);
-        item.pszText = const_cast<char*>(ComparisonHeading(column));
-        SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+        item.pszText = &heading[0];
+        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
     }
 }
 
@@ -143,12 +145,13 @@ void CComparisonView::FillList() {
         for (int column = 0; column < kComparisonColumns; ++column) {
             char text[kComparisonCellSize];
             table_.CellText(row, column, text, sizeof text);
-            LVITEMA item = {};
+            std::wstring cell = Wide(text);
+            LVITEMW item = {};
             item.mask = LVIF_TEXT;
             item.iItem = row;
             item.iSubItem = column;
-            item.pszText = text;
-            SendMessageA(list, column == 0 ? LVM_INSERTITEMA : LVM_SETITEMTEXTA, static_cast<WPARAM>(row),
+            item.pszText = &cell[0];
+            SendMessageW(list, column == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, static_cast<WPARAM>(row),
                          reinterpret_cast<LPARAM>(&item));
         }
     }

@@ -4,6 +4,7 @@
 
 #include "line_break.h"
 #include "sjis_text.h"
+#include "wide_text.h"
 
 namespace hoshikura {
 
@@ -58,7 +59,7 @@ private:
 // A font created from its description and selected for one scope.
 class CFontInUse {
 public:
-    CFontInUse(HDC dc, const LOGFONTA& font) : font_(CreateFontIndirectA(&font)), selected_(dc, font_.Get()) {}
+    CFontInUse(HDC dc, const LOGFONTW& font) : font_(CreateFontIndirectW(&font)), selected_(dc, font_.Get()) {}
 
 private:
     CTemporary<HFONT> font_;
@@ -72,17 +73,25 @@ const char* AliasedFace(const char* face) {
     return face;
 }
 
+// The extent of a text in the selected font.
+SIZE TextExtent(HDC dc, const std::wstring& text) {
+    SIZE extent = {};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    return extent;
+}
+
+// Text drawn from (x, y), clipped to `clip` when one is given.
+void DrawWide(HDC dc, int x, int y, const RECT* clip, const std::wstring& text) {
+    ExtTextOutW(dc, x, y, clip ? ETO_CLIPPED : 0, clip, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+}
+
 // Calls `line` with each wrapped line's text, length (without its line
 // feed) and top; returns the height of all lines.
 template <typename Line>
 int ForEachWrappedLine(HDC dc, const char* text, int width, Line line) {
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc, &metrics);
-    auto fits = [dc, text, width](std::size_t bytes) {
-        SIZE extent = {};
-        GetTextExtentPoint32A(dc, text, static_cast<int>(bytes), &extent);
-        return extent.cx <= width;
-    };
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
+    auto fits = [dc, text, width](std::size_t bytes) { return TextExtent(dc, Wide(text, bytes)).cx <= width; };
     int top = 0;
     while (*text) {
         std::size_t bytes = NextLineBytes(text, fits);
@@ -106,14 +115,17 @@ RECT CDrawContext::CircleBox(int cx, int cy, int r) const {
     return {x - radius, y - radius, x + radius, y + radius};
 }
 
-LOGFONTA CDrawContext::DeviceFont(const FontSpec& font) const {
-    LOGFONTA device{};
-    CopyText(device.lfFaceName, sizeof device.lfFaceName, AliasedFace(font.face ? font.face : ""));
-    device.lfHeight = ToDevice(font.height);
-    device.lfWeight = font.flags & kBold ? FW_BOLD : FW_NORMAL;
-    device.lfCharSet = SHIFTJIS_CHARSET;
-    return device;
+LOGFONTW LogicalFont(const FontSpec& font, double scale) {
+    LOGFONTW logical{};
+    const std::wstring face = Wide(AliasedFace(font.face ? font.face : ""));
+    face.copy(logical.lfFaceName, LF_FACESIZE - 1);
+    logical.lfHeight = static_cast<int>(font.height * scale);
+    logical.lfWeight = font.flags & kBold ? FW_BOLD : FW_NORMAL;
+    logical.lfCharSet = SHIFTJIS_CHARSET;
+    return logical;
 }
+
+LOGFONTW CDrawContext::DeviceFont(const FontSpec& font) const { return LogicalFont(font, scale_); }
 
 HPEN CDrawContext::NewPen(COLORREF penColour) const {
     return CreatePen(PS_SOLID, ToDevice(penWidth), penColour);
@@ -178,7 +190,7 @@ void CDrawContext::DrawString(int x, int y, const char* text) {
     if (!text) return;
     CFontInUse font(dc_, DeviceFont(font_));
     SetTextColor(dc_, colour);
-    TextOutA(dc_, ToDevice(x), ToDevice(y), text, static_cast<int>(std::strlen(text)));
+    DrawWide(dc_, ToDevice(x), ToDevice(y), nullptr, Wide(text));
 }
 
 void CDrawContext::DrawStringOn(int x, int y, const char* text, COLORREF background) {
@@ -190,17 +202,15 @@ void CDrawContext::DrawStringOn(int x, int y, const char* text, COLORREF backgro
 void CDrawContext::DrawStringWithin(const RECT& box, const char* text, COLORREF background) {
     if (!text) return;
     const RECT device = ToDevice(box);
-    const int length = static_cast<int>(std::strlen(text));
-    LOGFONTA fitted = DeviceFont(font_);
+    const std::wstring wide = Wide(text);
+    LOGFONTW fitted = DeviceFont(font_);
     const LONG smallest = fitted.lfHeight / 2;
     for (;;) {
         CFontInUse font(dc_, fitted);
-        SIZE extent = {};
-        GetTextExtentPoint32A(dc_, text, length, &extent);
-        if (extent.cx <= device.right - device.left || fitted.lfHeight <= smallest) {
+        if (TextExtent(dc_, wide).cx <= device.right - device.left || fitted.lfHeight <= smallest) {
             SetTextColor(dc_, colour);
             COLORREF previous = SetBkColor(dc_, background);
-            ExtTextOutA(dc_, device.left, device.top, ETO_CLIPPED, &device, text, length, nullptr);
+            DrawWide(dc_, device.left, device.top, &device, wide);
             SetBkColor(dc_, previous);
             return;
         }
@@ -210,9 +220,7 @@ void CDrawContext::DrawStringWithin(const RECT& box, const char* text, COLORREF 
 
 int CDrawContext::TextWidth(const FontSpec& font, const char* text) const {
     CFontInUse selected(dc_, DeviceFont(font));
-    SIZE extent = {};
-    GetTextExtentPoint32A(dc_, text, static_cast<int>(std::strlen(text)), &extent);
-    return static_cast<int>(extent.cx / scale_);
+    return static_cast<int>(TextExtent(dc_, Wide(text)).cx / scale_);
 }
 
 void CDrawContext::DrawTextBox(const RECT& box, const char* text, COLORREF background) {
@@ -224,8 +232,8 @@ void CDrawContext::DrawTextBox(const RECT& box, const char* text, COLORREF backg
     ForEachWrappedLine(dc_, text, device.right - device.left,
                        [this, &device](const char* line, int length, int top) {
                            if (device.top + top < device.bottom)
-                               ExtTextOutA(dc_, device.left, device.top + top, ETO_CLIPPED, &device,
-                                           line, length, nullptr);
+                               DrawWide(dc_, device.left, device.top + top, &device,
+                                        Wide(line, static_cast<std::size_t>(length)));
                        });
     SetBkColor(dc_, previous);
 }

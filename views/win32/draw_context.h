@@ -27,6 +27,11 @@ struct FontSpec {
     unsigned flags = kPlain;
 };
 
+// The logical font of `font` at `scale`: its face (a generic face by its
+// standard name), height and weight, in the Shift-JIS character set, so a
+// Japanese face is chosen whatever the system's code page.
+LOGFONTW LogicalFont(const FontSpec& font, double scale = 1.0);
+
 class CDrawContext {
 public:
     // `dc` stays its owner's and must outlive the context.
@@ -76,7 +81,7 @@ private:
     int ToDevice(int value) const { return static_cast<int>(value * scale_); }
     RECT ToDevice(const RECT& box) const;
     RECT CircleBox(int cx, int cy, int r) const;
-    LOGFONTA DeviceFont(const FontSpec& font) const;
+    LOGFONTW DeviceFont(const FontSpec& font) const;
     HPEN NewPen(COLORREF penColour) const;
     // In device units.
     void LineInDevice(int x1, int y1, int x2, int y2, COLORREF lineColour);

@@ -3,20 +3,25 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <cwchar>
+
 #include "child_window.h"
 #include "colours.h"
 #include "grid_reading.h"
 #include "judge.h"
 #include "sjis_text.h"
 #include "view_list.h"
+#include "wide_text.h"
 
 namespace hoshikura {
 
 namespace {
 
-static_assert(sizeof(CHARFORMATA) == 60, "the rich-edit character format of 60 bytes");
-
-constexpr char kPageFace[] = "ＭＳ Ｐゴシック";
+// The Unicode rich-edit control (MSFTEDIT.DLL): the older ANSI one
+// ("RICHEDIT" of RICHED32.DLL) cannot show Japanese text on a Windows whose
+// code page is not 932.
+constexpr wchar_t kPageClass[] = MSFTEDIT_CLASS;
+constexpr wchar_t kPageFace[] = L"ＭＳ Ｐゴシック";
 constexpr LONG kPageTextHeight = 240;  // twips: 12 points
 // A heading of some 40 bytes and the longest fortune text (446 bytes).
 constexpr int kPageTextSize = 1024;
@@ -55,52 +60,53 @@ void ComposeTab(const CNameRecord& record, const CFortuneTable* fortunes, int32_
 // own way, so positions are asked of the control rather than counted in the
 // Shift-JIS text. False when the text is not there.
 bool FindSpan(HWND page, const char* text, CHARRANGE* found) {
-    FINDTEXTEXA find = {};
+    const std::wstring wide = Wide(text);
+    FINDTEXTEXW find = {};
     find.chrg.cpMin = 0;
     find.chrg.cpMax = -1;
-    find.lpstrText = text;
-    if (SendMessageA(page, EM_FINDTEXTEX, FR_DOWN | FR_MATCHCASE, reinterpret_cast<LPARAM>(&find)) < 0)
+    find.lpstrText = wide.c_str();
+    if (SendMessageW(page, EM_FINDTEXTEXW, FR_DOWN | FR_MATCHCASE, reinterpret_cast<LPARAM>(&find)) < 0)
         return false;
     *found = find.chrgText;
     return found->cpMax > found->cpMin;
 }
 
-void ApplyFormat(HWND page, CHARRANGE range, CHARFORMATA format) {
-    SendMessageA(page, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    SendMessageA(page, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+void ApplyFormat(HWND page, CHARRANGE range, CHARFORMATW format) {
+    SendMessageW(page, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    SendMessageW(page, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
 }
 
 // The whole text in plain black 12-point type.
 void ResetFormat(HWND page) {
-    CHARFORMATA format = {};
+    CHARFORMATW format = {};
     format.cbSize = sizeof format;
-    SendMessageA(page, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(page, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
     format.dwMask |= CFM_EFFECTS | CFM_SIZE;
     format.dwEffects = 0;
     format.yHeight = kPageTextHeight;
     format.crTextColor = 0;
     SendMessageA(page, EM_SETSEL, 0, -1);
-    SendMessageA(page, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(page, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
 }
 
 void MarkHeading(HWND page, const TabText& tab) {
     CHARRANGE range;
     if (FindSpan(page, tab.headingLine, &range)) {
-        CHARFORMATA bold = {};
+        CHARFORMATW bold = {};
         bold.cbSize = sizeof bold;
         bold.dwMask = CFM_BOLD;
         bold.dwEffects = CFE_BOLD;
         ApplyFormat(page, range, bold);
     }
     if (FindSpan(page, tab.luckSpan, &range)) {
-        CHARFORMATA colour = {};
+        CHARFORMATW colour = {};
         colour.cbSize = sizeof colour;
         colour.dwMask = CFM_COLOR;
         colour.crTextColor = LuckColour(tab.luckClass);
         ApplyFormat(page, range, colour);
     }
     // Caret back to the start; the empty mask changes nothing.
-    CHARFORMATA none = {};
+    CHARFORMATW none = {};
     none.cbSize = sizeof none;
     ApplyFormat(page, CHARRANGE{0, 0}, none);
 }
@@ -135,10 +141,11 @@ bool CExplanationView::CreateTabControl() {
     ScaleControlFonts();
     currentTab = 0;
     for (int i = 0; i < kExplanationTabs; ++i) {
-        TCITEMA item = {};
+        std::wstring name = Wide(GridName(kTabGrids[i]));
+        TCITEMW item = {};
         item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(GridName(kTabGrids[i]));
-        if (SendMessageA(tabControl, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item)) < 0)
+        item.pszText = &name[0];
+        if (SendMessageW(tabControl, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item)) < 0)
             return false;
     }
     return true;
@@ -146,7 +153,7 @@ bool CExplanationView::CreateTabControl() {
 
 bool CExplanationView::CreatePage() {
     const RECT place = PageArea();
-    page = CreateWindowExA(WS_EX_CLIENTEDGE, "RICHEDIT", "",
+    page = CreateWindowExW(WS_EX_CLIENTEDGE, kPageClass, L"",
                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_DISABLENOSCROLL | ES_READONLY |
                                ES_MULTILINE,
                            place.left, place.top, place.right - place.left, place.bottom - place.top, tabControl,
@@ -155,16 +162,18 @@ bool CExplanationView::CreatePage() {
     if (!page) return false;
     SubclassControl(page, EscapeToParentProc);
     BreakLinesInside();
-    CHARFORMATA format = {};
+    CHARFORMATW format = {};
     format.cbSize = sizeof format;
-    format.dwMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_BOLD;
+    format.dwMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_BOLD | CFM_CHARSET;
     format.yHeight = kPageTextHeight;
-    CopyText(format.szFaceName, sizeof format.szFaceName, kPageFace);
+    format.bCharSet = SHIFTJIS_CHARSET;  // a Japanese face whatever the code page
+    static_assert(sizeof kPageFace <= sizeof format.szFaceName, "face name fits");
+    std::wcscpy(format.szFaceName, kPageFace);
     SendMessageA(page, EM_SETSEL, 0, -1);
-    SendMessageA(page, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(page, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
     // Also as the control's default: every text the tabs put in later starts
     // from it, and the page keeps its face.
-    SendMessageA(page, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(page, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
     return true;
 }
 
@@ -218,7 +227,7 @@ void CExplanationView::ShowTab(int32_t tab) {
     if (!page || tab < 0 || tab >= kExplanationTabs) return;
     TabText text;
     ComposeTab(record, fortunes, tab, &text);
-    SendMessageA(page, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.text));
+    SendMessageW(page, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(text.text).c_str()));
     ResetFormat(page);
     MarkHeading(page, text);
     ShowWindow(page, SW_SHOWNA);

@@ -3,6 +3,7 @@
 #include "print_page.h"
 
 #include "message_sink.h"
+#include "wide_text.h"
 
 namespace hoshikura {
 
@@ -37,17 +38,18 @@ bool CPrinterSelection::Choose(HWND owner, PrinterChoice choice) {
     dialog_.Flags = choice == PrinterChoice::kAskUser ? kDialogFlags : kDefaultPrinterFlags;
     dialog_.nFromPage = dialog_.nToPage = dialog_.nMinPage = dialog_.nMaxPage = 1;
     dialog_.nCopies = 1;
-    return PrintDlgA(&dialog_) == 1;
+    return PrintDlgW(&dialog_) == 1;
 }
 
 bool SpoolPage(HDC printer, const PageDrawing& draw) {
     if (!printer) return false;
     const int width = GetDeviceCaps(printer, HORZRES);
     const int height = GetDeviceCaps(printer, VERTRES);
-    DOCINFOA document = {};
+    const std::wstring name = Wide(kDocumentName);
+    DOCINFOW document = {};
     document.cbSize = sizeof document;
-    document.lpszDocName = kDocumentName;
-    if (StartDocA(printer, &document) <= 0) return false;
+    document.lpszDocName = name.c_str();
+    if (StartDocW(printer, &document) <= 0) return false;
     if (StartPage(printer) <= 0) {
         AbortDoc(printer);
         return false;

@@ -81,10 +81,10 @@ public:
 
     // True when the dialog returned 1 (a printer was chosen). Once only.
     bool Choose(HWND owner, PrinterChoice choice);
-    const PRINTDLGA& Dialog() const { return dialog_; }
+    const PRINTDLGW& Dialog() const { return dialog_; }
 
 private:
-    PRINTDLGA dialog_{};
+    PRINTDLGW dialog_{};
 };
 
 }  // namespace hoshikura

@@ -1,13 +1,18 @@
 #include "view.h"
 
+#include <commctrl.h>
+
+#include <cstring>
+
 #include "child_window.h"
 #include "view_list.h"
+#include "wide_text.h"
 
 namespace hoshikura {
 
 namespace {
 
-constexpr char kChildClass[] = "MDIChild";
+constexpr wchar_t kChildClass[] = L"MDIChild";
 // Caption, system menu and minimise box; 0x40 drops the sizing border and
 // the maximise box of the MDI child's default style.
 constexpr DWORD kChildStyle = WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | 0x40;
@@ -57,7 +62,7 @@ bool CView::CreateChildWindow(CViewList* list) {
     owner = list;
     PrepareWindow();
     dpi = WindowDpi(list->host.client);
-    window = CreateMDIWindowA(kChildClass, title, kChildStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+    window = CreateMDIWindowW(kChildClass, Wide(title).c_str(), kChildStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                               width, height, list->host.client, list->host.instance,
                               reinterpret_cast<LPARAM>(this));
     if (!window) return false;
@@ -88,8 +93,9 @@ void CView::DiscardWindow() {
 HWND CView::AddControl(int slot, const char* className, const char* text, DWORD style, int x,
                        int y, int w, int h, int id) {
     const RECT place = OnScreen({x, y, x + w, y + h});
-    HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top,
-                                   place.right - place.left, place.bottom - place.top,
+    const std::wstring wideClass = Wide(className), wideText = Wide(text);
+    HWND control = CreateWindowExW(0, wideClass.c_str(), wideText.c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
+                                   place.top, place.right - place.left, place.bottom - place.top,
                                    window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    owner->host.instance, nullptr);
     if (slot >= 0 && slot < kViewControlCount) {
@@ -97,6 +103,11 @@ HWND CView::AddControl(int slot, const char* className, const char* text, DWORD 
         controlPlaces_[slot] = {x, y, x + w, y + h};
     }
     if (control) SubclassControl(control, EscapeToParentProc);
+    // A list view draws in the dialog font, the other controls in the
+    // system font.
+    const bool table = std::strcmp(className, WC_LISTVIEWA) == 0;
+    const ControlLook look = table ? ControlLook::kDialogFont : ControlLook::kSystemFont;
+    if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(owner->ControlFont(look)), FALSE);
     return control;
 }
 
@@ -164,18 +175,18 @@ void CView::ScaleControlFonts() {
         if (!systemFontKept_[slot]) {
             // At the system's dpi a control keeps the font it was made with.
             if (dpi == system) continue;
-            systemFonts_[slot] = reinterpret_cast<HFONT>(SendMessageA(controls[slot], WM_GETFONT, 0, 0));
+            systemFonts_[slot] = reinterpret_cast<HFONT>(SendMessageW(controls[slot], WM_GETFONT, 0, 0));
             systemFontKept_[slot] = true;
         }
         HFONT scaled = nullptr;
-        LOGFONTA font = {};
+        LOGFONTW font = {};  // wide, so a Japanese face name survives any code page
         HGDIOBJ own = systemFonts_[slot] ? systemFonts_[slot] : GetStockObject(SYSTEM_FONT);
-        if (dpi != system && GetObjectA(own, sizeof font, &font)) {
+        if (dpi != system && GetObjectW(own, sizeof font, &font)) {
             font.lfHeight = MulDiv(font.lfHeight, dpi, system);
             font.lfWidth = MulDiv(font.lfWidth, dpi, system);
-            scaled = CreateFontIndirectA(&font);
+            scaled = CreateFontIndirectW(&font);
         }
-        SendMessageA(controls[slot], WM_SETFONT, reinterpret_cast<WPARAM>(scaled ? scaled : systemFonts_[slot]),
+        SendMessageW(controls[slot], WM_SETFONT, reinterpret_cast<WPARAM>(scaled ? scaled : systemFonts_[slot]),
                      FALSE);
         if (scaledFonts_[slot]) DeleteObject(scaledFonts_[slot]);
         scaledFonts_[slot] = scaled;
@@ -183,9 +194,9 @@ void CView::ScaleControlFonts() {
 }
 
 void CView::OnEnter(HWND focus) {
-    char className[8] = {};
-    GetClassNameA(focus, className, sizeof className);
-    if (lstrcmpiA(className, "Button") == 0) SendMessageA(focus, BM_CLICK, 0, 0);
+    wchar_t className[8] = {};
+    GetClassNameW(focus, className, 8);
+    if (lstrcmpiW(className, L"Button") == 0) SendMessageW(focus, BM_CLICK, 0, 0);
 }
 
 }  // namespace hoshikura

@@ -1,8 +1,28 @@
 #include "view_list.h"
 
+#include "draw_context.h"
 #include "view.h"
 
 namespace hoshikura {
+
+namespace {
+
+// The system font of a Japanese Windows has cells 8 pixels wide and 18
+// high; its dialog font is Gothic 12 pixels high.
+constexpr int kSystemFontHeight = 18;
+constexpr int kSystemFontWidth = 8;
+constexpr int kDialogFontHeight = -12;  // the character, without the leading
+
+HFONT NewControlFont(int height, int width) {
+    LOGFONTW font = LogicalFont({"ゴシック", height});
+    font.lfWidth = width;
+    return CreateFontIndirectW(&font);
+}
+
+}  // namespace
+
+CViewList::CViewList()
+    : controlFonts_{NewControlFont(kSystemFontHeight, kSystemFontWidth), NewControlFont(kDialogFontHeight, 0)} {}
 
 CViewList::~CViewList() {
     // Views normally leave with their windows; any left are freed here.
@@ -11,6 +31,8 @@ CViewList::~CViewList() {
         head = view->next;
         Delete(view);
     }
+    for (HFONT font : controlFonts_)
+        if (font) DeleteObject(font);
 }
 
 void CViewList::Append(CView* view) {

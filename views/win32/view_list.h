@@ -30,15 +30,24 @@ struct CViewHost {
     void (*removeCandidates)(const std::vector<int>& entries) = nullptr;
 };
 
+// How a control of a view looks: as it would in the fonts of a Japanese
+// Windows, the system font (push buttons, list boxes, tabs) or the dialog
+// font (list views).
+enum class ControlLook { kSystemFont, kDialogFont };
+
 class CViewList {
 public:
-    CViewList() = default;
+    CViewList();
     ~CViewList();
     CViewList(const CViewList&) = delete;
     CViewList& operator=(const CViewList&) = delete;
 
     void Append(CView* view);
     CView* Find(HWND window) const;
+    // The font of the views' controls of a look, made with the list and
+    // deleted with it. Japanese faces named outright: the system's own fonts
+    // have no Japanese on a Windows not set to Japanese.
+    HFONT ControlFont(ControlLook look) const { return controlFonts_[static_cast<int>(look)]; }
     // Unlinks the view of the window and deletes it; false when none is listed.
     bool Remove(HWND window);
     // Deletes a view (listed or not) and clears what its kind held here.
@@ -56,6 +65,9 @@ public:
     HWND versionWindow = nullptr;
     int32_t featuresOpen = 0;
     int32_t comparisonOpen = 0;
+
+private:
+    HFONT controlFonts_[2] = {};
 };
 
 }  // namespace hoshikura

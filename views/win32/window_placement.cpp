@@ -1,5 +1,7 @@
 #include "window_placement.h"
 
+#include "wide_text.h"
+
 namespace hoshikura {
 
 namespace {
@@ -53,14 +55,18 @@ void CentreOver(HWND window, HWND over) {
 }
 
 int MessageBoxOver(HWND over, const char* text, const char* caption, UINT type) {
+    return MessageBoxOver(over, Wide(text), caption, type);
+}
+
+int MessageBoxOver(HWND over, const std::wstring& text, const char* caption, UINT type) {
     CBoxPlacement& placement = BoxPlacement();
     if (!placement.hook) {
         placement.over = over;
         placement.hook =
-            SetWindowsHookExA(WH_CBT, PlaceBoxOnActivation, nullptr, GetCurrentThreadId());
+            SetWindowsHookExW(WH_CBT, PlaceBoxOnActivation, nullptr, GetCurrentThreadId());
     }
     HWND owner = over ? GetAncestor(over, GA_ROOT) : nullptr;
-    const int pressed = MessageBoxA(owner, text, caption, type);
+    const int pressed = MessageBoxW(owner, text.c_str(), Wide(caption).c_str(), type);
     // A box that never came up leaves no hook behind.
     if (placement.hook) {
         UnhookWindowsHookEx(placement.hook);

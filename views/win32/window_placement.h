@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace hoshikura {
 
 // Centres `window` over `over` (over the screen when `over` is null), kept
@@ -14,5 +16,8 @@ void CentreOver(HWND window, HWND over);
 // A message box owned by the top-level window of `over` and centred over
 // `over`; returns the button pressed.
 int MessageBoxOver(HWND over, const char* text, const char* caption, UINT type);
+// The same with a text in UTF-16, for a text that holds a character CP932
+// cannot (a character typed that the program refuses).
+int MessageBoxOver(HWND over, const std::wstring& text, const char* caption, UINT type);
 
 }  // namespace hoshikura
