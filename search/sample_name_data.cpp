@@ -835,7 +835,7 @@ const char* const kNames_6_3[] = {
 const char* const kNames_6_4[] = {
     "匡介__きょうすけ 吉仁__よしひと 守夫__もりお 年夫__としお 光介__こうすけ 羽月__はづき 光月__みつき 光月__みづき 安夫__やすお 壮太__そうた",
     "充夫__みつお 好文__よしふみ 好仁__よしひと 成夫__しげお 光夫__みつお 衣月__いつき 早月__さつき 吉文__よしふみ 行夫__ゆきお 好夫__よしお",
-    "圭太__けいた 光太__こうた 圭介__けいすけ 伊月__いつき",
+    "圭太__けいた 光太__こうた 圭介__けいすけ 伊月__いつき 壮介__そうすけ",
 };
 
 const char* const kNames_6_5[] = {
@@ -891,13 +891,13 @@ const char* const kNames_6_9[] = {
 };
 
 const char* const kNames_6_10[] = {
-    "朱莉__あかり 成悟__せいご 安将__やすまさ 有栖__ありす 光祥__みつよし 吉之助__よしのすけ 吉泰__よしやす 次朗__じろう 行浩__ゆきひろ 安高__やすたか",
-    "光紘__みつひろ 好朗__よしろう 伊之助__いのすけ 好華__このか 安芸子__あきこ 光晃__みつあき 好恭__よしやす 壮真__そうま 安敏__やすとし 成敏__しげとし",
-    "充浩__みつひろ 充敏__みつとし 凪紗__なぎさ 充恵__みつえ 圭悟__けいご 圭夏__けいか 好敏__よしとし 安晃__やすあき 旭紗__あきさ 光浩__みつひろ",
-    "光敏__みつとし 伊佐子__いさこ 早矢加__さやか 吉恭__よしやす 宇一郎__ういちろう 壮一郎__そういちろう 成一郎__せいいちろう 安浩__やすひろ 羽純__はすみ 伊紗__いさ",
-    "伊純__いずみ 早希子__さきこ 吉朗__よしろう 江利子__えりこ 好夏__よしか 好夏__このか 安夏__やすか 百夏__もか 百夏__ももか 安希子__あきこ",
-    "早夕里__さゆり 有里子__ゆりこ 早恵__さえ 光高__みつたか 安恵__やすえ 光恵__みつえ 羽夏__わか 光一郎__こういちろう 圭一郎__けいいちろう 江真__えま",
-    "好恵__よしえ 有紗__ありさ 有希子__ゆきこ 江里子__えりこ 百恵__ももえ 光莉__ひかり",
+    "成悟__せいご 安将__やすまさ 有栖__ありす 光祥__みつよし 吉之助__よしのすけ 吉泰__よしやす 次朗__じろう 行浩__ゆきひろ 安高__やすたか 光紘__みつひろ",
+    "好朗__よしろう 伊之助__いのすけ 好華__このか 安芸子__あきこ 光晃__みつあき 好恭__よしやす 壮真__そうま 安敏__やすとし 成敏__しげとし 充浩__みつひろ",
+    "充敏__みつとし 凪紗__なぎさ 充恵__みつえ 圭悟__けいご 圭夏__けいか 好敏__よしとし 安晃__やすあき 旭紗__あきさ 光浩__みつひろ 光敏__みつとし",
+    "伊佐子__いさこ 早矢加__さやか 吉恭__よしやす 宇一郎__ういちろう 壮一郎__そういちろう 成一郎__せいいちろう 安浩__やすひろ 羽純__はすみ 伊紗__いさ 伊純__いずみ",
+    "早希子__さきこ 吉朗__よしろう 江利子__えりこ 好夏__よしか 好夏__このか 安夏__やすか 百夏__もか 百夏__ももか 安希子__あきこ 早夕里__さゆり",
+    "有里子__ゆりこ 早恵__さえ 光高__みつたか 安恵__やすえ 光恵__みつえ 羽夏__わか 光一郎__こういちろう 圭一郎__けいいちろう 江真__えま 好恵__よしえ",
+    "有紗__ありさ 有希子__ゆきこ 江里子__えりこ 百恵__ももえ 光莉__ひかり 朱莉__あかり",
 };
 
 const char* const kNames_6_11[] = {
@@ -1332,19 +1332,19 @@ const char* const kNames_8_9[] = {
 };
 
 const char* const kNames_8_10[] = {
-    "明莉__あかり 茂敏__しげとし 英哲__ひであき 尚悟__しょうご 昌悟__しょうご 英之助__えいのすけ 卓眞__たくま 英祥__ひでよし 治祥__はるよし 和祥__かずよし",
-    "侑馬__ゆうま 直起__なおき 房恵__ふさえ 青夏__せいか 英記__ひでき 英高__ひでたか 昌高__まさたか 和高__かずたか 典紘__のりひろ 欣一郎__きんいちろう",
-    "周一郎__しゅういちろう 典晃__のりあき 典浩__のりひろ 阿佐子__あさこ 昇一郎__しょういちろう 佳朗__よしろう 幸之助__こうのすけ 忠浩__ただひろ 英晃__ひであき 英将__ひでまさ",
-    "知恭__ともやす 和将__かずまさ 房之助__ふさのすけ 弥之助__やのすけ 治敏__はるとし 尚真__しょうま 直浩__なおひろ 卓真__たくま 幸紘__ゆきひろ 忠敏__ただとし",
-    "典恵__のりえ 明訓__あきのり 佳恭__よしやす 知浩__ともひろ 若恵__わかえ 弥寿子__やすこ 依真__えま 朋泰__ともやす 尚恵__なおえ 尚浩__なおひろ",
-    "昌敏__まさとし 和紘__かずひろ 武敏__たけとし 侑真__ゆうま 宗一郎__そういちろう 知泰__ともやす 直恵__なおえ 昌恵__まさえ 明恭__あきやす 拓馬__たくま",
-    "和朗__かずお 知晃__ちあき 知晃__ともあき 奈見子__なみこ 拓真__たくま 幸敏__ゆきとし 尚夏__なおか 昌晃__まさあき 幸浩__ゆきひろ 明敏__あきとし",
-    "和晃__かずあき 朋夏__ともか 英華__えいか 佳泰__よしやす 茉里子__まりこ 治朗__じろう 直夏__なおか 枝利子__えりこ 奈利子__なりこ 英敏__ひでとし",
-    "明浩__あきひろ 怜華__れいか 昌一郎__しょういちろう 知佐子__ちさこ 佳寿子__かずこ 依莉__えり 英里子__えりこ 卓朗__たくろう 知華__ちか 知沙子__ちさこ",
-    "幸真__ゆきまさ 茉桜__まお 直記__なおき 実希子__みきこ 佳那子__かなこ 波華__なみか 実華__みか 依桜__いお 奈桜__なお 弥一郎__やいちろう",
-    "依紗__いさ 茉莉__まり 明恵__あきえ 和浩__かずひろ 歩夏__あゆか 英一郎__えいいちろう 幸夏__さちか 拓朗__たくろう 明夏__あきか 明希子__あきこ",
-    "幸一郎__こういちろう 和馬__かずま 和敏__かずとし 和夏__わか 和真__かずま 和真__かずまさ 実紗__みさ 知紗__ちさ 昌浩__まさひろ 佳夏__よしか",
-    "実夏__みか 実恵__みえ 佳恵__よしえ 佳恵__かえ 和恵__かずえ 和紗__かずさ 知夏__ちか 枝里子__えりこ 知恵__ちえ 幸恵__ゆきえ",
+    "茂敏__しげとし 英哲__ひであき 尚悟__しょうご 昌悟__しょうご 英之助__えいのすけ 卓眞__たくま 英祥__ひでよし 治祥__はるよし 和祥__かずよし 侑馬__ゆうま",
+    "直起__なおき 房恵__ふさえ 青夏__せいか 英記__ひでき 英高__ひでたか 昌高__まさたか 和高__かずたか 典紘__のりひろ 欣一郎__きんいちろう 周一郎__しゅういちろう",
+    "典晃__のりあき 典浩__のりひろ 阿佐子__あさこ 昇一郎__しょういちろう 佳朗__よしろう 幸之助__こうのすけ 忠浩__ただひろ 英晃__ひであき 英将__ひでまさ 知恭__ともやす",
+    "和将__かずまさ 房之助__ふさのすけ 弥之助__やのすけ 治敏__はるとし 尚真__しょうま 直浩__なおひろ 卓真__たくま 幸紘__ゆきひろ 忠敏__ただとし 典恵__のりえ",
+    "明訓__あきのり 佳恭__よしやす 知浩__ともひろ 若恵__わかえ 弥寿子__やすこ 依真__えま 朋泰__ともやす 尚恵__なおえ 尚浩__なおひろ 昌敏__まさとし",
+    "和紘__かずひろ 武敏__たけとし 侑真__ゆうま 宗一郎__そういちろう 知泰__ともやす 直恵__なおえ 昌恵__まさえ 明恭__あきやす 拓馬__たくま 和朗__かずお",
+    "知晃__ちあき 知晃__ともあき 奈見子__なみこ 拓真__たくま 幸敏__ゆきとし 尚夏__なおか 昌晃__まさあき 幸浩__ゆきひろ 明敏__あきとし 和晃__かずあき",
+    "朋夏__ともか 英華__えいか 佳泰__よしやす 茉里子__まりこ 治朗__じろう 直夏__なおか 枝利子__えりこ 奈利子__なりこ 英敏__ひでとし 明浩__あきひろ",
+    "怜華__れいか 昌一郎__しょういちろう 知佐子__ちさこ 佳寿子__かずこ 依莉__えり 英里子__えりこ 卓朗__たくろう 知華__ちか 知沙子__ちさこ 幸真__ゆきまさ",
+    "茉桜__まお 直記__なおき 実希子__みきこ 佳那子__かなこ 波華__なみか 実華__みか 依桜__いお 奈桜__なお 弥一郎__やいちろう 依紗__いさ",
+    "茉莉__まり 明恵__あきえ 和浩__かずひろ 歩夏__あゆか 英一郎__えいいちろう 幸夏__さちか 拓朗__たくろう 明夏__あきか 明希子__あきこ 幸一郎__こういちろう",
+    "和馬__かずま 和敏__かずとし 和夏__わか 和真__かずま 和真__かずまさ 実紗__みさ 知紗__ちさ 昌浩__まさひろ 佳夏__よしか 実夏__みか",
+    "実恵__みえ 佳恵__よしえ 佳恵__かえ 和恵__かずえ 和紗__かずさ 知夏__ちか 枝里子__えりこ 知恵__ちえ 幸恵__ゆきえ 明莉__あかり",
 };
 
 const char* const kNames_8_11[] = {
@@ -1769,15 +1769,15 @@ const char* const kNames_10_5[] = {
 };
 
 const char* const kNames_10_6[] = {
-    "航成__こうせい 恭年__やすとし 泰年__やすとし 剛吉__たけよし 剛好__たけよし 剛行__たかゆき 倫行__のりゆき 晃年__あきとし 竜成__りゅうせい 祥成__よしなり",
-    "恵次__けいじ 晃吉__てるよし 泰吉__やすよし 恭行__やすゆき 晃行__てるゆき 高成__たかしげ 紘光__ひろみつ 紘充__ひろみつ 展行__のぶゆき 泰地__たいち",
-    "高吉__たかよし 恭成__やすなり 真伍__しんご 将行__まさゆき 浩安__ひろやす 敏充__としみつ 恭次__きょうじ 修次__しゅうじ 哲次__てつじ 真名__まな",
-    "祥行__よしゆき 留衣__るい 浩光__ひろみつ 真巳子__まみこ 祥次__しょうじ 高行__たかゆき 浩充__ひろみつ 紘衣__ひろえ 紘江__ひろえ 高光__たかみつ",
-    "浩江__ひろえ 晃帆__あきほ 桂次__けいじ 恭江__やすえ 紗己子__さきこ 夏帆__かほ 浩行__ひろゆき 真伊__まい 浩成__ひろなり 恵三子__えみこ",
-    "泰行__やすゆき 眞衣__まい 真弓子__まゆこ 敏行__としゆき 敏光__としみつ 真夕子__まゆこ 真次__しんじ 真次__まさつぐ 純衣__すみえ 桃衣__ももえ",
-    "祥江__よしえ 祥江__さちえ 兼次__けんじ 紗妃__さき 珠妃__たまき 真妃__まき 高江__たかえ 紗帆__さほ 珠衣__たまえ 眞帆__まほ",
-    "紗千子__さちこ 竜次__りゅうじ 泰江__やすえ 泰成__やすなり 夏衣__なつえ 浩次__こうじ 紗江__さえ 純江__すみえ 真千子__まちこ 紗衣__さえ",
-    "紗衣__さい 桃江__ももえ 敏江__としえ 珠江__たまえ 夏江__なつえ 真帆__まほ 真衣__まい 晃成__こうせい",
+    "恭年__やすとし 泰年__やすとし 剛吉__たけよし 剛好__たけよし 剛行__たかゆき 倫行__のりゆき 晃年__あきとし 竜成__りゅうせい 祥成__よしなり 恵次__けいじ",
+    "晃吉__てるよし 泰吉__やすよし 恭行__やすゆき 晃行__てるゆき 高成__たかしげ 紘光__ひろみつ 紘充__ひろみつ 展行__のぶゆき 泰地__たいち 高吉__たかよし",
+    "恭成__やすなり 真伍__しんご 将行__まさゆき 浩安__ひろやす 敏充__としみつ 恭次__きょうじ 修次__しゅうじ 哲次__てつじ 真名__まな 祥行__よしゆき",
+    "留衣__るい 浩光__ひろみつ 真巳子__まみこ 祥次__しょうじ 高行__たかゆき 浩充__ひろみつ 紘衣__ひろえ 紘江__ひろえ 高光__たかみつ 浩江__ひろえ",
+    "晃帆__あきほ 桂次__けいじ 恭江__やすえ 紗己子__さきこ 夏帆__かほ 浩行__ひろゆき 真伊__まい 浩成__ひろなり 恵三子__えみこ 泰行__やすゆき",
+    "眞衣__まい 真弓子__まゆこ 敏行__としゆき 敏光__としみつ 真夕子__まゆこ 真次__しんじ 真次__まさつぐ 純衣__すみえ 桃衣__ももえ 祥江__よしえ",
+    "祥江__さちえ 兼次__けんじ 紗妃__さき 珠妃__たまき 真妃__まき 高江__たかえ 紗帆__さほ 珠衣__たまえ 眞帆__まほ 紗千子__さちこ",
+    "竜次__りゅうじ 泰江__やすえ 泰成__やすなり 夏衣__なつえ 浩次__こうじ 紗江__さえ 純江__すみえ 真千子__まちこ 紗衣__さえ 紗衣__さい",
+    "桃江__ももえ 敏江__としえ 珠江__たまえ 夏江__なつえ 真帆__まほ 真衣__まい 晃成__こうせい 航成__こうせい",
 };
 
 const char* const kNames_10_7[] = {
@@ -2017,7 +2017,7 @@ const char* const kNames_11_7[] = {
     "隆伸__たかのぶ 麻利__まり 悠杏__ゆあ 悠杏__ゆあん 悠良__ゆら 萌花__もか 萌花__もえか 梨良__りら 理花__りか 梨杏__りあ",
     "梨杏__りあん 啓吾__けいご 健作__けんさく 悠希__ゆうき 悠希__ゆき 梨里__りり 健吾__けんご 彩希__あやき 理那__りな 健志__たけし",
     "健志__けんじ 麻那__まな 健児__けんじ 康志__やすし 彩里__あやり 理沙__りさ 隆宏__たかひろ 隆志__たかし 悠里__ゆうり 梨沙__りさ",
-    "麻希__まき 清志__きよし 麻里__まり 彩花__あやか 唯花__ゆいか 梨花__りか",
+    "麻希__まき 清志__きよし 麻里__まり 彩花__あやか 紬希__つむぎ 唯花__ゆいか 梨花__りか",
 };
 
 const char* const kNames_11_8[] = {
@@ -2044,7 +2044,7 @@ const char* const kNames_11_9[] = {
     "清香__さやか 清香__きよか 清彦__きよひこ 隆彦__たかひこ 清紀__せいき 清紀__きよのり 菜柚__なゆ 萌柚__もゆ 健哉__けんや 菜保__なほ",
     "萌香__もか 萌香__もえか 萌南__もなみ 萌美__もえみ 淳郎__じゅんろう 理江子__りえこ 隆昭__たかあき 梨香__りか 逸美__いつみ 康信__やすのぶ",
     "理咲__りさ 菜南__なな 菜南__ななみ 康祐__こうすけ 清海__きよみ 彩音__あやね 健彦__たけひこ 健郎__たけお 彩美__あやみ 麻衣子__まいこ",
-    "清美__きよみ 麻美__あさみ 麻美__まみ 麻紀__まき 菜美__なみ 理香__りか 彩香__あやか 菜乃花__なのか",
+    "清美__きよみ 麻美__あさみ 麻美__まみ 麻紀__まき 菜美__なみ 理香__りか 彩香__あやか 菜乃花__なのか 悠星__ゆうせい",
 };
 
 const char* const kNames_11_10[] = {
@@ -2136,11 +2136,11 @@ const char* const kNames_11_24[] = {
 };
 
 const char* const kNames_12_0[] = {
-    "媛__ひめ 港__みなと 創__そう 尊__たける 善__よし 湧__ゆう 道__みち 椋__りょう 湊__みなと 塁__るい",
-    "富__とみ 遊__ゆう 琳__りん 皓__あきら 琴__こと 紫__ゆかり 惠__めぐみ 温__あつし 温__ゆたか 満__みちる",
-    "満__みつる 雄__たけし 雄__つよし 覚__さとる 喬__たかし 渡__わたる 等__ひとし 達__たつ 順__じゅん 結__ゆい",
-    "暁__あきら 暁__あかつき 勝__まさる 敦__あつし 晴__はる 瑛__あきら 葵__あおい 遥__はるか 陽__よう 陽__はる",
-    "敬__たかし 葉__よう 貴__たか 智__とも 博__ひろし 晶__あきら 裕__ひろし 煉__れん 翔__かける 翔__しょう",
+    "媛__ひめ 創__そう 尊__たける 善__よし 湧__ゆう 道__みち 椋__りょう 湊__みなと 塁__るい 富__とみ",
+    "遊__ゆう 琳__りん 皓__あきら 琴__こと 紫__ゆかり 惠__めぐみ 温__あつし 温__ゆたか 満__みちる 満__みつる",
+    "雄__たけし 雄__つよし 覚__さとる 喬__たかし 渡__わたる 等__ひとし 達__たつ 順__じゅん 結__ゆい 暁__あきら",
+    "暁__あかつき 勝__まさる 敦__あつし 晴__はる 瑛__あきら 葵__あおい 遥__はるか 陽__よう 陽__はる 敬__たかし",
+    "葉__よう 貴__たか 智__とも 博__ひろし 晶__あきら 裕__ひろし 港__みなと 煉__れん 翔__かける 翔__しょう",
 };
 
 const char* const kNames_12_1[] = {
@@ -2163,12 +2163,11 @@ const char* const kNames_12_3[] = {
     "敬之__たかゆき 敬之__のりゆき 貴也__たかや 善久__よしひさ 裕大__ゆうた 達之__たつゆき 道子__みちこ 善之__よしゆき 敦巳__あつみ 順三__じゅんぞう",
     "達三__たつぞう 敦士__あつし 敬三__けいぞう 晴也__はるや 晴也__せいや 温巳__はるみ 敦也__あつや 智巳__ともみ 朝巳__あさみ 勝之__かつゆき",
     "遥子__ようこ 博巳__ひろみ 勝巳__かつみ 詠子__えいこ 晴之__はるゆき 裕久__ひろひさ 陽也__はるや 翔也__しょうや 温子__あつこ 陽大__ようた",
-    "陽大__はると 翔大__しょうた 博久__ひろひさ 喜子__よしこ 喜久__よしひさ 裕三__ゆうぞう 喜之__よしゆき 惠子__けいこ 陽三__ようぞう 智大__ともひろ",
-    "貴大__たかひろ 翔子__しょうこ 達也__たつや 瑛子__えいこ 暁子__あきこ 雄也__ゆうや 琴子__ことこ 雄三__ゆうぞう 勝己__かつみ 裕巳__ひろみ",
-    "結子__ゆうこ 勝子__かつこ 絢子__あやこ 勝久__かつひさ 勝也__かつや 富子__とみこ 博子__ひろこ 智久__ともひさ 貴久__たかひさ 敬子__けいこ",
-    "景子__けいこ 智也__ともや 裕也__ゆうや 智之__ともゆき 貴之__たかゆき 朝子__あさこ 裕子__ゆうこ 裕子__ひろこ 裕之__ひろゆき 順子__じゅんこ",
-    "葉子__ようこ 博之__ひろゆき 敦子__あつこ 智子__さとこ 智子__ともこ 陽子__ようこ 晶子__あきこ 晴子__はるこ 貴子__たかこ 雄大__ゆうだい",
-    "雄大__たけひろ",
+    "翔大__しょうた 博久__ひろひさ 喜子__よしこ 喜久__よしひさ 裕三__ゆうぞう 喜之__よしゆき 惠子__けいこ 陽三__ようぞう 智大__ともひろ 貴大__たかひろ",
+    "翔子__しょうこ 達也__たつや 瑛子__えいこ 暁子__あきこ 雄也__ゆうや 琴子__ことこ 雄三__ゆうぞう 勝己__かつみ 裕巳__ひろみ 結子__ゆうこ",
+    "勝子__かつこ 絢子__あやこ 勝久__かつひさ 勝也__かつや 富子__とみこ 博子__ひろこ 智久__ともひさ 貴久__たかひさ 敬子__けいこ 景子__けいこ",
+    "智也__ともや 裕也__ゆうや 智之__ともゆき 貴之__たかゆき 朝子__あさこ 裕子__ゆうこ 裕子__ひろこ 裕之__ひろゆき 順子__じゅんこ 葉子__ようこ",
+    "博之__ひろゆき 敦子__あつこ 智子__さとこ 智子__ともこ 陽子__ようこ 晶子__あきこ 晴子__はるこ 貴子__たかこ 雄大__ゆうだい 雄大__たけひろ",
 };
 
 const char* const kNames_12_4[] = {
@@ -2643,9 +2642,9 @@ const char* const kNames_15_2[] = {
 };
 
 const char* const kNames_15_3[] = {
-    "璃子__りこ 凛子__りんこ 慶大__けいた 諒大__りょうた 遼大__りょうた 遼也__りょうや 鋭三__えいぞう 蝶子__ちょうこ 廣子__ひろこ 諒子__りょうこ",
-    "範之__のりゆき 潔子__きよこ 慧三__けいぞう 慧大__けいた 慶久__よしひさ 慶三__けいぞう 潤也__じゅんや 諒也__りょうや 範子__のりこ 摩弓__まゆみ",
-    "遼子__りょうこ 璃久__りく 潤子__じゅんこ 範久__のりひさ 輝之__てるゆき 輝子__てるこ 徹也__てつや 慶子__けいこ 澄子__すみこ 舞子__まいこ",
+    "凛子__りんこ 慶大__けいた 諒大__りょうた 遼大__りょうた 遼也__りょうや 鋭三__えいぞう 蝶子__ちょうこ 廣子__ひろこ 諒子__りょうこ 範之__のりゆき",
+    "潔子__きよこ 慧三__けいぞう 慧大__けいた 慶久__よしひさ 慶三__けいぞう 潤也__じゅんや 諒也__りょうや 範子__のりこ 摩弓__まゆみ 遼子__りょうこ",
+    "璃久__りく 潤子__じゅんこ 範久__のりひさ 輝之__てるゆき 輝子__てるこ 徹也__てつや 慶子__けいこ 澄子__すみこ 舞子__まいこ 璃子__りこ",
 };
 
 const char* const kNames_15_4[] = {
@@ -3187,13 +3186,13 @@ const SampleNameKey kSampleNameKeys[] = {
     {6, 1, 1, kNames_6_1, "bbbbbbbbb", "otoooooot"},
     {6, 2, 1, kNames_6_2, "bbbbbbbbbb", "ooocootooo"},
     {6, 3, 3, kNames_6_3, "bbgbggbbgbbgbbbbbbbggggbbbggg", "ooootoototooooooooooooooooooo"},
-    {6, 4, 3, kNames_6_4, "bbbbbgggbbbbbbbggbbbbbbb", "tooottttotooooottooocttc"},
+    {6, 4, 3, kNames_6_4, "bbbbbgggbbbbbbbggbbbbbbbb", "tooottttotooooottooocttcc"},
     {6, 5, 6, kNames_6_5, "bbbbbbbbbbbbbggbbgbbbbbgbbbbbgbbbbgggbbbbbbgbbgggggbbgbbgg", "tooootoooooootootooooooooooooooootootooooooooootoooootoooo"},
     {6, 6, 3, kNames_6_6, "bgbbbbbbbgbbbbbbbbbbbggggg", "oooooooooooocoooooooootooc"},
     {6, 7, 10, kNames_6_7, "bbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbbbbbbgbbbbbbbbbbbgbbbbbebbbgbgggbbbgggggbggggbbeggggbgbbbg", "oooooottoootooooooototoooocooooooooooooooootoootoooooootooooocoooootccoootocttcttttcctttttoooooc"},
     {6, 8, 6, kNames_6_8, "bgbbbbbbbbbbbbbbbbggggbbbbbbbbbggggbbbggggggbggbggbb", "oooooooooooooootoooooooooooooooootootottttttooootooo"},
     {6, 9, 12, kNames_6_9, "bbbgbbbbbbbbbbbbbbbbbbbgbbbbbbgbbbbbbgbggbbbbbbbbbbbbbbbbbgbbbbbggbggbbggggbggggbgggbgbbggggbgbbgggggbgbbbbgggggg", "toooootooooooooooootooooooooottoooooooottoooooooooooooootooooooooototoottocootttottttoottttoottottooootooooooocot"},
-    {6, 10, 7, kNames_6_10, "gbbgbbbbbbbbbggbbbbbbbggbgbbgbbggbbbbbggggbggggggggggbgggbbggggggg", "ttotoooooooottooocooootottootooooootootttooottottoootooottttotoooc"},
+    {6, 10, 7, kNames_6_10, "bbgbbbbbbbbbggbbbbbbbggbgbbgbbggbbbbbggggbggggggggggbgggbbgggggggg", "totoooooooottooocooootottootooooootootttooottottoootooottttotooocc"},
     {6, 11, 5, kNames_6_11, "gbbbbbbbbbbbbbbbbbbbgbbbbggggggggggggggggggggg", "toooooooooooooooooootttooootttttototttttttttot"},
     {6, 12, 6, kNames_6_12, "bbbgbbbbbbbgggbbgbbbbbbbbbggbbbbbbgbbgbbbbbbgbbgggbggbgbbggb", "ooooooootoooooooooooooooooootoootoottooooooooooootootooooooo"},
     {6, 13, 2, kNames_6_13, "bbbbbbbbbbbgbbb", "ooooooooootttoc"},
@@ -3242,7 +3241,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {8, 7, 20, kNames_8_7, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbbbbgbbbbgbbbbbgbgbbbbbggbbbbgbbggggbbbbbbggbbbbbbgbbbggbbbggggggebbbggggggbegbbbbbgbggbbbbggbgbbgbbg", "tootooootoooooottootttttooooooootoooootooooootoootooooootoooooooooooooooooooooottootoooooooootoooooooootootoooottoooottooootooooooooooooooootooottoottoootttttttoootcttttottooooooootoooottotcttooc"},
     {8, 8, 22, kNames_8_8, "bbbbbbbbbgbbbbbbbbbbggbbbbbgbbbbbbbbbbbbbbbbggbbbbbbgbbggbbbbbgbgbgggbgggbgbbbgbgggbgbbggggbgbbgbgbggggbgggggggggbbgggggbbbgbbbggggbbgggggggggbgbgggggbgbbbbggbggbgbgggggggggbgggbggbgggbggggggggggggbbbggggbbgbggbbg", "toooooooottooooooooottooooooooooootootooooooototooootoottoooootoootttoooootootootootoootttttooooooottttotoottotoooooooctttotooooottoottttttooooooottttotooootootttootoocttottottooctotocototoootoocooototoocooooctooc"},
     {8, 9, 24, kNames_8_9, "bbbbbbbbgbgbbbbbbbgbbbbgbbbbbbbbbgbbbbbbggbbbbbgbbbbbbbbbbbbbbbbgbbbbbbbbbgbbbbbbgbbbbbbbgbbbgbbgbbbbbbggbggbgbbbbbgbgbbbgbbgbgbbbbgbbbbbggggggbgggggbgggbbbbbbggbggbbggggggggggggggggggbgbbbbggggggbbggbbbbbbbbgbggbbggggggggggbbggeggg", "ooooootttttoooooootooooootototoooooooooooooooooooooooooootooooottoooooooootooooottootooooooooooottoooooooottotootcotttoootootoooooooootoootttottttotootttotootootocoootttttttcttttttttttotooocttotttoottooototooooootooottoottttoooooooc"},
-    {8, 10, 13, kNames_8_10, "gbbbbbbbbbbbggbbbbbbbbbgbbbbbbbbbbbbbbbbgbbbgggbgbbbbbbbggbbbgbgbbgbbbbggbgbgggbbgbggggbggbgbggggggbgggbgbgbggbbbgbbggbggggggggggg", "toottttooottotooooooooooootoooooooototooooooootoooooottoooototoocotoooottoootooootoootootoottoottttotcootototottotcottottoooottooo"},
+    {8, 10, 13, kNames_8_10, "bbbbbbbbbbbggbbbbbbbbbgbbbbbbbbbbbbbbbbgbbbgggbgbbbbbbbggbbbgbgbbgbbbbggbgbgggbbgbggggbggbgbggggggbgggbgbgbggbbbgbbggbgggggggggggg", "oottttooottotooooooooooootoooooooototooooooootoooooottoooototoocotoooottoootooootoootootoottoottttotcootototottotcottottoooottoooc"},
     {8, 11, 7, kNames_8_11, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbggbbggbggggggbggggggg", "oooootootoottttoooootoooottooootootooooooootoottotoottoottootoo"},
     {8, 12, 16, kNames_8_12, "bbbbgbbbbbbbbbbbbgbbggbbbbbbbbbbbbbbbbgbgbbbbbbbbbbbbbbbbbgbbbgbgbbbbbbbbgbbggbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbgbbggbgbbggbbgggggbggbbbgggbgbggbbbbbgbgb", "oooooooooooottooooooooooooootoootootootooototoottoototoooootooooootoooooootoooootooototooooootototottoototoooooooootootoootootooooottotottootttoooooooooo"},
     {8, 13, 6, kNames_8_13, "bbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbbbbbbbbggbgbgbgbbgbbb", "ooooototootoooocttoooootoooooototoooootooootooctoooooooc"},
@@ -3267,7 +3266,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {9, 8, 21, kNames_9_8, "bbbbbbbbbbbbbbbbbgbbbgbbbbbggggbbgbgbbbbbgbbbbbbgbbgggggbgbbbbbggbbgggbbbgbggggbggbggbggbggbgggggggggbbbggggbgbbggbgggbggggggggggggbgggbggggbgggggggggggggbgggbgbbgbgbbgbbgbgggbbgbgggggbgggggbgggbggggggggg", "oooootooooooooootoooootooootttoooooooooooooooooooootttotttoooooooootttooooottooooootcoocottottttttttoooooottoooooootttottttttotottttottotootottttttttootttotttooootoooooooooottootootooootoooootttooocccoccc"},
     {9, 9, 20, kNames_9_9, "bbbbgbbbggbbbbbbbbgbbbbbbbbbbbbgbbbbgbbbbgbbgbbbbbbbbgbbbbbgbbbbbbbgbbbbbbbbbbbbbbbbbbbbggbbbgbbbgggbbbbgggbgggbbgggggbgbbbgggggggggggbgbggggggbggggbgbbggbbebbgggggggggggggbbgggbbbbgggggggggggg", "tootootooooooooottooooooottooooooooooooooooooooooooooootoootoooooototoooooooooooootootttooootttoooooooooottttttoottcccttoooottoottttttootottoottttttoootttoooootttttttoootttooootoooootottotoccoc"},
     {9, 10, 10, kNames_9_10, "gbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbgbbbbbbbbbbgbbbbgbggggbggbggggbgbgbggbgggbgggbgggggbgbbgggg", "tttoottotoooootoooooooootoooocooooooooootootooottoooocottooootottttooottocttootootooottottoootto"},
-    {9, 11, 8, kNames_9_11, "bbbbbbbbbbbbbbbbbgbbbbbgbgbgbbbbbbbgbbebgbbbgbgggggggggggggggggbggggggg", "otooooooootootoootoootototoooooooootoototoootottottttttttttotooocooctoo"},
+    {9, 11, 8, kNames_9_11, "bbbbbbbbbbbbbbbbbgbbbbbgbgbgbbbbbbbgbbebgbbbgbgggggggggggggggggbggggggg", "otooooooootootoootoootocotoooooooootoototoootottottttttttttotooocooctoo"},
     {9, 12, 14, kNames_9_12, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbbbbbbbgbbbbbbbbgbbbgbbbbbgbgbgbbbbbbbeggbbbgbggbbbbbbbggbbgbbgbgbgggggggbgggggggbgggbgggbgg", "otoooooottooootoooottttootoooooooooooooooooootooooooooottoooooootootootooootoooooootooooocootooocooootooooooocootttccootootooooottooooooc"},
     {9, 13, 7, kNames_9_13, "bbbbbbbbbbbbbbbbbbbbbbbbbggggbbbbbbbbgbbgbbbgbgggbggbggbbgggg", "ooottoooooottooooooooooootttooootoooooooottootottotttoototooo"},
     {9, 14, 6, kNames_9_14, "bbbbbbbgbbbbbbbbbbbbbbbbbgbgggbbgggggbgggggbgggbgbbbggggg", "totottooooooooooooooooooottooottttottotttoootoottccttooco"},
@@ -3289,7 +3288,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {10, 3, 12, kNames_10_3, "bbbbbbbbbgbbbbbbgbbbbgbgbbbbbgbbbbbbbgbbgbbbbbgbbgbggbbbbbbbbbbgbbgbggbgbbbggbbbbggbbbbgbbggggggbggbgbbgggbbggggggggg", "coootttttooooootottooooootooooototcooototttoooooooooooooooooctooocootooooooooocoooootooooooooocoooooooococooootoooooo"},
     {10, 4, 7, kNames_10_4, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbggbbbbbbbbgbbbbbbbbb", "toooootttoootooootottttototototooootototootottottcoototccttcotcc"},
     {10, 5, 16, kNames_10_5, "bbbbbgbbbbbbbbgbbbbbbbbbbbbbbbbbbbbbbbbgbgbbbbgggbbbgbggbbbggbbgbbbgbbgggggbgggbgggbggbbbgbbbbbgbbgbggbgggbbbgbbbggbgggbggbbbbbgbgebggbbggbbggbbbbbgggbgbeggbbbb", "ttotooootootootooooooooooooooottoooootootoooootoooocoototcottootoootoooottootoootttootoooooooooototottctootottotocotttootooootototoottooootcoooooooottotococooco"},
-    {10, 6, 9, kNames_10_6, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbgbgbbbggbggbgggbgbgbggbbgbbggggbggggggggbgbgbgggggggggggb", "toooooootooooooooootootoooooototoooooooootooocotoootoooooootooottootototooooooottooooccc"},
+    {10, 6, 9, kNames_10_6, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbgbgbgbbbggbggbgggbgbgbggbbgbbggggbggggggggbgbgbgggggggggggbb", "oooooootooooooooootootoooooototoooooooootooocotoootoooooootooottootototooooooottoooocccc"},
     {10, 7, 15, kNames_10_7, "bbbbbbbbbbgbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbgbbbbgbgbbbgbbbbbbbbbbbbbbbbbbbbgbbbbbbgbbbbgggbbbgbbgbggggbbbbggbggggbbbggggbggebbbgbggg", "ttoootootooooootottotoooottoooooooottooottoootooooooootooootttooottttoooootoooototcoottoctoocoooooooooooocttoctocoooottoctttooocttcootcoootottc"},
     {10, 8, 17, kNames_10_8, "gbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbggbgbbbbbgbbbbbggbbgggggggggggggbgggggggbbbggbgggggbgbbbbbbggggggggggbgggggggbgggggggggbgbbgbgggggggbbggbbggggggbbgbgbggggbggggg", "tottoooottotooooooooooooooooooooooooooootooooooootootttoottottttttttoootttttooootoooottttooooooottttttttttoootttttotoototottotootottttttttootooctototoototocoototttoc"},
     {10, 9, 14, kNames_10_9, "ggbbbbbbbbbbbbbbbbbgbbbbbbbbbbbgbbgbbbbbbbbbbbbgbbbbbbggbbbbbbbbgbbbbbbbbbgbggbgbbbbbbbbbbbgbgggbbggbbgbbbgbbggbgbgbbggggggbbbgggbgg", "tttooototoooottttoototoooootooooooooooooottooooooootooottoooootooooooooooooootootootoooooootoootoooooootoooottoctttottoctttooootoooc"},
@@ -3312,13 +3311,13 @@ const SampleNameKey kSampleNameKeys[] = {
     {11, 0, 5, kNames_11_0, "gggggebbgbbggbbbbggbbbgbgbbbgebbbbgegbbbbgb", "cttcotttottttcocooocootcocooccttootcctotoco"},
     {11, 1, 2, kNames_11_1, "bbbbbbbbbbbbb", "oootcoooooooo"},
     {11, 2, 3, kNames_11_2, "bbbbbbbgbgbbbbgbgbbbgbbbgbbgbb", "ttctoototooootootcootoootoococ"},
-    {11, 3, 8, kNames_11_3, "bgbbbbbgbbbbbbbbggbbbbgbbbbbbbbbbbgbgbbgbbbbgbbbbbbgbbgbgggbbggbbgggggggggggbgg", "ttotoooooooootttoootoooooooottottooooootococoooocooootooooooooooootooooootooooc"},
+    {11, 3, 8, kNames_11_3, "bgbbbbbgbbbbbbbbggbbbbgbbbbbbbbbbbgbgbbgbbbbgbbbbbbgbbgbgggbbggbbgggggggggggbgg", "ttotoooooooootttoootoooooooottottooooootococoooocooootooooooooooootoooooocooooc"},
     {11, 4, 7, kNames_11_4, "bbbbbbbbbbbbbbbbbggbbbgbbbbbbbbbbbbbbbbbbbggbbbbbbbbbbbbbbbbbggbbbbgb", "ttoootootootttootttoootoottoootcotcoocotcotctcocococtoccctooottococcc"},
     {11, 5, 12, kNames_11_5, "bgbgbbbbbbbbbbbbbbbgbbbbgbbgbbbbggggggggggbggbgbbggbbggbbgggbggbbgggggggggbbbgbbbgggbggggbbggbgbggbbbbebbgbgggbbbgggbbb", "tooootttooooooooooooooooootototootoootoottooooootttootcootottttcoootottcttototooctttctttooottotottoooocoototttooottoocc"},
     {11, 6, 8, kNames_11_6, "bbgbbbbbbbbbbbgbbbbbbbgbbbbgggggbbbggggbgbgggggggggggggbgggggggggggggggbbgbgbggg", "oooooooooootooooooooooootooooototoooooootoootttoottttttottttttoooootoooooooootcc"},
-    {11, 7, 13, kNames_11_7, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbbgbbbbbbgggbbbbbbgbbbbggbgbbgggbggggggggggbbeggbggbbgbbggbbgggbgggg", "toooooooooooooototoooooooocoootttoooooooooooooctooooootcttcottottoocttooooootoooottoootoooootttctttttcocctcttootootcoocctotccc"},
+    {11, 7, 13, kNames_11_7, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbbbbbbbbbbbgbbbbbbgggbbbbbbgbbbbggbgbbgggbggggggggggbbeggbggbbgbbggbbgggbggggg", "toooooooooooooototoooooooocoootttoooooooooooooctooooootcttcottottoocttooooootoooottoootoooootttctttttcocctcttootootcoocctotcccc"},
     {11, 8, 9, kNames_11_8, "bbbbbbbbbbgbbbbbbbbbbbbbbbbgbbggbgbggbbbbgggbbgbbbbggggggbggbggggggbggggggggggggggbgbbgg", "oooooocoooooottotooootoootoooootooototooooooootoooototttoocttttottooootttttototoototootc"},
-    {11, 9, 12, kNames_11_9, "bbbbbbgbbbgbbbbbbgbbbbbbbbbbbbbbbbbbbbbgbbbbgbbbbbbbbbbgbbbbgbgbbbbbbggbbgbbggbbggbbbbggbgggggbgbggbgggbggbbgggggggggg", "otooooooooooooooooottotttoootootototootoooooooooooootototootooooooooottooootttooctoooottctctttoootoottttocootooooootcc"},
+    {11, 9, 12, kNames_11_9, "bbbbbbgbbbgbbbbbbgbbbbbbbbbbbbbbbbbbbbbgbbbbgbbbbbbbbbbgbbbbgbgbbbbbbggbbgbbggbbggbbbbggbgggggbgbggbgggbggbbggggggggggb", "otooooooooooooooooottotttoootootototootoooooooooooootototootooooooooottooootttooctoooottctctttoootoottttocootooooootccc"},
     {11, 10, 10, kNames_11_10, "bbbbbbbbbbbbbbbbbbbbbbbbbbgbbbggbbbbgbgbgbggbgbggbggbbggggbgbbggggggggbbggggggbgggbggggbgggggg", "tttttoototooootooooooooooootooooootoootcoooootttocotooottottttottttctooottottototoototootoooot"},
     {11, 11, 4, kNames_11_11, "bbbbbbbbgggbggbbgbbgggggggbgggggggggggg", "ooototoottoottootoottotottoototttttttcc"},
     {11, 12, 11, kNames_11_12, "gbbbbbbbbbbbbbbgbbbbbbbbbgbbbbbbggbbbbbbbbbbbgbgbbggbggbbbbggeggbgbbgggbbbgbgbbbggggggggggggbggbgbbgggbggg", "tooooototootooooooooototoooooootooooooootctoooootooootoooooootttootootootcoooooottotttttottooooototooooccc"},
@@ -3333,10 +3332,10 @@ const SampleNameKey kSampleNameKeys[] = {
     {11, 21, 1, kNames_11_21, "bg", "ot"},
     {11, 23, 1, kNames_11_23, "g", "t"},
     {11, 24, 1, kNames_11_24, "g", "o"},
-    {12, 0, 5, kNames_12_0, "gbbbbbebbbgbbbgggbbbbbbbbbbbegbbbbebegbbbgbebbbbbb", "tttcototccottttotoooooooooooocttooctccttotototoccc"},
+    {12, 0, 5, kNames_12_0, "gbbbbebbbgbbbgggbbbbbbbbbbbegbbbbebegbbbgbebbbbbbb", "ttcototccottttotoooooooooooocttooctccttotototocccc"},
     {12, 1, 3, kNames_12_1, "bbbbbbbbbbbbbbbbbbbbbb", "otoooootoooootoooocooo"},
     {12, 2, 4, kNames_12_2, "bbbbbbbbbbbbbgbbbbbbbbbbbgbgbbbgbbbgbbg", "ttototootooootoooototttottttotttootctot"},
-    {12, 3, 12, kNames_12_3, "bbbbbbbbbbbbbgbbgggbbbbbbbbbbbbbbbbbgbgbbbbbbgbggbgbbgbbbbgbbbbgbbbgbbbgbggbgbbggggbbggbbggbbbbgggbggbgggggggbb", "tottttooooootooooooooooooootoooototoooooooottotooooooooottotttooooooooootoottooooooooooooooccooooooooooooooooco"},
+    {12, 3, 11, kNames_12_3, "bbbbbbbbbbbbbgbbgggbbbbbbbbbbbbbbbbbgbgbbbbbbgbggbgbbgbbbbgbbbgbbbgbbbgbggbgbbggggbbggbbggbbbbgggbggbgggggggbb", "tottttooooootooooooooooooootoooototoooooooottotooooooooottottooooooooootoottooooooooooooooccooooooooooooooooco"},
     {12, 4, 8, kNames_12_4, "bbbbbbbbbbbbbbbbbbbbebbbbbebbbbbgbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbgbbgbb", "oooottoooottoootttttttooottootootootoootoooootcttooooctttoooocttcotccccocccccc"},
     {12, 5, 15, kNames_12_5, "bbbbbggbbgbbbbbbbbbbgbbbbbbbbbbbbbbbbgggbgbbbbbbbbbbbbggbbbggbbbgggbgbbgggggbbgbbbbgggggggbggbbggbbgbbggbbbbbbggbgggggggbgbbbgbbbbbggbbbbgbgbbbg", "otoooootooooootttttooooottoooootoooooooooooooootcoootooootootoooooooooooootoooooooootottttoooooooootootoooooooooottttooootoooottooootooooootoooo"},
     {12, 6, 9, kNames_12_6, "bbbgbbbgbbbbbbgbbbbgbbbbbbbbgbbbbbbbgbgbbbgggbgggbbggbggggbbggbbggggggbbgggggbbgbgbge", "ooootoooooooooooootoooooooooooooooootootooootoootooooooottooooootttooooottttooooooocc"},
@@ -3351,7 +3350,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {12, 15, 5, kNames_12_15, "bggbbgbbbgbggggbggbggbbbbbbgbbgggggbggggbgbbgbbggg", "tooooooooooooooooooooootototooooototttttooctttcttt"},
     {12, 16, 3, kNames_12_16, "bbgbbbbbbbbbgbbbbbbbbggbbbbg", "cooootttoooootoottotttttttct"},
     {12, 17, 2, kNames_12_17, "ggbbgbggggg", "ooooootooot"},
-    {12, 18, 1, kNames_12_18, "bgggggb", "otootoo"},
+    {12, 18, 1, kNames_12_18, "bgggggb", "ocootoo"},
     {12, 19, 2, kNames_12_19, "bbbgggggggbggg", "ooooootttootto"},
     {12, 20, 1, kNames_12_20, "gggg", "oott"},
     {12, 21, 1, kNames_12_21, "bgbbg", "oooot"},
@@ -3401,7 +3400,7 @@ const SampleNameKey kSampleNameKeys[] = {
     {15, 0, 2, kNames_15_0, "gbgbbbbbebebebgbbbb", "cttotccttttococooco"},
     {15, 1, 1, kNames_15_1, "bbbbbbbb", "ooottooo"},
     {15, 2, 2, kNames_15_2, "gbbbbbbbbbbg", "ooootoottoot"},
-    {15, 3, 3, kNames_15_3, "ggbbbbbgggbgbbbbbbgggbgbbgbggg", "ttttttoooooootooctooocoooooooo"},
+    {15, 3, 3, kNames_15_3, "gbbbbbgggbgbbbbbbgggbgbbgbgggg", "tttttoooooootooctooocooooooooc"},
     {15, 4, 2, kNames_15_4, "bbbbbbbbbbbbbbbbb", "oocottottttoctooc"},
     {15, 5, 2, kNames_15_5, "bbbbbbbbbbbbgbgb", "ooooototootooooo"},
     {15, 6, 2, kNames_15_6, "bbbbbbbgbgg", "oototoooooo"},
