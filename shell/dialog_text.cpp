@@ -107,6 +107,13 @@ UnusableCharacterText UnusableCharacterMessage(unsigned long code) {
         unsigned long code;
         const char* typed;
     } kVariants[] = {{0x20BB7, "吉"}, {0x20B9F, "叱"}, {0x5861, "填"}, {0x525D, "剥"}, {0x9830, "頬"}, {0x3094, "ヴ"}};
+    // Spaces and format characters no eye sees, often pasted with a name
+    // from a web page: quoting them alone would show 「」.
+    const bool invisible = code == 0xA0 || (code >= 0x2000 && code <= 0x200F) || (code >= 0x2028 && code <= 0x202F) ||
+                           (code >= 0x205F && code <= 0x2064) || code == 0xFEFF;
+    if (invisible)
+        return {"目に見えない空白か書式の文字「",
+                "」が入っています。このプログラムでは使えないので、名前を入力し直すか、空白は普通の空白で入力してください。"};
     UnusableCharacterText text = {"「", "」は、このプログラムでは使えない文字です。"};
     for (const auto& variant : kVariants)
         if (variant.code == code) return {text.before, text.after + "「" + variant.typed + "」で入力してください。"};

@@ -52,6 +52,7 @@ class Refusals(unittest.TestCase):
         # Invalid UTF-8 is told by its byte offset, a character Shift-JIS lacks by itself.
         told = [(("judge", "山田".encode() + b"\xff", "太郎"), str(len("山田".encode()) + 1))]
         told += [(("judge", "山田", "太" + name), name) for name in ("𠮟", "塡", "😀")]
+        told += [(("judge", "山田", "太郎\u200b"), "目に見えない空白")]  # pasted from a web page
         # A name of half-width letters or katakana has no strokes to count.
         told += [(words, "漢字・ひらがな・全角カタカナで入力してください") for words in
                  (("judge", "yamada", "taro"), ("judge", "山田", "ﾀﾛｳ"), ("patterns", "ﾔﾏﾀﾞ"), ("surnames", "taro"))]

@@ -1,5 +1,6 @@
 #include "view_list.h"
 
+#include "dpi.h"
 #include "draw_context.h"
 #include "view.h"
 
@@ -13,9 +14,12 @@ constexpr int kSystemFontHeight = 18;
 constexpr int kSystemFontWidth = 8;
 constexpr int kDialogFontHeight = -12;  // the character, without the leading
 
+// At the system's dpi, as the system's own fonts are; a view at another dpi
+// scales its controls' fonts from there.
 HFONT NewControlFont(int height, int width) {
-    LOGFONTW font = LogicalFont({"ゴシック", height});
-    font.lfWidth = width;
+    const int dpi = SystemDpi();
+    LOGFONTW font = LogicalFont({"ゴシック", Scaled(height, dpi)});
+    font.lfWidth = Scaled(width, dpi);
     return CreateFontIndirectW(&font);
 }
 
