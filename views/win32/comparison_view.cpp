@@ -28,7 +28,7 @@ constexpr char kTitle[] = "候補の比較";  // of the window and of the page
 
 // Widths of the columns in 96-dpi pixels: name, five grids, four methods,
 // total, its word.
-constexpr int kColumnWidths[kComparisonColumns] = {88, 82, 82, 82, 82, 82, 40, 40, 40, 40, 44, 70};
+constexpr int kColumnWidths[kComparisonColumns] = {88, 78, 78, 78, 78, 78, 38, 38, 38, 38, 44, 70};
 
 // The printed page, in page units (600 across): thirty rows and the
 // heading fit its 830 units down. A row has room for a grid's second line,
@@ -91,7 +91,14 @@ void AddColumns(HWND list, int dpi) {
 
 void CComparisonView::PrepareWindow() {
     CopyText(title, sizeof title, kTitle);
-    width = ViewSizeOf(kind).width;
+    // Wide enough for every column where the window area allows (the
+    // total and its word stand last), never narrower than fits a 640×480
+    // frame; the list scrolls across what does not fit.
+    int columns = 0;
+    for (int column : kColumnWidths) columns += column;
+    const int listFrame = 2 * GetSystemMetrics(SM_CXBORDER) + MetricForDpi(SM_CXVSCROLL, kDesignDpi);
+    const int wanted = WidthForClient(columns + listFrame + 2 * kListLeft);
+    width = std::max(ViewSizeOf(kind).width, std::min(wanted, WindowAreaWidth()));
     height = ViewSizeOf(kind).height;
 }
 

@@ -137,6 +137,17 @@ SIZE CView::WindowSize() const {
     return {Scaled(client.cx, dpi) + frame.cx, Scaled(client.cy, dpi) + frame.cy};
 }
 
+int CView::WidthForClient(int clientWidth) const {
+    return clientWidth + NonClientForDpi(kChildStyle, WS_EX_MDICHILD, kDesignDpi).cx;
+}
+
+int CView::WindowAreaWidth() const {
+    if (!owner || !owner->host.client) return 0;
+    RECT area;
+    GetClientRect(owner->host.client, &area);
+    return MulDiv(area.right, kDesignDpi, WindowDpi(owner->host.client));
+}
+
 SIZE CView::DesignClient() const {
     const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE));

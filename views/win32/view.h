@@ -115,6 +115,11 @@ protected:
     SIZE WindowSize() const;
     // The client area in 96-dpi pixels.
     SIZE DesignClient() const;
+    // Before the window is made (PrepareWindow): the window width, in 96-dpi
+    // pixels, that gives a view of this kind a client area `clientWidth`
+    // wide, and the width of the window area the view opens in.
+    int WidthForClient(int clientWidth) const;
+    int WindowAreaWidth() const;
     // Where a control of a slot stands, in 96-dpi pixels of the client
     // area, and the same on the screen; the layout moves it at a new dpi.
     RECT& ControlPlace(int slot) { return controlPlaces_[slot]; }
