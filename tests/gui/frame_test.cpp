@@ -95,18 +95,9 @@ TEST_F(FrameTest, HelpOpensTheFileBesideTheProgramOnly) {
 
 void Pump() { test::PumpFor(150); }
 
-// A key as keyboard input, without sending it anywhere: it goes to the
-// window with the focus.
-void Type(BYTE key, BYTE modifier = 0) {
-    if (modifier) keybd_event(modifier, 0, 0, 0);
-    keybd_event(key, 0, 0, 0);
-    keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
-    if (modifier) keybd_event(modifier, 0, KEYEVENTF_KEYUP, 0);
-}
-
 // A key, with a modifier (Ctrl, Shift) held when asked, and its effects.
 void Press(BYTE key, BYTE modifier = 0) {
-    Type(key, modifier);
+    test::TypeKey(key, modifier);
     Pump();
 }
 
@@ -172,15 +163,6 @@ TEST_F(KeyboardTest, ControlF6MovesToTheNextViewAndControlF4ClosesIt) {
     EXPECT_EQ(ActiveView(), newest);
 }
 
-// The controls Tab stops at, in the order the view holds them.
-std::vector<HWND> TabStops(HWND view) {
-    std::vector<HWND> stops;
-    for (HWND child = GetWindow(view, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (IsWindowVisible(child) && IsWindowEnabled(child) && (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP))
-            stops.push_back(child);
-    return stops;
-}
-
 // Where the focus is after each press of `key`.
 std::vector<HWND> FocusAfterPresses(size_t presses, BYTE modifier) {
     std::vector<HWND> visited;
@@ -200,7 +182,7 @@ TEST_F(KeyboardTest, TabAndShiftTabVisitEveryControlOfAViewInOrder) {
         HWND view = ActiveView();
         std::vector<HWND> controls;
         EnumChildWindows(view, AddChild, reinterpret_cast<LPARAM>(&controls));
-        const std::vector<HWND> stops = TabStops(view);
+        const std::vector<HWND> stops = test::TabStops(view);
         for (HWND control : controls) {
             char name[16] = {};
             GetClassNameA(control, name, sizeof name);
@@ -231,7 +213,7 @@ void CALLBACK ReturnInBox(HWND, UINT, UINT_PTR timer, DWORD) {
     if (!box) return;
     KillTimer(nullptr, timer);
     g_boxText = test::MessageBoxText(box);
-    Type(VK_RETURN);
+    test::TypeKey(VK_RETURN);
 }
 
 // Enter and Space press the focused button, Enter on a result row judges

@@ -87,6 +87,21 @@ bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
     return true;
 }
 
+void TypeKey(BYTE key, BYTE modifier) {
+    if (modifier) keybd_event(modifier, 0, 0, 0);
+    keybd_event(key, 0, 0, 0);
+    keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+    if (modifier) keybd_event(modifier, 0, KEYEVENTF_KEYUP, 0);
+}
+
+std::vector<HWND> TabStops(HWND window) {
+    std::vector<HWND> stops;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsWindowVisible(child) && IsWindowEnabled(child) && (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP))
+            stops.push_back(child);
+    return stops;
+}
+
 void PumpFor(DWORD milliseconds) {
     for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(5)) {
         MSG message;

@@ -25,6 +25,12 @@ void DestroyFrame();
 // A visible window of this program of the dialog class (a dialog or a
 // message box) other than `other`, or null.
 HWND FindDialog(HWND other = nullptr);
+// A key as keyboard input, with a modifier (Shift, Ctrl) held when given:
+// it goes to the window with the focus, not to a chosen one.
+void TypeKey(BYTE key, BYTE modifier = 0);
+// The controls Tab stops at in `window` (a dialog or a view), in the order
+// the window holds them.
+std::vector<HWND> TabStops(HWND window);
 // Pumps for about `milliseconds` as the program's loop does, so timers fire.
 void PumpFor(DWORD milliseconds);
 // Handles messages until `done` holds, at most `milliseconds`; whether it held.

@@ -258,14 +258,6 @@ TEST_F(InputDialogTest, PastedNameIsJudgedAndACharacterOutsideCp932IsRefusedByNa
     EXPECT_EQ(App().recent.Entries(), 1) << "only the name judged";
 }
 
-// The controls Tab stops at, in template order.
-std::vector<HWND> TabStops(HWND dialog) {
-    std::vector<HWND> stops;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) stops.push_back(child);
-    return stops;
-}
-
 BOOL CALLBACK CountButtons(HWND child, LPARAM counts) {
     char name[16] = {};
     GetClassNameA(child, name, sizeof name);
@@ -292,20 +284,13 @@ struct KeyScript {
 };
 KeyScript g_keys;
 
-void Type(BYTE key) {
-    if (key & kShift) keybd_event(VK_SHIFT, 0, 0, 0);
-    keybd_event(key & ~kShift, 0, 0, 0);
-    keybd_event(key & ~kShift, 0, KEYEVENTF_KEYUP, 0);
-    if (key & kShift) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
-}
-
 void CALLBACK KeyTimer(HWND, UINT, UINT_PTR, DWORD) {
     KeyScript& k = g_keys;
     if (!k.window) {
         k.window = test::FindDialog();
         if (!k.window) return;
         k.field = GetFocus();
-        k.stops = TabStops(k.window);
+        k.stops = test::TabStops(k.window);
         EnumChildWindows(k.window, CountButtons, reinterpret_cast<LPARAM>(k.buttons));
         SetWindowTextW(k.field, Wide(k.typed).c_str());
     } else if (k.next < k.keys.size()) {
@@ -320,7 +305,8 @@ void CALLBACK KeyTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (k.next + 1 == k.keys.size()) {
         k.fieldBeforeLastKey = test::TextOf(k.field);
     }
-    Type(k.keys[k.next++]);
+    const BYTE key = k.keys[k.next++];
+    test::TypeKey(key & ~kShift, (key & kShift) ? VK_SHIFT : 0);
 }
 
 // From the field, Tab visits every button in template order and comes back
